@@ -1,0 +1,122 @@
+#include "storage/money.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Enough digits for any household amount while keeping every product below
+// the qint64 limit.
+constexpr int maxWholeDigits = 15;
+
+bool allDigits(QStringView text)
+{
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// Reads "123", "123.4", ".45" or "123." exactly (no floating point), scaled
+// to `decimals` fractional digits and rounded half away from zero.
+std::optional<qint64> parseUnsignedDecimal(QStringView text, int decimals)
+{
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const QStringView whole = point < 0 ? text : text.left(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.mid(point + 1);
+    if (whole.isEmpty() && fraction.isEmpty())
+        return std::nullopt;
+    if (!allDigits(whole) || !allDigits(fraction) || whole.size() > maxWholeDigits)
+        return std::nullopt;
+    if (decimals == 0 && point >= 0)
+        return std::nullopt;
+
+    qint64 value = whole.isEmpty() ? 0 : whole.toLongLong();
+    for (int i = 0; i < decimals; ++i) {
+        const int digit = i < fraction.size() ? fraction[i].digitValue() : 0;
+        value = value * 10 + digit;
+    }
+    if (fraction.size() > decimals && fraction[decimals].digitValue() >= 5)
+        ++value;
+    return value;
+}
+
+} // namespace
+
+QString currencySymbol(Currency currency)
+{
+    switch (currency) {
+    case Currency::EUR: return QStringLiteral("€");
+    case Currency::GBP: return QStringLiteral("£");
+    case Currency::JPY: return QStringLiteral("¥");
+    case Currency::USD:
+    case Currency::CAD:
+    case Currency::AUD: break;
+    }
+    return QStringLiteral("$");
+}
+
+int currencyDecimals(Currency currency)
+{
+    return currency == Currency::JPY ? 0 : 2;
+}
+
+qint64 minorUnitsPerMajor(Currency currency)
+{
+    return currency == Currency::JPY ? 1 : 100;
+}
+
+QString formatAmount(qint64 minorUnits, Currency currency)
+{
+    static const QLocale english(QLocale::English);
+    // Work in unsigned space so the most negative value still has a magnitude.
+    const quint64 magnitude = minorUnits < 0 ? 0 - static_cast<quint64>(minorUnits) : static_cast<quint64>(minorUnits);
+    const QString sign = minorUnits < 0 ? QStringLiteral("-") : QString();
+    const auto perMajor = static_cast<quint64>(minorUnitsPerMajor(currency));
+    const QString units = english.toString(magnitude / perMajor);
+    if (perMajor == 1)
+        return sign + units;
+    return sign + QStringLiteral("%1.%2").arg(units).arg(magnitude % perMajor, 2, 10, QLatin1Char('0'));
+}
+
+QString formatCurrency(qint64 minorUnits, Currency currency)
+{
+    const QString digits = formatAmount(minorUnits, currency);
+    if (minorUnits < 0)
+        return QStringLiteral("-%1%2").arg(currencySymbol(currency), digits.mid(1));
+    return QStringLiteral("%1%2").arg(currencySymbol(currency), digits);
+}
+
+std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
+{
+    QString cleaned = text;
+    cleaned.remove(currencySymbol(currency)).remove(QLatin1Char(','));
+    cleaned = cleaned.trimmed();
+    if (cleaned.isEmpty())
+        return 0;
+    const bool negative = cleaned.startsWith(QLatin1Char('-'));
+    if (negative)
+        cleaned = cleaned.mid(1).trimmed();
+    const auto magnitude = parseUnsignedDecimal(cleaned, currencyDecimals(currency));
+    if (!magnitude)
+        return std::nullopt;
+    return negative ? -*magnitude : *magnitude;
+}
+
+qint64 parseAmount(const QString& text, Currency currency)
+{
+    return tryParseAmount(text, currency).value_or(0);
+}
+
+double toMajorUnits(qint64 minorUnits, Currency currency)
+{
+    return static_cast<double>(minorUnits) / static_cast<double>(minorUnitsPerMajor(currency));
+}
+
+qint64 fromMajorUnits(double majorUnits, Currency currency)
+{
+    // std::llround rounds half away from zero, matching parseAmount.
+    return std::llround(majorUnits * static_cast<double>(minorUnitsPerMajor(currency)));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "storage/enums.h"
+
+#include <QString>
+#include <optional>
+
+// Money is a signed count of a currency's minor units (cents; whole yen for
+// JPY). These helpers are the only conversions between amounts and text or
+// the doubles of a spin box.
+
+QString currencySymbol(Currency currency);
+// Digits after the decimal point: 0 for JPY, 2 for the others.
+int currencyDecimals(Currency currency);
+// Minor units in one major unit: 1 for JPY, 100 for the others.
+qint64 minorUnitsPerMajor(Currency currency);
+
+// "1,234.56" (or "1,500" for JPY), with a leading "-" when negative; no symbol.
+QString formatAmount(qint64 minorUnits, Currency currency);
+// "$1,234.56" or "-$1,234.56".
+QString formatCurrency(qint64 minorUnits, Currency currency);
+
+// Reads typed or imported text: the currency's symbol and "," are ignored,
+// a leading "-" makes the amount negative, extra decimals round half away
+// from zero. Empty text is 0. Text that is not a number gives no value.
+std::optional<qint64> tryParseAmount(const QString& text, Currency currency);
+// As tryParseAmount, with text that is not a number read as 0.
+qint64 parseAmount(const QString& text, Currency currency);
+
+// The spin-box edge: major units as shown in a form, and back, rounded to
+// the nearest minor unit.
+double toMajorUnits(qint64 minorUnits, Currency currency);
+qint64 fromMajorUnits(double majorUnits, Currency currency);

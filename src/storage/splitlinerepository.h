@@ -1,0 +1,20 @@
+#pragma once
+
+#include "storage/splitline.h"
+
+#include <QObject>
+
+class Database;
+
+class SplitLineRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    SplitLineRepository(Database* database, QObject* parent = nullptr);
+
+    bool insert(const SplitLine& line);
+
+private:
+    Database* m_database;
+};

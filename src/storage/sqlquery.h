@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+class Database;
+
+// The repositories' common pattern in one place: prepare on the shared
+// connection, bind positionally, execute, and log failed writes as
+// "Class::operation failed: <driver text>".
+//
+// Binding: a QString binds as text, and a null QString as empty text (the
+// NOT NULL columns would refuse SQL NULL); sqlNull() and nullIfEmpty() bind
+// SQL NULL where a column must hold NULL, such as an unset foreign key.
+class SqlQuery
+{
+public:
+    SqlQuery(Database* database, const QString& sql, const QVariantList& values = {});
+
+    // Runs a read; a failure is silent and leaves no rows.
+    bool exec();
+    // Runs a write; a failure logs a warning naming `operation`.
+    bool execWrite(const char* operation);
+
+    bool next() { return m_query.next(); }
+    QVariant value(int column) const { return m_query.value(column); }
+    int rowsAffected() const { return m_query.numRowsAffected(); }
+    QString errorText() const;
+
+    template <typename Reader>
+    auto readAll(Reader readRow) -> QList<decltype(readRow(std::declval<const SqlQuery&>()))>
+    {
+        QList<decltype(readRow(*this))> rows;
+        if (!exec())
+            return rows;
+        while (next())
+            rows.append(readRow(*this));
+        return rows;
+    }
+
+    template <typename Reader>
+    auto readOne(Reader readRow) -> std::optional<decltype(readRow(std::declval<const SqlQuery&>()))>
+    {
+        if (!exec() || !next())
+            return std::nullopt;
+        return readRow(*this);
+    }
+
+    // Runs a write and returns the number of rows it changed, or 0 after a
+    // logged failure.
+    int execCount(const char* operation);
+
+private:
+    QSqlQuery m_query;
+    bool m_prepared = false;
+};
+
+QVariant sqlNull();
+QVariant nullIfEmpty(const QString& text);
+int boolValue(bool value);

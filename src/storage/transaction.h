@@ -1,0 +1,34 @@
+#pragma once
+
+#include "storage/enums.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+// One register entry. A negative amount is a payment, a positive one a
+// deposit. A transfer is two transactions whose transferLinkId name each other.
+struct Transaction
+{
+    QString id;
+    QString accountId;
+    QDate date;
+    QString payee;
+    QString memo;
+    qint64 amount = 0;
+    QString categoryId;
+    QString checkNumber;
+    bool cleared = false;
+    bool reconciled = false;
+    QString transferLinkId;
+    QString transferDestAccountId;
+    bool isSplit = false;
+    QString recurringId;
+    int version = 1;
+    SyncStatus syncStatus = SyncStatus::Pending;
+    QString serverId;
+    QDateTime createdAt;
+    QDateTime updatedAt;
+    std::optional<QDateTime> deletedAt;
+};

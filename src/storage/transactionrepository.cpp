@@ -1,0 +1,260 @@
+#include "storage/transactionrepository.h"
+
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "storage/sqlquery.h"
+#include "storage/storedtime.h"
+
+namespace {
+
+const QString columns = QStringLiteral(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, t.reconciled, "
+    "t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, t.sync_status, "
+    "t.server_id, t.created_at, t.updated_at, t.deleted_at");
+constexpr int categoryNameColumn = 20;
+constexpr int searchLimit = 200;
+
+QString select(const char* rest)
+{
+    return QStringLiteral("SELECT %1 FROM transactions t ").arg(columns) + QLatin1String(rest);
+}
+
+QString selectWithCategoryName(const QString& joinsAndFilter)
+{
+    return QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t ").arg(columns) + joinsAndFilter;
+}
+
+Transaction readTransaction(const SqlQuery& row)
+{
+    Transaction t;
+    t.id = row.value(0).toString();
+    t.accountId = row.value(1).toString();
+    t.date = dateFromText(row.value(2).toString());
+    t.payee = row.value(3).toString();
+    t.memo = row.value(4).toString();
+    t.amount = row.value(5).toLongLong();
+    t.categoryId = row.value(6).toString();
+    t.checkNumber = row.value(7).toString();
+    t.cleared = row.value(8).toBool();
+    t.reconciled = row.value(9).toBool();
+    t.transferLinkId = row.value(10).toString();
+    t.transferDestAccountId = row.value(11).toString();
+    t.isSplit = row.value(12).toBool();
+    t.recurringId = row.value(13).toString();
+    t.version = row.value(14).toInt();
+    t.syncStatus = syncStatusFromText(row.value(15).toString());
+    t.serverId = row.value(16).toString();
+    t.createdAt = timeFromText(row.value(17).toString());
+    t.updatedAt = timeFromText(row.value(18).toString());
+    t.deletedAt = optionalTimeFromText(row.value(19).toString());
+    return t;
+}
+
+RegisterRow readRegisterRow(const SqlQuery& row)
+{
+    return RegisterRow{readTransaction(row), 0, row.value(categoryNameColumn).toString()};
+}
+
+} // namespace
+
+TransactionRepository::TransactionRepository(Database* database, QObject* parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QStringList TransactionRepository::payees()
+{
+    return SqlQuery(m_database,
+        QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"))
+        .readAll([](const SqlQuery& row) { return row.value(0).toString(); });
+}
+
+QList<Transaction> TransactionRepository::byAccount(const QString& accountId)
+{
+    return SqlQuery(m_database, select("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC"),
+        {accountId})
+        .readAll(readTransaction);
+}
+
+std::optional<Transaction> TransactionRepository::byId(const QString& id)
+{
+    return SqlQuery(m_database, select("WHERE t.id = ?"), {id}).readOne(readTransaction);
+}
+
+QList<Transaction> TransactionRepository::pending()
+{
+    return SqlQuery(m_database, select("WHERE t.sync_status = 'pending'")).readAll(readTransaction);
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
+{
+    QList<RegisterRow> rows = SqlQuery(m_database,
+        selectWithCategoryName(QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id "
+                                              "WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                              "ORDER BY t.date ASC, t.created_at ASC")),
+        {accountId})
+                                  .readAll(readRegisterRow);
+
+    const qint64 startingBalance = SqlQuery(m_database, QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId})
+                                       .readOne([](const SqlQuery& row) { return row.value(0).toLongLong(); })
+                                       .value_or(0);
+    qint64 balance = startingBalance;
+    for (RegisterRow& row : rows) {
+        balance += row.transaction.amount;
+        row.runningBalance = balance;
+    }
+    if (startingBalance == 0)
+        return rows;
+
+    // The opening balance is shown as a row of its own, dated with the
+    // account's first transaction; it is not stored anywhere.
+    QDate openingDate = SqlQuery(m_database,
+        QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND deleted_at IS NULL ORDER BY date ASC LIMIT 1"),
+        {accountId})
+                            .readOne([](const SqlQuery& row) { return dateFromText(row.value(0).toString()); })
+                            .value_or(QDate());
+    if (!openingDate.isValid())
+        openingDate = Clock::today();
+    RegisterRow opening;
+    opening.transaction.date = openingDate;
+    opening.transaction.payee = QStringLiteral("Opening Balance");
+    opening.transaction.amount = startingBalance;
+    opening.transaction.cleared = true;
+    opening.transaction.reconciled = true;
+    opening.runningBalance = startingBalance;
+    rows.prepend(opening);
+    return rows;
+}
+
+QList<Transaction> TransactionRepository::unreconciled(const QString& accountId)
+{
+    return SqlQuery(m_database,
+        select("WHERE t.account_id = ? AND t.deleted_at IS NULL AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
+        {accountId})
+        .readAll(readTransaction);
+}
+
+std::optional<Transaction> TransactionRepository::lastByPayee(const QString& payee, const QString& accountId)
+{
+    return SqlQuery(m_database,
+        select("WHERE t.payee = ? AND t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1"),
+        {payee, accountId})
+        .readOne(readTransaction);
+}
+
+QList<RegisterRow> TransactionRepository::search(const QString& text, const SearchFilter& filter)
+{
+    QString sql;
+    QVariantList values;
+    if (text.isEmpty()) {
+        sql = selectWithCategoryName(QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL"));
+    } else {
+        sql = selectWithCategoryName(QStringLiteral("JOIN transactions_fts fts ON fts.rowid = t.rowid "
+                                                    "LEFT JOIN categories c ON t.category_id = c.id "
+                                                    "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?"));
+        values.append(text);
+    }
+    const auto addCondition = [&](const char* condition, const QVariant& value) {
+        sql += QLatin1String(condition);
+        values.append(value);
+    };
+    if (!filter.accountId.isEmpty())
+        addCondition(" AND t.account_id = ?", filter.accountId);
+    if (!filter.categoryId.isEmpty())
+        addCondition(" AND t.category_id = ?", filter.categoryId);
+    if (filter.fromDate.isValid())
+        addCondition(" AND t.date >= ?", dateToText(filter.fromDate));
+    if (filter.toDate.isValid())
+        addCondition(" AND t.date <= ?", dateToText(filter.toDate));
+    if (filter.cleared)
+        addCondition(" AND t.cleared = ?", boolValue(*filter.cleared));
+    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(searchLimit);
+    return SqlQuery(m_database, sql, values).readAll(readRegisterRow);
+}
+
+bool TransactionRepository::insert(const Transaction& t)
+{
+    SqlQuery query(m_database,
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
+                       "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, "
+                       "sync_status, server_id, created_at, updated_at) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {t.id, t.accountId, dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId), t.checkNumber,
+         boolValue(t.cleared), boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId, boolValue(t.isSplit),
+         t.recurringId, t.version, toStoredText(t.syncStatus), t.serverId, timeToText(t.createdAt), timeToText(t.updatedAt)});
+    if (!query.execWrite("TransactionRepository::insert"))
+        return false;
+    Q_EMIT transactionsChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::update(const Transaction& t)
+{
+    SqlQuery query(m_database,
+        QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
+                       "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
+                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+        {dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId), t.checkNumber, boolValue(t.cleared),
+         boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId, boolValue(t.isSplit), t.recurringId, t.version,
+         toStoredText(t.syncStatus), t.serverId, timeToText(t.updatedAt), t.id});
+    if (!query.execWrite("TransactionRepository::update"))
+        return false;
+    Q_EMIT transactionsChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::softDelete(const QString& id)
+{
+    const std::optional<Transaction> existing = byId(id);
+    if (!existing)
+        return false;
+    const QString now = timeToText(Clock::nowUtc());
+    SqlQuery query(m_database, QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        {now, now, id});
+    if (!query.execWrite("TransactionRepository::softDelete"))
+        return false;
+    Q_EMIT transactionsChanged(existing->accountId);
+    return true;
+}
+
+int TransactionRepository::softDeleteByAccount(const QString& accountId)
+{
+    const QString now = timeToText(Clock::nowUtc());
+    const int changed = SqlQuery(m_database,
+        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
+                       "WHERE account_id = ? AND deleted_at IS NULL"),
+        {now, now, accountId})
+                            .execCount("TransactionRepository::softDeleteByAccount");
+    if (changed > 0)
+        Q_EMIT transactionsChanged(accountId);
+    return changed;
+}
+
+int TransactionRepository::restoreByAccount(const QString& accountId, const QString& since)
+{
+    const int changed = SqlQuery(m_database,
+        QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' "
+                       "WHERE account_id = ? AND deleted_at >= ?"),
+        {timeToText(Clock::nowUtc()), accountId, since})
+                            .execCount("TransactionRepository::restoreByAccount");
+    if (changed > 0)
+        Q_EMIT transactionsChanged(accountId);
+    return changed;
+}
+
+bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return SqlQuery(m_database, QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"), {serverId, id})
+        .exec();
+}
+
+int TransactionRepository::markAllPendingForResync()
+{
+    const int changed = SqlQuery(m_database,
+        QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"))
+                            .execCount("TransactionRepository::markAllPendingForResync");
+    if (changed > 0)
+        Q_EMIT transactionsChanged(QString());
+    return changed;
+}

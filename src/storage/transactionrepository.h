@@ -1,0 +1,54 @@
+#pragma once
+
+#include "storage/registerrow.h"
+#include "storage/transaction.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+class Database;
+
+class TransactionRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct SearchFilter
+    {
+        QString accountId;  // empty: any account
+        QString categoryId; // empty: any category
+        QDate fromDate;     // invalid: no lower bound
+        QDate toDate;       // invalid: no upper bound
+        std::optional<bool> cleared;
+    };
+
+    TransactionRepository(Database* database, QObject* parent = nullptr);
+
+    QStringList payees();
+    QList<Transaction> byAccount(const QString& accountId);
+    std::optional<Transaction> byId(const QString& id);
+    QList<Transaction> pending();
+    // The account's register, oldest first, with running balances and the
+    // opening-balance row when the account has a starting balance.
+    QList<RegisterRow> registerRows(const QString& accountId);
+    QList<Transaction> unreconciled(const QString& accountId);
+    std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId);
+    // `text` is an FTS5 query; at most 200 rows, newest first.
+    QList<RegisterRow> search(const QString& text, const SearchFilter& filter);
+
+    bool insert(const Transaction& transaction);
+    bool update(const Transaction& transaction);
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    int restoreByAccount(const QString& accountId, const QString& since);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+Q_SIGNALS:
+    void transactionsChanged(const QString& accountId);
+
+private:
+    Database* m_database;
+};

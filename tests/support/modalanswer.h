@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// Answers the next modal dialog from the event loop, as a user would click
+// it, so tests can drive code that asks questions.
+class ModalAnswer
+{
+public:
+    // Presses `button` of the next modal QMessageBox; its text is kept for
+    // the test to check.
+    static void pressWhenShown(QMessageBox::StandardButton button, QString* shownText = nullptr, QString* shownTitle = nullptr);
+};
