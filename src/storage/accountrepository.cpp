@@ -118,21 +118,17 @@ bool AccountRepository::restore(const QString& id)
 
 bool AccountRepository::updateSortOrders(const QList<SortOrderEntry>& entries)
 {
-    QSqlDatabase& connection = m_database->database();
-    if (!connection.transaction())
-        return false;
-    for (const SortOrderEntry& entry : entries) {
-        SqlQuery query(m_database, QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
-            {entry.second, timeToText(Clock::nowUtc()), entry.first});
-        if (!query.exec()) {
-            connection.rollback();
-            return false;
+    const bool written = m_database->inTransaction([&] {
+        for (const SortOrderEntry& entry : entries) {
+            if (!SqlQuery(m_database, QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
+                    {entry.second, timeToText(Clock::nowUtc()), entry.first})
+                     .exec())
+                return false;
         }
-    }
-    if (!connection.commit()) {
-        connection.rollback();
+        return true;
+    });
+    if (!written)
         return false;
-    }
     Q_EMIT accountsChanged();
     return true;
 }

@@ -157,6 +157,16 @@ QSqlDatabase& Database::database()
     return m_connection;
 }
 
+bool Database::inTransaction(const std::function<bool()>& work)
+{
+    if (!m_connection.transaction())
+        return false;
+    if (work() && m_connection.commit())
+        return true;
+    m_connection.rollback();
+    return false;
+}
+
 bool Database::applyMigration(int version, const QString& name, const QString& sql)
 {
     m_connection.transaction();

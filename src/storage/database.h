@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Owns the program's one SQLite connection and brings its schema up to date
 // from the numbered migration scripts compiled into the program.
@@ -25,6 +26,9 @@ public:
     bool open(const QString& path);
     bool runMigrations();
     QSqlDatabase& database();
+    // Runs `work` inside one database transaction: committed when it returns
+    // true, rolled back when it returns false or the commit fails.
+    bool inTransaction(const std::function<bool()>& work);
 
     // Cuts a script into statements, keeping CREATE TRIGGER … END bodies
     // whole and dropping "--" comment lines.

@@ -175,6 +175,54 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Sear
 
 bool TransactionRepository::insert(const Transaction& t)
 {
+    if (!writeInsert(t))
+        return false;
+    Q_EMIT transactionsChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::update(const Transaction& t)
+{
+    if (!writeUpdate(t))
+        return false;
+    Q_EMIT transactionsChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::insertAll(const QList<Transaction>& transactions)
+{
+    return writeAll(transactions, &TransactionRepository::writeInsert);
+}
+
+bool TransactionRepository::updateAll(const QList<Transaction>& transactions)
+{
+    return writeAll(transactions, &TransactionRepository::writeUpdate);
+}
+
+bool TransactionRepository::writeAll(const QList<Transaction>& transactions,
+    bool (TransactionRepository::*write)(const Transaction&))
+{
+    const bool written = m_database->inTransaction([&] {
+        for (const Transaction& t : transactions) {
+            if (!(this->*write)(t))
+                return false;
+        }
+        return true;
+    });
+    if (!written)
+        return false;
+    QStringList accounts;
+    for (const Transaction& t : transactions) {
+        if (!accounts.contains(t.accountId))
+            accounts.append(t.accountId);
+    }
+    for (const QString& accountId : accounts)
+        Q_EMIT transactionsChanged(accountId);
+    return true;
+}
+
+bool TransactionRepository::writeInsert(const Transaction& t)
+{
     SqlQuery query(m_database,
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
                        "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, "
@@ -183,13 +231,10 @@ bool TransactionRepository::insert(const Transaction& t)
         {t.id, t.accountId, dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId), t.checkNumber,
          boolValue(t.cleared), boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId, boolValue(t.isSplit),
          t.recurringId, t.version, toStoredText(t.syncStatus), t.serverId, timeToText(t.createdAt), timeToText(t.updatedAt)});
-    if (!query.execWrite("TransactionRepository::insert"))
-        return false;
-    Q_EMIT transactionsChanged(t.accountId);
-    return true;
+    return query.execWrite("TransactionRepository::insert");
 }
 
-bool TransactionRepository::update(const Transaction& t)
+bool TransactionRepository::writeUpdate(const Transaction& t)
 {
     SqlQuery query(m_database,
         QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
@@ -198,10 +243,7 @@ bool TransactionRepository::update(const Transaction& t)
         {dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId), t.checkNumber, boolValue(t.cleared),
          boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId, boolValue(t.isSplit), t.recurringId, t.version,
          toStoredText(t.syncStatus), t.serverId, timeToText(t.updatedAt), t.id});
-    if (!query.execWrite("TransactionRepository::update"))
-        return false;
-    Q_EMIT transactionsChanged(t.accountId);
-    return true;
+    return query.execWrite("TransactionRepository::update");
 }
 
 bool TransactionRepository::softDelete(const QString& id)

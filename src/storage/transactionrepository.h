@@ -40,6 +40,10 @@ public:
 
     bool insert(const Transaction& transaction);
     bool update(const Transaction& transaction);
+    // Both sides of a transfer are written together or not at all; the
+    // change signal follows the commit, once per account touched.
+    bool insertAll(const QList<Transaction>& transactions);
+    bool updateAll(const QList<Transaction>& transactions);
     bool softDelete(const QString& id);
     int softDeleteByAccount(const QString& accountId);
     int restoreByAccount(const QString& accountId, const QString& since);
@@ -50,5 +54,9 @@ Q_SIGNALS:
     void transactionsChanged(const QString& accountId);
 
 private:
+    bool writeInsert(const Transaction& transaction);
+    bool writeUpdate(const Transaction& transaction);
+    bool writeAll(const QList<Transaction>& transactions, bool (TransactionRepository::*write)(const Transaction&));
+
     Database* m_database;
 };
