@@ -1,0 +1,89 @@
+#include "app/appstate.h"
+
+#include "app/firstdayofweek.h"
+#include "services/categoryservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/splitlinerepository.h"
+#include "storage/transactionrepository.h"
+
+#include <QDebug>
+
+namespace {
+
+const QString weekStartDayKey = QStringLiteral("weekStartDay");
+const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+
+} // namespace
+
+AppState::AppState(QObject* parent)
+    : QObject(parent)
+{
+}
+
+bool AppState::initialize()
+{
+    if (!openDatabase())
+        return false;
+    createRepositories();
+    createServices();
+    applyWeekStartPreference();
+    m_categoryService->ensureDefaultCategories();
+    restoreLastViewedAccount();
+    Q_EMIT databaseReady();
+    return true;
+}
+
+void AppState::setCurrentAccountId(const QString& id)
+{
+    if (id == m_currentAccountId)
+        return;
+    m_currentAccountId = id;
+    m_preferences->set(lastViewedAccountKey, id);
+    Q_EMIT currentAccountChanged(id);
+}
+
+bool AppState::openDatabase()
+{
+    m_database = new Database(this);
+    const QString path = Database::databasePath();
+    qInfo().noquote() << "Opening database at:" << path;
+    return m_database->open(path) && m_database->runMigrations();
+}
+
+void AppState::createRepositories()
+{
+    m_accounts = new AccountRepository(m_database, this);
+    m_transactions = new TransactionRepository(m_database, this);
+    m_categories = new CategoryRepository(m_database, this);
+    m_preferences = new PreferencesRepository(m_database, this);
+    m_splitLines = new SplitLineRepository(m_database, this);
+    m_recurring = new RecurringRepository(m_database, this);
+    m_reconciliations = new ReconciliationRepository(m_database, this);
+}
+
+void AppState::createServices()
+{
+    m_categoryService = new CategoryService(m_categories, this);
+}
+
+void AppState::applyWeekStartPreference()
+{
+    // Anything but a day number 1 (Monday) to 7 (Sunday) is ignored, so a
+    // damaged value cannot shift every calendar.
+    bool isNumber = false;
+    const int day = m_preferences->get(weekStartDayKey, QString()).toInt(&isNumber);
+    if (isNumber && day >= Qt::Monday && day <= Qt::Sunday)
+        setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(day));
+}
+
+void AppState::restoreLastViewedAccount()
+{
+    // Restored quietly: nothing is shown yet that could follow the signal.
+    if (const std::optional<QString> id = m_preferences->get(lastViewedAccountKey))
+        m_currentAccountId = *id;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class AccountRepository;
+class CategoryRepository;
+class CategoryService;
+class Database;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
+
+// The program's composition root: it opens the database and owns every
+// repository and service for the life of the process. Every screen is given
+// this object and reaches the data through it.
+class AppState : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AppState(QObject* parent = nullptr);
+
+    // Opens and migrates the database, builds the repositories and services
+    // and restores the state of the last session. False when the database
+    // cannot be opened or migrated; the repositories and services stay
+    // null until it succeeds.
+    bool initialize();
+
+    Database* database() const { return m_database; }
+    AccountRepository* accounts() const { return m_accounts; }
+    TransactionRepository* transactions() const { return m_transactions; }
+    CategoryRepository* categories() const { return m_categories; }
+    PreferencesRepository* preferences() const { return m_preferences; }
+    SplitLineRepository* splitLines() const { return m_splitLines; }
+    RecurringRepository* recurring() const { return m_recurring; }
+    ReconciliationRepository* reconciliations() const { return m_reconciliations; }
+    CategoryService* categoryService() const { return m_categoryService; }
+
+    // The account shown in the register; empty for none.
+    QString currentAccountId() const { return m_currentAccountId; }
+    // Remembers the account for the next start and announces it; setting
+    // the account already current does nothing.
+    void setCurrentAccountId(const QString& id);
+
+Q_SIGNALS:
+    void currentAccountChanged(const QString& accountId);
+    void databaseReady();
+
+private:
+    bool openDatabase();
+    void createRepositories();
+    void createServices();
+    void applyWeekStartPreference();
+    void restoreLastViewedAccount();
+
+    Database* m_database = nullptr;
+    AccountRepository* m_accounts = nullptr;
+    TransactionRepository* m_transactions = nullptr;
+    CategoryRepository* m_categories = nullptr;
+    PreferencesRepository* m_preferences = nullptr;
+    SplitLineRepository* m_splitLines = nullptr;
+    RecurringRepository* m_recurring = nullptr;
+    ReconciliationRepository* m_reconciliations = nullptr;
+    CategoryService* m_categoryService = nullptr;
+    QString m_currentAccountId;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The interface language is chosen per machine under the QSettings key
+// "ui/language": "system" (the default) or one of supportedLanguages().
+
+// The language codes with a compiled-in catalogue ":/i18n/checkbook_<code>.qm",
+// in the order the settings screen offers them.
+QStringList supportedLanguages();
+
+// The stored choice. With `resolveSystem`, "system" becomes the system
+// locale's language when it is supported, else "en"; every other stored
+// value is returned as it is.
+QString resolveLanguage(bool resolveSystem);
+
+// Stores the choice; the catalogues are loaded at start-up, so it takes
+// effect at the next start.
+void setLanguage(const QString& code);

@@ -1,0 +1,201 @@
+#include "app/appstate.h"
+#include "app/firstdayofweek.h"
+#include "services/categoryservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/splitlinerepository.h"
+#include "storage/transactionrepository.h"
+#include "support/testdatabase.h"
+
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+// Writes a preference into the data directory's database the way an
+// earlier session of the program would have left it.
+void storePreference(const QString& key, const QString& value)
+{
+    Database database;
+    QVERIFY(database.open(Database::databasePath()) && database.runMigrations());
+    QVERIFY(PreferencesRepository(&database).set(key, value));
+}
+
+int schemaVersion(Database* database)
+{
+    QSqlQuery query(database->database());
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+} // namespace
+
+class AppStateTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void firstDayOfWeekStartsFromLocale();
+    void buildsEverythingInFreshDataDirectory();
+    void reopensExistingDataWithoutReseeding();
+    void appliesStoredWeekStartDay_data();
+    void appliesStoredWeekStartDay();
+    void restoresLastViewedAccountQuietly();
+    void setCurrentAccountIdWritesOnlyChanges();
+};
+
+void AppStateTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    // A locale whose weeks start on Sunday, so Saturday and Monday stand out.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void AppStateTest::firstDayOfWeekStartsFromLocale()
+{
+    QCOMPARE(firstDayOfWeek(), Qt::Sunday);
+    setFirstDayOfWeek(Qt::Monday);
+    QCOMPARE(firstDayOfWeek(), Qt::Monday);
+}
+
+void AppStateTest::buildsEverythingInFreshDataDirectory()
+{
+    QTemporaryDir root;
+    const QString dataDirectory = root.path() + QStringLiteral("/new user/Checkbook");
+    qputenv("CHECKBOOK_DATA_DIR", dataDirectory.toUtf8());
+    const auto unsetDataDirectory = qScopeGuard([] { qunsetenv("CHECKBOOK_DATA_DIR"); });
+
+    AppState state;
+    QSignalSpy ready(&state, &AppState::databaseReady);
+    QSignalSpy accountChanged(&state, &AppState::currentAccountChanged);
+    QVERIFY(state.initialize());
+
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(accountChanged.count(), 0);
+    const QList<QObject*> parts{state.database(), state.accounts(), state.transactions(), state.categories(),
+        state.preferences(), state.splitLines(), state.recurring(), state.reconciliations(), state.categoryService()};
+    for (QObject* part : parts) {
+        QVERIFY(part);
+        QCOMPARE(part->parent(), &state);
+    }
+
+    const QString databaseFile = dataDirectory + QStringLiteral("/checkbook.db");
+    QVERIFY(QFileInfo::exists(databaseFile));
+    QCOMPARE(schemaVersion(state.database()), 2);
+    QCOMPARE(state.categories()->count(), 56);
+    QVERIFY(state.currentAccountId().isEmpty());
+
+#ifdef Q_OS_UNIX
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const QFileDevice::Permissions directory = QFileInfo(dataDirectory).permissions();
+    QCOMPARE(directory & others, QFileDevice::Permissions());
+    QVERIFY(directory.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QFileDevice::Permissions file = QFileInfo(databaseFile).permissions();
+    QCOMPARE(file & others, QFileDevice::Permissions());
+    QVERIFY(file.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(!file.testFlag(QFileDevice::ExeOwner));
+#endif
+}
+
+void AppStateTest::reopensExistingDataWithoutReseeding()
+{
+    TestDataDirectory dataDirectory;
+    QStringList firstIds;
+    {
+        AppState first;
+        QVERIFY(first.initialize());
+        for (const Category& category : first.categories()->all())
+            firstIds.append(category.id);
+    }
+
+    AppState second;
+    QVERIFY(second.initialize());
+    QCOMPARE(schemaVersion(second.database()), 2);
+    QStringList secondIds;
+    for (const Category& category : second.categories()->all())
+        secondIds.append(category.id);
+    QCOMPARE(secondIds, firstIds);
+    QCOMPARE(secondIds.size(), 56);
+}
+
+void AppStateTest::appliesStoredWeekStartDay_data()
+{
+    QTest::addColumn<QString>("stored"); // null: nothing stored
+    QTest::addColumn<Qt::DayOfWeek>("expected");
+
+    QTest::newRow("nothing stored") << QString() << Qt::Sunday;
+    QTest::newRow("zero") << QStringLiteral("0") << Qt::Sunday;
+    QTest::newRow("eight") << QStringLiteral("8") << Qt::Sunday;
+    QTest::newRow("negative") << QStringLiteral("-1") << Qt::Sunday;
+    QTest::newRow("not a number") << QStringLiteral("x") << Qt::Sunday;
+    QTest::newRow("empty") << QStringLiteral("") << Qt::Sunday;
+    QTest::newRow("fraction") << QStringLiteral("6.5") << Qt::Sunday;
+    QTest::newRow("Saturday") << QStringLiteral("6") << Qt::Saturday;
+    QTest::newRow("Monday") << QStringLiteral("1") << Qt::Monday;
+    QTest::newRow("Sunday") << QStringLiteral("7") << Qt::Sunday;
+}
+
+void AppStateTest::appliesStoredWeekStartDay()
+{
+    QFETCH(QString, stored);
+    QFETCH(Qt::DayOfWeek, expected);
+
+    TestDataDirectory dataDirectory;
+    if (!stored.isNull())
+        storePreference(QStringLiteral("weekStartDay"), stored);
+    // Each row starts from the locale's day, as a new process would.
+    setFirstDayOfWeek(QLocale().firstDayOfWeek());
+
+    AppState state;
+    QVERIFY(state.initialize());
+    QCOMPARE(firstDayOfWeek(), expected);
+}
+
+void AppStateTest::restoresLastViewedAccountQuietly()
+{
+    TestDataDirectory dataDirectory;
+    storePreference(QStringLiteral("lastViewedAccountId"), QStringLiteral("3f1c2d9e-0000-4000-8000-00000000a11c"));
+
+    AppState state;
+    QSignalSpy accountChanged(&state, &AppState::currentAccountChanged);
+    QVERIFY(state.initialize());
+
+    QCOMPARE(state.currentAccountId(), QStringLiteral("3f1c2d9e-0000-4000-8000-00000000a11c"));
+    QCOMPARE(accountChanged.count(), 0);
+}
+
+void AppStateTest::setCurrentAccountIdWritesOnlyChanges()
+{
+    TestDataDirectory dataDirectory;
+    storePreference(QStringLiteral("lastViewedAccountId"), QStringLiteral("savings"));
+    AppState state;
+    QVERIFY(state.initialize());
+    QSignalSpy accountChanged(&state, &AppState::currentAccountChanged);
+    QSignalSpy preferenceWritten(state.preferences(), &PreferencesRepository::changed);
+
+    state.setCurrentAccountId(QStringLiteral("savings"));
+    QCOMPARE(accountChanged.count(), 0);
+    QCOMPARE(preferenceWritten.count(), 0);
+
+    state.setCurrentAccountId(QStringLiteral("checking"));
+    QCOMPARE(accountChanged.count(), 1);
+    QCOMPARE(accountChanged.at(0).at(0).toString(), QStringLiteral("checking"));
+    QCOMPARE(preferenceWritten.count(), 1);
+    QCOMPARE(state.currentAccountId(), QStringLiteral("checking"));
+    QCOMPARE(state.preferences()->get(QStringLiteral("lastViewedAccountId")), std::optional<QString>(QStringLiteral("checking")));
+
+    state.setCurrentAccountId(QString());
+    QCOMPARE(accountChanged.count(), 2);
+    QVERIFY(state.currentAccountId().isEmpty());
+    QCOMPARE(state.preferences()->get(QStringLiteral("lastViewedAccountId")), std::optional<QString>(QString()));
+}
+
+QTEST_GUILESS_MAIN(AppStateTest)
+#include "tst_appstate.moc"
