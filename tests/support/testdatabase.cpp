@@ -16,6 +16,6 @@ TestDataDirectory::~TestDataDirectory()
 TestDatabase::TestDatabase()
     : m_database(std::make_unique<Database>())
 {
-    const bool ready = m_database->open(Database::databasePath()) && m_database->runMigrations();
-    Q_ASSERT_X(ready, "TestDatabase", "the test database could not be opened and migrated");
+    if (!m_database->open(Database::databasePath()) || !m_database->runMigrations())
+        qFatal("TestDatabase: the test database could not be opened and migrated");
 }

@@ -1,0 +1,277 @@
+#include "storage/categoryrepository.h"
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "support/testdatabase.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QDateTime utc(const QString& isoText)
+{
+    return QDateTime::fromString(isoText, Qt::ISODate);
+}
+
+QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
+{
+    QSqlQuery query(database->database());
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+Category makeCategory(const QString& id, const QString& name, const QString& parentId = QString())
+{
+    Category category;
+    category.id = id;
+    category.name = name;
+    category.parentId = parentId;
+    category.createdAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
+    category.updatedAt = category.createdAt;
+    return category;
+}
+
+QStringList names(const QList<Category>& categories)
+{
+    QStringList result;
+    for (const Category& category : categories)
+        result.append(category.name);
+    return result;
+}
+
+} // namespace
+
+class CategoryRepositoryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void roundTripsEveryField();
+    void storesEmptyParentAndAccountAsNull();
+    void readsUnknownStoredTextsAsTheFallbacks();
+    void countsAndListsOnlyLiveCategories();
+    void findsByExactLiveName();
+    void softDeleteChangesOnlyThatRow();
+    void resyncMarksOnlyLiveRowsThatAreNotPending();
+    void failedInsertLogsAndStaysSilent();
+
+private:
+    std::unique_ptr<TestDatabase> m_test;
+    std::unique_ptr<CategoryRepository> m_categories;
+    Database* database() const { return m_test->database(); }
+};
+
+void CategoryRepositoryTest::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    m_test = std::make_unique<TestDatabase>();
+    m_categories = std::make_unique<CategoryRepository>(m_test->database());
+}
+
+void CategoryRepositoryTest::cleanup()
+{
+    m_categories.reset();
+    m_test.reset();
+    Clock::reset();
+}
+
+void CategoryRepositoryTest::roundTripsEveryField()
+{
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("parent"), QStringLiteral("Household"))));
+    Category category;
+    category.id = QStringLiteral("child");
+    category.name = QStringLiteral("Électricité");
+    category.type = CategoryType::Income;
+    category.parentId = QStringLiteral("parent");
+    category.isTaxRelevant = true;
+    category.taxCategory = QStringLiteral("Schedule C");
+    category.icon = QStringLiteral("bolt");
+    category.color = QStringLiteral("#FFA726");
+    category.isDefault = true;
+    category.accountId = QStringLiteral("some-account");
+    category.version = 3;
+    category.syncStatus = SyncStatus::Conflict;
+    category.serverId = QStringLiteral("srv-c");
+    category.createdAt = utc(QStringLiteral("2024-02-02T02:02:02Z"));
+    category.updatedAt = utc(QStringLiteral("2024-03-03T03:03:03Z"));
+    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+
+    QVERIFY(m_categories->insert(category));
+    QCOMPARE(changed.count(), 1);
+
+    const std::optional<Category> stored = m_categories->byId(QStringLiteral("child"));
+    QVERIFY(stored);
+    QCOMPARE(stored->id, category.id);
+    QCOMPARE(stored->name, category.name);
+    QCOMPARE(stored->type, CategoryType::Income);
+    QCOMPARE(stored->parentId, category.parentId);
+    QCOMPARE(stored->isTaxRelevant, true);
+    QCOMPARE(stored->taxCategory, category.taxCategory);
+    QCOMPARE(stored->icon, category.icon);
+    QCOMPARE(stored->color, category.color);
+    QCOMPARE(stored->isDefault, true);
+    QCOMPARE(stored->accountId, category.accountId);
+    QCOMPARE(stored->version, 3);
+    QCOMPARE(stored->syncStatus, SyncStatus::Conflict);
+    QCOMPARE(stored->serverId, category.serverId);
+    QCOMPARE(stored->createdAt, category.createdAt);
+    QCOMPARE(stored->updatedAt, category.updatedAt);
+    QVERIFY(!stored->deletedAt);
+
+    category.name = QStringLiteral("Power");
+    category.type = CategoryType::Transfer;
+    category.isTaxRelevant = false;
+    category.isDefault = false;
+    category.version = 4;
+    category.updatedAt = utc(QStringLiteral("2024-04-04T04:04:04Z"));
+    QVERIFY(m_categories->update(category));
+    QCOMPARE(changed.count(), 2);
+    const std::optional<Category> updated = m_categories->byId(QStringLiteral("child"));
+    QVERIFY(updated);
+    QCOMPARE(updated->name, QStringLiteral("Power"));
+    QCOMPARE(updated->type, CategoryType::Transfer);
+    QCOMPARE(updated->isTaxRelevant, false);
+    QCOMPARE(updated->isDefault, false);
+    QCOMPARE(updated->version, 4);
+    QCOMPARE(updated->updatedAt, category.updatedAt);
+    QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-02-02T02:02:02Z")));
+}
+
+void CategoryRepositoryTest::storesEmptyParentAndAccountAsNull()
+{
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("parent"), QStringLiteral("Auto"))));
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("top"), QStringLiteral("Fuel"))));
+    const QVariantList id{QStringLiteral("top")};
+    QVERIFY(scalar(database(), QStringLiteral("SELECT parent_id IS NULL AND account_id IS NULL FROM categories WHERE id = ?"), id).toBool());
+    std::optional<Category> stored = m_categories->byId(QStringLiteral("top"));
+    QVERIFY(stored);
+    QVERIFY(stored->parentId.isEmpty());
+    QVERIFY(stored->accountId.isEmpty());
+
+    Category moved = *stored;
+    moved.parentId = QStringLiteral("parent");
+    QVERIFY(m_categories->update(moved));
+    QCOMPARE(m_categories->byId(QStringLiteral("top"))->parentId, QStringLiteral("parent"));
+    moved.parentId.clear();
+    QVERIFY(m_categories->update(moved));
+    QVERIFY(scalar(database(), QStringLiteral("SELECT parent_id IS NULL AND account_id IS NULL FROM categories WHERE id = ?"), id).toBool());
+}
+
+void CategoryRepositoryTest::readsUnknownStoredTextsAsTheFallbacks()
+{
+    QSqlQuery insert(database()->database());
+    QVERIFY(insert.exec(QStringLiteral(
+        "INSERT INTO categories (id, name, category_type, sync_status, created_at, updated_at) "
+        "VALUES ('x', 'Odd', 'weird', 'weird', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
+
+    const std::optional<Category> stored = m_categories->byId(QStringLiteral("x"));
+    QVERIFY(stored);
+    QCOMPARE(stored->type, CategoryType::Expense);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+}
+
+void CategoryRepositoryTest::countsAndListsOnlyLiveCategories()
+{
+    QCOMPARE(m_categories->count(), 0);
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("1"), QStringLiteral("Utilities"))));
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("2"), QStringLiteral("Groceries"))));
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("3"), QStringLiteral("Dining"))));
+    QVERIFY(m_categories->softDelete(QStringLiteral("3")));
+
+    QCOMPARE(m_categories->count(), 2);
+    QCOMPARE(names(m_categories->all()), (QStringList{QStringLiteral("Groceries"), QStringLiteral("Utilities")}));
+    QCOMPARE(m_categories->pending().size(), 3);
+
+    // With every category deleted the count is 0, so the defaults are seeded again.
+    QVERIFY(m_categories->softDelete(QStringLiteral("1")));
+    QVERIFY(m_categories->softDelete(QStringLiteral("2")));
+    QCOMPARE(m_categories->count(), 0);
+    QVERIFY(m_categories->all().isEmpty());
+}
+
+void CategoryRepositoryTest::findsByExactLiveName()
+{
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("live"), QStringLiteral("Groceries"))));
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("gone"), QStringLiteral("Travel"))));
+    QVERIFY(m_categories->softDelete(QStringLiteral("gone")));
+
+    QCOMPARE(m_categories->byName(QStringLiteral("Groceries"))->id, QStringLiteral("live"));
+    QVERIFY(!m_categories->byName(QStringLiteral("groceries")));
+    QVERIFY(!m_categories->byName(QStringLiteral("Grocer")));
+    QVERIFY(!m_categories->byName(QStringLiteral("Travel")));
+    QVERIFY(m_categories->byId(QStringLiteral("gone"))->deletedAt.has_value());
+}
+
+void CategoryRepositoryTest::softDeleteChangesOnlyThatRow()
+{
+    Category parent = makeCategory(QStringLiteral("parent"), QStringLiteral("Auto"));
+    parent.syncStatus = SyncStatus::Synced;
+    QVERIFY(m_categories->insert(parent));
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("child"), QStringLiteral("Fuel"), QStringLiteral("parent"))));
+    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+    const QDateTime now = utc(QStringLiteral("2024-10-10T10:10:10Z"));
+    Clock::setFixedNow(now);
+
+    QVERIFY(m_categories->softDelete(QStringLiteral("parent")));
+
+    QCOMPARE(changed.count(), 1);
+    const std::optional<Category> deleted = m_categories->byId(QStringLiteral("parent"));
+    QVERIFY(deleted);
+    QCOMPARE(deleted->deletedAt, std::optional<QDateTime>(now));
+    QCOMPARE(deleted->updatedAt, now);
+    QCOMPARE(deleted->syncStatus, SyncStatus::Pending);
+    const std::optional<Category> child = m_categories->byId(QStringLiteral("child"));
+    QVERIFY(child);
+    QVERIFY(!child->deletedAt);
+    QCOMPARE(child->parentId, QStringLiteral("parent"));
+}
+
+void CategoryRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
+{
+    Category synced = makeCategory(QStringLiteral("synced"), QStringLiteral("A"));
+    synced.syncStatus = SyncStatus::Synced;
+    Category conflict = makeCategory(QStringLiteral("conflict"), QStringLiteral("B"));
+    conflict.syncStatus = SyncStatus::Conflict;
+    for (const Category& category : {synced, conflict, makeCategory(QStringLiteral("pending"), QStringLiteral("C")),
+             makeCategory(QStringLiteral("gone"), QStringLiteral("D"))})
+        QVERIFY(m_categories->insert(category));
+    QVERIFY(m_categories->softDelete(QStringLiteral("gone")));
+    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+
+    QVERIFY(m_categories->markSynced(QStringLiteral("gone"), QStringLiteral("srv-gone")));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(m_categories->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
+
+    QCOMPARE(m_categories->markAllPendingForResync(), 2);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_categories->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
+    QCOMPARE(m_categories->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
+    QCOMPARE(m_categories->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
+
+    QCOMPARE(m_categories->markAllPendingForResync(), 0);
+    QCOMPARE(changed.count(), 1);
+}
+
+void CategoryRepositoryTest::failedInsertLogsAndStaysSilent()
+{
+    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: .*FOREIGN KEY")));
+    QVERIFY(!m_categories->insert(makeCategory(QStringLiteral("orphan"), QStringLiteral("Orphan"), QStringLiteral("no-such-parent"))));
+
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(m_categories->count(), 0);
+}
+
+QTEST_GUILESS_MAIN(CategoryRepositoryTest)
+#include "tst_categoryrepository.moc"

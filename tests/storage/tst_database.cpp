@@ -1,0 +1,473 @@
+#include "storage/database.h"
+#include "support/testdatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QtTest>
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+const QString schemaVersionTable = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  "
+    "applied_at TEXT NOT NULL DEFAULT (datetime('now')))");
+const QString initialScript = QStringLiteral(":/sql/sql/migrations/001_initial.sql");
+const QString reconSyncScript = QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql");
+
+// Lets a test apply a script of its own choosing, as runMigrations would.
+class MigrationHarness : public Database
+{
+public:
+    using Database::applyMigration;
+    using Database::Database;
+};
+
+QString readScript(const QString& resourcePath)
+{
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QVariant scalar(Database& database, const QString& sql)
+{
+    QSqlQuery query(database.database());
+    if (!query.exec(sql) || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+QStringList column(Database& database, const QString& sql)
+{
+    QStringList values;
+    QSqlQuery query(database.database());
+    if (!query.exec(sql))
+        return values;
+    while (query.next())
+        values.append(query.value(0).toString());
+    return values;
+}
+
+bool run(Database& database, const QString& sql)
+{
+    QSqlQuery query(database.database());
+    return query.exec(sql);
+}
+
+QStringList reconciliationColumns(Database& database)
+{
+    return column(database, QStringLiteral("SELECT name FROM pragma_table_info('reconciliations') ORDER BY cid"));
+}
+
+QStringList ftsMatches(Database& database, const QString& query)
+{
+    return column(database,
+        QStringLiteral("SELECT t.id FROM transactions_fts JOIN transactions t ON t.rowid = transactions_fts.rowid "
+                       "WHERE transactions_fts MATCH '%1' ORDER BY t.id")
+            .arg(query));
+}
+
+bool ftsIndexIsConsistent(Database& database)
+{
+    return run(database, QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
+}
+
+#ifdef Q_OS_UNIX
+int modeOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return -1;
+    return static_cast<int>(info.st_mode & 0777);
+}
+#endif
+
+} // namespace
+
+class DatabaseTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void migratesANewFile();
+    void upgradesAVersionOneFile();
+    void leavesACurrentFileAlone();
+    void failingStatementLeavesTheSchemaAtThePreviousVersion();
+    void unwritableVersionRowRollsTheMigrationBack();
+    void splitsStatements_data();
+    void splitsStatements();
+    void splitsTheBuiltInScripts();
+    void fullTextTriggersFollowTheTransactions();
+    void refusesAFileThatIsNotADatabase_data();
+    void refusesAFileThatIsNotADatabase();
+    void createsAMissingDataDirectoryForItsOwnerOnly();
+    void fallsBackToTheUsersDataLocation();
+};
+
+void DatabaseTest::migratesANewFile()
+{
+    TestDataDirectory directory;
+    Database database;
+    QSignalSpy applied(&database, &Database::migrationApplied);
+    QSignalSpy failed(&database, &Database::migrationError);
+
+    QVERIFY(database.open(Database::databasePath()));
+    QVERIFY(database.runMigrations());
+
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(applied.count(), 2);
+    QCOMPARE(applied.at(0), (QVariantList{1, QStringLiteral("initial")}));
+    QCOMPARE(applied.at(1), (QVariantList{2, QStringLiteral("recon_sync")}));
+    QCOMPARE(column(database, QStringLiteral("SELECT version || ' ' || name FROM schema_version ORDER BY version")),
+        (QStringList{QStringLiteral("1 initial"), QStringLiteral("2 recon_sync")}));
+    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE applied_at = ''")).toInt(), 0);
+
+    QCOMPARE(scalar(database, QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
+    QCOMPARE(scalar(database, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+
+    // Every object of both scripts exists: a statement lost by the splitter
+    // would show up here.
+    const QStringList objects = column(database,
+        QStringLiteral("SELECT type || ' ' || name FROM sqlite_master "
+                       "WHERE name NOT LIKE 'sqlite_%' AND name NOT LIKE 'transactions_fts_%' ORDER BY type, name"));
+    QCOMPARE(objects,
+        (QStringList{
+            QStringLiteral("index idx_split_lines_transaction_id"),
+            QStringLiteral("index idx_transactions_account_id"),
+            QStringLiteral("index idx_transactions_category_id"),
+            QStringLiteral("index idx_transactions_date"),
+            QStringLiteral("index idx_transactions_sync_status"),
+            QStringLiteral("index idx_transactions_transfer_link_id"),
+            QStringLiteral("table accounts"),
+            QStringLiteral("table categories"),
+            QStringLiteral("table preferences"),
+            QStringLiteral("table reconciliations"),
+            QStringLiteral("table recurring_transactions"),
+            QStringLiteral("table schema_version"),
+            QStringLiteral("table split_lines"),
+            QStringLiteral("table sync_queue"),
+            QStringLiteral("table transaction_templates"),
+            QStringLiteral("table transactions"),
+            QStringLiteral("table transactions_fts"),
+            QStringLiteral("trigger transactions_ad"),
+            QStringLiteral("trigger transactions_ai"),
+            QStringLiteral("trigger transactions_au"),
+        }));
+    QCOMPARE(reconciliationColumns(database),
+        (QStringList{QStringLiteral("id"), QStringLiteral("account_id"), QStringLiteral("statement_date"),
+            QStringLiteral("statement_balance"), QStringLiteral("reconciled_balance"), QStringLiteral("completed_at"),
+            QStringLiteral("version"), QStringLiteral("sync_status"), QStringLiteral("server_id"),
+            QStringLiteral("created_at"), QStringLiteral("updated_at"), QStringLiteral("deleted_at")}));
+
+    // The foreign keys are enforced, not merely declared.
+    QVERIFY(!run(database,
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+                       "VALUES ('t', 'no-such-account', '2024-01-01', 'x', 1, 'c', 'u')")));
+}
+
+void DatabaseTest::upgradesAVersionOneFile()
+{
+    TestDataDirectory directory;
+    {
+        MigrationHarness versionOne;
+        QVERIFY(versionOne.open(directory.databasePath()));
+        QVERIFY(run(versionOne, schemaVersionTable));
+        const QString script = readScript(initialScript);
+        QVERIFY(!script.isEmpty());
+        QVERIFY(versionOne.applyMigration(1, QStringLiteral("initial"), script));
+        QVERIFY(run(versionOne,
+            QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) "
+                           "VALUES ('a', 'Checking', '2023-01-01T00:00:00Z', '2023-01-01T00:00:00Z')")));
+        QVERIFY(run(versionOne,
+            QStringLiteral("INSERT INTO reconciliations VALUES "
+                           "('r1', 'a', '2023-01-31', 1000, 1000, '2023-02-02T10:00:00Z'), "
+                           "('r2', 'a', '2023-02-28', 2500, 2500, '2023-03-05T18:30:15Z')")));
+        QCOMPARE(reconciliationColumns(versionOne).size(), 6);
+    }
+
+    Database database;
+    QSignalSpy applied(&database, &Database::migrationApplied);
+    QSignalSpy failed(&database, &Database::migrationError);
+    QVERIFY(database.open(directory.databasePath()));
+    QVERIFY(database.runMigrations());
+
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.at(0), (QVariantList{2, QStringLiteral("recon_sync")}));
+    QCOMPARE(scalar(database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 2);
+    QCOMPARE(column(database,
+                 QStringLiteral("SELECT id || '|' || created_at || '|' || updated_at || '|' || version || '|' || sync_status "
+                                "|| '|' || IFNULL(server_id, 'null') || '|' || IFNULL(deleted_at, 'null') "
+                                "FROM reconciliations ORDER BY id")),
+        (QStringList{QStringLiteral("r1|2023-02-02T10:00:00Z|2023-02-02T10:00:00Z|1|pending|null|null"),
+            QStringLiteral("r2|2023-03-05T18:30:15Z|2023-03-05T18:30:15Z|1|pending|null|null")}));
+}
+
+void DatabaseTest::leavesACurrentFileAlone()
+{
+    TestDataDirectory directory;
+    {
+        Database first;
+        QVERIFY(first.open(directory.databasePath()));
+        QVERIFY(first.runMigrations());
+    }
+
+    Database database;
+    QSignalSpy applied(&database, &Database::migrationApplied);
+    QSignalSpy failed(&database, &Database::migrationError);
+    QVERIFY(database.open(directory.databasePath()));
+    QVERIFY(database.runMigrations());
+
+    QCOMPARE(applied.count(), 0);
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 2);
+    QCOMPARE(reconciliationColumns(database).size(), 12);
+}
+
+void DatabaseTest::failingStatementLeavesTheSchemaAtThePreviousVersion()
+{
+    TestDataDirectory directory;
+    MigrationHarness database;
+    QVERIFY(database.open(directory.databasePath()));
+    QVERIFY(run(database, schemaVersionTable));
+    QVERIFY(database.applyMigration(1, QStringLiteral("initial"), readScript(initialScript)));
+
+    // The real second script, with a table created before it and a statement
+    // that cannot run after it: none of it may survive.
+    const QString broken = QStringLiteral("CREATE TABLE half_done (id TEXT);\n") + readScript(reconSyncScript)
+        + QStringLiteral("\nINSERT INTO no_such_table VALUES (1);\nCREATE TABLE never_reached (id TEXT);\n");
+    QSignalSpy applied(&database, &Database::migrationApplied);
+    QSignalSpy failed(&database, &Database::migrationError);
+    QTest::ignoreMessage(QtCriticalMsg,
+        QRegularExpression(QStringLiteral("^Migration 2 failed: .*no_such_table[\\s\\S]*\\nStatement: INSERT INTO no_such_table VALUES \\(1\\)$")));
+    QVERIFY(!database.applyMigration(2, QStringLiteral("recon_sync"), broken));
+
+    QCOMPARE(applied.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).toInt(), 2);
+    QVERIFY2(failed.at(0).at(1).toString().contains(QStringLiteral("no_such_table")), qPrintable(failed.at(0).at(1).toString()));
+    QCOMPARE(scalar(database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 1);
+    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('half_done', 'never_reached')")).toInt(), 0);
+    QCOMPARE(reconciliationColumns(database).size(), 6);
+
+    // The failed attempt left no transaction open: the next start retries and succeeds.
+    QVERIFY(database.runMigrations());
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.at(0), (QVariantList{2, QStringLiteral("recon_sync")}));
+    QCOMPARE(reconciliationColumns(database).size(), 12);
+}
+
+void DatabaseTest::unwritableVersionRowRollsTheMigrationBack()
+{
+    TestDataDirectory directory;
+    MigrationHarness database;
+    QVERIFY(database.open(directory.databasePath()));
+    QVERIFY(database.runMigrations());
+    QSignalSpy applied(&database, &Database::migrationApplied);
+    QSignalSpy failed(&database, &Database::migrationError);
+
+    // Version 2 is already recorded, so its schema_version row cannot be written.
+    QVERIFY(!database.applyMigration(2, QStringLiteral("again"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
+
+    QCOMPARE(applied.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).toInt(), 2);
+    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'extra'")).toInt(), 0);
+    QCOMPARE(scalar(database, QStringLiteral("SELECT name FROM schema_version WHERE version = 2")).toString(), QStringLiteral("recon_sync"));
+}
+
+void DatabaseTest::splitsStatements_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("statements");
+
+    QTest::newRow("empty script") << QString() << QStringList();
+    QTest::newRow("one statement per line")
+        << QStringLiteral("CREATE TABLE a (x);\nCREATE TABLE b (y);\n")
+        << QStringList{QStringLiteral("CREATE TABLE a (x)"), QStringLiteral("CREATE TABLE b (y)")};
+    QTest::newRow("trigger body with several inner statements")
+        << QStringLiteral("CREATE TABLE a (x);\n"
+                          "CREATE TRIGGER a_ai AFTER INSERT ON a BEGIN\n"
+                          "    INSERT INTO b VALUES (1);\n"
+                          "    INSERT INTO b VALUES (2);\n"
+                          "    UPDATE b SET y = 3;\n"
+                          "END;\n"
+                          "SELECT 1;\n")
+        << QStringList{QStringLiteral("CREATE TABLE a (x)"),
+               QStringLiteral("CREATE TRIGGER a_ai AFTER INSERT ON a BEGIN\n"
+                              "    INSERT INTO b VALUES (1);\n"
+                              "    INSERT INTO b VALUES (2);\n"
+                              "    UPDATE b SET y = 3;\n"
+                              "END"),
+               QStringLiteral("SELECT 1")};
+    QTest::newRow("lower-case trigger")
+        << QStringLiteral("create trigger t after delete on a begin\n  delete from b;\nend;")
+        << QStringList{QStringLiteral("create trigger t after delete on a begin\n  delete from b;\nend")};
+    QTest::newRow("comment lines before and inside a statement")
+        << QStringLiteral("-- header\n  -- indented comment\nCREATE TABLE a (\n    -- the key\n    id TEXT\n);\n")
+        << QStringList{QStringLiteral("CREATE TABLE a (\n    id TEXT\n)")};
+    QTest::newRow("comment line inside a trigger")
+        << QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\n-- keep b current; always\n    INSERT INTO b VALUES (1);\nEND;")
+        << QStringList{QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\n    INSERT INTO b VALUES (1);\nEND")};
+    QTest::newRow("CR LF line ends")
+        << QStringLiteral("-- comment\r\n\r\nALTER TABLE a ADD COLUMN b TEXT;\r\nUPDATE a SET b = c\r\nWHERE b IS NULL;\r\n")
+        << QStringList{QStringLiteral("ALTER TABLE a ADD COLUMN b TEXT"), QStringLiteral("UPDATE a SET b = c\r\nWHERE b IS NULL")};
+    QTest::newRow("CR LF trigger")
+        << QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\r\n  INSERT INTO b VALUES (1);\r\nEND;\r\n")
+        << QStringList{QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\r\n  INSERT INTO b VALUES (1);\r\nEND")};
+    QTest::newRow("final statement without a semicolon")
+        << QStringLiteral("SELECT 1;\nSELECT 2\n")
+        << QStringList{QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")};
+    QTest::newRow("lone semicolon lines")
+        << QStringLiteral(";\nSELECT 1;\n  ;  \n\n;\nSELECT 2;\n;")
+        << QStringList{QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")};
+    QTest::newRow("semicolon on the line after a statement")
+        << QStringLiteral("SELECT 1\n;\nSELECT 2;")
+        << QStringList{QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")};
+    QTest::newRow("END outside a trigger")
+        << QStringLiteral("SELECT CASE WHEN 1 THEN 2\nEND;\nSELECT 3;")
+        << QStringList{QStringLiteral("SELECT CASE WHEN 1 THEN 2\nEND"), QStringLiteral("SELECT 3")};
+    QTest::newRow("only comments") << QStringLiteral("-- one\n-- two;\n") << QStringList();
+}
+
+void DatabaseTest::splitsStatements()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, statements);
+    QCOMPARE(Database::splitStatements(script), statements);
+}
+
+void DatabaseTest::splitsTheBuiltInScripts()
+{
+    const QStringList initial = Database::splitStatements(readScript(initialScript));
+    // Nine tables, six indexes, the full-text table and its three triggers.
+    QCOMPARE(initial.size(), 19);
+    QCOMPARE(initial.filter(QStringLiteral("CREATE TRIGGER")).size(), 3);
+    for (const QString& statement : initial) {
+        QVERIFY2(statement.startsWith(QLatin1String("CREATE ")), qPrintable(statement));
+        QVERIFY2(!statement.contains(QLatin1String("--")), qPrintable(statement));
+    }
+
+    const QStringList reconSync = Database::splitStatements(readScript(reconSyncScript));
+    QCOMPARE(reconSync.size(), 7);
+    QCOMPARE(reconSync.filter(QStringLiteral("ALTER TABLE reconciliations ADD COLUMN")).size(), 6);
+    QVERIFY(reconSync.last().startsWith(QLatin1String("UPDATE reconciliations SET created_at = completed_at")));
+    QVERIFY(reconSync.last().endsWith(QLatin1String("WHERE created_at = ''")));
+}
+
+void DatabaseTest::fullTextTriggersFollowTheTransactions()
+{
+    TestDatabase test;
+    Database& database = *test.database();
+    QVERIFY(run(database,
+        QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'Checking', 'c', 'u')")));
+    QVERIFY(run(database,
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, check_number, created_at, updated_at) "
+                       "VALUES ('t1', 'a', '2024-01-02', 'Green Grocer', 'weekly shop', -2500, '1042', 'c', 'u'), "
+                       "('t2', 'a', '2024-01-03', 'Power Company', NULL, -9000, NULL, 'c', 'u')")));
+    QCOMPARE(ftsMatches(database, QStringLiteral("grocer")), QStringList{QStringLiteral("t1")});
+    QCOMPARE(ftsMatches(database, QStringLiteral("shop")), QStringList{QStringLiteral("t1")});
+    QCOMPARE(ftsMatches(database, QStringLiteral("1042")), QStringList{QStringLiteral("t1")});
+    QCOMPARE(ftsMatches(database, QStringLiteral("power")), QStringList{QStringLiteral("t2")});
+    QVERIFY(ftsIndexIsConsistent(database));
+
+    QVERIFY(run(database, QStringLiteral("UPDATE transactions SET payee = 'Corner Bakery' WHERE id = 't1'")));
+    QCOMPARE(ftsMatches(database, QStringLiteral("grocer")), QStringList());
+    QCOMPARE(ftsMatches(database, QStringLiteral("bakery")), QStringList{QStringLiteral("t1")});
+    QCOMPARE(ftsMatches(database, QStringLiteral("shop")), QStringList{QStringLiteral("t1")});
+    QVERIFY(ftsIndexIsConsistent(database));
+
+    // Soft deletion is an update: the row stays findable in the index.
+    QVERIFY(run(database, QStringLiteral("UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z' WHERE id = 't1'")));
+    QCOMPARE(ftsMatches(database, QStringLiteral("bakery")), QStringList{QStringLiteral("t1")});
+    QVERIFY(ftsIndexIsConsistent(database));
+
+    QVERIFY(run(database, QStringLiteral("DELETE FROM transactions WHERE id = 't1'")));
+    QCOMPARE(ftsMatches(database, QStringLiteral("bakery")), QStringList());
+    QCOMPARE(ftsMatches(database, QStringLiteral("power")), QStringList{QStringLiteral("t2")});
+    QVERIFY(ftsIndexIsConsistent(database));
+}
+
+void DatabaseTest::refusesAFileThatIsNotADatabase_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("a short text file") << QByteArray("these are my notes, not a checkbook\n");
+    QByteArray binary(8192, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>((i * 37 + 11) % 256);
+    QTest::newRow("a larger binary file") << binary;
+}
+
+void DatabaseTest::refusesAFileThatIsNotADatabase()
+{
+    QFETCH(QByteArray, content);
+    TestDataDirectory directory;
+    const QString path = directory.databasePath();
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), qint64(content.size()));
+    }
+
+    {
+        Database database;
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Failed to open database:")));
+        QVERIFY(!database.open(path));
+    }
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), content);
+}
+
+void DatabaseTest::createsAMissingDataDirectoryForItsOwnerOnly()
+{
+    TestDataDirectory parent;
+    const QString dataDirectory = parent.path() + QStringLiteral("/not/yet/there");
+    qputenv("CHECKBOOK_DATA_DIR", dataDirectory.toUtf8());
+
+    QCOMPARE(Database::databasePath(), dataDirectory + QStringLiteral("/checkbook.db"));
+    QVERIFY(QFileInfo(dataDirectory).isDir());
+
+    Database database;
+    QVERIFY(database.open(Database::databasePath()));
+    QVERIFY(database.runMigrations());
+    QVERIFY(QFileInfo::exists(dataDirectory + QStringLiteral("/checkbook.db")));
+
+#ifdef Q_OS_UNIX
+    QCOMPARE(modeOf(dataDirectory), 0700);
+    QCOMPARE(modeOf(dataDirectory + QStringLiteral("/checkbook.db")), 0600);
+#endif
+}
+
+void DatabaseTest::fallsBackToTheUsersDataLocation()
+{
+    TestDataDirectory directory;
+    qputenv("CHECKBOOK_DATA_DIR", QByteArray());
+    // Test mode keeps this under Qt's test location, away from the user's data.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString expected = base + QStringLiteral("/Kestrelwood/Checkbook");
+    const bool existed = QFileInfo::exists(base + QStringLiteral("/Kestrelwood"));
+
+    QCOMPARE(Database::dataDirectory(), expected);
+    QVERIFY(QFileInfo(expected).isDir());
+    QCOMPARE(Database::databasePath(), expected + QStringLiteral("/checkbook.db"));
+
+    // Leave nothing behind; rmdir only ever removes empty directories.
+    if (!existed) {
+        QDir().rmdir(expected);
+        QDir().rmdir(base + QStringLiteral("/Kestrelwood"));
+    }
+}
+
+QTEST_GUILESS_MAIN(DatabaseTest)
+#include "tst_database.moc"

@@ -1,0 +1,355 @@
+#include "storage/accountrepository.h"
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "storage/recurringrepository.h"
+#include "support/testdatabase.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QDateTime utc(const QString& isoText)
+{
+    return QDateTime::fromString(isoText, Qt::ISODate);
+}
+
+QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
+{
+    QSqlQuery query(database->database());
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+RecurringTransaction makeRule(const QString& id, const QDate& nextDueDate, const QString& accountId = QStringLiteral("A"))
+{
+    RecurringTransaction rule;
+    rule.id = id;
+    rule.accountId = accountId;
+    rule.payee = QStringLiteral("Rule %1").arg(id);
+    rule.amount = -1000;
+    rule.startDate = QDate(2024, 1, 1);
+    rule.nextDueDate = nextDueDate;
+    rule.createdAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
+    rule.updatedAt = rule.createdAt;
+    return rule;
+}
+
+QStringList ids(const QList<RecurringTransaction>& rules)
+{
+    QStringList result;
+    for (const RecurringTransaction& rule : rules)
+        result.append(rule.id);
+    return result;
+}
+
+} // namespace
+
+class RecurringRepositoryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void roundTripsEveryField();
+    void storesMissingEndDateAndCategoryAsNull();
+    void readsUnknownStoredTextsAsTheFallbacks();
+    void dueListsLiveActiveRulesUpToToday();
+    void listsLiveRulesSoonestDueFirst();
+    void warnsButSavesABrokenNextDueDate_data();
+    void warnsButSavesABrokenNextDueDate();
+    void cascadeRestoreRevivesOnlyTheLastTenSeconds();
+    void resyncMarksOnlyLiveRowsThatAreNotPending();
+    void failedInsertLogsAndStaysSilent();
+
+private:
+    std::unique_ptr<TestDatabase> m_test;
+    std::unique_ptr<AccountRepository> m_accounts;
+    std::unique_ptr<RecurringRepository> m_rules;
+    Database* database() const { return m_test->database(); }
+};
+
+void RecurringRepositoryTest::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    m_test = std::make_unique<TestDatabase>();
+    m_accounts = std::make_unique<AccountRepository>(m_test->database());
+    m_rules = std::make_unique<RecurringRepository>(m_test->database());
+    for (const QString& id : {QStringLiteral("A"), QStringLiteral("B")}) {
+        Account account;
+        account.id = id;
+        account.name = id;
+        account.createdAt = utc(QStringLiteral("2024-01-01T00:00:00Z"));
+        account.updatedAt = account.createdAt;
+        QVERIFY(m_accounts->insert(account));
+    }
+}
+
+void RecurringRepositoryTest::cleanup()
+{
+    m_rules.reset();
+    m_accounts.reset();
+    m_test.reset();
+    Clock::reset();
+}
+
+void RecurringRepositoryTest::roundTripsEveryField()
+{
+    QSqlQuery category(database()->database());
+    QVERIFY(category.exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('rent', 'Rent', 'c', 'u')")));
+    RecurringTransaction rule;
+    rule.id = QStringLiteral("rule-1");
+    rule.accountId = QStringLiteral("A");
+    rule.payee = QStringLiteral("Landlord");
+    rule.memo = QStringLiteral("flat 3");
+    rule.amount = -150000;
+    rule.categoryId = QStringLiteral("rent");
+    rule.frequency = Frequency::SemiAnnual;
+    rule.startDate = QDate(2024, 1, 31);
+    rule.endDate = QDate(2026, 12, 31);
+    rule.nextDueDate = QDate(2024, 7, 31);
+    rule.autoPost = true;
+    rule.isActive = false;
+    rule.transferDestAccountId = QStringLiteral("B");
+    rule.version = 6;
+    rule.syncStatus = SyncStatus::Synced;
+    rule.serverId = QStringLiteral("srv-r");
+    rule.createdAt = utc(QStringLiteral("2024-01-31T07:00:00Z"));
+    rule.updatedAt = utc(QStringLiteral("2024-02-01T07:00:00Z"));
+    QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
+
+    QVERIFY(m_rules->insert(rule));
+    QCOMPARE(changed.count(), 1);
+
+    const std::optional<RecurringTransaction> stored = m_rules->byId(QStringLiteral("rule-1"));
+    QVERIFY(stored);
+    QCOMPARE(stored->id, rule.id);
+    QCOMPARE(stored->accountId, rule.accountId);
+    QCOMPARE(stored->payee, rule.payee);
+    QCOMPARE(stored->memo, rule.memo);
+    QCOMPARE(stored->amount, rule.amount);
+    QCOMPARE(stored->categoryId, rule.categoryId);
+    QCOMPARE(stored->frequency, Frequency::SemiAnnual);
+    QCOMPARE(stored->startDate, rule.startDate);
+    QCOMPARE(stored->endDate, rule.endDate);
+    QCOMPARE(stored->nextDueDate, rule.nextDueDate);
+    QCOMPARE(stored->autoPost, true);
+    QCOMPARE(stored->isActive, false);
+    QCOMPARE(stored->transferDestAccountId, rule.transferDestAccountId);
+    QCOMPARE(stored->version, 6);
+    QCOMPARE(stored->syncStatus, SyncStatus::Synced);
+    QCOMPARE(stored->serverId, rule.serverId);
+    QCOMPARE(stored->createdAt, rule.createdAt);
+    QCOMPARE(stored->updatedAt, rule.updatedAt);
+    QVERIFY(!stored->deletedAt);
+    QCOMPARE(scalar(database(), QStringLiteral("SELECT frequency || ' ' || end_date FROM recurring_transactions")).toString(),
+        QStringLiteral("semi_annual 2026-12-31"));
+
+    rule.nextDueDate = QDate(2025, 1, 31);
+    rule.endDate.reset();
+    rule.frequency = Frequency::Quarterly;
+    rule.autoPost = false;
+    rule.isActive = true;
+    rule.version = 7;
+    rule.updatedAt = utc(QStringLiteral("2024-08-01T07:00:00Z"));
+    QVERIFY(m_rules->update(rule));
+    QCOMPARE(changed.count(), 2);
+    const std::optional<RecurringTransaction> updated = m_rules->byId(QStringLiteral("rule-1"));
+    QVERIFY(updated);
+    QCOMPARE(updated->nextDueDate, QDate(2025, 1, 31));
+    QVERIFY(!updated->endDate);
+    QCOMPARE(updated->frequency, Frequency::Quarterly);
+    QCOMPARE(updated->autoPost, false);
+    QCOMPARE(updated->isActive, true);
+    QCOMPARE(updated->version, 7);
+    QCOMPARE(updated->updatedAt, rule.updatedAt);
+    QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-01-31T07:00:00Z")));
+}
+
+void RecurringRepositoryTest::storesMissingEndDateAndCategoryAsNull()
+{
+    RecurringTransaction rule = makeRule(QStringLiteral("r"), QDate(2024, 2, 1));
+    rule.payee = QString();
+    QVERIFY(m_rules->insert(rule));
+
+    QVERIFY(scalar(database(), QStringLiteral("SELECT end_date IS NULL AND category_id IS NULL AND payee = '' FROM recurring_transactions")).toBool());
+    const std::optional<RecurringTransaction> stored = m_rules->byId(QStringLiteral("r"));
+    QVERIFY(stored);
+    QVERIFY(!stored->endDate);
+    QVERIFY(stored->categoryId.isEmpty());
+}
+
+void RecurringRepositoryTest::readsUnknownStoredTextsAsTheFallbacks()
+{
+    QSqlQuery insert(database()->database());
+    QVERIFY(insert.exec(QStringLiteral(
+        "INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, end_date, next_due_date, "
+        "sync_status, created_at, updated_at) VALUES ('x', 'A', 'Odd', 1, 'weird', '2024-01-01', '', '2024-02-01', 'weird', "
+        "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
+
+    const std::optional<RecurringTransaction> stored = m_rules->byId(QStringLiteral("x"));
+    QVERIFY(stored);
+    QCOMPARE(stored->frequency, Frequency::Monthly);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+    QVERIFY(!stored->endDate);
+}
+
+void RecurringRepositoryTest::dueListsLiveActiveRulesUpToToday()
+{
+    Clock::setFixedNow(utc(QStringLiteral("2024-06-15T12:00:00Z")));
+    const QDate today = Clock::today();
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("today"), today)));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("overdue"), today.addMonths(-2))));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("tomorrow"), today.addDays(1))));
+    RecurringTransaction paused = makeRule(QStringLiteral("inactive"), today);
+    paused.isActive = false;
+    QVERIFY(m_rules->insert(paused));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("deleted"), today.addDays(-1))));
+    QVERIFY(m_rules->softDelete(QStringLiteral("deleted")));
+
+    QStringList due = ids(m_rules->due());
+    due.sort();
+    QCOMPARE(due, (QStringList{QStringLiteral("overdue"), QStringLiteral("today")}));
+
+    Clock::setFixedNow(utc(QStringLiteral("2024-06-16T12:00:00Z")));
+    due = ids(m_rules->due());
+    due.sort();
+    QCOMPARE(due, (QStringList{QStringLiteral("overdue"), QStringLiteral("today"), QStringLiteral("tomorrow")}));
+}
+
+void RecurringRepositoryTest::listsLiveRulesSoonestDueFirst()
+{
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("december"), QDate(2024, 12, 1))));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("february"), QDate(2024, 2, 1))));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("next-year"), QDate(2025, 1, 15))));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("october"), QDate(2024, 10, 1))));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("deleted"), QDate(2024, 1, 1))));
+    QVERIFY(m_rules->softDelete(QStringLiteral("deleted")));
+
+    QCOMPARE(ids(m_rules->all()),
+        (QStringList{QStringLiteral("february"), QStringLiteral("october"), QStringLiteral("december"), QStringLiteral("next-year")}));
+    QCOMPARE(m_rules->pending().size(), 5);
+    QVERIFY(m_rules->byId(QStringLiteral("deleted"))->deletedAt.has_value());
+}
+
+void RecurringRepositoryTest::warnsButSavesABrokenNextDueDate_data()
+{
+    QTest::addColumn<QDate>("nextDueDate");
+    QTest::addColumn<QString>("shownDate");
+    QTest::newRow("before 2000") << QDate(1999, 12, 31) << QStringLiteral("1999-12-31");
+    QTest::newRow("invalid") << QDate() << QString();
+}
+
+void RecurringRepositoryTest::warnsButSavesABrokenNextDueDate()
+{
+    QFETCH(QDate, nextDueDate);
+    QFETCH(QString, shownDate);
+    RecurringTransaction rule = makeRule(QStringLiteral("broken"), nextDueDate);
+    rule.frequency = Frequency::Weekly;
+    QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
+
+    const QString details = QStringLiteral(" saving recurring with broken nextDueDate: id=broken payee=Rule broken nextDueDate=%1 "
+                                           "startDate=2024-01-01 frequency=1$")
+                                .arg(shownDate);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringRepository::insert") + details));
+    QVERIFY(m_rules->insert(rule));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(scalar(database(), QStringLiteral("SELECT next_due_date FROM recurring_transactions WHERE id = 'broken'")).toString(),
+        shownDate);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringRepository::update") + details));
+    QVERIFY(m_rules->update(rule));
+    QCOMPARE(changed.count(), 2);
+
+    // The first valid date is not broken.
+    rule.nextDueDate = QDate(2000, 1, 1);
+    QVERIFY(m_rules->update(rule));
+}
+
+void RecurringRepositoryTest::cascadeRestoreRevivesOnlyTheLastTenSeconds()
+{
+    for (const QString& id : {QStringLiteral("early"), QStringLiteral("late"), QStringLiteral("last")})
+        QVERIFY(m_rules->insert(makeRule(id, QDate(2024, 6, 1))));
+    QVERIFY(m_rules->insert(makeRule(QStringLiteral("elsewhere"), QDate(2024, 6, 1), QStringLiteral("B"))));
+    QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
+
+    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:00Z")));
+    QVERIFY(m_rules->softDelete(QStringLiteral("early")));
+    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:55Z")));
+    QVERIFY(m_rules->softDelete(QStringLiteral("late")));
+    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T12:00:00Z")));
+    changed.clear();
+    QCOMPARE(m_rules->softDeleteByAccount(QStringLiteral("A")), 1);
+    QCOMPARE(changed.count(), 1);
+    const std::optional<RecurringTransaction> last = m_rules->byId(QStringLiteral("last"));
+    QCOMPARE(last->deletedAt, std::optional<QDateTime>(utc(QStringLiteral("2024-05-01T12:00:00Z"))));
+    QCOMPARE(last->updatedAt, utc(QStringLiteral("2024-05-01T12:00:00Z")));
+    QCOMPARE(m_rules->softDeleteByAccount(QStringLiteral("A")), 0);
+    QCOMPARE(changed.count(), 1);
+
+    const QDateTime restoredAt = utc(QStringLiteral("2024-05-02T08:00:00Z"));
+    Clock::setFixedNow(restoredAt);
+    QCOMPARE(m_rules->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T12:00:01Z")), 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_rules->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T11:59:50Z")), 2);
+    QCOMPARE(changed.count(), 2);
+
+    QStringList live = ids(m_rules->all());
+    live.sort();
+    QCOMPARE(live, (QStringList{QStringLiteral("elsewhere"), QStringLiteral("last"), QStringLiteral("late")}));
+    for (const QString& id : {QStringLiteral("late"), QStringLiteral("last")}) {
+        const std::optional<RecurringTransaction> revived = m_rules->byId(id);
+        QCOMPARE(revived->updatedAt, restoredAt);
+        QCOMPARE(revived->syncStatus, SyncStatus::Pending);
+    }
+    QVERIFY(m_rules->byId(QStringLiteral("early"))->deletedAt.has_value());
+}
+
+void RecurringRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
+{
+    RecurringTransaction synced = makeRule(QStringLiteral("synced"), QDate(2024, 6, 1));
+    synced.syncStatus = SyncStatus::Synced;
+    RecurringTransaction conflict = makeRule(QStringLiteral("conflict"), QDate(2024, 6, 1));
+    conflict.syncStatus = SyncStatus::Conflict;
+    for (const RecurringTransaction& rule : {synced, conflict, makeRule(QStringLiteral("pending"), QDate(2024, 6, 1)),
+             makeRule(QStringLiteral("gone"), QDate(2024, 6, 1))})
+        QVERIFY(m_rules->insert(rule));
+    QVERIFY(m_rules->softDelete(QStringLiteral("gone")));
+    QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
+
+    QVERIFY(m_rules->markSynced(QStringLiteral("gone"), QStringLiteral("srv-gone")));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(m_rules->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
+
+    QCOMPARE(m_rules->markAllPendingForResync(), 2);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_rules->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
+    QCOMPARE(m_rules->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
+    QCOMPARE(m_rules->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
+
+    QCOMPARE(m_rules->markAllPendingForResync(), 0);
+    QCOMPARE(changed.count(), 1);
+}
+
+void RecurringRepositoryTest::failedInsertLogsAndStaysSilent()
+{
+    QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringRepository::insert failed: .*FOREIGN KEY")));
+    QVERIFY(!m_rules->insert(makeRule(QStringLiteral("orphan"), QDate(2024, 6, 1), QStringLiteral("no-such-account"))));
+
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(!m_rules->byId(QStringLiteral("orphan")));
+}
+
+QTEST_GUILESS_MAIN(RecurringRepositoryTest)
+#include "tst_recurringrepository.moc"

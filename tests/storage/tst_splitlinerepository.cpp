@@ -1,0 +1,92 @@
+#include "storage/database.h"
+#include "storage/splitlinerepository.h"
+#include "support/testdatabase.h"
+
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+bool execute(Database* database, const QString& sql)
+{
+    QSqlQuery query(database->database());
+    return query.exec(sql);
+}
+
+SplitLine makeLine(const QString& id, const QString& categoryId)
+{
+    SplitLine line;
+    line.id = id;
+    line.transactionId = QStringLiteral("t");
+    line.categoryId = categoryId;
+    line.amount = -1234;
+    line.memo = QStringLiteral("school shoes");
+    line.createdAt = QDateTime::fromString(QStringLiteral("2024-01-02T03:04:05Z"), Qt::ISODate);
+    line.updatedAt = QDateTime::fromString(QStringLiteral("2024-01-02T03:04:06Z"), Qt::ISODate);
+    return line;
+}
+
+} // namespace
+
+class SplitLineRepositoryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void storesEveryField();
+    void failedInsertLogs();
+
+private:
+    std::unique_ptr<TestDatabase> m_test;
+    std::unique_ptr<SplitLineRepository> m_lines;
+};
+
+void SplitLineRepositoryTest::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    m_test = std::make_unique<TestDatabase>();
+    m_lines = std::make_unique<SplitLineRepository>(m_test->database());
+    Database* database = m_test->database();
+    QVERIFY(execute(database, QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'c', 'u')")));
+    QVERIFY(execute(database, QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('clothes', 'Clothes', 'c', 'u')")));
+    QVERIFY(execute(database,
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, is_split, created_at, updated_at) "
+                       "VALUES ('t', 'a', '2024-01-02', 'Department Store', -5000, 1, 'c', 'u')")));
+}
+
+void SplitLineRepositoryTest::cleanup()
+{
+    m_lines.reset();
+    m_test.reset();
+}
+
+void SplitLineRepositoryTest::storesEveryField()
+{
+    QVERIFY(m_lines->insert(makeLine(QStringLiteral("line-1"), QStringLiteral("clothes"))));
+
+    QSqlQuery stored(m_test->database()->database());
+    QVERIFY(stored.exec(QStringLiteral("SELECT id, transaction_id, category_id, amount, memo, created_at, updated_at FROM split_lines")));
+    QVERIFY(stored.next());
+    QCOMPARE(stored.value(0).toString(), QStringLiteral("line-1"));
+    QCOMPARE(stored.value(1).toString(), QStringLiteral("t"));
+    QCOMPARE(stored.value(2).toString(), QStringLiteral("clothes"));
+    QCOMPARE(stored.value(3).toLongLong(), qint64(-1234));
+    QCOMPARE(stored.value(4).toString(), QStringLiteral("school shoes"));
+    QCOMPARE(stored.value(5).toString(), QStringLiteral("2024-01-02T03:04:05Z"));
+    QCOMPARE(stored.value(6).toString(), QStringLiteral("2024-01-02T03:04:06Z"));
+    QVERIFY(!stored.next());
+}
+
+void SplitLineRepositoryTest::failedInsertLogs()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed: .*FOREIGN KEY")));
+    QVERIFY(!m_lines->insert(makeLine(QStringLiteral("line-1"), QStringLiteral("no-such-category"))));
+}
+
+QTEST_GUILESS_MAIN(SplitLineRepositoryTest)
+#include "tst_splitlinerepository.moc"

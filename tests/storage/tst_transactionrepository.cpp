@@ -1,0 +1,659 @@
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "storage/transactionrepository.h"
+#include "support/testdatabase.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QDateTime utc(const QString& isoText)
+{
+    return QDateTime::fromString(isoText, Qt::ISODate);
+}
+
+QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
+{
+    QSqlQuery query(database->database());
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+Transaction makeTransaction(const QString& id, const QString& accountId, const QDate& date, qint64 amount,
+    const QString& createdAt = QStringLiteral("2024-01-01T09:00:00Z"))
+{
+    Transaction transaction;
+    transaction.id = id;
+    transaction.accountId = accountId;
+    transaction.date = date;
+    transaction.payee = QStringLiteral("Payee %1").arg(id);
+    transaction.amount = amount;
+    transaction.createdAt = utc(createdAt);
+    transaction.updatedAt = transaction.createdAt;
+    return transaction;
+}
+
+QStringList ids(const QList<Transaction>& transactions)
+{
+    QStringList result;
+    for (const Transaction& transaction : transactions)
+        result.append(transaction.id);
+    return result;
+}
+
+QStringList ids(const QList<RegisterRow>& rows)
+{
+    QStringList result;
+    for (const RegisterRow& row : rows)
+        result.append(row.transaction.id);
+    return result;
+}
+
+QList<qint64> balances(const QList<RegisterRow>& rows)
+{
+    QList<qint64> result;
+    for (const RegisterRow& row : rows)
+        result.append(row.runningBalance);
+    return result;
+}
+
+QStringList accountsIn(const QSignalSpy& spy)
+{
+    QStringList result;
+    for (const QList<QVariant>& arguments : spy)
+        result.append(arguments.at(0).toString());
+    return result;
+}
+
+} // namespace
+
+class TransactionRepositoryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void roundTripsEveryField();
+    void storesEmptyCategoryAsNullAndNullPayeeAsEmptyText();
+    void readsAnUnknownSyncStatusAsPending();
+    void registerRowsStartWithTheOpeningBalance();
+    void registerRowsWithoutStartingBalanceHaveNoOpeningRow();
+    void registerRowsOfAnAccountWithoutTransactionsAreDatedToday();
+    void sameDateRowsListInCreationOrder();
+    void listsPayeesOnceInByteOrder();
+    void searches_data();
+    void searches();
+    void searchWithoutTextReturnsTheNewest200LiveRows();
+    void searchWithBrokenQueryReturnsNothing();
+    void softDeleteStampsTheRowAndNamesItsAccount();
+    void softDeleteOfAnUnknownIdFails();
+    void cascadeRestoreRevivesOnlyTheLastTenSeconds();
+    void resyncMarksOnlyLiveRowsThatAreNotPending();
+    void failedWritesLogAndStaySilent();
+    void insertAllWritesBothSidesOrNeither();
+
+private:
+    void addAccount(const QString& id, qint64 startingBalance = 0);
+    void addCategory(const QString& id, const QString& name);
+    void addSearchRows();
+
+    std::unique_ptr<TestDatabase> m_test;
+    std::unique_ptr<AccountRepository> m_accounts;
+    std::unique_ptr<CategoryRepository> m_categories;
+    std::unique_ptr<TransactionRepository> m_transactions;
+    Database* database() const { return m_test->database(); }
+};
+
+void TransactionRepositoryTest::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    m_test = std::make_unique<TestDatabase>();
+    m_accounts = std::make_unique<AccountRepository>(m_test->database());
+    m_categories = std::make_unique<CategoryRepository>(m_test->database());
+    m_transactions = std::make_unique<TransactionRepository>(m_test->database());
+    addAccount(QStringLiteral("A"));
+    addAccount(QStringLiteral("B"));
+}
+
+void TransactionRepositoryTest::cleanup()
+{
+    m_transactions.reset();
+    m_categories.reset();
+    m_accounts.reset();
+    m_test.reset();
+    Clock::reset();
+}
+
+void TransactionRepositoryTest::addAccount(const QString& id, qint64 startingBalance)
+{
+    Account account;
+    account.id = id;
+    account.name = QStringLiteral("Account %1").arg(id);
+    account.startingBalance = startingBalance;
+    account.createdAt = utc(QStringLiteral("2024-01-01T00:00:00Z"));
+    account.updatedAt = account.createdAt;
+    QVERIFY(m_accounts->insert(account));
+}
+
+void TransactionRepositoryTest::addCategory(const QString& id, const QString& name)
+{
+    Category category;
+    category.id = id;
+    category.name = name;
+    category.createdAt = utc(QStringLiteral("2024-01-01T00:00:00Z"));
+    category.updatedAt = category.createdAt;
+    QVERIFY(m_categories->insert(category));
+}
+
+void TransactionRepositoryTest::roundTripsEveryField()
+{
+    addCategory(QStringLiteral("cat-food"), QStringLiteral("Groceries"));
+    Transaction transaction;
+    transaction.id = QStringLiteral("6f1c2d3e-4b5a-4978-8a6b-5c4d3e2f1a0b");
+    transaction.accountId = QStringLiteral("A");
+    transaction.date = QDate(2024, 2, 29);
+    transaction.payee = QStringLiteral("Café Lumière");
+    transaction.memo = QStringLiteral("birthday, dinner");
+    transaction.amount = -12345;
+    transaction.categoryId = QStringLiteral("cat-food");
+    transaction.checkNumber = QStringLiteral("1042");
+    transaction.cleared = true;
+    transaction.reconciled = true;
+    transaction.transferLinkId = QStringLiteral("link-1");
+    transaction.transferDestAccountId = QStringLiteral("B");
+    transaction.isSplit = true;
+    transaction.recurringId = QStringLiteral("rule-1");
+    transaction.version = 4;
+    transaction.syncStatus = SyncStatus::Synced;
+    transaction.serverId = QStringLiteral("srv-t");
+    transaction.createdAt = utc(QStringLiteral("2024-02-29T23:59:59Z"));
+    transaction.updatedAt = utc(QStringLiteral("2024-03-01T00:00:01Z"));
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+
+    QVERIFY(m_transactions->insert(transaction));
+    QCOMPARE(accountsIn(changed), QStringList{QStringLiteral("A")});
+
+    const std::optional<Transaction> stored = m_transactions->byId(transaction.id);
+    QVERIFY(stored);
+    QCOMPARE(stored->id, transaction.id);
+    QCOMPARE(stored->accountId, transaction.accountId);
+    QCOMPARE(stored->date, transaction.date);
+    QCOMPARE(stored->payee, transaction.payee);
+    QCOMPARE(stored->memo, transaction.memo);
+    QCOMPARE(stored->amount, transaction.amount);
+    QCOMPARE(stored->categoryId, transaction.categoryId);
+    QCOMPARE(stored->checkNumber, transaction.checkNumber);
+    QCOMPARE(stored->cleared, true);
+    QCOMPARE(stored->reconciled, true);
+    QCOMPARE(stored->transferLinkId, transaction.transferLinkId);
+    QCOMPARE(stored->transferDestAccountId, transaction.transferDestAccountId);
+    QCOMPARE(stored->isSplit, true);
+    QCOMPARE(stored->recurringId, transaction.recurringId);
+    QCOMPARE(stored->version, 4);
+    QCOMPARE(stored->syncStatus, SyncStatus::Synced);
+    QCOMPARE(stored->serverId, transaction.serverId);
+    QCOMPARE(stored->createdAt, transaction.createdAt);
+    QCOMPARE(stored->updatedAt, transaction.updatedAt);
+    QVERIFY(!stored->deletedAt);
+    QCOMPARE(scalar(database(), QStringLiteral("SELECT date FROM transactions WHERE id = ?"), {transaction.id}).toString(),
+        QStringLiteral("2024-02-29"));
+
+    transaction.date = QDate(2024, 3, 2);
+    transaction.amount = 500;
+    transaction.cleared = false;
+    transaction.syncStatus = SyncStatus::Pending;
+    transaction.version = 5;
+    transaction.updatedAt = utc(QStringLiteral("2024-03-02T12:00:00Z"));
+    QVERIFY(m_transactions->update(transaction));
+    QCOMPARE(accountsIn(changed), (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
+    const std::optional<Transaction> updated = m_transactions->byId(transaction.id);
+    QVERIFY(updated);
+    QCOMPARE(updated->date, QDate(2024, 3, 2));
+    QCOMPARE(updated->amount, qint64(500));
+    QCOMPARE(updated->cleared, false);
+    QCOMPARE(updated->syncStatus, SyncStatus::Pending);
+    QCOMPARE(updated->version, 5);
+    QCOMPARE(updated->updatedAt, transaction.updatedAt);
+    QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-02-29T23:59:59Z")));
+}
+
+void TransactionRepositoryTest::storesEmptyCategoryAsNullAndNullPayeeAsEmptyText()
+{
+    addCategory(QStringLiteral("cat-fuel"), QStringLiteral("Fuel"));
+    Transaction transaction = makeTransaction(QStringLiteral("t"), QStringLiteral("A"), QDate(2024, 1, 1), -100);
+    transaction.payee = QString();
+    QVERIFY(transaction.payee.isNull());
+
+    QVERIFY(m_transactions->insert(transaction));
+    const QVariantList id{QStringLiteral("t")};
+    QVERIFY(scalar(database(), QStringLiteral("SELECT category_id IS NULL FROM transactions WHERE id = ?"), id).toBool());
+    QVERIFY(scalar(database(), QStringLiteral("SELECT payee = '' FROM transactions WHERE id = ?"), id).toBool());
+    QVERIFY(scalar(database(), QStringLiteral("SELECT memo = '' AND check_number = '' FROM transactions WHERE id = ?"), id).toBool());
+    std::optional<Transaction> stored = m_transactions->byId(QStringLiteral("t"));
+    QVERIFY(stored);
+    QVERIFY(stored->categoryId.isEmpty());
+    QVERIFY(stored->payee.isEmpty());
+
+    transaction.categoryId = QStringLiteral("cat-fuel");
+    QVERIFY(m_transactions->update(transaction));
+    QCOMPARE(scalar(database(), QStringLiteral("SELECT category_id FROM transactions WHERE id = ?"), id).toString(),
+        QStringLiteral("cat-fuel"));
+    transaction.categoryId.clear();
+    QVERIFY(m_transactions->update(transaction));
+    QVERIFY(scalar(database(), QStringLiteral("SELECT category_id IS NULL FROM transactions WHERE id = ?"), id).toBool());
+}
+
+void TransactionRepositoryTest::readsAnUnknownSyncStatusAsPending()
+{
+    QSqlQuery insert(database()->database());
+    QVERIFY(insert.exec(QStringLiteral(
+        "INSERT INTO transactions (id, account_id, date, payee, amount, sync_status, created_at, updated_at) "
+        "VALUES ('w', 'A', '2024-01-01', 'Weird', 1, 'weird', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
+
+    const std::optional<Transaction> stored = m_transactions->byId(QStringLiteral("w"));
+    QVERIFY(stored);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+    QVERIFY(stored->categoryId.isEmpty());
+    QVERIFY(stored->memo.isEmpty());
+}
+
+void TransactionRepositoryTest::registerRowsStartWithTheOpeningBalance()
+{
+    addAccount(QStringLiteral("S"), 100000);
+    addCategory(QStringLiteral("cat-salary"), QStringLiteral("Salary"));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("rent"), QStringLiteral("S"), QDate(2024, 1, 5), -2500)));
+    Transaction pay = makeTransaction(QStringLiteral("pay"), QStringLiteral("S"), QDate(2024, 1, 2), 1000);
+    pay.categoryId = QStringLiteral("cat-salary");
+    QVERIFY(m_transactions->insert(pay));
+    // Neither a deleted row (even an earlier one) nor another account's row counts.
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("gone"), QStringLiteral("S"), QDate(2023, 12, 1), -777)));
+    QVERIFY(m_transactions->softDelete(QStringLiteral("gone")));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("other"), QStringLiteral("A"), QDate(2024, 1, 3), 55)));
+
+    const QList<RegisterRow> rows = m_transactions->registerRows(QStringLiteral("S"));
+
+    QCOMPARE(ids(rows), (QStringList{QString(), QStringLiteral("pay"), QStringLiteral("rent")}));
+    QCOMPARE(balances(rows), (QList<qint64>{100000, 101000, 98500}));
+    const Transaction& opening = rows.at(0).transaction;
+    QCOMPARE(opening.date, QDate(2024, 1, 2));
+    QCOMPARE(opening.payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(opening.amount, qint64(100000));
+    QVERIFY(opening.cleared);
+    QVERIFY(opening.reconciled);
+    QVERIFY(opening.accountId.isEmpty());
+    QVERIFY(opening.categoryId.isEmpty());
+    QVERIFY(rows.at(0).categoryName.isEmpty());
+    QCOMPARE(rows.at(1).categoryName, QStringLiteral("Salary"));
+    QVERIFY(rows.at(2).categoryName.isEmpty());
+    QCOMPARE(rows.at(2).transaction.amount, qint64(-2500));
+}
+
+void TransactionRepositoryTest::registerRowsWithoutStartingBalanceHaveNoOpeningRow()
+{
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("t2"), QStringLiteral("A"), QDate(2024, 1, 9), -300)));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("t1"), QStringLiteral("A"), QDate(2024, 1, 1), 1000)));
+
+    const QList<RegisterRow> rows = m_transactions->registerRows(QStringLiteral("A"));
+
+    QCOMPARE(ids(rows), (QStringList{QStringLiteral("t1"), QStringLiteral("t2")}));
+    QCOMPARE(balances(rows), (QList<qint64>{1000, 700}));
+    QVERIFY(m_transactions->registerRows(QStringLiteral("no-such-account")).isEmpty());
+}
+
+void TransactionRepositoryTest::registerRowsOfAnAccountWithoutTransactionsAreDatedToday()
+{
+    Clock::setFixedNow(utc(QStringLiteral("2024-08-15T12:00:00Z")));
+    addAccount(QStringLiteral("N"), -5000);
+    // A deleted transaction does not give the opening row its date.
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("gone"), QStringLiteral("N"), QDate(2024, 2, 1), 10)));
+    QVERIFY(m_transactions->softDelete(QStringLiteral("gone")));
+
+    const QList<RegisterRow> rows = m_transactions->registerRows(QStringLiteral("N"));
+
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).transaction.date, Clock::today());
+    QCOMPARE(rows.at(0).transaction.amount, qint64(-5000));
+    QCOMPARE(rows.at(0).runningBalance, qint64(-5000));
+}
+
+void TransactionRepositoryTest::sameDateRowsListInCreationOrder()
+{
+    const QDate day(2024, 4, 1);
+    // Ids sort the other way round from the creation stamps.
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("a-third"), QStringLiteral("A"), day, -3, QStringLiteral("2024-04-01T10:00:02Z"))));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("b-first"), QStringLiteral("A"), day, -1, QStringLiteral("2024-04-01T10:00:00Z"))));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("c-second"), QStringLiteral("A"), day, -2, QStringLiteral("2024-04-01T10:00:01Z"))));
+    Transaction settled = makeTransaction(QStringLiteral("d-earlier"), QStringLiteral("A"), day.addDays(-1), 100, QStringLiteral("2024-04-02T00:00:00Z"));
+    settled.reconciled = true;
+    QVERIFY(m_transactions->insert(settled));
+
+    QCOMPARE(ids(m_transactions->registerRows(QStringLiteral("A"))),
+        (QStringList{QStringLiteral("d-earlier"), QStringLiteral("b-first"), QStringLiteral("c-second"), QStringLiteral("a-third")}));
+    QCOMPARE(balances(m_transactions->registerRows(QStringLiteral("A"))), (QList<qint64>{100, 99, 97, 94}));
+    QCOMPARE(ids(m_transactions->byAccount(QStringLiteral("A"))),
+        (QStringList{QStringLiteral("a-third"), QStringLiteral("c-second"), QStringLiteral("b-first"), QStringLiteral("d-earlier")}));
+    QCOMPARE(ids(m_transactions->unreconciled(QStringLiteral("A"))),
+        (QStringList{QStringLiteral("b-first"), QStringLiteral("c-second"), QStringLiteral("a-third")}));
+
+    Transaction sameName = makeTransaction(QStringLiteral("e"), QStringLiteral("A"), day, -4, QStringLiteral("2024-04-01T10:00:03Z"));
+    sameName.payee = QStringLiteral("Payee b-first");
+    QVERIFY(m_transactions->insert(sameName));
+    QCOMPARE(m_transactions->lastByPayee(QStringLiteral("Payee b-first"), QStringLiteral("A"))->id, QStringLiteral("e"));
+    QVERIFY(!m_transactions->lastByPayee(QStringLiteral("Payee b-first"), QStringLiteral("B")));
+    QVERIFY(!m_transactions->lastByPayee(QStringLiteral("payee b-first"), QStringLiteral("A")));
+}
+
+void TransactionRepositoryTest::listsPayeesOnceInByteOrder()
+{
+    const QStringList payees{QStringLiteral("apple store"), QStringLiteral("Zeta Gas"), QStringLiteral("Bakery"),
+        QStringLiteral("Bakery"), QString(), QStringLiteral("Deleted Payee")};
+    for (int i = 0; i < payees.size(); ++i) {
+        Transaction transaction = makeTransaction(QStringLiteral("t%1").arg(i), QStringLiteral("A"), QDate(2024, 1, 1), -1);
+        transaction.payee = payees.at(i);
+        QVERIFY(m_transactions->insert(transaction));
+    }
+    QVERIFY(m_transactions->softDelete(QStringLiteral("t5")));
+
+    QCOMPARE(m_transactions->payees(), (QStringList{QStringLiteral("Bakery"), QStringLiteral("Zeta Gas"), QStringLiteral("apple store")}));
+}
+
+void TransactionRepositoryTest::addSearchRows()
+{
+    addCategory(QStringLiteral("food"), QStringLiteral("Groceries"));
+    addCategory(QStringLiteral("fuel"), QStringLiteral("Fuel"));
+    struct Row
+    {
+        const char* id;
+        const char* account;
+        QDate date;
+        const char* payee;
+        const char* memo;
+        const char* category;
+        const char* checkNumber;
+        bool cleared;
+    };
+    const QList<Row> rows{
+        {"t1", "A", QDate(2024, 1, 5), "Green Grocer", "weekly shop", "food", "", true},
+        {"t2", "A", QDate(2024, 2, 10), "Grocery Outlet", "", "food", "", false},
+        {"t3", "B", QDate(2024, 3, 1), "Gas Station", "groceries too", "fuel", "", true},
+        {"t4", "A", QDate(2024, 3, 15), "Grocer Deleted", "", "food", "", false},
+        {"t5", "B", QDate(2024, 1, 20), "Bakery", "", "", "1042", false},
+    };
+    for (const Row& row : rows) {
+        Transaction transaction = makeTransaction(QLatin1String(row.id), QLatin1String(row.account), row.date, -100);
+        transaction.payee = QLatin1String(row.payee);
+        transaction.memo = QLatin1String(row.memo);
+        transaction.categoryId = QLatin1String(row.category);
+        transaction.checkNumber = QLatin1String(row.checkNumber);
+        transaction.cleared = row.cleared;
+        QVERIFY(m_transactions->insert(transaction));
+    }
+    QVERIFY(m_transactions->softDelete(QStringLiteral("t4")));
+}
+
+void TransactionRepositoryTest::searches_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QString>("categoryId");
+    QTest::addColumn<QDate>("fromDate");
+    QTest::addColumn<QDate>("toDate");
+    QTest::addColumn<int>("cleared"); // -1: either
+    QTest::addColumn<QStringList>("expected");
+
+    const QDate any;
+    QTest::newRow("one word in the payee") << QStringLiteral("bakery") << QString() << QString() << any << any << -1 << QStringList{QStringLiteral("t5")};
+    QTest::newRow("check number") << QStringLiteral("1042") << QString() << QString() << any << any << -1 << QStringList{QStringLiteral("t5")};
+    QTest::newRow("word in the memo") << QStringLiteral("shop") << QString() << QString() << any << any << -1 << QStringList{QStringLiteral("t1")};
+    QTest::newRow("prefix, newest first, deleted left out")
+        << QStringLiteral("gro*") << QString() << QString() << any << any << -1
+        << QStringList{QStringLiteral("t3"), QStringLiteral("t2"), QStringLiteral("t1")};
+    QTest::newRow("account") << QStringLiteral("gro*") << QStringLiteral("A") << QString() << any << any << -1
+                             << QStringList{QStringLiteral("t2"), QStringLiteral("t1")};
+    QTest::newRow("category") << QStringLiteral("gro*") << QString() << QStringLiteral("fuel") << any << any << -1
+                              << QStringList{QStringLiteral("t3")};
+    QTest::newRow("from date, inclusive") << QStringLiteral("gro*") << QString() << QString() << QDate(2024, 2, 10) << any << -1
+                                          << QStringList{QStringLiteral("t3"), QStringLiteral("t2")};
+    QTest::newRow("to date, inclusive") << QStringLiteral("gro*") << QString() << QString() << any << QDate(2024, 2, 10) << -1
+                                        << QStringList{QStringLiteral("t2"), QStringLiteral("t1")};
+    QTest::newRow("cleared") << QStringLiteral("gro*") << QString() << QString() << any << any << 1
+                             << QStringList{QStringLiteral("t3"), QStringLiteral("t1")};
+    QTest::newRow("not cleared") << QStringLiteral("gro*") << QString() << QString() << any << any << 0
+                                 << QStringList{QStringLiteral("t2")};
+    QTest::newRow("every filter at once") << QStringLiteral("gro*") << QStringLiteral("A") << QStringLiteral("food")
+                                          << QDate(2024, 1, 1) << QDate(2024, 1, 31) << 1 << QStringList{QStringLiteral("t1")};
+    QTest::newRow("no text, account filter") << QString() << QStringLiteral("B") << QString() << any << any << -1
+                                             << QStringList{QStringLiteral("t3"), QStringLiteral("t5")};
+    QTest::newRow("no text, no filter") << QString() << QString() << QString() << any << any << -1
+                                        << QStringList{QStringLiteral("t3"), QStringLiteral("t2"), QStringLiteral("t5"), QStringLiteral("t1")};
+    QTest::newRow("no match") << QStringLiteral("pharmacy") << QString() << QString() << any << any << -1 << QStringList();
+}
+
+void TransactionRepositoryTest::searches()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, accountId);
+    QFETCH(QString, categoryId);
+    QFETCH(QDate, fromDate);
+    QFETCH(QDate, toDate);
+    QFETCH(int, cleared);
+    QFETCH(QStringList, expected);
+    addSearchRows();
+
+    TransactionRepository::SearchFilter filter;
+    filter.accountId = accountId;
+    filter.categoryId = categoryId;
+    filter.fromDate = fromDate;
+    filter.toDate = toDate;
+    if (cleared >= 0)
+        filter.cleared = cleared == 1;
+    const QList<RegisterRow> rows = m_transactions->search(text, filter);
+
+    QCOMPARE(ids(rows), expected);
+    for (const RegisterRow& row : rows) {
+        QCOMPARE(row.runningBalance, qint64(0));
+        QCOMPARE(row.categoryName, row.transaction.categoryId == QLatin1String("food") ? QStringLiteral("Groceries")
+                : row.transaction.categoryId == QLatin1String("fuel")                  ? QStringLiteral("Fuel")
+                                                                                       : QString());
+    }
+}
+
+void TransactionRepositoryTest::searchWithoutTextReturnsTheNewest200LiveRows()
+{
+    QVERIFY(database()->inTransaction([&] {
+        for (int day = 0; day < 205; ++day) {
+            if (!m_transactions->insert(makeTransaction(QStringLiteral("live-%1").arg(day, 3, 10, QLatin1Char('0')),
+                    day % 2 ? QStringLiteral("A") : QStringLiteral("B"), QDate(2023, 1, 1).addDays(day), -day)))
+                return false;
+        }
+        for (int day = 0; day < 3; ++day) {
+            const QString id = QStringLiteral("deleted-%1").arg(day);
+            if (!m_transactions->insert(makeTransaction(id, QStringLiteral("A"), QDate(2025, 1, 1).addDays(day), 1)))
+                return false;
+        }
+        return true;
+    }));
+    for (int day = 0; day < 3; ++day)
+        QVERIFY(m_transactions->softDelete(QStringLiteral("deleted-%1").arg(day)));
+
+    const QList<RegisterRow> rows = m_transactions->search(QString(), {});
+
+    QCOMPARE(rows.size(), 200);
+    QCOMPARE(rows.first().transaction.id, QStringLiteral("live-204"));
+    QCOMPARE(rows.last().transaction.id, QStringLiteral("live-005"));
+    for (const RegisterRow& row : rows)
+        QVERIFY(!row.transaction.deletedAt);
+}
+
+void TransactionRepositoryTest::searchWithBrokenQueryReturnsNothing()
+{
+    addSearchRows();
+    QVERIFY(m_transactions->search(QStringLiteral("\"unbalanced"), {}).isEmpty());
+    QVERIFY(m_transactions->search(QStringLiteral("AND OR"), {}).isEmpty());
+    // The failed read left the connection usable.
+    QCOMPARE(ids(m_transactions->search(QStringLiteral("bakery"), {})), QStringList{QStringLiteral("t5")});
+}
+
+void TransactionRepositoryTest::softDeleteStampsTheRowAndNamesItsAccount()
+{
+    Transaction transaction = makeTransaction(QStringLiteral("t"), QStringLiteral("B"), QDate(2024, 1, 1), -100);
+    transaction.syncStatus = SyncStatus::Synced;
+    QVERIFY(m_transactions->insert(transaction));
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    const QDateTime now = utc(QStringLiteral("2024-09-09T09:09:09Z"));
+    Clock::setFixedNow(now);
+
+    QVERIFY(m_transactions->softDelete(QStringLiteral("t")));
+
+    QCOMPARE(accountsIn(changed), QStringList{QStringLiteral("B")});
+    const std::optional<Transaction> stored = m_transactions->byId(QStringLiteral("t"));
+    QVERIFY(stored);
+    QCOMPARE(stored->deletedAt, std::optional<QDateTime>(now));
+    QCOMPARE(stored->updatedAt, now);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+    QVERIFY(m_transactions->byAccount(QStringLiteral("B")).isEmpty());
+    QCOMPARE(ids(m_transactions->pending()), QStringList{QStringLiteral("t")});
+}
+
+void TransactionRepositoryTest::softDeleteOfAnUnknownIdFails()
+{
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QVERIFY(!m_transactions->softDelete(QStringLiteral("no-such-transaction")));
+    QCOMPARE(changed.count(), 0);
+}
+
+void TransactionRepositoryTest::cascadeRestoreRevivesOnlyTheLastTenSeconds()
+{
+    for (const QString& id : {QStringLiteral("early"), QStringLiteral("late"), QStringLiteral("last")})
+        QVERIFY(m_transactions->insert(makeTransaction(id, QStringLiteral("A"), QDate(2024, 1, 1), -1)));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("elsewhere"), QStringLiteral("B"), QDate(2024, 1, 1), -1)));
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+
+    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:00Z")));
+    QVERIFY(m_transactions->softDelete(QStringLiteral("early")));
+    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:55Z")));
+    QVERIFY(m_transactions->softDelete(QStringLiteral("late")));
+    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T12:00:00Z")));
+    changed.clear();
+    QCOMPARE(m_transactions->softDeleteByAccount(QStringLiteral("A")), 1);
+    QCOMPARE(accountsIn(changed), QStringList{QStringLiteral("A")});
+    QCOMPARE(m_transactions->byId(QStringLiteral("last"))->deletedAt, std::optional<QDateTime>(utc(QStringLiteral("2024-05-01T12:00:00Z"))));
+    QVERIFY(!m_transactions->byId(QStringLiteral("elsewhere"))->deletedAt);
+
+    // Nothing left to delete: no rows, no signal.
+    QCOMPARE(m_transactions->softDeleteByAccount(QStringLiteral("A")), 0);
+    QCOMPARE(changed.count(), 1);
+
+    const QDateTime restoredAt = utc(QStringLiteral("2024-05-02T08:00:00Z"));
+    Clock::setFixedNow(restoredAt);
+    QCOMPARE(m_transactions->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T12:00:01Z")), 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_transactions->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T11:59:50Z")), 2);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.last().at(0).toString(), QStringLiteral("A"));
+
+    QCOMPARE(ids(m_transactions->byAccount(QStringLiteral("A"))), (QStringList{QStringLiteral("late"), QStringLiteral("last")}));
+    for (const QString& id : {QStringLiteral("late"), QStringLiteral("last")}) {
+        const std::optional<Transaction> revived = m_transactions->byId(id);
+        QVERIFY(!revived->deletedAt);
+        QCOMPARE(revived->updatedAt, restoredAt);
+        QCOMPARE(revived->syncStatus, SyncStatus::Pending);
+    }
+    QVERIFY(m_transactions->byId(QStringLiteral("early"))->deletedAt.has_value());
+}
+
+void TransactionRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
+{
+    const QDate day(2024, 1, 1);
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("synced"), QStringLiteral("A"), day, 1)));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("conflict"), QStringLiteral("B"), day, 1)));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("pending"), QStringLiteral("A"), day, 1)));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("gone"), QStringLiteral("A"), day, 1)));
+    QVERIFY(m_transactions->markSynced(QStringLiteral("synced"), QStringLiteral("srv-1")));
+    Transaction conflict = *m_transactions->byId(QStringLiteral("conflict"));
+    conflict.syncStatus = SyncStatus::Conflict;
+    QVERIFY(m_transactions->update(conflict));
+    QVERIFY(m_transactions->softDelete(QStringLiteral("gone")));
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+
+    QVERIFY(m_transactions->markSynced(QStringLiteral("gone"), QStringLiteral("srv-gone")));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(m_transactions->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
+
+    QCOMPARE(m_transactions->markAllPendingForResync(), 2);
+    QCOMPARE(accountsIn(changed), QStringList{QString()});
+    QCOMPARE(m_transactions->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
+    QCOMPARE(m_transactions->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
+    QCOMPARE(m_transactions->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
+
+    QCOMPARE(m_transactions->markAllPendingForResync(), 0);
+    QCOMPARE(changed.count(), 1);
+}
+
+void TransactionRepositoryTest::failedWritesLogAndStaySilent()
+{
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("t"), QStringLiteral("A"), QDate(2024, 1, 1), -100)));
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .*UNIQUE")));
+    QVERIFY(!m_transactions->insert(makeTransaction(QStringLiteral("t"), QStringLiteral("A"), QDate(2024, 2, 2), -999)));
+
+    Transaction unknownCategory = *m_transactions->byId(QStringLiteral("t"));
+    unknownCategory.categoryId = QStringLiteral("no-such-category");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::update failed: .*FOREIGN KEY")));
+    QVERIFY(!m_transactions->update(unknownCategory));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .*FOREIGN KEY")));
+    QVERIFY(!m_transactions->insert(makeTransaction(QStringLiteral("orphan"), QStringLiteral("no-such-account"), QDate(2024, 1, 1), 1)));
+
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(m_transactions->byId(QStringLiteral("t"))->amount, qint64(-100));
+    QVERIFY(m_transactions->byId(QStringLiteral("t"))->categoryId.isEmpty());
+}
+
+void TransactionRepositoryTest::insertAllWritesBothSidesOrNeither()
+{
+    Transaction from = makeTransaction(QStringLiteral("from"), QStringLiteral("A"), QDate(2024, 1, 1), -5000);
+    Transaction to = makeTransaction(QStringLiteral("to"), QStringLiteral("B"), QDate(2024, 1, 1), 5000);
+    from.transferLinkId = to.id;
+    to.transferLinkId = from.id;
+    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
+
+    QVERIFY(m_transactions->insertAll({from, to}));
+    QCOMPARE(accountsIn(changed), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(m_transactions->byId(QStringLiteral("to"))->transferLinkId, QStringLiteral("from"));
+
+    from.amount = -6000;
+    to.amount = 6000;
+    QVERIFY(m_transactions->updateAll({from, to}));
+    QCOMPARE(changed.count(), 4);
+    QCOMPARE(m_transactions->byId(QStringLiteral("from"))->amount, qint64(-6000));
+    QCOMPARE(m_transactions->byId(QStringLiteral("to"))->amount, qint64(6000));
+
+    // The second side collides with an existing row: the first is not kept either.
+    Transaction again = makeTransaction(QStringLiteral("new-side"), QStringLiteral("A"), QDate(2024, 2, 1), -1);
+    changed.clear();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+    QVERIFY(!m_transactions->insertAll({again, to}));
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(!m_transactions->byId(QStringLiteral("new-side")));
+
+    // And the connection is not left inside a transaction.
+    QVERIFY(m_transactions->insertAll({again}));
+    QVERIFY(m_transactions->byId(QStringLiteral("new-side")));
+}
+
+QTEST_GUILESS_MAIN(TransactionRepositoryTest)
+#include "tst_transactionrepository.moc"
