@@ -1,0 +1,21 @@
+#include "app/glyphicon.h"
+
+#include <QFont>
+#include <QPainter>
+
+QPixmap GlyphIcon::pixmap(char16_t codepoint, int pixelSize, const QColor& color)
+{
+    QPixmap pixmap(pixelSize, pixelSize);
+    pixmap.fill(Qt::transparent);
+
+    QFont font(QStringLiteral("Material Icons"));
+    font.setPixelSize(pixelSize);
+
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QChar(codepoint)));
+    return pixmap;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+
+// Icons are glyphs of the "Material Icons" font, which the application
+// registers from its resources at start.
+class GlyphIcon
+{
+public:
+    // A transparent square pixmap of `pixelSize` with the glyph `codepoint`
+    // drawn centred and antialiased in `color`.
+    static QPixmap pixmap(char16_t codepoint, int pixelSize, const QColor& color);
+};

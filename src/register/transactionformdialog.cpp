@@ -1,0 +1,219 @@
+#include "register/transactionformdialog.h"
+
+#include "app/appstate.h"
+#include "register/categorychoices.h"
+#include "register/datefield.h"
+#include "register/smartamountfield.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/clock.h"
+#include "storage/identifiers.h"
+#include "storage/transactionrepository.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+constexpr double maximumAmount = 99999999.99;
+constexpr int payeeCompleterRows = 10;
+
+// The date of the last transaction any transaction dialog produced, so a run
+// of entries for the same day needs the date typed once.
+QDate& lastDate()
+{
+    static QDate date;
+    return date;
+}
+
+Transaction newTransactionIn(const QString& accountId)
+{
+    Transaction transaction;
+    // The id is fixed once, so reading the result twice gives the same row.
+    transaction.id = newId();
+    transaction.accountId = accountId;
+    transaction.date = lastDate().isValid() ? lastDate() : Clock::today();
+    return transaction;
+}
+
+void makeSearchingCompleter(QCompleter* completer)
+{
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+}
+
+} // namespace
+
+TransactionFormDialog::TransactionFormDialog(AppState* appState, const QString& accountId, QWidget* parent)
+    : TransactionFormDialog(appState, newTransactionIn(accountId), false, parent)
+{
+}
+
+TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transaction& transaction, QWidget* parent)
+    : TransactionFormDialog(appState, transaction, true, parent)
+{
+}
+
+TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transaction& working, bool editing, QWidget* parent)
+    : QDialog(parent)
+    , m_appState(appState)
+    , m_working(working)
+    , m_editing(editing)
+{
+    if (const auto account = m_appState->accounts()->byId(m_working.accountId))
+        m_currency = account->currency;
+    setWindowTitle(m_editing ? tr("Edit Transaction") : tr("New Transaction"));
+    buildForm();
+    showTransaction(m_working);
+}
+
+void TransactionFormDialog::buildForm()
+{
+    auto* form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+
+    m_payment = new QRadioButton(tr("Payment"), this);
+    m_payment->setObjectName(QStringLiteral("paymentRadio"));
+    m_deposit = new QRadioButton(tr("Deposit"), this);
+    m_deposit->setObjectName(QStringLiteral("depositRadio"));
+    auto* typeGroup = new QButtonGroup(this);
+    typeGroup->addButton(m_payment);
+    typeGroup->addButton(m_deposit);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(m_payment);
+    typeRow->addWidget(m_deposit);
+    typeRow->addStretch();
+    form->addRow(tr("Type:"), typeRow);
+
+    m_date = new DateField(this);
+    m_date->setObjectName(QStringLiteral("dateField"));
+    form->addRow(tr("Date:"), m_date);
+
+    m_payee = new QLineEdit(this);
+    m_payee->setObjectName(QStringLiteral("payeeField"));
+    m_payee->setPlaceholderText(tr("Start typing to search payees..."));
+    auto* payeeCompleter = new QCompleter(m_appState->transactions()->payees(), this);
+    makeSearchingCompleter(payeeCompleter);
+    payeeCompleter->setMaxVisibleItems(payeeCompleterRows);
+    m_payee->setCompleter(payeeCompleter);
+    connect(payeeCompleter, qOverload<const QString&>(&QCompleter::activated), this, &TransactionFormDialog::onPayeeSelected);
+    form->addRow(tr("Payee:"), m_payee);
+
+    m_amount = new SmartAmountField(this);
+    m_amount->setObjectName(QStringLiteral("amountField"));
+    m_amount->setCurrency(m_currency);
+    m_amount->setRange(0, maximumAmount);
+    form->addRow(tr("Amount:"), m_amount);
+
+    m_category = new QComboBox(this);
+    m_category->setObjectName(QStringLiteral("categoryCombo"));
+    m_category->setEditable(true);
+    m_category->setInsertPolicy(QComboBox::NoInsert);
+    fillCategories();
+    auto* categoryCompleter = new QCompleter(m_category->model(), m_category);
+    makeSearchingCompleter(categoryCompleter);
+    m_category->setCompleter(categoryCompleter);
+    form->addRow(tr("Category:"), m_category);
+
+    m_memo = new QLineEdit(this);
+    m_memo->setObjectName(QStringLiteral("memoField"));
+    m_memo->setPlaceholderText(tr("Optional"));
+    form->addRow(tr("Memo:"), m_memo);
+
+    m_checkNumber = new QLineEdit(this);
+    m_checkNumber->setObjectName(QStringLiteral("checkNumberField"));
+    m_checkNumber->setPlaceholderText(tr("Optional"));
+    form->addRow(tr("Check #:"), m_checkNumber);
+
+    m_cleared = new QCheckBox(tr("Cleared"), this);
+    m_cleared->setObjectName(QStringLiteral("clearedCheck"));
+    form->addRow(m_cleared);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+void TransactionFormDialog::fillCategories()
+{
+    m_category->addItem(tr("(none)"), QString());
+    for (const CategoryChoice& choice : categoryChoices(m_appState->categories()->all()))
+        m_category->addItem(choice.text, choice.id);
+}
+
+void TransactionFormDialog::showTransaction(const Transaction& transaction)
+{
+    m_date->setDate(transaction.date);
+    m_payee->setText(transaction.payee);
+    showAmount(transaction.amount);
+    m_memo->setText(transaction.memo);
+    m_checkNumber->setText(transaction.checkNumber);
+    m_cleared->setChecked(transaction.cleared);
+    selectCategory(transaction.categoryId);
+    // A new form starts as a payment whatever its zero amount says.
+    if (!m_editing)
+        m_payment->setChecked(true);
+}
+
+void TransactionFormDialog::showAmount(qint64 amount)
+{
+    m_amount->setAmountMinorUnits(amount < 0 ? -amount : amount);
+    (amount < 0 ? m_payment : m_deposit)->setChecked(true);
+}
+
+void TransactionFormDialog::selectCategory(const QString& categoryId)
+{
+    const int index = m_category->findData(categoryId);
+    m_category->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+// The box is editable, so the text may have been typed rather than picked:
+// the category is the item that reads exactly so, and none when no item does.
+QString TransactionFormDialog::selectedCategoryId() const
+{
+    const int index = m_category->findText(m_category->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return index >= 0 ? m_category->itemData(index).toString() : QString();
+}
+
+void TransactionFormDialog::onPayeeSelected(const QString& payee)
+{
+    const auto last = m_appState->transactions()->lastByPayee(payee, m_working.accountId);
+    if (!last)
+        return;
+    showAmount(last->amount);
+    // An empty memo does not wipe one the user already typed.
+    if (!last->memo.isEmpty())
+        m_memo->setText(last->memo);
+    const int categoryIndex = m_category->findData(last->categoryId);
+    if (!last->categoryId.isEmpty() && categoryIndex >= 0)
+        m_category->setCurrentIndex(categoryIndex);
+}
+
+Transaction TransactionFormDialog::transaction() const
+{
+    Transaction result = m_working;
+    const QDateTime now = Clock::nowUtc();
+    if (!m_editing)
+        result.createdAt = now;
+    result.date = m_date->resolvedDate();
+    result.payee = m_payee->text().trimmed();
+    const qint64 magnitude = m_amount->amountMinorUnits();
+    result.amount = m_payment->isChecked() ? -magnitude : magnitude;
+    result.categoryId = selectedCategoryId();
+    result.memo = m_memo->text().trimmed();
+    result.checkNumber = m_checkNumber->text().trimmed();
+    result.cleared = m_cleared->isChecked();
+    result.updatedAt = now;
+    result.syncStatus = SyncStatus::Pending;
+    lastDate() = result.date;
+    return result;
+}

@@ -1,0 +1,315 @@
+#include "app/appstate.h"
+#include "app/firstdayofweek.h"
+#include "register/accountcreation.h"
+#include "register/accountformdialog.h"
+#include "register/smartamountfield.h"
+#include "storage/accountrepository.h"
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/transactionrepository.h"
+#include "support/testdatabase.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+const QDateTime fixedNow(QDate(2024, 3, 15), QTime(12, 0), Qt::UTC);
+
+struct AccountForm
+{
+    explicit AccountForm(AccountFormDialog* dialog)
+        : name(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")))
+        , type(dialog->findChild<QComboBox*>(QStringLiteral("typeCombo")))
+        , currency(dialog->findChild<QComboBox*>(QStringLiteral("currencyCombo")))
+        , startingBalance(dialog->findChild<SmartAmountField*>(QStringLiteral("startingBalanceField")))
+        , asOf(dialog->findChild<QDateEdit*>(QStringLiteral("asOfEdit")))
+        , institution(dialog->findChild<QLineEdit*>(QStringLiteral("institutionField")))
+        , accountNumber(dialog->findChild<QLineEdit*>(QStringLiteral("accountNumberField")))
+        , ok(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok))
+    {
+    }
+
+    QLineEdit* name;
+    QComboBox* type;
+    QComboBox* currency;
+    SmartAmountField* startingBalance;
+    QDateEdit* asOf;
+    QLineEdit* institution;
+    QLineEdit* accountNumber;
+    QPushButton* ok;
+};
+
+// Tabs into `field` and types over what it shows.
+void typeInto(QWidget* field, const QString& text)
+{
+    field->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+    else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(field))
+        spinBox->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+// Picks a combo box item by typing its first letters, as a keyboard user does.
+void chooseByTyping(QComboBox* combo, const QString& start)
+{
+    combo->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(combo, start);
+}
+
+// Steps one part of the date with the arrow keys, which works in every
+// locale's date format.
+void stepSection(QDateEdit* edit, QDateTimeEdit::Section section, int steps)
+{
+    edit->setFocus(Qt::TabFocusReason);
+    edit->setCurrentSection(section);
+    for (int step = 0; step < qAbs(steps); ++step)
+        QTest::keyClick(edit, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+}
+
+void showAndWait(QDialog* dialog)
+{
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+}
+
+} // namespace
+
+class AccountFormDialogTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void newFormShowsChoices();
+    void newAccountStoresOpeningBalance_data();
+    void newAccountStoresOpeningBalance();
+    void newAccountWithoutNameIsNotStored();
+    void editingKeepsIdentity();
+    void unknownCurrencyIsSavedAsUsd();
+
+private:
+    std::unique_ptr<TestDataDirectory> m_dataDirectory;
+    std::unique_ptr<AppState> m_appState;
+};
+
+void AccountFormDialogTest::init()
+{
+    Clock::setFixedNow(fixedNow);
+    m_dataDirectory = std::make_unique<TestDataDirectory>();
+    m_appState = std::make_unique<AppState>();
+    QVERIFY(m_appState->initialize());
+}
+
+void AccountFormDialogTest::cleanup()
+{
+    m_appState.reset();
+    m_dataDirectory.reset();
+    Clock::reset();
+}
+
+void AccountFormDialogTest::newFormShowsChoices()
+{
+    setFirstDayOfWeek(Qt::Wednesday);
+    AccountFormDialog dialog;
+    const AccountForm form(&dialog);
+
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("New Account"));
+    QCOMPARE(form.name->placeholderText(), QStringLiteral("Account name"));
+    QCOMPARE(form.institution->placeholderText(), QStringLiteral("Bank name (optional)"));
+    QCOMPARE(form.accountNumber->placeholderText(), QStringLiteral("Last 4 digits (optional)"));
+
+    const QStringList typeTexts = {QStringLiteral("Checking"), QStringLiteral("Savings"), QStringLiteral("Credit Card"),
+        QStringLiteral("Cash"), QStringLiteral("Investment"), QStringLiteral("Other")};
+    const QStringList typeData = {QStringLiteral("checking"), QStringLiteral("savings"), QStringLiteral("credit_card"),
+        QStringLiteral("cash"), QStringLiteral("investment"), QStringLiteral("other")};
+    const QStringList currencyTexts = {QStringLiteral("USD ($)"), QStringLiteral("EUR (€)"), QStringLiteral("GBP (£)"),
+        QStringLiteral("CAD ($)"), QStringLiteral("AUD ($)"), QStringLiteral("JPY (¥)")};
+    const QStringList currencyData = {QStringLiteral("USD"), QStringLiteral("EUR"), QStringLiteral("GBP"),
+        QStringLiteral("CAD"), QStringLiteral("AUD"), QStringLiteral("JPY")};
+    QCOMPARE(form.type->count(), typeTexts.size());
+    for (int i = 0; i < typeTexts.size(); ++i) {
+        QCOMPARE(form.type->itemText(i), typeTexts[i]);
+        QCOMPARE(form.type->itemData(i).toString(), typeData[i]);
+    }
+    QCOMPARE(form.currency->count(), currencyTexts.size());
+    for (int i = 0; i < currencyTexts.size(); ++i) {
+        QCOMPARE(form.currency->itemText(i), currencyTexts[i]);
+        QCOMPARE(form.currency->itemData(i).toString(), currencyData[i]);
+    }
+
+    QCOMPARE(form.startingBalance->prefix(), QStringLiteral("$ "));
+    QCOMPARE(form.startingBalance->amountMinorUnits(), qint64(0));
+    QCOMPARE(form.startingBalance->minimum(), -99999999.99);
+    QCOMPARE(form.asOf->date(), QDate(2024, 3, 15));
+    QVERIFY(form.asOf->calendarPopup());
+    QCOMPARE(form.asOf->calendarWidget()->firstDayOfWeek(), Qt::Wednesday);
+}
+
+void AccountFormDialogTest::newAccountStoresOpeningBalance_data()
+{
+    QTest::addColumn<QString>("currencyStart"); // typed on the currency box
+    QTest::addColumn<bool>("currencyFirst");    // chosen before the balance is typed
+    QTest::addColumn<QString>("balance");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<int>("currency");
+    QTest::addColumn<qint64>("opening"); // 0: no opening transaction
+
+    QTest::newRow("dollars") << "U" << true << "250.00" << "$ " << int(Currency::USD) << qint64(25000);
+    QTest::newRow("yen") << "J" << true << "1500" << "¥ " << int(Currency::JPY) << qint64(1500);
+    QTest::newRow("yen chosen after typing") << "J" << false << "1500" << "¥ " << int(Currency::JPY) << qint64(1500);
+    QTest::newRow("overdrawn euros") << "E" << true << "-75.5" << "€ " << int(Currency::EUR) << qint64(-7550);
+    QTest::newRow("no starting balance") << "G" << true << "0" << "£ " << int(Currency::GBP) << qint64(0);
+}
+
+void AccountFormDialogTest::newAccountStoresOpeningBalance()
+{
+    QFETCH(QString, currencyStart);
+    QFETCH(bool, currencyFirst);
+    QFETCH(QString, balance);
+    QFETCH(QString, prefix);
+    QFETCH(int, currency);
+    QFETCH(qint64, opening);
+
+    AccountFormDialog dialog;
+    showAndWait(&dialog);
+    const AccountForm form(&dialog);
+    typeInto(form.name, QStringLiteral(" Everyday "));
+    chooseByTyping(form.type, QStringLiteral("Sa"));
+    if (currencyFirst)
+        chooseByTyping(form.currency, currencyStart);
+    typeInto(form.startingBalance, balance);
+    if (!currencyFirst)
+        chooseByTyping(form.currency, currencyStart);
+    QCOMPARE(form.startingBalance->prefix(), prefix);
+    stepSection(form.asOf, QDateTimeEdit::DaySection, -14);
+    stepSection(form.asOf, QDateTimeEdit::MonthSection, -2);
+    typeInto(form.institution, QStringLiteral("First Bank "));
+    typeInto(form.accountNumber, QStringLiteral("987654"));
+    QTest::mouseClick(form.ok, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.asOfDate(), QDate(2024, 1, 1));
+
+    const auto creation = AccountCreation::fromEntered(dialog.account(), dialog.asOfDate());
+    QVERIFY(creation);
+    QVERIFY(m_appState->accounts()->insert(creation->account));
+    QCOMPARE(creation->openingBalance.has_value(), opening != 0);
+    if (creation->openingBalance)
+        QVERIFY(m_appState->transactions()->insert(*creation->openingBalance));
+
+    const auto stored = m_appState->accounts()->byId(creation->account.id);
+    QVERIFY(stored);
+    QCOMPARE(stored->name, QStringLiteral("Everyday"));
+    QCOMPARE(stored->type, AccountType::Savings);
+    QCOMPARE(stored->currency, Currency(currency));
+    QCOMPARE(stored->startingBalance, qint64(0));
+    QCOMPARE(stored->institution, QStringLiteral("First Bank"));
+    QCOMPARE(stored->accountNumberLast4, QStringLiteral("9876"));
+    QCOMPARE(stored->createdAt, fixedNow);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+
+    const QList<Transaction> transactions = m_appState->transactions()->byAccount(stored->id);
+    QCOMPARE(transactions.size(), opening != 0 ? 1 : 0);
+    if (opening != 0) {
+        const Transaction& openingRow = transactions.first();
+        QCOMPARE(openingRow.payee, QStringLiteral("Opening Balance"));
+        QCOMPARE(openingRow.amount, opening);
+        QCOMPARE(openingRow.date, QDate(2024, 1, 1));
+        QCOMPARE(openingRow.createdAt, fixedNow);
+        QCOMPARE(openingRow.updatedAt, fixedNow);
+        QCOMPARE(openingRow.syncStatus, SyncStatus::Pending);
+        QVERIFY(openingRow.id != stored->id);
+    }
+}
+
+void AccountFormDialogTest::newAccountWithoutNameIsNotStored()
+{
+    AccountFormDialog dialog;
+    showAndWait(&dialog);
+    const AccountForm form(&dialog);
+    typeInto(form.name, QStringLiteral("   "));
+    typeInto(form.startingBalance, QStringLiteral("100"));
+    QTest::mouseClick(form.ok, Qt::LeftButton);
+
+    QVERIFY(!AccountCreation::fromEntered(dialog.account(), dialog.asOfDate()));
+}
+
+void AccountFormDialogTest::editingKeepsIdentity()
+{
+    Account original;
+    original.id = newId();
+    original.name = QStringLiteral("Travel Money");
+    original.type = AccountType::Cash;
+    original.currency = Currency::JPY;
+    original.startingBalance = 1500;
+    original.institution = QStringLiteral("Post Bank");
+    original.accountNumberLast4 = QStringLiteral("1234");
+    original.createdAt = original.updatedAt = fixedNow.addDays(-100);
+    original.version = 3;
+    original.syncStatus = SyncStatus::Synced;
+    QVERIFY(m_appState->accounts()->insert(original));
+
+    AccountFormDialog dialog(*m_appState->accounts()->byId(original.id));
+    showAndWait(&dialog);
+    const AccountForm form(&dialog);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Account"));
+    QCOMPARE(form.name->text(), QStringLiteral("Travel Money"));
+    QCOMPARE(form.type->currentText(), QStringLiteral("Cash"));
+    QCOMPARE(form.currency->currentText(), QStringLiteral("JPY (¥)"));
+    QCOMPARE(form.startingBalance->text(), QStringLiteral("¥ 1500"));
+    QCOMPARE(form.institution->text(), QStringLiteral("Post Bank"));
+    QCOMPARE(form.accountNumber->text(), QStringLiteral("1234"));
+
+    typeInto(form.name, QStringLiteral("Japan Trip"));
+    typeInto(form.startingBalance, QStringLiteral("2000"));
+    QTest::mouseClick(form.ok, Qt::LeftButton);
+    QVERIFY(m_appState->accounts()->update(dialog.account()));
+
+    const auto stored = m_appState->accounts()->byId(original.id);
+    QVERIFY(stored);
+    QCOMPARE(stored->name, QStringLiteral("Japan Trip"));
+    QCOMPARE(stored->createdAt, original.createdAt);
+    QCOMPARE(stored->updatedAt, fixedNow);
+    QCOMPARE(stored->startingBalance, qint64(2000));
+    QCOMPARE(stored->currency, Currency::JPY);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+    QCOMPARE(m_appState->accounts()->all().size(), 1);
+}
+
+void AccountFormDialogTest::unknownCurrencyIsSavedAsUsd()
+{
+    Account original;
+    original.id = newId();
+    original.name = QStringLiteral("Imported");
+    original.currency = Currency::EUR;
+    original.startingBalance = 5000;
+    original.createdAt = original.updatedAt = fixedNow.addDays(-1);
+    QVERIFY(m_appState->accounts()->insert(original));
+    // As a newer peer might have left it.
+    QSqlQuery query(m_appState->database()->database());
+    QVERIFY(query.exec(QStringLiteral("UPDATE accounts SET currency = 'CHF' WHERE id = '%1'").arg(original.id)));
+
+    AccountFormDialog dialog(*m_appState->accounts()->byId(original.id));
+    showAndWait(&dialog);
+    const AccountForm form(&dialog);
+    QCOMPARE(form.currency->currentText(), QStringLiteral("USD ($)"));
+    QTest::mouseClick(form.ok, Qt::LeftButton);
+    QVERIFY(m_appState->accounts()->update(dialog.account()));
+
+    QVERIFY(query.exec(QStringLiteral("SELECT currency, starting_balance FROM accounts WHERE id = '%1'").arg(original.id)));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toString(), QStringLiteral("USD"));
+    QCOMPARE(query.value(1).toLongLong(), qint64(5000));
+}
+
+QTEST_MAIN(AccountFormDialogTest)
+#include "tst_accountformdialog.moc"
