@@ -127,6 +127,20 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
     return rows;
 }
 
+QHash<QString, qint64> TransactionRepository::balances()
+{
+    QHash<QString, qint64> result;
+    SqlQuery query(m_database,
+        QStringLiteral("SELECT a.id, a.starting_balance + COALESCE(SUM(t.amount), 0) FROM accounts a "
+                       "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
+                       "WHERE a.deleted_at IS NULL GROUP BY a.id"));
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.insert(query.value(0).toString(), query.value(1).toLongLong());
+    return result;
+}
+
 QList<Transaction> TransactionRepository::unreconciled(const QString& accountId)
 {
     return SqlQuery(m_database,

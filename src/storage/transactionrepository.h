@@ -3,6 +3,7 @@
 #include "storage/registerrow.h"
 #include "storage/transaction.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -33,6 +34,10 @@ public:
     // The account's register, oldest first, with running balances and the
     // opening-balance row when the account has a starting balance.
     QList<RegisterRow> registerRows(const QString& accountId);
+    // Every live account's current balance (starting balance plus its live
+    // transactions), by account id: what the last registerRows row would
+    // show, without reading the registers.
+    QHash<QString, qint64> balances();
     QList<Transaction> unreconciled(const QString& accountId);
     std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId);
     // `text` is an FTS5 query; at most 200 rows, newest first.

@@ -90,6 +90,7 @@ private Q_SLOTS:
     void readsAnUnknownSyncStatusAsPending();
     void registerRowsStartWithTheOpeningBalance();
     void registerRowsWithoutStartingBalanceHaveNoOpeningRow();
+    void balancesMatchTheLastRegisterRow();
     void registerRowsOfAnAccountWithoutTransactionsAreDatedToday();
     void sameDateRowsListInCreationOrder();
     void listsPayeesOnceInByteOrder();
@@ -298,6 +299,29 @@ void TransactionRepositoryTest::registerRowsStartWithTheOpeningBalance()
     QCOMPARE(rows.at(1).categoryName, QStringLiteral("Salary"));
     QVERIFY(rows.at(2).categoryName.isEmpty());
     QCOMPARE(rows.at(2).transaction.amount, qint64(-2500));
+}
+
+void TransactionRepositoryTest::balancesMatchTheLastRegisterRow()
+{
+    addAccount(QStringLiteral("S"), 100000);
+    addAccount(QStringLiteral("E"), -500);
+    addAccount(QStringLiteral("Z"));
+    addAccount(QStringLiteral("D"), 700);
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("s1"), QStringLiteral("S"), QDate(2024, 1, 5), -2500)));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("s2"), QStringLiteral("S"), QDate(2024, 1, 2), 1000)));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("s3"), QStringLiteral("S"), QDate(2024, 1, 3), -99)));
+    QVERIFY(m_transactions->softDelete(QStringLiteral("s3")));
+    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("z1"), QStringLiteral("Z"), QDate(2024, 2, 1), -42)));
+    QVERIFY(m_accounts->softDelete(QStringLiteral("D")));
+
+    const QHash<QString, qint64> balances = m_transactions->balances();
+
+    for (const QString& id : {QStringLiteral("S"), QStringLiteral("E"), QStringLiteral("Z")})
+        QCOMPARE(balances.value(id), m_transactions->registerRows(id).constLast().runningBalance);
+    QCOMPARE(balances.value(QStringLiteral("S")), qint64(98500));
+    QCOMPARE(balances.value(QStringLiteral("E")), qint64(-500));
+    QCOMPARE(balances.value(QStringLiteral("Z")), qint64(-42));
+    QVERIFY(!balances.contains(QStringLiteral("D")));
 }
 
 void TransactionRepositoryTest::registerRowsWithoutStartingBalanceHaveNoOpeningRow()
