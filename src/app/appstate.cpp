@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 
 #include "app/firstdayofweek.h"
+#include "app/thememanager.h"
 #include "services/categoryservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -15,6 +16,7 @@
 
 namespace {
 
+const QString themeKey = QStringLiteral("theme");
 const QString weekStartDayKey = QStringLiteral("weekStartDay");
 const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 
@@ -31,6 +33,7 @@ bool AppState::initialize()
         return false;
     createRepositories();
     createServices();
+    applyThemePreference();
     applyWeekStartPreference();
     m_categoryService->ensureDefaultCategories();
     restoreLastViewedAccount();
@@ -69,6 +72,12 @@ void AppState::createRepositories()
 void AppState::createServices()
 {
     m_categoryService = new CategoryService(m_categories, this);
+}
+
+void AppState::applyThemePreference()
+{
+    m_themeManager = new ThemeManager(m_preferences, this);
+    m_themeManager->setTheme(m_preferences->get(themeKey, QStringLiteral("system")));
 }
 
 void AppState::applyWeekStartPreference()

@@ -11,6 +11,7 @@ class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
+class ThemeManager;
 class TransactionRepository;
 
 // The program's composition root: it opens the database and owns every
@@ -38,6 +39,7 @@ public:
     RecurringRepository* recurring() const { return m_recurring; }
     ReconciliationRepository* reconciliations() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
+    ThemeManager* themeManager() const { return m_themeManager; }
 
     // The account shown in the register; empty for none.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -53,6 +55,7 @@ private:
     bool openDatabase();
     void createRepositories();
     void createServices();
+    void applyThemePreference();
     void applyWeekStartPreference();
     void restoreLastViewedAccount();
 
@@ -65,5 +68,6 @@ private:
     RecurringRepository* m_recurring = nullptr;
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
+    ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

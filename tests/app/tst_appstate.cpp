@@ -1,5 +1,6 @@
 #include "app/appstate.h"
 #include "app/firstdayofweek.h"
+#include "app/thememanager.h"
 #include "services/categoryservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -79,7 +80,7 @@ void AppStateTest::buildsEverythingInFreshDataDirectory()
     QCOMPARE(ready.count(), 1);
     QCOMPARE(accountChanged.count(), 0);
     const QList<QObject*> parts{state.database(), state.accounts(), state.transactions(), state.categories(),
-        state.preferences(), state.splitLines(), state.recurring(), state.reconciliations(), state.categoryService()};
+        state.preferences(), state.splitLines(), state.recurring(), state.reconciliations(), state.categoryService(), state.themeManager()};
     for (QObject* part : parts) {
         QVERIFY(part);
         QCOMPARE(part->parent(), &state);
@@ -197,5 +198,6 @@ void AppStateTest::setCurrentAccountIdWritesOnlyChanges()
     QCOMPARE(state.preferences()->get(QStringLiteral("lastViewedAccountId")), std::optional<QString>(QString()));
 }
 
-QTEST_GUILESS_MAIN(AppStateTest)
+// The state installs the theme on the application, so it needs a GUI one.
+QTEST_MAIN(AppStateTest)
 #include "tst_appstate.moc"

@@ -258,4 +258,76 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <translation>Saldo</translation>
     </message>
 </context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation>
+            <numerusform>%n Konto</numerusform>
+            <numerusform>%n Konten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation>
+            <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
+            <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>Sie haben schon ein Konto? Anmelden</translation>
+    </message>
+    <message>
+        <source>Multi-Device Sync</source>
+        <translation>Geräteübergreifende Synchronisierung</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync between your phone, tablet, and computer.</source>
+        <translation>Halten Sie Ihr Scheckbuch auf Telefon, Tablet und Computer synchron.</translation>
+    </message>
+    <message>
+        <source>Family Sharing</source>
+        <translation>Familienfreigabe</translation>
+    </message>
+    <message>
+        <source>Share accounts with family members. Everyone sees the same register in real time.</source>
+        <translation>Teilen Sie Konten mit Familienmitgliedern. Alle sehen dasselbe Register in Echtzeit.</translation>
+    </message>
+    <message>
+        <source>Secure &amp; Private</source>
+        <translation>Sicher und privat</translation>
+    </message>
+    <message>
+        <source>Your data is encrypted in transit and at rest. We never sell your data or show ads.</source>
+        <translation>Ihre Daten werden bei der Übertragung und im Ruhezustand verschlüsselt. Wir verkaufen Ihre Daten nie und zeigen keine Werbung.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Your finances, everywhere.</source>
+        <translation>Ihre Finanzen, überall.</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>Öffnet sich in Ihrem Webbrowser</translation>
+    </message>
+    <message>
+        <source>Continue Without an Account</source>
+        <translation>Ohne Konto fortfahren</translation>
+    </message>
+</context>
 </TS>

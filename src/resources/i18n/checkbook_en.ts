@@ -258,4 +258,76 @@ Please check file permissions and try again.</translation>
         <translation>Balance</translation>
     </message>
 </context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation>
+            <numerusform>%n account</numerusform>
+            <numerusform>%n accounts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation>
+            <numerusform>  •  %n recurring due</numerusform>
+            <numerusform>  •  %n recurring due</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Sign Out</source>
+        <translation>Sign Out</translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>Already have an account? Sign In</translation>
+    </message>
+    <message>
+        <source>Multi-Device Sync</source>
+        <translation>Multi-Device Sync</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync between your phone, tablet, and computer.</source>
+        <translation>Keep your checkbook in sync between your phone, tablet, and computer.</translation>
+    </message>
+    <message>
+        <source>Family Sharing</source>
+        <translation>Family Sharing</translation>
+    </message>
+    <message>
+        <source>Share accounts with family members. Everyone sees the same register in real time.</source>
+        <translation>Share accounts with family members. Everyone sees the same register in real time.</translation>
+    </message>
+    <message>
+        <source>Secure &amp; Private</source>
+        <translation>Secure &amp; Private</translation>
+    </message>
+    <message>
+        <source>Your data is encrypted in transit and at rest. We never sell your data or show ads.</source>
+        <translation>Your data is encrypted in transit and at rest. We never sell your data or show ads.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Your finances, everywhere.</source>
+        <translation>Your finances, everywhere.</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>Opens in your web browser</translation>
+    </message>
+    <message>
+        <source>Continue Without an Account</source>
+        <translation>Continue Without an Account</translation>
+    </message>
+</context>
 </TS>

@@ -258,4 +258,76 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <translation>Saldo</translation>
     </message>
 </context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation>
+            <numerusform>%n cuenta</numerusform>
+            <numerusform>%n cuentas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation>
+            <numerusform>  •  %n recurrente pendiente</numerusform>
+            <numerusform>  •  %n recurrentes pendientes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>¿Ya tienes una cuenta? Inicia sesión</translation>
+    </message>
+    <message>
+        <source>Multi-Device Sync</source>
+        <translation>Sincronización entre dispositivos</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync between your phone, tablet, and computer.</source>
+        <translation>Mantén tu chequera sincronizada entre tu teléfono, tu tableta y tu ordenador.</translation>
+    </message>
+    <message>
+        <source>Family Sharing</source>
+        <translation>Compartir en familia</translation>
+    </message>
+    <message>
+        <source>Share accounts with family members. Everyone sees the same register in real time.</source>
+        <translation>Comparte cuentas con los miembros de tu familia. Todos ven el mismo registro en tiempo real.</translation>
+    </message>
+    <message>
+        <source>Secure &amp; Private</source>
+        <translation>Seguro y privado</translation>
+    </message>
+    <message>
+        <source>Your data is encrypted in transit and at rest. We never sell your data or show ads.</source>
+        <translation>Tus datos se cifran en tránsito y en reposo. Nunca vendemos tus datos ni mostramos anuncios.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Your finances, everywhere.</source>
+        <translation>Tus finanzas, en todas partes.</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>Se abre en tu navegador web</translation>
+    </message>
+    <message>
+        <source>Continue Without an Account</source>
+        <translation>Continuar sin una cuenta</translation>
+    </message>
+</context>
 </TS>

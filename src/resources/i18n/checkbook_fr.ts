@@ -258,4 +258,76 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
         <translation>Solde</translation>
     </message>
 </context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation>
+            <numerusform>%n compte</numerusform>
+            <numerusform>%n comptes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation>
+            <numerusform>  •  %n opération récurrente à passer</numerusform>
+            <numerusform>  •  %n opérations récurrentes à passer</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>Vous avez déjà un compte ? Se connecter</translation>
+    </message>
+    <message>
+        <source>Multi-Device Sync</source>
+        <translation>Synchronisation multi-appareils</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync between your phone, tablet, and computer.</source>
+        <translation>Gardez votre chéquier synchronisé entre votre téléphone, votre tablette et votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Family Sharing</source>
+        <translation>Partage familial</translation>
+    </message>
+    <message>
+        <source>Share accounts with family members. Everyone sees the same register in real time.</source>
+        <translation>Partagez des comptes avec les membres de votre famille. Tout le monde voit le même registre en temps réel.</translation>
+    </message>
+    <message>
+        <source>Secure &amp; Private</source>
+        <translation>Sécurisé et privé</translation>
+    </message>
+    <message>
+        <source>Your data is encrypted in transit and at rest. We never sell your data or show ads.</source>
+        <translation>Vos données sont chiffrées en transit et au repos. Nous ne vendons jamais vos données et n’affichons aucune publicité.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Your finances, everywhere.</source>
+        <translation>Vos finances, partout.</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>S’ouvre dans votre navigateur web</translation>
+    </message>
+    <message>
+        <source>Continue Without an Account</source>
+        <translation>Continuer sans compte</translation>
+    </message>
+</context>
 </TS>

@@ -258,4 +258,74 @@ Please check file permissions and try again.</source>
         <translation>残高</translation>
     </message>
 </context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation>
+            <numerusform>%n 件の口座</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation>
+            <numerusform>  •  定期取引 %n 件が期日</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Sign Out</source>
+        <translation>サインアウト</translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>アカウントをお持ちですか？サインイン</translation>
+    </message>
+    <message>
+        <source>Multi-Device Sync</source>
+        <translation>複数デバイスの同期</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync between your phone, tablet, and computer.</source>
+        <translation>スマートフォン、タブレット、パソコンの間で小切手帳を同期します。</translation>
+    </message>
+    <message>
+        <source>Family Sharing</source>
+        <translation>ファミリー共有</translation>
+    </message>
+    <message>
+        <source>Share accounts with family members. Everyone sees the same register in real time.</source>
+        <translation>家族と口座を共有できます。全員がリアルタイムで同じ記録を見られます。</translation>
+    </message>
+    <message>
+        <source>Secure &amp; Private</source>
+        <translation>安全でプライベート</translation>
+    </message>
+    <message>
+        <source>Your data is encrypted in transit and at rest. We never sell your data or show ads.</source>
+        <translation>データは通信中も保存時も暗号化されます。データを販売したり広告を表示したりすることはありません。</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Your finances, everywhere.</source>
+        <translation>あなたの家計を、どこでも。</translation>
+    </message>
+    <message>
+        <source>Opens in your web browser</source>
+        <translation>ウェブブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Continue Without an Account</source>
+        <translation>アカウントなしで続ける</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,109 @@
+#include "app/statusbar.h"
+
+#include "app/thememanager.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+namespace {
+
+const QString barStyleSheet = QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }");
+const QString labelStyle = QStringLiteral("color: %1;");
+const QString recurringDueStyle = QStringLiteral("color: %1; font-weight: bold;");
+
+QString labelColor()
+{
+    return ThemeManager::isDark() ? QStringLiteral("#8FAF9F") : QStringLiteral("#2A3D33");
+}
+
+QString warningColor()
+{
+    return ThemeManager::isDark() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
+}
+
+} // namespace
+
+StatusBar::StatusBar(QWidget* parent)
+    : QStatusBar(parent)
+    , m_accountCountLabel(new QLabel(this))
+    , m_recurringDueLabel(new QLabel(this))
+    , m_progressLabel(new QLabel(this))
+    , m_busyBar(new QProgressBar(this))
+    , m_syncLabel(new QLabel(tr("Offline"), this))
+{
+    setStyleSheet(barStyleSheet);
+    m_accountCountLabel->setObjectName(QStringLiteral("accountCountLabel"));
+    m_recurringDueLabel->setObjectName(QStringLiteral("recurringDueLabel"));
+    m_progressLabel->setObjectName(QStringLiteral("progressLabel"));
+    m_busyBar->setObjectName(QStringLiteral("busyBar"));
+    m_syncLabel->setObjectName(QStringLiteral("syncLabel"));
+
+    m_recurringDueLabel->hide();
+    m_progressLabel->hide();
+
+    // A range of 0 to 0 makes the bar an endless busy animation.
+    m_busyBar->setRange(0, 0);
+    m_busyBar->setMaximumSize(100, 14);
+    m_busyBar->setTextVisible(false);
+    m_busyBar->hide();
+
+    addWidget(m_accountCountLabel);
+    addWidget(m_recurringDueLabel);
+    addPermanentWidget(m_progressLabel);
+    addPermanentWidget(m_busyBar);
+    addPermanentWidget(m_syncLabel);
+}
+
+void StatusBar::setSyncText(const QString& text)
+{
+    m_syncLabel->setText(text);
+}
+
+void StatusBar::setAccountCount(int count)
+{
+    m_accountCountLabel->setText(tr("%n account(s)", nullptr, count));
+}
+
+void StatusBar::setRecurringDue(int count)
+{
+    if (count <= 0) {
+        m_recurringDueLabel->hide();
+        return;
+    }
+    m_recurringDueLabel->setText(tr("  •  %n recurring due", nullptr, count));
+    styleRecurringLabel();
+    m_recurringDueLabel->show();
+}
+
+void StatusBar::showProgress(const QString& text)
+{
+    m_progressLabel->setText(text);
+    m_progressLabel->show();
+    m_busyBar->show();
+}
+
+void StatusBar::hideProgress()
+{
+    m_progressLabel->hide();
+    m_busyBar->hide();
+}
+
+void StatusBar::showMessage(const QString& text, int milliseconds)
+{
+    hideProgress();
+    QStatusBar::showMessage(text, milliseconds);
+}
+
+void StatusBar::restyle()
+{
+    const QString style = labelStyle.arg(labelColor());
+    m_accountCountLabel->setStyleSheet(style);
+    m_progressLabel->setStyleSheet(style);
+    m_syncLabel->setStyleSheet(style);
+    styleRecurringLabel();
+}
+
+void StatusBar::styleRecurringLabel()
+{
+    m_recurringDueLabel->setStyleSheet(recurringDueStyle.arg(warningColor()));
+}

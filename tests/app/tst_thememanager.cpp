@@ -1,0 +1,205 @@
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "support/testdatabase.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+const QColor lightWindow = QColor::fromRgb(0xFAFBFA);
+const QColor darkWindow = QColor::fromRgb(0x0F1E19);
+
+QColor applicationColor(QPalette::ColorGroup group, QPalette::ColorRole role)
+{
+    return QApplication::palette().color(group, role);
+}
+
+// Whether "system" should come out dark here. Before Qt 6.5 the manager
+// reads the palette the application started with, which initTestCase makes
+// a dark one, as a dark desktop would.
+bool platformIsDark()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+class ThemeManagerTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void setThemeAppliesStoresAndAnnounces_data();
+    void setThemeAppliesStoresAndAnnounces();
+    void everyCallAnnouncesEvenWithoutChange();
+    void installedPaletteReachesExistingWidgets();
+    void disabledTextIsDimmed();
+    void startupAppliesStoredTheme_data();
+    void startupAppliesStoredTheme();
+};
+
+void ThemeManagerTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // The palette a dark desktop hands the application at start, installed
+    // before the first manager exists.
+    QPalette platformDark;
+    platformDark.setColor(QPalette::Window, QColor::fromRgb(0x202124));
+    platformDark.setColor(QPalette::WindowText, QColor::fromRgb(0xE8EAED));
+    QApplication::setPalette(platformDark);
+#endif
+}
+
+void ThemeManagerTest::setThemeAppliesStoresAndAnnounces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<ThemeManager::Theme>("theme");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("dark");
+
+    QTest::newRow("light") << QStringLiteral("light") << ThemeManager::Theme::Light << QStringLiteral("light") << false;
+    QTest::newRow("dark") << QStringLiteral("dark") << ThemeManager::Theme::Dark << QStringLiteral("dark") << true;
+    QTest::newRow("system follows the platform") << QStringLiteral("system") << ThemeManager::Theme::System
+                                                 << QStringLiteral("system") << platformIsDark();
+    QTest::newRow("capital Dark is not dark") << QStringLiteral("Dark") << ThemeManager::Theme::System
+                                              << QStringLiteral("system") << platformIsDark();
+    QTest::newRow("capital LIGHT is not light") << QStringLiteral("LIGHT") << ThemeManager::Theme::System
+                                                << QStringLiteral("system") << platformIsDark();
+    QTest::newRow("unknown name") << QStringLiteral("solarized") << ThemeManager::Theme::System
+                                  << QStringLiteral("system") << platformIsDark();
+    QTest::newRow("empty name") << QString() << ThemeManager::Theme::System << QStringLiteral("system")
+                                << platformIsDark();
+}
+
+void ThemeManagerTest::setThemeAppliesStoresAndAnnounces()
+{
+    QFETCH(QString, name);
+    QFETCH(ThemeManager::Theme, theme);
+    QFETCH(QString, stored);
+    QFETCH(bool, dark);
+
+    TestDatabase testDatabase;
+    PreferencesRepository preferences(testDatabase.database());
+    ThemeManager manager(&preferences);
+    QCOMPARE(manager.theme(), ThemeManager::Theme::System);
+    // The opposite palette first, so the one under test must really be
+    // installed by this call.
+    manager.setTheme(dark ? QStringLiteral("light") : QStringLiteral("dark"));
+
+    QSignalSpy changed(&manager, &ThemeManager::themeChanged);
+    manager.setTheme(name);
+
+    QCOMPARE(manager.theme(), theme);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).value<ThemeManager::Theme>(), theme);
+    QCOMPARE(preferences.get(QStringLiteral("theme")), std::optional<QString>(stored));
+    QCOMPARE(applicationColor(QPalette::Active, QPalette::Window), dark ? darkWindow : lightWindow);
+    QCOMPARE(ThemeManager::isDark(), dark);
+}
+
+void ThemeManagerTest::everyCallAnnouncesEvenWithoutChange()
+{
+    TestDatabase testDatabase;
+    PreferencesRepository preferences(testDatabase.database());
+    ThemeManager manager(&preferences);
+    QSignalSpy changed(&manager, &ThemeManager::themeChanged);
+    QSignalSpy written(&preferences, &PreferencesRepository::changed);
+
+    manager.setTheme(QStringLiteral("dark"));
+    manager.setTheme(QStringLiteral("dark"));
+
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(written.count(), 2);
+    QCOMPARE(written.at(1).at(0).toString(), QStringLiteral("theme"));
+}
+
+void ThemeManagerTest::installedPaletteReachesExistingWidgets()
+{
+    TestDatabase testDatabase;
+    PreferencesRepository preferences(testDatabase.database());
+    ThemeManager manager(&preferences);
+    manager.setTheme(QStringLiteral("light"));
+
+    QWidget window;
+    QLabel label(QStringLiteral("Balance"), &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(label.palette().color(QPalette::Window), lightWindow);
+
+    manager.setTheme(QStringLiteral("dark"));
+
+    QTRY_COMPARE(window.palette().color(QPalette::Window), darkWindow);
+    QCOMPARE(label.palette().color(QPalette::WindowText), QColor::fromRgb(0xD8E8DF));
+    QCOMPARE(label.palette().color(QPalette::Highlight), QColor::fromRgb(0x4DB6AC));
+}
+
+void ThemeManagerTest::disabledTextIsDimmed()
+{
+    TestDatabase testDatabase;
+    PreferencesRepository preferences(testDatabase.database());
+    ThemeManager manager(&preferences);
+
+    manager.setTheme(QStringLiteral("light"));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        QCOMPARE(applicationColor(QPalette::Disabled, role), QColor::fromRgb(0xA0B5A8));
+        QCOMPARE(applicationColor(QPalette::Active, role), QColor::fromRgb(0x1B2D26));
+    }
+
+    manager.setTheme(QStringLiteral("dark"));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        QCOMPARE(applicationColor(QPalette::Disabled, role), QColor::fromRgb(0x3A5A4A));
+        QCOMPARE(applicationColor(QPalette::Active, role), QColor::fromRgb(0xD8E8DF));
+    }
+}
+
+void ThemeManagerTest::startupAppliesStoredTheme_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<ThemeManager::Theme>("theme");
+    QTest::addColumn<QString>("storedAfterStart");
+    QTest::addColumn<bool>("dark");
+
+    QTest::newRow("nothing stored") << QString() << ThemeManager::Theme::System << QStringLiteral("system")
+                                    << platformIsDark();
+    QTest::newRow("light") << QStringLiteral("light") << ThemeManager::Theme::Light << QStringLiteral("light") << false;
+    QTest::newRow("dark") << QStringLiteral("dark") << ThemeManager::Theme::Dark << QStringLiteral("dark") << true;
+    QTest::newRow("damaged value") << QStringLiteral("Dark") << ThemeManager::Theme::System
+                                   << QStringLiteral("system") << platformIsDark();
+}
+
+void ThemeManagerTest::startupAppliesStoredTheme()
+{
+    QFETCH(QString, stored);
+    QFETCH(ThemeManager::Theme, theme);
+    QFETCH(QString, storedAfterStart);
+    QFETCH(bool, dark);
+
+    TestDataDirectory dataDirectory;
+    if (!stored.isNull()) {
+        Database database;
+        QVERIFY(database.open(Database::databasePath()) && database.runMigrations());
+        QVERIFY(PreferencesRepository(&database).set(QStringLiteral("theme"), stored));
+    }
+
+    AppState state;
+    QVERIFY(state.initialize());
+
+    QVERIFY(state.themeManager());
+    QCOMPARE(state.themeManager()->parent(), &state);
+    QCOMPARE(state.themeManager()->theme(), theme);
+    QCOMPARE(state.preferences()->get(QStringLiteral("theme")), std::optional<QString>(storedAfterStart));
+    QCOMPARE(ThemeManager::isDark(), dark);
+}
+
+QTEST_MAIN(ThemeManagerTest)
+#include "tst_thememanager.moc"
