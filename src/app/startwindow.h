@@ -3,10 +3,13 @@
 #include <QMainWindow>
 
 class AppState;
-class QTreeWidget;
+class QComboBox;
+class QStackedWidget;
+class RegisterScreen;
 
-// The program's window while the register screen is not there yet: it shows
-// the accounts with their current balances.
+// The program's window: the register of one account, a list to switch
+// accounts, and the way to create an account (which a first start offers
+// right away).
 class StartWindow : public QMainWindow
 {
     Q_OBJECT
@@ -14,9 +17,27 @@ class StartWindow : public QMainWindow
 public:
     explicit StartWindow(AppState* appState, QWidget* parent = nullptr);
 
+    RegisterScreen* registerScreen() const { return m_registerScreen; }
+
+public Q_SLOTS:
+    // Asks for a new account, stores it with its opening balance and shows
+    // its register ready for typing.
+    void newAccount();
+
 private:
-    void listAccounts();
+    void buildMenus();
+    QWidget* buildEmptyPage();
+    QWidget* buildRegisterPage();
+    // Fills the account list and shows `accountId`, or the last viewed
+    // account, or the first one.
+    void listAccounts(const QString& accountId = QString());
+    void showAccountAt(int index);
+    void showError(const QString& text);
 
     AppState* m_appState;
-    QTreeWidget* m_accountList;
+    QStackedWidget* m_pages;
+    QComboBox* m_accountChooser = nullptr;
+    RegisterScreen* m_registerScreen = nullptr;
+    QWidget* m_emptyPage = nullptr;
+    QWidget* m_registerPage = nullptr;
 };

@@ -1,0 +1,31 @@
+#include "register/registercombobox.h"
+
+namespace {
+
+const char* const categoryIdProperty = "_kestCategoryId";
+
+} // namespace
+
+RegisterComboBox::RegisterComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    setProperty(categoryIdProperty, QString());
+    connect(this, &QComboBox::currentIndexChanged, this,
+        [this] { setProperty(categoryIdProperty, currentData().toString()); });
+}
+
+QString RegisterComboBox::typedCategoryId() const
+{
+    const int item = findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return item < 0 ? QString() : itemData(item).toString();
+}
+
+void RegisterComboBox::showCategoryText(const QString& text)
+{
+    const int item = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0)
+        setCurrentIndex(item);
+    // The current item may already be the one named while its text was typed
+    // over; the edit text is set either way.
+    setEditText(text);
+}

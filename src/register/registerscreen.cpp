@@ -1,0 +1,885 @@
+#include "register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "register/balancelabel.h"
+#include "register/datetext.h"
+#include "register/registerdelegate.h"
+#include "register/registermodel.h"
+#include "register/registertableview.h"
+#include "register/transactionformdialog.h"
+#include "services/recurringformdialog.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/clock.h"
+#include "storage/identifiers.h"
+#include "storage/money.h"
+#include "storage/preferencesrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const QString twoLinePreference = QStringLiteral("registerTwoLine");
+const QString newestFirstPreference = QStringLiteral("registerNewestFirst");
+const QString transferPrefix = QStringLiteral("[Transfer] ");
+constexpr int oneLineRowHeight = 36;
+constexpr int twoLineRowHeight = 52;
+constexpr int shortStatusMs = 3000;
+constexpr int longStatusMs = 5000;
+
+QString colorName(const QColor& color)
+{
+    return color.name(QColor::HexRgb);
+}
+
+QString nativeKeys(const QString& portableText)
+{
+    return QKeySequence(portableText, QKeySequence::PortableText).toString(QKeySequence::NativeText);
+}
+
+bool isReturnKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
+    : QWidget(parent)
+    , m_appState(appState)
+    , m_model(new RegisterModel(this))
+    , m_delegate(new RegisterDelegate(appState, m_model, this))
+    , m_view(new RegisterTableView(this, this))
+    , m_statusTimer(new QTimer(this))
+{
+    buildLayout();
+    configureView();
+    m_statusTimer->setSingleShot(true);
+    connect(m_statusTimer, &QTimer::timeout, m_statusLabel, &QLabel::clear);
+    connect(m_reconcileButton, &QPushButton::clicked, this, [this] { Q_EMIT reconcileRequested(m_accountId); });
+    // Keys typed into an open editor must reach the register before the
+    // editor or the delegate's own handling sees them, and editors come and
+    // go with every cell; so the screen watches key presses application-wide
+    // and acts only on those aimed at its grid.
+    qApp->installEventFilter(this);
+}
+
+RegisterScreen::~RegisterScreen()
+{
+    qApp->removeEventFilter(this);
+}
+
+void RegisterScreen::setAccount(const QString& accountId)
+{
+    closeOpenEditor();
+    m_accountId = accountId;
+    m_delegate->setAccountId(accountId);
+    reload();
+    focusEntryRow();
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_view->isEditing())
+        return;
+    const std::optional<Account> account = m_appState->accounts()->byId(m_accountId);
+    if (!account)
+        return;
+    showAccountHeader(*account);
+
+    const QModelIndex top = m_view->indexAt(QPoint(0, 0));
+    const int topRow = top.row();
+    const RegisterRow* topStored = m_model->rowAt(topRow);
+    const QString topTransactionId = topStored ? topStored->transaction.id : QString();
+    const QModelIndex current = m_view->currentIndex();
+    const int currentRow = current.isValid() ? current.row() : -1;
+    const int currentColumn = current.isValid() ? current.column() : -1;
+    const RegisterRow* currentStored = m_model->rowAt(currentRow);
+    const QString currentTransactionId = currentStored ? currentStored->transaction.id : QString();
+
+    QList<RegisterRow> rows = m_appState->transactions()->registerRows(m_accountId);
+
+    const bool twoLine = m_appState->preferences()->getBool(twoLinePreference, false);
+    m_delegate->setTwoLine(twoLine);
+    m_model->setTwoLine(twoLine);
+    m_view->setColumnHidden(RegisterModel::MemoColumn, twoLine);
+    Q_EMIT m_model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
+    m_view->verticalHeader()->setDefaultSectionSize(twoLine ? twoLineRowHeight : oneLineRowHeight);
+    m_view->viewport()->update();
+    const bool newestFirst = m_appState->preferences()->getBool(newestFirstPreference, false);
+    const qint64 balance = rows.isEmpty() ? account->startingBalance : rows.last().runningBalance;
+    if (newestFirst)
+        std::reverse(rows.begin(), rows.end());
+
+    m_model->setCurrency(account->currency);
+    m_model->setRows(rows, newestFirst);
+    showBalance(balance, account->currency);
+    restorePosition(currentRow, currentColumn, currentTransactionId, topRow, topTransactionId);
+}
+
+void RegisterScreen::insertNew()
+{
+    closeOpenEditor();
+    m_model->clearBuffer();
+    m_model->setEditingRow(-1);
+    const int entryRow = m_model->entryRow();
+    m_model->notifyRowChanged(entryRow);
+    m_view->scrollTo(m_model->index(entryRow, RegisterModel::DateColumn));
+    m_view->setCurrentIndex(m_model->index(entryRow, RegisterModel::DateColumn));
+    m_view->edit(m_view->currentIndex());
+}
+
+void RegisterScreen::focusEntryRow()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    if (m_model->newestFirst())
+        m_view->scrollToTop();
+    else
+        m_view->scrollToBottom();
+    m_view->setCurrentIndex(m_model->index(m_model->entryRow(), RegisterModel::DateColumn));
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void RegisterScreen::showStatus(const QString& text, int milliseconds)
+{
+    m_statusLabel->setText(text);
+    m_statusTimer->start(milliseconds);
+}
+
+void RegisterScreen::tabForward()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    commitOpenEditor();
+    const int column = current.column() == RegisterModel::BalanceColumn ? nextVisibleColumn(-1) : nextVisibleColumn(current.column());
+    if (column < 0)
+        return;
+    moveQuietlyTo(current.row(), column);
+}
+
+void RegisterScreen::tabBackward()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid() || current.column() == RegisterModel::BalanceColumn)
+        return;
+    commitOpenEditor();
+    const int column = previousVisibleColumn(current.column());
+    if (column < 0)
+        return;
+    moveQuietlyTo(current.row(), column);
+    if (column == RegisterModel::PayeeColumn)
+        focusMemoIfPayeeMemoEditor();
+}
+
+int RegisterScreen::rowForTransactionId(const QString& id) const
+{
+    return m_model->rowForTransactionId(id);
+}
+
+void RegisterScreen::commitOpenEditor()
+{
+    QWidget* editor = m_view->openEditor();
+    if (!editor)
+        return;
+    m_delegate->setModelData(editor, m_model, m_view->currentIndex());
+    if (editor->objectName() == QLatin1String("PayeeMemoEditor"))
+        m_view->closeEditorQuietly(editor);
+}
+
+void RegisterScreen::memorizeCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    const RegisterRow* stored = current.isValid() ? m_model->rowAt(current.row()) : nullptr;
+    if (!stored || stored->transaction.id.isEmpty())
+        return;
+    const Transaction& source = stored->transaction;
+    if (!source.date.isValid() || source.date.year() < 2000) {
+        showStatus(tr("Cannot memorize: source transaction has an invalid date"), longStatusMs);
+        return;
+    }
+    RecurringTransaction seed;
+    seed.accountId = source.accountId;
+    seed.payee = source.payee;
+    seed.memo = source.memo;
+    seed.amount = source.amount;
+    seed.categoryId = source.categoryId;
+    seed.transferDestAccountId = source.transferDestAccountId;
+    seed.frequency = Frequency::Monthly;
+    seed.startDate = source.date;
+    seed.nextDueDate = source.date;
+    seed.autoPost = false;
+    seed.isActive = true;
+    seed.version = 1;
+
+    auto* dialog = new RecurringFormDialog(m_appState, seed, this);
+    if (dialog->exec() == QDialog::Accepted && m_appState->recurring()->insert(dialog->recurring()))
+        showStatus(tr("Transaction memorized as recurring"), shortStatusMs);
+    dialog->deleteLater();
+}
+
+void RegisterScreen::toggleCleared(int row)
+{
+    const RegisterRow* stored = m_model->rowAt(row);
+    if (!stored || stored->transaction.id.isEmpty())
+        return;
+    Transaction transaction = stored->transaction;
+    transaction.cleared = !transaction.cleared;
+    transaction.updatedAt = Clock::nowUtc();
+    transaction.syncStatus = SyncStatus::Pending;
+    closeOpenEditor();
+    m_appState->transactions()->update(transaction);
+    reload();
+}
+
+void RegisterScreen::confirmAndDelete(int row)
+{
+    const RegisterRow* stored = m_model->rowAt(row);
+    if (!stored || stored->transaction.id.isEmpty())
+        return;
+    const Transaction transaction = stored->transaction;
+    closeOpenEditor();
+    const QString amount = formatCurrency(qAbs(transaction.amount), m_model->currency());
+    const QString question = transaction.transferLinkId.isEmpty()
+        ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
+        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee, amount);
+    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (!transaction.transferLinkId.isEmpty())
+        m_appState->transactions()->softDelete(transaction.transferLinkId);
+    m_appState->transactions()->softDelete(transaction.id);
+    reload();
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) {
+        next ? tabForward() : tabBackward();
+        return true;
+    }
+    if (focus != m_view && !m_view->isAncestorOf(focus))
+        return QWidget::focusNextPrevChild(next);
+    if (m_view->focusInPayeeMemoEditor()) {
+        QWidget* editor = m_view->openEditor();
+        auto* payeeEdit = editor ? editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit")) : nullptr;
+        auto* memoEdit = editor ? editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")) : nullptr;
+        if (next && focus == payeeEdit && memoEdit) {
+            memoEdit->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (!next && focus == memoEdit && payeeEdit) {
+            payeeEdit->setFocus(Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    next ? tabForward() : tabBackward();
+    return true;
+}
+
+void RegisterScreen::onContextMenu(const QPoint& position)
+{
+    const QModelIndex clicked = m_view->indexAt(position);
+    const RegisterRow* stored = clicked.isValid() ? m_model->rowAt(clicked.row()) : nullptr;
+    const bool onStoredRow = stored && !stored->transaction.id.isEmpty();
+
+    QMenu menu(this);
+    QAction* insertAction = menu.addAction(tr("&Insert New"));
+    insertAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
+    QAction* newAction = menu.addAction(tr("&New Transaction..."));
+    newAction->setShortcut(QKeySequence::New);
+    QAction* clearedAction = nullptr;
+    QAction* deleteAction = nullptr;
+    if (onStoredRow) {
+        menu.addSeparator();
+        clearedAction = menu.addAction(stored->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"));
+        deleteAction = menu.addAction(tr("&Delete"));
+        deleteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    }
+    for (QAction* action : menu.actions()) {
+        action->setShortcutVisibleInContextMenu(true);
+        // The keys are the screen's own; the menu only shows them.
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+
+    const int row = clicked.row();
+    QAction* chosen = menu.exec(m_view->viewport()->mapToGlobal(position));
+    if (!chosen)
+        return;
+    if (chosen == insertAction)
+        insertNew();
+    else if (chosen == newAction)
+        newTransactionDialog();
+    else if (chosen == clearedAction)
+        toggleCleared(row);
+    else if (chosen == deleteAction)
+        confirmAndDelete(row);
+}
+
+void RegisterScreen::commitCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    commitOpenEditor();
+    closeOpenEditor();
+    m_view->setCurrentIndex(QModelIndex());
+
+    const std::optional<RowDraft> draft = draftFromBuffer();
+    const int editingRow = m_model->editingRow();
+    const bool isNew = editingRow < 0 || m_model->isEntryRow(editingRow);
+    const bool saved = draft && (isNew ? saveNewRow(*draft) : saveEditedRow(editingRow, *draft));
+    if (!saved) {
+        // A refused row stays as typed, with the keyboard where it was.
+        m_view->setCurrentIndex(current);
+        m_view->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    if (!m_model->isEntryRow(current.row())) {
+        confirmAndDelete(current.row());
+        return;
+    }
+    closeOpenEditor();
+    m_model->clearBuffer();
+    m_model->notifyRowChanged(current.row());
+    openEditorAt(current.row(), RegisterModel::DateColumn);
+    showStatus(tr("Fields cleared"), shortStatusMs);
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid() || current.row() == 0)
+        return;
+    const QModelIndex above = current.siblingAtRow(current.row() - 1);
+    const QVariant value = above.data(Qt::EditRole);
+    // The entry row above a stored row (newest first) has nothing to copy.
+    if (!value.isValid())
+        return;
+    if (current.column() == RegisterModel::CategoryColumn) {
+        const RegisterRow* stored = m_model->rowAt(above.row());
+        m_model->setCategoryIdText(stored ? stored->transaction.categoryId : QString());
+    }
+    m_model->setData(current, value, Qt::EditRole);
+    if (QWidget* editor = m_view->openEditor())
+        m_delegate->setEditorData(editor, current);
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    commitOpenEditor();
+    const int column = current.column() == RegisterModel::BalanceColumn ? nextVisibleColumn(-1) : nextVisibleColumn(current.column());
+    if (column < 0) {
+        commitCurrentRow();
+        return;
+    }
+    openEditorAt(current.row(), column);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    commitOpenEditor();
+    const int column = current.column() == RegisterModel::BalanceColumn ? previousVisibleColumn(RegisterModel::BalanceColumn)
+                                                                        : previousVisibleColumn(current.column());
+    if (column < 0)
+        return;
+    openEditorAt(current.row(), column);
+    if (column == RegisterModel::PayeeColumn)
+        focusMemoIfPayeeMemoEditor();
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    if (m_model->isEntryRow(row)) {
+        const int previous = m_model->editingRow();
+        if (previous >= 0 && !m_model->isEntryRow(previous)) {
+            m_model->clearBuffer();
+            m_model->notifyRowChanged(row);
+        }
+        m_model->setEditingRow(-1);
+        return;
+    }
+    if (row == m_model->editingRow() || !m_model->rowAt(row))
+        return;
+    m_model->loadRowIntoBuffer(row);
+    m_model->setEditingRow(row);
+    m_model->notifyRowChanged(m_model->entryRow());
+}
+
+void RegisterScreen::newTransactionDialog()
+{
+    if (m_accountId.isEmpty())
+        return;
+    closeOpenEditor();
+    TransactionFormDialog dialog(m_appState, m_accountId, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_appState->transactions()->insert(dialog.transaction());
+    reload();
+    focusEntryRow();
+}
+
+bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isInsideView(watched) && handleKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void RegisterScreen::buildLayout()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(16);
+    m_nameLabel = new QLabel(this);
+    m_nameLabel->setObjectName(QStringLiteral("accountNameLabel"));
+    QFont nameFont = QApplication::font();
+    nameFont.setPointSize(nameFont.pointSize() + 8);
+    nameFont.setWeight(QFont::DemiBold);
+    m_nameLabel->setFont(nameFont);
+    m_balanceLabel = new BalanceLabel(this);
+    m_balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
+    QFont balanceFont = QApplication::font();
+    balanceFont.setPointSize(balanceFont.pointSize() + 4);
+    balanceFont.setWeight(QFont::DemiBold);
+    m_balanceLabel->setFont(balanceFont);
+    m_balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_reconcileButton = new QPushButton(tr("Reconcile"), this);
+    m_reconcileButton->setObjectName(QStringLiteral("reconcileButton"));
+    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
+    header->addWidget(m_nameLabel);
+    header->addStretch();
+    header->addWidget(m_balanceLabel);
+    header->addWidget(m_reconcileButton);
+    layout->addLayout(header);
+
+    m_subtitleLabel = new QLabel(this);
+    m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    QFont subtitleFont = QApplication::font();
+    subtitleFont.setPointSize(std::max(subtitleFont.pointSize() - 2, 7));
+    m_subtitleLabel->setFont(subtitleFont);
+    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(RegisterModel::mutedColor())));
+    m_subtitleLabel->hide();
+    layout->addWidget(m_subtitleLabel);
+    layout->addSpacing(8);
+    layout->addWidget(m_view, 1);
+
+    auto* footer = new QHBoxLayout;
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel->setFont(QApplication::font());
+    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(colorName(RegisterModel::mutedColor())));
+    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+                                 .arg(nativeKeys(QStringLiteral("Ctrl+Return")), nativeKeys(QStringLiteral("Ctrl+D")),
+                                     nativeKeys(QStringLiteral("Ctrl+M"))),
+        this);
+    m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+    footer->addWidget(m_statusLabel);
+    footer->addStretch();
+    footer->addWidget(m_hintLabel);
+    layout->addLayout(footer);
+    setFocusProxy(m_view);
+}
+
+void RegisterScreen::configureView()
+{
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(m_delegate);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setTabKeyNavigation(false);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->setSortingEnabled(false);
+    m_view->verticalHeader()->hide();
+    // Every row has the same height, so the view never measures 100,000 rows.
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(oneLineRowHeight);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setShowGrid(false);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+
+    QHeaderView* header = m_view->horizontalHeader();
+    const struct {
+        int column;
+        int width; // 0: stretches
+    } widths[] = {
+        {RegisterModel::DateColumn, 130}, {RegisterModel::CheckNumberColumn, 60}, {RegisterModel::PayeeColumn, 0},
+        {RegisterModel::CategoryColumn, 0}, {RegisterModel::MemoColumn, 0}, {RegisterModel::PaymentColumn, 100},
+        {RegisterModel::DepositColumn, 100}, {RegisterModel::ClearedColumn, 35}, {RegisterModel::BalanceColumn, 110},
+    };
+    for (const auto& column : widths) {
+        header->setSectionResizeMode(column.column, column.width == 0 ? QHeaderView::Stretch : QHeaderView::Fixed);
+        if (column.width > 0)
+            header->resizeSection(column.column, column.width);
+    }
+
+    connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (!index.isValid())
+            return;
+        startEditingRow(index.row());
+        if (index.column() != RegisterModel::BalanceColumn)
+            m_view->edit(index);
+    });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current, const QModelIndex& previous) {
+            if (current.isValid() && (!previous.isValid() || current.row() != previous.row()))
+                startEditingRow(current.row());
+        });
+}
+
+bool RegisterScreen::handleKey(const QKeyEvent* event)
+{
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    // Some keyboards send Shift+Tab as Tab with Shift held rather than as
+    // Backtab; inside an editor both must step back.
+    const bool shiftTab = event->key() == Qt::Key_Tab && event->modifiers().testFlag(Qt::ShiftModifier);
+    if (shiftTab && QApplication::focusWidget() != m_view) {
+        focusNextPrevChild(false);
+        return true;
+    }
+    if (isReturnKey(event)) {
+        if (control) {
+            commitCurrentRow();
+            return true;
+        }
+        const QModelIndex current = m_view->currentIndex();
+        if (!current.isValid() || m_view->openEditor()) {
+            advanceToNextField();
+        } else {
+            startEditingRow(current.row());
+            m_view->edit(current);
+        }
+        return true;
+    }
+    if (control) {
+        switch (event->key()) {
+        case Qt::Key_D: deleteCurrentRow(); return true;
+        case Qt::Key_I: insertNew(); return true;
+        case Qt::Key_N: newTransactionDialog(); return true;
+        case Qt::Key_M: memorizeCurrentRow(); return true;
+        default: return false;
+        }
+    }
+    if (event->key() == Qt::Key_Apostrophe) {
+        copyFromAbove();
+        return true;
+    }
+    return false;
+}
+
+bool RegisterScreen::isInsideView(const QObject* object) const
+{
+    if (!object->isWidgetType())
+        return false;
+    const auto* widget = static_cast<const QWidget*>(object);
+    return widget == m_view || m_view->isAncestorOf(widget);
+}
+
+void RegisterScreen::showAccountHeader(const Account& account)
+{
+    m_nameLabel->setText(account.name);
+    QString subtitle = account.institution;
+    if (!account.institution.isEmpty() && !account.accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
+    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+}
+
+void RegisterScreen::showBalance(qint64 balance, Currency currency)
+{
+    m_balanceLabel->setText(formatCurrency(balance, currency));
+    const QColor color = balance < 0 ? RegisterModel::negativeColor() : RegisterModel::positiveColor();
+    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(color)));
+}
+
+void RegisterScreen::restorePosition(int row, int column, const QString& transactionId, int topRow, const QString& topTransactionId)
+{
+    const int lastRow = m_model->rowCount() - 1;
+    int currentRow = m_model->rowForTransactionId(transactionId);
+    if (currentRow < 0 && row >= 0)
+        currentRow = std::min(row, lastRow);
+    if (currentRow >= 0)
+        m_view->setCurrentIndex(m_model->index(currentRow, std::max(column, 0)));
+
+    int firstVisible = m_model->rowForTransactionId(topTransactionId);
+    if (firstVisible < 0 && topRow >= 0)
+        firstVisible = std::min(topRow, lastRow);
+    if (firstVisible >= 0)
+        m_view->scrollTo(m_model->index(firstVisible, 0), QAbstractItemView::PositionAtTop);
+    if (currentRow >= 0)
+        m_view->scrollTo(m_view->currentIndex());
+}
+
+void RegisterScreen::closeOpenEditor()
+{
+    m_view->closeEditorQuietly(m_view->openEditor());
+}
+
+void RegisterScreen::openEditorAt(int row, int column)
+{
+    const QModelIndex cell = m_model->index(row, column);
+    m_view->setCurrentIndex(cell);
+    m_view->scrollTo(cell);
+    m_view->edit(cell);
+}
+
+void RegisterScreen::moveQuietlyTo(int row, int column)
+{
+    closeOpenEditor();
+    const QModelIndex cell = m_model->index(row, column);
+    {
+        // Staying in the row must not restart its edit.
+        const QSignalBlocker blocker(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    }
+    m_view->viewport()->update();
+    m_view->scrollTo(cell);
+    if (m_model->flags(cell).testFlag(Qt::ItemIsEditable))
+        m_view->edit(cell);
+}
+
+void RegisterScreen::focusMemoIfPayeeMemoEditor()
+{
+    QWidget* editor = m_view->openEditor();
+    if (!editor || editor->objectName() != QLatin1String("PayeeMemoEditor"))
+        return;
+    if (auto* memoEdit = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
+        memoEdit->setFocus(Qt::BacktabFocusReason);
+}
+
+int RegisterScreen::nextVisibleColumn(int column) const
+{
+    for (int next = column + 1; next <= RegisterModel::ClearedColumn; ++next) {
+        if (!m_view->isColumnHidden(next))
+            return next;
+    }
+    return -1;
+}
+
+int RegisterScreen::previousVisibleColumn(int column) const
+{
+    for (int previous = column - 1; previous >= RegisterModel::DateColumn; --previous) {
+        if (!m_view->isColumnHidden(previous))
+            return previous;
+    }
+    return -1;
+}
+
+std::optional<RegisterScreen::RowDraft> RegisterScreen::draftFromBuffer()
+{
+    const RegisterModel::EditBuffer& buffer = m_model->buffer();
+    RowDraft draft;
+    draft.payee = buffer.payeeText.trimmed();
+    if (draft.payee.isEmpty()) {
+        showStatus(tr("Payee is required"), shortStatusMs);
+        return std::nullopt;
+    }
+    const std::optional<qint64> amount = amountFromBuffer();
+    if (!amount)
+        return std::nullopt;
+    draft.amount = *amount;
+    draft.date = resolveTypedDate(buffer.dateText).value_or(Clock::today());
+    draft.checkNumber = buffer.checkNumberText.trimmed();
+    draft.memo = buffer.memoText.trimmed();
+    draft.categoryId = categoryIdFromBuffer();
+    const QString cleared = buffer.clearedText.trimmed().toUpper();
+    draft.cleared = cleared == QLatin1String("C") || cleared == QLatin1String("R");
+    draft.reconciled = cleared == QLatin1String("R");
+    if (!resolveTransfer(draft))
+        return std::nullopt;
+    return draft;
+}
+
+std::optional<qint64> RegisterScreen::amountFromBuffer()
+{
+    const QString payment = m_model->buffer().paymentText.trimmed();
+    const QString deposit = m_model->buffer().depositText.trimmed();
+    if (payment.isEmpty() && deposit.isEmpty()) {
+        showStatus(tr("Enter a payment or deposit amount"), shortStatusMs);
+        return std::nullopt;
+    }
+    const Currency currency = m_model->currency();
+    const std::optional<qint64> amount = payment.isEmpty() ? tryParseAmount(deposit, currency) : tryParseAmount(payment, currency);
+    if (!amount) {
+        showStatus(tr("Enter a valid amount"), shortStatusMs);
+        return std::nullopt;
+    }
+    return payment.isEmpty() ? *amount : -*amount;
+}
+
+QString RegisterScreen::categoryIdFromBuffer() const
+{
+    const RegisterModel::EditBuffer& buffer = m_model->buffer();
+    if (!buffer.categoryIdText.isEmpty())
+        return buffer.categoryIdText;
+    const QString text = buffer.categoryText.trimmed();
+    if (text.isEmpty())
+        return QString();
+    if (const std::optional<Category> category = m_appState->categories()->byName(text))
+        return category->id;
+    const qsizetype separator = text.indexOf(QStringLiteral(" > "));
+    if (separator < 0)
+        return QString();
+    const std::optional<Category> child = m_appState->categories()->byName(text.mid(separator + 3).trimmed());
+    return child ? child->id : QString();
+}
+
+bool RegisterScreen::resolveTransfer(RowDraft& draft)
+{
+    if (!draft.payee.startsWith(transferPrefix))
+        return true;
+    const QString targetName = draft.payee.mid(transferPrefix.size());
+    const QList<Account> accounts = m_appState->accounts()->all();
+    // A transfer into the register's own account would only move money in
+    // a circle, so that account is never the target.
+    const auto target = std::find_if(accounts.cbegin(), accounts.cend(),
+        [&](const Account& account) { return account.name == targetName && account.id != m_accountId; });
+    if (target == accounts.cend()) {
+        showStatus(tr("Transfer account not found"), shortStatusMs);
+        return false;
+    }
+    const std::optional<Account> current = currentAccount();
+    if (current && current->currency != target->currency) {
+        Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+        return false;
+    }
+    draft.transferTarget = *target;
+    draft.payee = tr("Transfer to %1").arg(target->name);
+    return true;
+}
+
+bool RegisterScreen::saveNewRow(const RowDraft& draft)
+{
+    const QDateTime now = Clock::nowUtc();
+    Transaction transaction;
+    transaction.id = newId();
+    transaction.accountId = m_accountId;
+    transaction.date = draft.date;
+    transaction.payee = draft.payee;
+    transaction.checkNumber = draft.checkNumber;
+    transaction.memo = draft.memo;
+    transaction.amount = draft.amount;
+    transaction.categoryId = draft.categoryId;
+    transaction.cleared = draft.cleared;
+    transaction.reconciled = draft.reconciled;
+    transaction.createdAt = now;
+    transaction.updatedAt = now;
+
+    bool written = false;
+    if (draft.transferTarget) {
+        const std::optional<Account> current = currentAccount();
+        Transaction counterpart;
+        counterpart.id = newId();
+        counterpart.accountId = draft.transferTarget->id;
+        counterpart.date = draft.date;
+        counterpart.payee = tr("Transfer from %1").arg(current ? current->name : QString());
+        counterpart.amount = -draft.amount;
+        counterpart.cleared = draft.cleared;
+        counterpart.reconciled = draft.reconciled;
+        counterpart.transferLinkId = transaction.id;
+        counterpart.transferDestAccountId = m_accountId;
+        counterpart.createdAt = now;
+        counterpart.updatedAt = now;
+        transaction.transferLinkId = counterpart.id;
+        transaction.transferDestAccountId = counterpart.accountId;
+        written = m_appState->transactions()->insertAll({counterpart, transaction});
+    } else {
+        written = m_appState->transactions()->insert(transaction);
+    }
+    if (!written) {
+        showStatus(tr("The transaction could not be saved"), shortStatusMs);
+        return false;
+    }
+    m_model->setStickyDate(registerDateText(draft.date));
+    reload();
+    focusEntryRow();
+    return true;
+}
+
+bool RegisterScreen::saveEditedRow(int row, const RowDraft& draft)
+{
+    const RegisterRow* stored = m_model->rowAt(row);
+    // The opening balance is not stored anywhere: saving it changes nothing.
+    if (!stored || stored->transaction.id.isEmpty()) {
+        reloadAndMoveBelow(row);
+        return true;
+    }
+    const QDateTime now = Clock::nowUtc();
+    Transaction transaction = stored->transaction;
+    transaction.date = draft.date;
+    transaction.payee = draft.payee;
+    transaction.checkNumber = draft.checkNumber;
+    transaction.memo = draft.memo;
+    transaction.amount = draft.amount;
+    transaction.categoryId = draft.categoryId;
+    transaction.cleared = draft.cleared;
+    transaction.reconciled = draft.reconciled;
+    transaction.version += 1;
+    transaction.updatedAt = now;
+    transaction.syncStatus = SyncStatus::Pending;
+
+    // The other side of a transfer follows the edited date and amount in the
+    // same database transaction, so the two accounts never disagree.
+    std::optional<Transaction> counterpart;
+    if (!transaction.transferLinkId.isEmpty())
+        counterpart = m_appState->transactions()->byId(transaction.transferLinkId);
+    bool written = false;
+    if (counterpart && !counterpart->deletedAt) {
+        counterpart->date = transaction.date;
+        counterpart->amount = -transaction.amount;
+        counterpart->version += 1;
+        counterpart->updatedAt = now;
+        counterpart->syncStatus = SyncStatus::Pending;
+        written = m_appState->transactions()->updateAll({transaction, *counterpart});
+    } else {
+        written = m_appState->transactions()->update(transaction);
+    }
+    if (!written) {
+        showStatus(tr("The transaction could not be saved"), shortStatusMs);
+        return false;
+    }
+    reloadAndMoveBelow(row);
+    return true;
+}
+
+void RegisterScreen::reloadAndMoveBelow(int row)
+{
+    reload();
+    if (row + 1 < m_model->rowCount())
+        m_view->setCurrentIndex(m_model->index(row + 1, RegisterModel::DateColumn));
+}
+
+std::optional<Account> RegisterScreen::currentAccount() const
+{
+    return m_appState->accounts()->byId(m_accountId);
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "storage/account.h"
+#include "storage/transaction.h"
+
+#include <QWidget>
+#include <optional>
+
+class AppState;
+class BalanceLabel;
+class QLabel;
+class QPushButton;
+class QTimer;
+class RegisterDelegate;
+class RegisterModel;
+class RegisterTableView;
+
+// The register of one account: a header with the account's name and
+// balance, the grid in which transactions are typed and edited in place, a
+// status line and the keyboard hints. The screen turns the typed row into
+// transactions (both sides of a transfer), deletes, clears, memorizes and
+// opens the transaction dialog.
+class RegisterScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterScreen(AppState* appState, QWidget* parent = nullptr);
+    ~RegisterScreen() override;
+
+    // Shows the account's register with the keyboard in its entry row.
+    void setAccount(const QString& accountId);
+    QString accountId() const { return m_accountId; }
+    // Rebuilds the listing from the database, keeping the current cell and
+    // the scroll position. Skipped while an editor is open.
+    void reload();
+    void insertNew();
+    void focusEntryRow();
+    void showStatus(const QString& text, int milliseconds);
+    void tabForward();
+    void tabBackward();
+    int rowForTransactionId(const QString& id) const;
+    void commitOpenEditor();
+    void memorizeCurrentRow();
+    void toggleCleared(int row);
+    // Asks, then deletes the stored row (both sides of a transfer).
+    void confirmAndDelete(int row);
+
+    RegisterModel* model() const { return m_model; }
+    RegisterTableView* view() const { return m_view; }
+    RegisterDelegate* delegate() const { return m_delegate; }
+
+    bool focusNextPrevChild(bool next) override;
+
+Q_SIGNALS:
+    void newTransactionRequested(const QString& accountId);
+    void editTransactionRequested(const QString& transactionId);
+    void reconcileRequested(const QString& accountId);
+    void errorMessage(const QString& text);
+
+public Q_SLOTS:
+    void onContextMenu(const QPoint& position);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void newTransactionDialog();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // What the typed row says, checked and resolved.
+    struct RowDraft
+    {
+        QDate date;
+        QString payee;
+        QString checkNumber;
+        QString memo;
+        qint64 amount = 0;
+        QString categoryId;
+        bool cleared = false;
+        bool reconciled = false;
+        std::optional<Account> transferTarget;
+    };
+
+    void buildLayout();
+    void configureView();
+    bool handleKey(const QKeyEvent* event);
+    bool isInsideView(const QObject* object) const;
+    void showAccountHeader(const Account& account);
+    void showBalance(qint64 balance, Currency currency);
+    void restorePosition(int row, int column, const QString& transactionId, int topRow, const QString& topTransactionId);
+    void closeOpenEditor();
+    void openEditorAt(int row, int column);
+    void moveQuietlyTo(int row, int column);
+    void focusMemoIfPayeeMemoEditor();
+    int nextVisibleColumn(int column) const;
+    int previousVisibleColumn(int column) const;
+
+    std::optional<RowDraft> draftFromBuffer();
+    std::optional<qint64> amountFromBuffer();
+    QString categoryIdFromBuffer() const;
+    bool resolveTransfer(RowDraft& draft);
+    bool saveNewRow(const RowDraft& draft);
+    bool saveEditedRow(int row, const RowDraft& draft);
+    // After an edit the row below is next, as in a paper register.
+    void reloadAndMoveBelow(int row);
+    std::optional<Account> currentAccount() const;
+
+    AppState* m_appState;
+    QString m_accountId;
+    RegisterModel* m_model;
+    RegisterDelegate* m_delegate;
+    RegisterTableView* m_view;
+    QLabel* m_nameLabel = nullptr;
+    BalanceLabel* m_balanceLabel = nullptr;
+    QLabel* m_subtitleLabel = nullptr;
+    QPushButton* m_reconcileButton = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QLabel* m_hintLabel = nullptr;
+    QTimer* m_statusTimer = nullptr;
+};

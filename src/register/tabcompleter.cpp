@@ -1,0 +1,121 @@
+#include "register/tabcompleter.h"
+
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+bool isTabKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+}
+
+bool isBackwardTab(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+}
+
+QWidget* payeeMemoEditorAround(QWidget* widget)
+{
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w->objectName() == QLatin1String("PayeeMemoEditor"))
+            return w;
+    }
+    return nullptr;
+}
+
+QAbstractItemView* itemViewAround(QWidget* widget)
+{
+    for (QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget()) {
+        if (auto* view = qobject_cast<QAbstractItemView*>(w))
+            return view;
+    }
+    return nullptr;
+}
+
+// The editor the view opened: the ancestor of `widget` sitting right on the
+// view's viewport.
+QWidget* editorOf(QWidget* widget, QAbstractItemView* view)
+{
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w->parentWidget() == view->viewport())
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TabCompleter::TabCompleter(QAbstractItemModel* model, QObject* parent)
+    : QCompleter(model, parent)
+{
+    configure();
+}
+
+TabCompleter::TabCompleter(const QStringList& entries, QObject* parent)
+    : QCompleter(entries, parent)
+{
+    configure();
+}
+
+void TabCompleter::configure()
+{
+    setCaseSensitivity(Qt::CaseInsensitive);
+    setFilterMode(Qt::MatchContains);
+    setCompletionMode(QCompleter::PopupCompletion);
+}
+
+bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
+{
+    // While the list is open the keys reach the list first; a Tab sent to
+    // the widget itself is treated the same. The event type is checked
+    // first: asking for the list creates it, and that must not happen from
+    // inside the events of its own creation.
+    if (event->type() == QEvent::KeyPress && isTabKey(static_cast<QKeyEvent*>(event))) {
+        const bool fromListOrWidget = watched == popup() || watched == widget();
+        if (fromListOrWidget && popup()->isVisible()) {
+            acceptHighlighted();
+            popup()->hide();
+            moveOn(isBackwardTab(static_cast<QKeyEvent*>(event)));
+            return true;
+        }
+    }
+    return QCompleter::eventFilter(watched, event);
+}
+
+void TabCompleter::acceptHighlighted()
+{
+    const QModelIndex highlighted = popup()->currentIndex();
+    const QString text = highlighted.isValid() ? highlighted.data(Qt::DisplayRole).toString() : QString();
+    if (text.isEmpty())
+        return;
+    if (auto* lineEdit = qobject_cast<QLineEdit*>(widget())) {
+        lineEdit->setText(text);
+    } else if (auto* comboBox = qobject_cast<QComboBox*>(widget())) {
+        const int item = comboBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (item >= 0)
+            comboBox->setCurrentIndex(item);
+        comboBox->setEditText(text);
+    }
+    Q_EMIT activated(text);
+}
+
+void TabCompleter::moveOn(bool backward)
+{
+    if (QWidget* payeeMemoEditor = payeeMemoEditorAround(widget())) {
+        if (auto* memoEdit = payeeMemoEditor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
+            memoEdit->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    QAbstractItemView* view = itemViewAround(widget());
+    QWidget* editor = view ? editorOf(widget(), view) : nullptr;
+    if (!editor)
+        return;
+    QAbstractItemDelegate* delegate = view->itemDelegateForIndex(view->currentIndex());
+    Q_EMIT delegate->commitData(editor);
+    Q_EMIT delegate->closeEditor(editor,
+        backward ? QAbstractItemDelegate::EditPreviousItem : QAbstractItemDelegate::EditNextItem);
+}

@@ -1,0 +1,257 @@
+#include "registertesting.h"
+
+#include "register/registercombobox.h"
+#include "register/registerdelegate.h"
+#include "register/registerlineedit.h"
+#include "storage/preferencesrepository.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPixmap>
+
+using namespace registertesting;
+
+namespace {
+
+QStringList completionsShown(QCompleter* completer)
+{
+    QStringList shown;
+    QAbstractItemModel* model = completer->completionModel();
+    for (int row = 0; row < model->rowCount(); ++row)
+        shown << model->index(row, 0).data().toString();
+    return shown;
+}
+
+QStringList allChoices(QCompleter* completer)
+{
+    QStringList choices;
+    QAbstractItemModel* model = completer->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        choices << model->index(row, 0).data().toString();
+    return choices;
+}
+
+} // namespace
+
+class TestRegisterDelegate : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_world = std::make_unique<RegisterWorld>();
+        m_checking = m_world->addAccount(QStringLiteral("Checking"));
+        m_savings = m_world->addAccount(QStringLiteral("Savings"));
+        m_housingMaintenance = m_world->categoryId(QStringLiteral("Maintenance"), QStringLiteral("Housing"));
+        m_world->addTransaction(m_checking.id, QDate(2024, 4, 1), QStringLiteral("Power Company"), -5000,
+            m_world->categoryId(QStringLiteral("Electric"), QStringLiteral("Utilities")), QStringLiteral("April"));
+        m_world->addTransaction(m_checking.id, QDate(2024, 5, 1), QStringLiteral("Power Company"), -8000,
+            m_housingMaintenance, QStringLiteral("May bill"));
+        // A later use in another account must not be taken.
+        m_world->addTransaction(m_savings.id, QDate(2024, 5, 10), QStringLiteral("Power Company"), 99);
+        m_world->addTransaction(m_savings.id, QDate(2024, 5, 10), QStringLiteral("Landlord"), -120000);
+    }
+    void cleanup() { m_world.reset(); }
+
+    void payeeChoicesOfferTransfersToOtherAccountsOnly()
+    {
+        m_world->addAccount(QStringLiteral("Card"));
+        // A payee that happens to read like a transfer choice is listed once.
+        m_world->addTransaction(m_checking.id, QDate(2024, 1, 1), QStringLiteral("[Transfer] Card"), -1);
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        auto* payeeEdit = qobject_cast<QLineEdit*>(openEditor(*screen));
+        QVERIFY(payeeEdit && payeeEdit->completer());
+        const QStringList choices = allChoices(payeeEdit->completer());
+        QCOMPARE(choices, (QStringList{QStringLiteral("Landlord"), QStringLiteral("Power Company"),
+                              QStringLiteral("[Transfer] Card"), QStringLiteral("[Transfer] Savings")}));
+        QCOMPARE(payeeEdit->completer()->caseSensitivity(), Qt::CaseInsensitive);
+        QCOMPARE(payeeEdit->completer()->filterMode(), Qt::MatchContains);
+
+        screen->setAccount(m_savings.id);
+        QVERIFY(screen->delegate()->payeeChoices().contains(QStringLiteral("[Transfer] Checking")));
+        QVERIFY(!screen->delegate()->payeeChoices().contains(QStringLiteral("[Transfer] Savings")));
+    }
+
+    void tabWithThePayeeListOpenFillsFromTheLastUseHere()
+    {
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("7"));
+        press(Qt::Key_Tab);
+        type(QStringLiteral("power"));
+        QVERIFY(popupOpen());
+        QCOMPARE(completionsShown(qobject_cast<QLineEdit*>(openEditor(*screen))->completer()),
+            QStringList{QStringLiteral("Power Company")});
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+
+        const RegisterModel::EditBuffer& buffer = screen->model()->buffer();
+        QCOMPARE(buffer.payeeText, QStringLiteral("Power Company"));
+        QCOMPARE(buffer.paymentText, QStringLiteral("80.00"));
+        QCOMPARE(buffer.depositText, QString());
+        QCOMPARE(buffer.categoryText, QStringLiteral("Maintenance"));
+        QCOMPARE(buffer.categoryIdText, m_housingMaintenance);
+        QCOMPARE(buffer.memoText, QStringLiteral("May bill"));
+        // Date and check number stay as typed.
+        QCOMPARE(buffer.checkNumberText, QStringLiteral("7"));
+        QCOMPARE(buffer.dateText, QStringLiteral("5/20/2024"));
+        QVERIFY(!popupOpen());
+
+        // The keyboard is on in the category cell, which shows the very
+        // category, not its namesake under another parent.
+        QCOMPARE(current(*screen).column(), int(RegisterModel::CategoryColumn));
+        auto* category = qobject_cast<RegisterComboBox*>(openEditor(*screen));
+        QVERIFY(category);
+        QCOMPARE(category->currentText(), QStringLiteral("Housing > Maintenance"));
+        QCOMPARE(category->property("_kestCategoryId").toString(), m_housingMaintenance);
+
+        press(Qt::Key_Return, Qt::ControlModifier);
+        const QList<Transaction> saved = m_world->stored(m_checking.id);
+        QCOMPARE(saved.size(), 3);
+        const Transaction newest = saved.first();
+        QCOMPARE(newest.payee, QStringLiteral("Power Company"));
+        QCOMPARE(newest.amount, -8000);
+        QCOMPARE(newest.categoryId, m_housingMaintenance);
+        QCOMPARE(newest.memo, QStringLiteral("May bill"));
+        QCOMPARE(newest.checkNumber, QStringLiteral("7"));
+    }
+
+    void enterWithTheListOpenTakesTheEntryWithoutMovingOn()
+    {
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("land"));
+        QVERIFY(popupOpen());
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QVERIFY(!popupOpen());
+        QCOMPARE(current(*screen).column(), int(RegisterModel::PayeeColumn));
+        QCOMPARE(qobject_cast<QLineEdit*>(openEditor(*screen))->text(), QStringLiteral("Landlord"));
+        // Landlord was only used in Savings: nothing to fill in here.
+        press(Qt::Key_Return);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::CategoryColumn));
+        QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Landlord"));
+        QCOMPARE(screen->model()->buffer().paymentText, QString());
+    }
+
+    void autoFillWritesTheAccountCurrency()
+    {
+        const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
+        m_world->addTransaction(yen.id, QDate(2024, 5, 1), QStringLiteral("Ramen Shop"), -1500);
+        auto screen = showScreen(&m_world->appState, yen.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("Ramen Shop"));
+        enterField();
+        QCOMPARE(screen->model()->buffer().paymentText, QStringLiteral("1,500"));
+    }
+
+    void storedRowsAreNotAutoFilled()
+    {
+        const Transaction cafe = m_world->addTransaction(m_checking.id, QDate(2024, 5, 5), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        const int row = screen->model()->rowForTransactionId(cafe.id);
+        screen->view()->setCurrentIndex(screen->model()->index(row, RegisterModel::PayeeColumn));
+        press(Qt::Key_Return);
+        type(QStringLiteral("Power Company"));
+        enterField();
+        QCOMPARE(screen->model()->editingRow(), row);
+        QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Power Company"));
+        QCOMPARE(screen->model()->buffer().paymentText, QStringLiteral("4.50"));
+        QCOMPARE(screen->model()->buffer().memoText, QString());
+    }
+
+    void categoryListAndTypeAhead()
+    {
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Tab);
+        auto* category = qobject_cast<RegisterComboBox*>(openEditor(*screen));
+        QVERIFY(category);
+        QVERIFY(category->isEditable());
+        QCOMPARE(category->insertPolicy(), QComboBox::NoInsert);
+        QCOMPARE(category->itemText(0), QString());
+        QCOMPARE(category->itemData(0).toString(), QString());
+        QVERIFY(category->findText(QStringLiteral("Utilities > Electric")) > 0);
+        QVERIFY(category->findText(QStringLiteral("Groceries")) > 0);
+
+        type(QStringLiteral("elec"));
+        QVERIFY(popupOpen());
+        QVERIFY(completionsShown(category->completer()).contains(QStringLiteral("Utilities > Electric")));
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::MemoColumn));
+        const QString electric = m_world->categoryId(QStringLiteral("Electric"), QStringLiteral("Utilities"));
+        QCOMPARE(screen->model()->buffer().categoryText, QStringLiteral("Utilities > Electric"));
+        QCOMPARE(screen->model()->buffer().categoryIdText, electric);
+    }
+
+    void typingOverAChosenCategoryChangesIt()
+    {
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("Power Company"));
+        enterField();
+        QCOMPARE(screen->model()->buffer().categoryIdText, m_housingMaintenance);
+        auto* category = qobject_cast<RegisterComboBox*>(openEditor(*screen));
+        QVERIFY(category);
+        category->lineEdit()->selectAll();
+        type(QStringLiteral("Groceries"));
+        enterField();
+        QCOMPARE(screen->model()->buffer().categoryText, QStringLiteral("Groceries"));
+        QCOMPARE(screen->model()->buffer().categoryIdText, m_world->categoryId(QStringLiteral("Groceries")));
+    }
+
+    void twoLineAutoFillShowsTheMemo()
+    {
+        m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QWidget* editor = openEditor(*screen);
+        QCOMPARE(editor->objectName(), QStringLiteral("PayeeMemoEditor"));
+        type(QStringLiteral("Power"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+        auto* memoEdit = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"));
+        QVERIFY(memoEdit->hasFocus());
+        QCOMPARE(memoEdit->text(), QStringLiteral("May bill"));
+        QCOMPARE(screen->model()->buffer().paymentText, QStringLiteral("80.00"));
+    }
+
+    void twoLineGeometry()
+    {
+        m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+        auto screen = showScreen(&m_world->appState, m_checking.id);
+        RegisterDelegate* delegate = screen->delegate();
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 200, 52);
+        QCOMPARE(delegate->sizeHint(option, screen->model()->index(0, 0)).height(), 52);
+
+        press(Qt::Key_Return);
+        QCOMPARE(openEditor(*screen)->height(), 36);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(openEditor(*screen)->height(), screen->view()->rowHeight(screen->model()->entryRow()));
+        QCOMPARE(screen->view()->rowHeight(0), 52);
+
+        // Painting both lines of every kind of row works.
+        screen->view()->setCurrentIndex(screen->model()->index(0, RegisterModel::PaymentColumn));
+        const QPixmap picture = screen->view()->viewport()->grab();
+        QVERIFY(!picture.isNull());
+    }
+
+private:
+    std::unique_ptr<RegisterWorld> m_world;
+    Account m_checking;
+    Account m_savings;
+    QString m_housingMaintenance;
+};
+
+QTEST_MAIN(TestRegisterDelegate)
+#include "tst_registerdelegate.moc"

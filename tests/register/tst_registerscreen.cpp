@@ -1,0 +1,717 @@
+#include "registertesting.h"
+
+#include "support/modalanswer.h"
+#include "register/registerdelegate.h"
+#include "storage/preferencesrepository.h"
+#include "storage/recurringrepository.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+using namespace registertesting;
+
+namespace {
+
+std::optional<Transaction> onlyTransaction(RegisterWorld& world, const QString& accountId)
+{
+    const QList<Transaction> rows = world.stored(accountId);
+    if (rows.size() != 1)
+        return std::nullopt;
+    return rows.first();
+}
+
+// Moves the keyboard to `column` of the stored row `row` and opens its
+// editor, as arrow keys and Enter do.
+void openCell(RegisterScreen& screen, int row, int column)
+{
+    screen.view()->setFocus();
+    while (current(screen).row() > row)
+        press(Qt::Key_Up);
+    while (current(screen).row() < row)
+        press(Qt::Key_Down);
+    while (current(screen).column() > column)
+        press(Qt::Key_Left);
+    while (current(screen).column() < column)
+        press(Qt::Key_Right);
+    press(Qt::Key_Return);
+}
+
+} // namespace
+
+class TestRegisterScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_world = std::make_unique<RegisterWorld>(); }
+    void cleanup() { m_world.reset(); }
+
+    void showsAccountHeaderAndBalance()
+    {
+        Account account = m_world->addAccount(QStringLiteral("Checking"), Currency::USD, 10000);
+        account.institution = QStringLiteral("First Bank");
+        account.accountNumberLast4 = QStringLiteral("1234");
+        m_world->appState.accounts()->update(account);
+        m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Rent"), -25000);
+        auto screen = showScreen(&m_world->appState, account.id);
+
+        QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("accountNameLabel"))->text(), QStringLiteral("Checking"));
+        QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("subtitleLabel"))->text(), QStringLiteral("First Bank  ·  *1234"));
+        auto* balance = screen->findChild<QLabel*>(QStringLiteral("balanceLabel"));
+        QCOMPARE(balance->text(), QStringLiteral("-$150.00"));
+        QVERIFY(balance->styleSheet().contains(QStringLiteral("#c62828")));
+        QVERIFY(screen->view()->horizontalHeader()->sectionResizeMode(RegisterModel::PayeeColumn) == QHeaderView::Stretch);
+        QCOMPARE(screen->view()->horizontalHeader()->sectionSize(RegisterModel::DateColumn), 130);
+
+        const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
+        m_world->addTransaction(yen.id, QDate(2024, 3, 1), QStringLiteral("Ramen"), 1500);
+        screen->setAccount(yen.id);
+        QCOMPARE(balance->text(), QStringLiteral("¥1,500"));
+        QCOMPARE(screen->model()->data(screen->model()->index(0, RegisterModel::DepositColumn)).toString(), QStringLiteral("1,500"));
+        QVERIFY(screen->findChild<QLabel*>(QStringLiteral("subtitleLabel"))->isHidden());
+    }
+
+    void typesAFullRowWithEnterBetweenFields()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+
+        // The entry row's date cell is current and the grid has the keyboard.
+        QCOMPARE(current(*screen), screen->model()->index(0, RegisterModel::DateColumn));
+        QVERIFY(screen->view()->hasFocus());
+
+        type(QStringLiteral("3/15/2024"));
+        QVERIFY(openEditor(*screen));
+        enterField();
+        QCOMPARE(current(*screen).column(), int(RegisterModel::CheckNumberColumn));
+        type(QStringLiteral("101"));
+        enterField();
+        type(QStringLiteral("Corner Market"));
+        enterField();
+        QCOMPARE(current(*screen).column(), int(RegisterModel::CategoryColumn));
+        type(QStringLiteral("Groceries"));
+        enterField();
+        QCOMPARE(current(*screen).column(), int(RegisterModel::MemoColumn));
+        type(QStringLiteral("weekly shop"));
+        enterField();
+        type(QStringLiteral("42.50"));
+        enterField();
+        QCOMPARE(current(*screen).column(), int(RegisterModel::DepositColumn));
+        enterField();
+        type(QStringLiteral("c"));
+        QVERIFY(m_world->stored(account.id).isEmpty());
+        // Enter past the Clr column saves the row.
+        enterField();
+
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QVERIFY(saved);
+        QCOMPARE(saved->date, QDate(2024, 3, 15));
+        QCOMPARE(saved->checkNumber, QStringLiteral("101"));
+        QCOMPARE(saved->payee, QStringLiteral("Corner Market"));
+        QCOMPARE(saved->categoryId, m_world->categoryId(QStringLiteral("Groceries")));
+        QCOMPARE(saved->memo, QStringLiteral("weekly shop"));
+        QCOMPARE(saved->amount, -4250);
+        QVERIFY(saved->cleared);
+        QVERIFY(!saved->reconciled);
+        QCOMPARE(saved->version, 1);
+        QCOMPARE(saved->syncStatus, SyncStatus::Pending);
+        QCOMPARE(saved->id.size(), 36);
+
+        // The next row starts on the date just used, ready for typing.
+        const int entryRow = screen->model()->entryRow();
+        QCOMPARE(entryRow, 1);
+        QCOMPARE(current(*screen), screen->model()->index(entryRow, RegisterModel::DateColumn));
+        QCOMPARE(screen->model()->buffer().dateText, QStringLiteral("3/15/2024"));
+        QCOMPARE(screen->model()->buffer().payeeText, QString());
+        QVERIFY(screen->view()->hasFocus());
+        QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("balanceLabel"))->text(), QStringLiteral("-$42.50"));
+    }
+
+    void ctrlReturnSavesFromAnyField()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        type(QStringLiteral("t"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("Payroll"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::DepositColumn));
+        type(QStringLiteral("1,000"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QVERIFY(saved);
+        QCOMPARE(saved->payee, QStringLiteral("Payroll"));
+        QCOMPARE(saved->amount, 100000);
+        QCOMPARE(saved->date, QDate(2024, 5, 20));
+    }
+
+    void tabAndShiftTabMoveWithinTheRow()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        press(Qt::Key_Return);
+        QVERIFY(qobject_cast<QLineEdit*>(openEditor(*screen)));
+
+        for (int column = RegisterModel::CheckNumberColumn; column <= RegisterModel::ClearedColumn; ++column) {
+            press(Qt::Key_Tab);
+            QCOMPARE(current(*screen).column(), column);
+            QVERIFY(openEditor(*screen));
+        }
+        // Tab on Clr neither moves onto Balance nor saves.
+        press(Qt::Key_Tab);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::ClearedColumn));
+        QVERIFY(m_world->stored(account.id).isEmpty());
+
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::DepositColumn));
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::PaymentColumn));
+        QVERIFY(openEditor(*screen));
+        QCOMPARE(current(*screen).row(), screen->model()->entryRow());
+
+        // From the grid itself (no editor open) Tab moves and opens the cell.
+        screen->view()->closeEditorQuietly(openEditor(*screen));
+        screen->view()->setFocus();
+        press(Qt::Key_Tab);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::DepositColumn));
+        QVERIFY(openEditor(*screen));
+    }
+
+    void twoLineTabGoesFromPayeeToMemo()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+        auto screen = showScreen(&m_world->appState, account.id);
+        QVERIFY(screen->view()->isColumnHidden(RegisterModel::MemoColumn));
+        QCOMPARE(screen->view()->verticalHeader()->defaultSectionSize(), 52);
+        QCOMPARE(screen->model()->headerData(RegisterModel::PayeeColumn, Qt::Horizontal).toString(), QStringLiteral("Payee / Memo"));
+
+        press(Qt::Key_Return);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QWidget* editor = openEditor(*screen);
+        QVERIFY(editor);
+        QCOMPARE(editor->objectName(), QStringLiteral("PayeeMemoEditor"));
+        auto* payeeEdit = editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit"));
+        auto* memoEdit = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"));
+        QVERIFY(payeeEdit->hasFocus());
+        QVERIFY(memoEdit->font().italic());
+        QCOMPARE(memoEdit->placeholderText(), QStringLiteral("Memo"));
+        type(QStringLiteral("Bakery"));
+        press(Qt::Key_Tab);
+        QVERIFY(memoEdit->hasFocus());
+        QCOMPARE(current(*screen).column(), int(RegisterModel::PayeeColumn));
+        type(QStringLiteral("bread"));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(payeeEdit->hasFocus());
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        // Past the memo field the Memo column is skipped: Category is next.
+        QCOMPARE(current(*screen).column(), int(RegisterModel::CategoryColumn));
+        press(Qt::Key_Tab);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::PaymentColumn));
+        type(QStringLiteral("3.25"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QVERIFY(saved);
+        QCOMPARE(saved->payee, QStringLiteral("Bakery"));
+        QCOMPARE(saved->memo, QStringLiteral("bread"));
+        QCOMPARE(saved->amount, -325);
+    }
+
+    void refusalsKeepWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("payment");
+        QTest::addColumn<QString>("deposit");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no payee") << QString() << QStringLiteral("5") << QString() << QStringLiteral("Payee is required");
+        QTest::newRow("blank payee") << QStringLiteral("   ") << QStringLiteral("5") << QString() << QStringLiteral("Payee is required");
+        QTest::newRow("no amount") << QStringLiteral("Shop") << QString() << QString()
+                                   << QStringLiteral("Enter a payment or deposit amount");
+        QTest::newRow("two points") << QStringLiteral("Shop") << QStringLiteral("12..5") << QString()
+                                    << QStringLiteral("Enter a valid amount");
+        QTest::newRow("letters") << QStringLiteral("Shop") << QString() << QStringLiteral("abc")
+                                 << QStringLiteral("Enter a valid amount");
+        QTest::newRow("bad payment beside a good deposit") << QStringLiteral("Shop") << QStringLiteral("1.2.3")
+                                                           << QStringLiteral("5") << QStringLiteral("Enter a valid amount");
+        QTest::newRow("unknown transfer account") << QStringLiteral("[Transfer] Nowhere") << QStringLiteral("5") << QString()
+                                                  << QStringLiteral("Transfer account not found");
+        QTest::newRow("transfer to itself") << QStringLiteral("[Transfer] Checking") << QStringLiteral("5") << QString()
+                                            << QStringLiteral("Transfer account not found");
+    }
+
+    void refusalsKeepWhatWasTyped()
+    {
+        QFETCH(QString, payee);
+        QFETCH(QString, payment);
+        QFETCH(QString, deposit);
+        QFETCH(QString, message);
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        const int entryRow = screen->model()->entryRow();
+        RegisterModel* model = screen->model();
+        model->setData(model->index(entryRow, RegisterModel::PayeeColumn), payee);
+        model->setData(model->index(entryRow, RegisterModel::PaymentColumn), payment);
+        model->setData(model->index(entryRow, RegisterModel::DepositColumn), deposit);
+        press(Qt::Key_Return, Qt::ControlModifier);
+
+        QCOMPARE(status(*screen), message);
+        QVERIFY(m_world->stored(account.id).isEmpty());
+        QCOMPARE(model->buffer().payeeText, payee);
+        QCOMPARE(model->buffer().paymentText, payment);
+        QCOMPARE(model->buffer().depositText, deposit);
+        QCOMPARE(current(*screen), model->index(entryRow, RegisterModel::DateColumn));
+    }
+
+    void amountsAreParsedInTheAccountCurrency_data()
+    {
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<QString>("payment");
+        QTest::addColumn<QString>("deposit");
+        QTest::addColumn<qint64>("amount");
+        QTest::newRow("cents") << int(Currency::USD) << QStringLiteral("12.5") << QString() << qint64(-1250);
+        QTest::newRow("grouped deposit") << int(Currency::USD) << QString() << QStringLiteral("1,000") << qint64(100000);
+        QTest::newRow("payment wins") << int(Currency::USD) << QStringLiteral("2") << QStringLiteral("3") << qint64(-200);
+        QTest::newRow("typed zero") << int(Currency::USD) << QStringLiteral("0") << QString() << qint64(0);
+        QTest::newRow("yen") << int(Currency::JPY) << QStringLiteral("1,500") << QString() << qint64(-1500);
+        QTest::newRow("symbol") << int(Currency::EUR) << QString() << QStringLiteral("€7.05") << qint64(705);
+    }
+
+    void amountsAreParsedInTheAccountCurrency()
+    {
+        QFETCH(int, currency);
+        QFETCH(QString, payment);
+        QFETCH(QString, deposit);
+        QFETCH(qint64, amount);
+        const Account account = m_world->addAccount(QStringLiteral("Main"), static_cast<Currency>(currency));
+        auto screen = showScreen(&m_world->appState, account.id);
+        RegisterModel* model = screen->model();
+        const int entryRow = model->entryRow();
+        model->setData(model->index(entryRow, RegisterModel::PayeeColumn), QStringLiteral("Shop"));
+        model->setData(model->index(entryRow, RegisterModel::PaymentColumn), payment);
+        model->setData(model->index(entryRow, RegisterModel::DepositColumn), deposit);
+        press(Qt::Key_Return, Qt::ControlModifier);
+
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QVERIFY(saved);
+        QCOMPARE(saved->amount, amount);
+    }
+
+    void transferCreatesBothLinkedSides()
+    {
+        const Account checking = m_world->addAccount(QStringLiteral("Checking"));
+        const Account savings = m_world->addAccount(QStringLiteral("Savings"));
+        auto screen = showScreen(&m_world->appState, checking.id);
+        QSignalSpy errors(screen.get(), &RegisterScreen::errorMessage);
+
+        type(QStringLiteral("3/1/2024"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("[Transfer] Savings"));
+        enterField();
+        enterField();
+        enterField();
+        QCOMPARE(current(*screen).column(), int(RegisterModel::PaymentColumn));
+        type(QStringLiteral("100"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(errors.count(), 0);
+
+        const std::optional<Transaction> out = onlyTransaction(*m_world, checking.id);
+        const std::optional<Transaction> in = onlyTransaction(*m_world, savings.id);
+        QVERIFY(out && in);
+        QCOMPARE(out->payee, QStringLiteral("Transfer to Savings"));
+        QCOMPARE(out->amount, -10000);
+        QCOMPARE(in->payee, QStringLiteral("Transfer from Checking"));
+        QCOMPARE(in->amount, 10000);
+        QCOMPARE(in->date, QDate(2024, 3, 1));
+        QCOMPARE(out->transferLinkId, in->id);
+        QCOMPARE(in->transferLinkId, out->id);
+        QCOMPARE(out->transferDestAccountId, savings.id);
+        QCOMPARE(in->transferDestAccountId, checking.id);
+        QVERIFY(in->memo.isEmpty() && in->categoryId.isEmpty() && in->checkNumber.isEmpty());
+    }
+
+    void transferNeedsTheSameCurrency()
+    {
+        const Account checking = m_world->addAccount(QStringLiteral("Checking"));
+        const Account euro = m_world->addAccount(QStringLiteral("Euro Savings"), Currency::EUR);
+        auto screen = showScreen(&m_world->appState, checking.id);
+        QSignalSpy errors(screen.get(), &RegisterScreen::errorMessage);
+        RegisterModel* model = screen->model();
+        model->setData(model->index(0, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Euro Savings"));
+        model->setData(model->index(0, RegisterModel::PaymentColumn), QStringLiteral("10"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.first().first().toString(), QStringLiteral("Transfers require both accounts to use the same currency"));
+        QVERIFY(m_world->stored(checking.id).isEmpty());
+        QVERIFY(m_world->stored(euro.id).isEmpty());
+        QCOMPARE(model->buffer().payeeText, QStringLiteral("[Transfer] Euro Savings"));
+    }
+
+    void editingOneSideOfATransferMendsTheOther()
+    {
+        const Account checking = m_world->addAccount(QStringLiteral("Checking"));
+        const Account savings = m_world->addAccount(QStringLiteral("Savings"));
+        auto screen = showScreen(&m_world->appState, checking.id);
+        RegisterModel* model = screen->model();
+        model->setData(model->index(0, RegisterModel::DateColumn), QStringLiteral("3/1/2024"));
+        model->setData(model->index(0, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Savings"));
+        model->setData(model->index(0, RegisterModel::MemoColumn), QStringLiteral("rainy day"));
+        model->setData(model->index(0, RegisterModel::PaymentColumn), QStringLiteral("100"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+        Transaction counterpartBefore = *onlyTransaction(*m_world, savings.id);
+        counterpartBefore.cleared = true;
+        m_world->appState.transactions()->update(counterpartBefore);
+
+        // Edit the Checking side: a new date and a larger payment.
+        openCell(*screen, 0, RegisterModel::DateColumn);
+        type(QStringLiteral("4/2/2024"));
+        for (int column = RegisterModel::DateColumn; column < RegisterModel::PaymentColumn; ++column)
+            press(Qt::Key_Tab);
+        type(QStringLiteral("150"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+
+        const std::optional<Transaction> out = onlyTransaction(*m_world, checking.id);
+        const std::optional<Transaction> in = onlyTransaction(*m_world, savings.id);
+        QVERIFY(out && in);
+        QCOMPARE(out->amount, -15000);
+        QCOMPARE(out->date, QDate(2024, 4, 2));
+        QCOMPARE(out->version, 2);
+        QCOMPARE(in->amount, 15000);
+        QCOMPARE(in->date, QDate(2024, 4, 2));
+        QCOMPARE(in->version, 2);
+        QCOMPARE(in->syncStatus, SyncStatus::Pending);
+        QCOMPARE(in->updatedAt, fixedNow());
+        // Everything else about the other side stays.
+        QCOMPARE(in->payee, QStringLiteral("Transfer from Checking"));
+        QVERIFY(in->cleared);
+        QVERIFY(in->memo.isEmpty());
+        QCOMPARE(in->transferLinkId, out->id);
+        QCOMPARE(out->memo, QStringLiteral("rainy day"));
+    }
+
+    void editingAStoredRowSavesAndMovesDown()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction first = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
+        m_world->addTransaction(account.id, QDate(2024, 3, 2), QStringLiteral("Bookshop"), -1200);
+        auto screen = showScreen(&m_world->appState, account.id);
+
+        openCell(*screen, 0, RegisterModel::PayeeColumn);
+        QCOMPARE(screen->model()->editingRow(), 0);
+        type(QStringLiteral("Corner Cafe"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("c"));
+        press(Qt::Key_Return);
+
+        const std::optional<Transaction> edited = m_world->appState.transactions()->byId(first.id);
+        QCOMPARE(edited->payee, QStringLiteral("Corner Cafe"));
+        QCOMPARE(edited->amount, -450);
+        QVERIFY(edited->cleared);
+        QCOMPARE(edited->version, 2);
+        QCOMPARE(edited->createdAt, first.createdAt);
+        QCOMPARE(m_world->stored(account.id).size(), 2);
+        // The row below is next, already in the buffer.
+        QCOMPARE(current(*screen).row(), 1);
+        QCOMPARE(screen->model()->editingRow(), 1);
+        QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Bookshop"));
+    }
+
+    void movingToAnotherRowDiscardsTheEdit()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction stored = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        openCell(*screen, 0, RegisterModel::PayeeColumn);
+        type(QStringLiteral("Changed"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        QCOMPARE(screen->model()->editingRow(), -1);
+        QCOMPARE(screen->model()->buffer().payeeText, QString());
+        QCOMPARE(m_world->appState.transactions()->byId(stored.id)->payee, QStringLiteral("Cafe"));
+        QCOMPARE(m_world->appState.transactions()->byId(stored.id)->version, 1);
+    }
+
+    void deletingAskedOnceForBothSidesOfATransfer()
+    {
+        const Account checking = m_world->addAccount(QStringLiteral("Checking"));
+        const Account savings = m_world->addAccount(QStringLiteral("Savings"));
+        auto screen = showScreen(&m_world->appState, savings.id);
+        RegisterModel* model = screen->model();
+        model->setData(model->index(0, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Checking"));
+        model->setData(model->index(0, RegisterModel::DepositColumn), QStringLiteral("25"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(m_world->stored(checking.id).size(), 1);
+
+        press(Qt::Key_Up);
+        QString question;
+        QString title;
+        ModalAnswer::pressWhenShown(QMessageBox::No, &question, &title);
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(title, QStringLiteral("Delete Transaction"));
+        QCOMPARE(question, QStringLiteral("Delete transfer \"Transfer to Checking\" for $25.00?\n\nBoth sides of the transfer will be deleted."));
+        QCOMPARE(m_world->stored(savings.id).size(), 1);
+
+        QApplication::setActiveWindow(screen.get());
+        ModalAnswer::pressWhenShown(QMessageBox::Yes);
+        press(Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(m_world->stored(savings.id).isEmpty());
+        QVERIFY(m_world->stored(checking.id).isEmpty());
+        QCOMPARE(screen->model()->rowCount(), 1);
+    }
+
+    void deleteConfirmationUsesTheAccountCurrency()
+    {
+        const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
+        const Transaction ramen = m_world->addTransaction(yen.id, QDate(2024, 3, 1), QStringLiteral("Ramen"), -1500);
+        auto screen = showScreen(&m_world->appState, yen.id);
+        press(Qt::Key_Up);
+        QString question;
+        ModalAnswer::pressWhenShown(QMessageBox::Yes, &question);
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(question, QStringLiteral("Delete \"Ramen\" for ¥1,500?"));
+        QVERIFY(m_world->appState.transactions()->byId(ramen.id)->deletedAt.has_value());
+    }
+
+    void ctrlDInTheEntryRowClearsIt()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("Half typed"));
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(screen->model()->buffer().payeeText, QString());
+        QCOMPARE(status(*screen), QStringLiteral("Fields cleared"));
+        QCOMPARE(current(*screen).column(), int(RegisterModel::DateColumn));
+        QVERIFY(openEditor(*screen));
+    }
+
+    void contextMenuTogglesCleared()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction stored = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        const QPoint onRow = screen->view()->visualRect(screen->model()->index(0, RegisterModel::PayeeColumn)).center();
+
+        QStringList offered;
+        auto chooseFromMenu = [&offered](const QString& text) {
+            QTimer::singleShot(50, [&offered, text] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                offered.clear();
+                for (QAction* action : menu->actions()) {
+                    if (!action->isSeparator())
+                        offered << action->text();
+                }
+                for (QAction* action : menu->actions()) {
+                    if (action->text() == text)
+                        menu->setActiveAction(action);
+                }
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+        };
+        chooseFromMenu(QStringLiteral("Mark &Cleared"));
+        screen->onContextMenu(onRow);
+        QCOMPARE(offered, (QStringList{QStringLiteral("&Insert New"), QStringLiteral("&New Transaction..."),
+                              QStringLiteral("Mark &Cleared"), QStringLiteral("&Delete")}));
+        std::optional<Transaction> toggled = m_world->appState.transactions()->byId(stored.id);
+        QVERIFY(toggled->cleared);
+        QCOMPARE(toggled->version, 1);
+        QCOMPARE(toggled->syncStatus, SyncStatus::Pending);
+        QCOMPARE(screen->model()->data(screen->model()->index(0, RegisterModel::ClearedColumn)).toString(), QStringLiteral("C"));
+
+        chooseFromMenu(QStringLiteral("Mark &Uncleared"));
+        screen->onContextMenu(onRow);
+        QVERIFY(!m_world->appState.transactions()->byId(stored.id)->cleared);
+
+        // Below the rows only the row-independent entries are offered.
+        chooseFromMenu(QStringLiteral("&Insert New"));
+        screen->onContextMenu(screen->view()->visualRect(screen->model()->index(1, 2)).center());
+        QCOMPARE(offered.size(), 2);
+        QCOMPARE(current(*screen).row(), 1);
+    }
+
+    void apostropheCopiesFromTheRowAbove()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const QString maintenance = m_world->categoryId(QStringLiteral("Maintenance"), QStringLiteral("Transportation"));
+        m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Garage"), -9000, maintenance);
+        auto screen = showScreen(&m_world->appState, account.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("'"));
+        auto* payeeEdit = qobject_cast<QLineEdit*>(openEditor(*screen));
+        QVERIFY(payeeEdit);
+        QCOMPARE(payeeEdit->text(), QStringLiteral("Garage"));
+        QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Garage"));
+        press(Qt::Key_Tab);
+        type(QStringLiteral("'"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("'"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+
+        const QList<Transaction> rows = m_world->stored(account.id);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.first().payee, QStringLiteral("Garage"));
+        QCOMPARE(rows.first().amount, -9000);
+        // The copied category is the very one above, not its namesake.
+        QCOMPARE(rows.first().categoryId, maintenance);
+    }
+
+    void apostropheInTheTopEntryRowCopiesNothing()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Garage"), -9000);
+        m_world->appState.preferences()->setBool(QStringLiteral("registerNewestFirst"), true);
+        auto screen = showScreen(&m_world->appState, account.id);
+        QCOMPARE(screen->model()->entryRow(), 0);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("'"));
+        QCOMPARE(screen->model()->buffer().payeeText, QString());
+        QCOMPARE(qobject_cast<QLineEdit*>(openEditor(*screen))->text(), QString());
+    }
+
+    void openingBalanceRowChangesNothingStored()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"), Currency::USD, 50000);
+        const Transaction stored = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        QCOMPARE(screen->model()->rowCount(), 3);
+        QCOMPARE(screen->model()->data(screen->model()->index(0, RegisterModel::PayeeColumn)).toString(), QStringLiteral("Opening Balance"));
+
+        openCell(*screen, 0, RegisterModel::PayeeColumn);
+        QCOMPARE(screen->model()->editingRow(), 0);
+        type(QStringLiteral("Renamed"));
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(m_world->stored(account.id).size(), 1);
+        QCOMPARE(m_world->stored(account.id).first().payee, QStringLiteral("Cafe"));
+        QCOMPARE(m_world->stored(account.id).first().version, 1);
+        QCOMPARE(screen->model()->data(screen->model()->index(0, RegisterModel::PayeeColumn)).toString(), QStringLiteral("Opening Balance"));
+
+        screen->view()->setCurrentIndex(screen->model()->index(0, RegisterModel::DateColumn));
+        press(Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(m_world->stored(account.id).size(), 1);
+        QVERIFY(!m_world->appState.transactions()->byId(stored.id)->deletedAt);
+        QCOMPARE(m_world->appState.accounts()->byId(account.id)->startingBalance, 50000);
+    }
+
+    void reloadKeepsTheCurrentCellAndScrollPosition()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        QStringList ids;
+        for (int day = 0; day < 120; ++day)
+            ids << m_world->addTransaction(account.id, QDate(2024, 1, 1).addDays(day), QStringLiteral("Row %1").arg(day), -100).id;
+        auto screen = showScreen(&m_world->appState, account.id);
+        RegisterTableView* view = screen->view();
+        view->scrollTo(screen->model()->index(40, 0), QAbstractItemView::PositionAtTop);
+        view->setCurrentIndex(screen->model()->index(45, RegisterModel::MemoColumn));
+        const int scrollBefore = view->verticalScrollBar()->value();
+        const QString topBefore = screen->model()->rowAt(view->indexAt(QPoint(0, 0)).row())->transaction.id;
+
+        // A row dated earlier than all others arrives from elsewhere.
+        m_world->addTransaction(account.id, QDate(2023, 12, 1), QStringLiteral("Earlier"), -1);
+        screen->reload();
+
+        QCOMPARE(screen->model()->rowAt(current(*screen).row())->transaction.id, ids[45]);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::MemoColumn));
+        QCOMPARE(screen->model()->rowAt(view->indexAt(QPoint(0, 0)).row())->transaction.id, topBefore);
+        QVERIFY(view->verticalScrollBar()->value() > scrollBefore);
+    }
+
+    void reloadWaitsWhileAnEditorIsOpen()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QStringLiteral("Typing"));
+        m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Elsewhere"), -1);
+        screen->reload();
+        QCOMPARE(screen->model()->rowCount(), 1);
+        QVERIFY(openEditor(*screen));
+        QCOMPARE(qobject_cast<QLineEdit*>(openEditor(*screen))->text(), QStringLiteral("Typing"));
+    }
+
+    void memorizeOpensTheRecurringForm()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->addTransaction(account.id, QDate(2024, 3, 5), QStringLiteral("Gym"), -3500, QString(), QStringLiteral("monthly"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        press(Qt::Key_Up);
+        QString title;
+        whenDialogShown([&title](QDialog* dialog) {
+            title = dialog->windowTitle();
+            clickOk(dialog);
+        });
+        press(Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(title, QStringLiteral("Memorize Transaction"));
+        const QList<RecurringTransaction> rules = m_world->appState.recurring()->all();
+        QCOMPARE(rules.size(), 1);
+        QCOMPARE(rules.first().payee, QStringLiteral("Gym"));
+        QCOMPARE(rules.first().amount, -3500);
+        QCOMPARE(rules.first().accountId, account.id);
+        QCOMPARE(rules.first().frequency, Frequency::Monthly);
+        QCOMPARE(rules.first().startDate, QDate(2024, 3, 5));
+        QCOMPARE(rules.first().nextDueDate, QDate(2024, 3, 5));
+        QCOMPARE(status(*screen), QStringLiteral("Transaction memorized as recurring"));
+    }
+
+    void memorizeRefusesAnOldDate()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->addTransaction(account.id, QDate(1999, 12, 31), QStringLiteral("Party"), -100);
+        auto screen = showScreen(&m_world->appState, account.id);
+        press(Qt::Key_Up);
+        press(Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(status(*screen), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+        QVERIFY(m_world->appState.recurring()->all().isEmpty());
+    }
+
+    void ctrlNAddsThroughTheTransactionForm()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        QString title;
+        whenDialogShown([&title](QDialog* dialog) {
+            title = dialog->windowTitle();
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->placeholderText() == QStringLiteral("Start typing to search payees..."))
+                    edit->setText(QStringLiteral("Dialog Payee"));
+            }
+            clickOk(dialog);
+        });
+        press(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(title, QStringLiteral("New Transaction"));
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QVERIFY(saved);
+        QCOMPARE(saved->payee, QStringLiteral("Dialog Payee"));
+        QCOMPARE(current(*screen), screen->model()->index(screen->model()->entryRow(), RegisterModel::DateColumn));
+    }
+
+private:
+    std::unique_ptr<RegisterWorld> m_world;
+};
+
+QTEST_MAIN(TestRegisterScreen)
+#include "tst_registerscreen.moc"

@@ -1,0 +1,139 @@
+#include "registertesting.h"
+
+#include "register/calendarpopup.h"
+#include "register/smartdateedit.h"
+
+#include <QLineEdit>
+
+using namespace registertesting;
+
+class TestSmartDateEdit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_world = std::make_unique<RegisterWorld>(); }
+    void cleanup() { m_world.reset(); }
+
+    void dateKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("expected");
+        // 3/15/2024 is a Friday.
+        QTest::newRow("w: Sunday before") << int(Qt::Key_W) << QStringLiteral("w") << QDate(2024, 3, 10);
+        QTest::newRow("k: Saturday after") << int(Qt::Key_K) << QStringLiteral("k") << QDate(2024, 3, 16);
+        QTest::newRow("m: month start") << int(Qt::Key_M) << QStringLiteral("m") << QDate(2024, 3, 1);
+        QTest::newRow("h: month end") << int(Qt::Key_H) << QStringLiteral("h") << QDate(2024, 3, 31);
+        QTest::newRow("y: year start") << int(Qt::Key_Y) << QStringLiteral("y") << QDate(2024, 1, 1);
+        QTest::newRow("r: year end") << int(Qt::Key_R) << QStringLiteral("r") << QDate(2024, 12, 31);
+        QTest::newRow("T: today") << int(Qt::Key_T) << QStringLiteral("T") << QDate(2024, 5, 20);
+        QTest::newRow("=: next day") << int(Qt::Key_Equal) << QStringLiteral("=") << QDate(2024, 3, 16);
+        QTest::newRow("+: next day") << int(Qt::Key_Plus) << QStringLiteral("+") << QDate(2024, 3, 16);
+        QTest::newRow("-: day before") << int(Qt::Key_Minus) << QStringLiteral("-") << QDate(2024, 3, 14);
+    }
+
+    void dateKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QDate, expected);
+        SmartDateEdit edit;
+        edit.setDate(QDate(2024, 3, 15));
+        // The exact character, as the keyboard sends it ("T" is Shift+t).
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&edit, &press);
+        QCOMPARE(edit.date(), expected);
+        QCOMPARE(edit.text(), expected.toString(QStringLiteral("M/d/yyyy")));
+        QCOMPARE(edit.selectedText(), edit.text());
+    }
+
+    void keysWithCommandModifiersAreNoDateKeys()
+    {
+        SmartDateEdit edit;
+        edit.setDate(QDate(2024, 3, 15));
+        QTest::keyClick(&edit, Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(edit.date(), QDate(2024, 3, 15));
+    }
+
+    void digitsTypeOverTheSelectedDate()
+    {
+        SmartDateEdit edit;
+        edit.setDate(QDate(2024, 3, 15));
+        QTest::keyClicks(&edit, QStringLiteral("4/1/2024"));
+        QCOMPARE(edit.text(), QStringLiteral("4/1/2024"));
+        QCOMPARE(edit.resolvedDate(), QDate(2024, 4, 1));
+        // A date key then works from the typed date.
+        QTest::keyClick(&edit, Qt::Key_H);
+        QCOMPARE(edit.date(), QDate(2024, 4, 30));
+    }
+
+    void typedDatesResolve_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("expected");
+        QTest::newRow("full") << QStringLiteral("3/5/2024") << QDate(2024, 3, 5);
+        QTest::newRow("padded") << QStringLiteral("03/05/2024") << QDate(2024, 3, 5);
+        QTest::newRow("two-digit year this century") << QStringLiteral("3/5/24") << QDate(2024, 3, 5);
+        QTest::newRow("two-digit year last century") << QStringLiteral("3/5/85") << QDate(1985, 3, 5);
+        QTest::newRow("no such day keeps the date") << QStringLiteral("2/30/2024") << QDate(2024, 1, 9);
+        QTest::newRow("words keep the date") << QStringLiteral("soon") << QDate(2024, 1, 9);
+    }
+
+    // Typed into the register's date cell and left with Enter.
+    void typedDatesResolve()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDate, expected);
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        screen->model()->setStickyDate(QStringLiteral("1/9/2024"));
+        screen->reload();
+        press(Qt::Key_Return);
+        auto* edit = qobject_cast<SmartDateEdit*>(openEditor(*screen));
+        QVERIFY(edit);
+        QCOMPARE(edit->date(), QDate(2024, 1, 9));
+        edit->setText(typed);
+        press(Qt::Key_Return);
+        QCOMPARE(screen->model()->buffer().dateText, expected.toString(QStringLiteral("M/d/yyyy")));
+        QCOMPARE(current(*screen).column(), int(RegisterModel::CheckNumberColumn));
+    }
+
+    void calendarOpensWithF4AndAltDown()
+    {
+        const QList<QKeyCombination> calendarKeys = {QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::AltModifier, Qt::Key_Down)};
+        for (const QKeyCombination keys : calendarKeys) {
+            SmartDateEdit edit;
+            edit.setDate(QDate(2024, 3, 15));
+            edit.show();
+            QApplication::setActiveWindow(&edit);
+            QVERIFY(QTest::qWaitForWindowActive(&edit));
+            QTest::keyClick(&edit, keys.key(), keys.keyboardModifiers());
+            auto* calendar = qobject_cast<CalendarPopup*>(QApplication::activePopupWidget());
+            QVERIFY(calendar);
+            QCOMPARE(calendar->selectedDate(), QDate(2024, 3, 15));
+            QPointer<CalendarPopup> watched(calendar);
+            Q_EMIT calendar->clicked(QDate(2024, 3, 22));
+            settle();
+            QCOMPARE(edit.date(), QDate(2024, 3, 22));
+            QCOMPARE(edit.text(), QStringLiteral("3/22/2024"));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(watched.isNull());
+        }
+    }
+
+    void calendarButtonIsOffered()
+    {
+        SmartDateEdit edit;
+        QCOMPARE(edit.actions().size(), 1);
+        QCOMPARE(edit.actions().first()->toolTip(), QStringLiteral("Open calendar (F4)"));
+        QCOMPARE(edit.date(), QDate(2024, 5, 20));
+        QCOMPARE(edit.text(), QStringLiteral("5/20/2024"));
+    }
+
+private:
+    std::unique_ptr<RegisterWorld> m_world;
+};
+
+QTEST_MAIN(TestSmartDateEdit)
+#include "tst_smartdateedit.moc"
