@@ -94,7 +94,13 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
                                               "WHERE t.account_id = ? AND t.deleted_at IS NULL "
                                               "ORDER BY t.date ASC, t.created_at ASC")),
         {accountId})
-                                  .readAll(readRegisterRow);
+                                  .readAll([&accountId](const SqlQuery& row) {
+                                      // Every row names the same account: one shared string
+                                      // instead of a copy per row keeps big registers light.
+                                      RegisterRow registerRow = readRegisterRow(row);
+                                      registerRow.transaction.accountId = accountId;
+                                      return registerRow;
+                                  });
 
     const qint64 startingBalance = SqlQuery(m_database, QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId})
                                        .readOne([](const SqlQuery& row) { return row.value(0).toLongLong(); })
