@@ -1,9 +1,20 @@
 #include "register/calendarpopup.h"
 
 #include "app/firstdayofweek.h"
+#include "app/glyphicon.h"
 #include "storage/clock.h"
 
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
+
+namespace {
+
+constexpr char16_t calendarGlyph = 0xE935;
+constexpr int calendarIconSize = 16;
+
+} // namespace
 
 CalendarPopup::CalendarPopup(QWidget* anchor, const QDate& date, const std::function<void(const QDate&)>& picked)
     : QCalendarWidget(anchor)
@@ -37,4 +48,15 @@ void CalendarPopup::open(QWidget* anchor, const QDate& date, const std::function
     popup->move(anchor->mapToGlobal(QPoint(0, anchor->height())));
     popup->show();
     popup->setFocus();
+}
+
+bool CalendarPopup::isOpenKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
+}
+
+QAction* CalendarPopup::addOpenButton(QLineEdit* field)
+{
+    const QPixmap icon = GlyphIcon::pixmap(calendarGlyph, calendarIconSize, field->palette().color(QPalette::PlaceholderText));
+    return field->addAction(QIcon(icon), QLineEdit::TrailingPosition);
 }

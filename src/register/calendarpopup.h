@@ -4,6 +4,10 @@
 #include <QDate>
 #include <functional>
 
+class QAction;
+class QKeyEvent;
+class QLineEdit;
+
 // The month calendar that date fields drop down below themselves. It lives
 // in its own popup window, hands the clicked date to its owner and deletes
 // itself when it closes.
@@ -16,6 +20,12 @@ public:
     // clicking a day, or Return on the selected one, calls `picked` with it
     // and closes the calendar.
     static void open(QWidget* anchor, const QDate& date, const std::function<void(const QDate&)>& picked);
+    // F4 and Alt+Down, the keys that open the calendar from a date field.
+    static bool isOpenKey(const QKeyEvent* event);
+    // The trailing calendar button of a date field. The field gives it its
+    // tooltip, translated in its own context, and connects triggered() to its
+    // own way of opening the calendar.
+    static QAction* addOpenButton(QLineEdit* field);
 
 private:
     CalendarPopup(QWidget* anchor, const QDate& date, const std::function<void(const QDate&)>& picked);

@@ -1,6 +1,5 @@
 #include "register/datefield.h"
 
-#include "app/glyphicon.h"
 #include "register/calendarpopup.h"
 #include "register/datetext.h"
 #include "storage/clock.h"
@@ -8,26 +7,13 @@
 #include <QAction>
 #include <QKeyEvent>
 
-namespace {
-
-constexpr char16_t calendarGlyph = 0xE935;
-constexpr int calendarIconSize = 16;
-
-bool isCalendarKey(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
-}
-
-} // namespace
-
 DateField::DateField(QWidget* parent)
     : QLineEdit(parent)
     , m_date(Clock::today())
 {
-    const QPixmap icon = GlyphIcon::pixmap(calendarGlyph, calendarIconSize, palette().color(QPalette::PlaceholderText));
-    QAction* calendarAction = addAction(QIcon(icon), QLineEdit::TrailingPosition);
-    calendarAction->setToolTip(tr("Open calendar (F4)"));
-    connect(calendarAction, &QAction::triggered, this, &DateField::openCalendarPopup);
+    QAction* calendarButton = CalendarPopup::addOpenButton(this);
+    calendarButton->setToolTip(tr("Open calendar (F4)"));
+    connect(calendarButton, &QAction::triggered, this, &DateField::openCalendarPopup);
     showDateSelected();
 }
 
@@ -56,7 +42,7 @@ void DateField::openCalendarPopup()
 
 void DateField::keyPressEvent(QKeyEvent* event)
 {
-    if (isCalendarKey(event)) {
+    if (CalendarPopup::isOpenKey(event)) {
         openCalendarPopup();
         event->accept();
         return;
@@ -90,10 +76,7 @@ void DateField::showDateSelected()
 // 3/15/2024 moves from that date, not from the one stored before.
 bool DateField::applyDateKeyFrom(const QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event->modifiers() & commandModifiers)
-        return false;
-    const std::optional<QDate> moved = applyDateKey(event->text(), resolvedDate());
+    const std::optional<QDate> moved = applyDateKey(event, resolvedDate());
     if (!moved)
         return false;
     setDate(*moved);

@@ -2,6 +2,7 @@
 
 #include "storage/clock.h"
 
+#include <QKeyEvent>
 #include <array>
 
 namespace {
@@ -85,4 +86,12 @@ std::optional<QDate> applyDateKey(const QString& keyText, const QDate& current)
     if (key == QLatin1String("k"))
         return date.addDays(daysOnToSaturday(date));
     return std::nullopt;
+}
+
+std::optional<QDate> applyDateKey(const QKeyEvent* event, const QDate& current)
+{
+    const Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event->modifiers() & commandModifiers)
+        return std::nullopt;
+    return applyDateKey(event->text(), current);
 }

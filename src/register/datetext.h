@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+class QKeyEvent;
+
 // How the register writes and reads dates, and the single-letter date keys
 // shared by every date editor.
 
@@ -20,3 +22,7 @@ std::optional<QDate> resolveTypedDate(const QString& text);
 // year, "w" the Sunday on or before, "k" the Saturday on or after). An
 // invalid `current` counts as today. nullopt when the text is no date key.
 std::optional<QDate> applyDateKey(const QString& keyText, const QDate& current);
+
+// The date key a key press types, applied to `current`. nullopt when Ctrl,
+// Alt or Meta is held (those presses are commands) or the key is no date key.
+std::optional<QDate> applyDateKey(const QKeyEvent* event, const QDate& current);

@@ -167,7 +167,7 @@ void RegisterScreen::tabForward()
     if (!current.isValid())
         return;
     commitOpenEditor();
-    const int column = current.column() == RegisterModel::BalanceColumn ? nextVisibleColumn(-1) : nextVisibleColumn(current.column());
+    const int column = fieldColumnAfter(current.column());
     if (column < 0)
         return;
     moveQuietlyTo(current.row(), column);
@@ -390,7 +390,7 @@ void RegisterScreen::advanceToNextField()
     if (!current.isValid())
         return;
     commitOpenEditor();
-    const int column = current.column() == RegisterModel::BalanceColumn ? nextVisibleColumn(-1) : nextVisibleColumn(current.column());
+    const int column = fieldColumnAfter(current.column());
     if (column < 0) {
         commitCurrentRow();
         return;
@@ -686,6 +686,11 @@ int RegisterScreen::nextVisibleColumn(int column) const
     return -1;
 }
 
+int RegisterScreen::fieldColumnAfter(int column) const
+{
+    return column == RegisterModel::BalanceColumn ? nextVisibleColumn(-1) : nextVisibleColumn(column);
+}
+
 int RegisterScreen::previousVisibleColumn(int column) const
 {
     for (int previous = column - 1; previous >= RegisterModel::DateColumn; --previous) {
@@ -778,20 +783,25 @@ bool RegisterScreen::resolveTransfer(RowDraft& draft)
     return true;
 }
 
+void RegisterScreen::RowDraft::writeInto(Transaction& transaction) const
+{
+    transaction.date = date;
+    transaction.payee = payee;
+    transaction.checkNumber = checkNumber;
+    transaction.memo = memo;
+    transaction.amount = amount;
+    transaction.categoryId = categoryId;
+    transaction.cleared = cleared;
+    transaction.reconciled = reconciled;
+}
+
 bool RegisterScreen::saveNewRow(const RowDraft& draft)
 {
     const QDateTime now = Clock::nowUtc();
     Transaction transaction;
     transaction.id = newId();
     transaction.accountId = m_accountId;
-    transaction.date = draft.date;
-    transaction.payee = draft.payee;
-    transaction.checkNumber = draft.checkNumber;
-    transaction.memo = draft.memo;
-    transaction.amount = draft.amount;
-    transaction.categoryId = draft.categoryId;
-    transaction.cleared = draft.cleared;
-    transaction.reconciled = draft.reconciled;
+    draft.writeInto(transaction);
     transaction.createdAt = now;
     transaction.updatedAt = now;
 
@@ -836,14 +846,7 @@ bool RegisterScreen::saveEditedRow(int row, const RowDraft& draft)
     }
     const QDateTime now = Clock::nowUtc();
     Transaction transaction = stored->transaction;
-    transaction.date = draft.date;
-    transaction.payee = draft.payee;
-    transaction.checkNumber = draft.checkNumber;
-    transaction.memo = draft.memo;
-    transaction.amount = draft.amount;
-    transaction.categoryId = draft.categoryId;
-    transaction.cleared = draft.cleared;
-    transaction.reconciled = draft.reconciled;
+    draft.writeInto(transaction);
     transaction.version += 1;
     transaction.updatedAt = now;
     transaction.syncStatus = SyncStatus::Pending;

@@ -84,6 +84,9 @@ private:
         bool cleared = false;
         bool reconciled = false;
         std::optional<Account> transferTarget;
+
+        // Copies the typed fields; ids, times and transfer links stay as they are.
+        void writeInto(Transaction& transaction) const;
     };
 
     void buildLayout();
@@ -98,6 +101,8 @@ private:
     void moveQuietlyTo(int row, int column);
     void focusMemoIfPayeeMemoEditor();
     int nextVisibleColumn(int column) const;
+    // The field after `column`; after the balance the row starts over.
+    int fieldColumnAfter(int column) const;
     int previousVisibleColumn(int column) const;
 
     std::optional<RowDraft> draftFromBuffer();

@@ -1,6 +1,5 @@
 #include "register/smartdateedit.h"
 
-#include "app/glyphicon.h"
 #include "register/calendarpopup.h"
 #include "register/datetext.h"
 #include "storage/clock.h"
@@ -8,25 +7,12 @@
 #include <QAction>
 #include <QKeyEvent>
 
-namespace {
-
-constexpr char16_t calendarGlyph = 0xE935;
-constexpr int calendarIconSize = 16;
-
-bool isCalendarKey(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
-}
-
-} // namespace
-
 SmartDateEdit::SmartDateEdit(QWidget* parent)
     : RegisterLineEdit(parent)
 {
-    const QPixmap icon = GlyphIcon::pixmap(calendarGlyph, calendarIconSize, palette().color(QPalette::PlaceholderText));
-    QAction* calendarAction = addAction(QIcon(icon), QLineEdit::TrailingPosition);
-    calendarAction->setToolTip(tr("Open calendar (F4)"));
-    connect(calendarAction, &QAction::triggered, this, &SmartDateEdit::openCalendarPopup);
+    QAction* calendarButton = CalendarPopup::addOpenButton(this);
+    calendarButton->setToolTip(tr("Open calendar (F4)"));
+    connect(calendarButton, &QAction::triggered, this, &SmartDateEdit::openCalendarPopup);
     setDate(Clock::today());
 }
 
@@ -52,7 +38,7 @@ void SmartDateEdit::openCalendarPopup()
 
 void SmartDateEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (isCalendarKey(event)) {
+    if (CalendarPopup::isOpenKey(event)) {
         openCalendarPopup();
         event->accept();
         return;
@@ -68,10 +54,7 @@ void SmartDateEdit::keyPressEvent(QKeyEvent* event)
 // 3/15/2024 moves from that date, not from the one the cell opened with.
 bool SmartDateEdit::applyDateKeyFrom(const QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event->modifiers() & commandModifiers)
-        return false;
-    const std::optional<QDate> moved = applyDateKey(event->text(), resolvedDate());
+    const std::optional<QDate> moved = applyDateKey(event, resolvedDate());
     if (!moved)
         return false;
     setDate(*moved);

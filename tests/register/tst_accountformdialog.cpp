@@ -8,7 +8,8 @@
 #include "storage/database.h"
 #include "storage/identifiers.h"
 #include "storage/transactionrepository.h"
-#include "support/testdatabase.h"
+#include "support/dialogtesting.h"
+#include "support/testappstate.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -47,17 +48,6 @@ struct AccountForm
     QPushButton* ok;
 };
 
-// Tabs into `field` and types over what it shows.
-void typeInto(QWidget* field, const QString& text)
-{
-    field->setFocus(Qt::TabFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
-    else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(field))
-        spinBox->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 // Picks a combo box item by typing its first letters, as a keyboard user does.
 void chooseByTyping(QComboBox* combo, const QString& start)
 {
@@ -73,12 +63,6 @@ void stepSection(QDateEdit* edit, QDateTimeEdit::Section section, int steps)
     edit->setCurrentSection(section);
     for (int step = 0; step < qAbs(steps); ++step)
         QTest::keyClick(edit, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
-}
-
-void showAndWait(QDialog* dialog)
-{
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
 }
 
 } // namespace
@@ -98,23 +82,18 @@ private Q_SLOTS:
     void unknownCurrencyIsSavedAsUsd();
 
 private:
-    std::unique_ptr<TestDataDirectory> m_dataDirectory;
-    std::unique_ptr<AppState> m_appState;
+    std::unique_ptr<TestAppState> m_world;
 };
 
 void AccountFormDialogTest::init()
 {
-    Clock::setFixedNow(fixedNow);
-    m_dataDirectory = std::make_unique<TestDataDirectory>();
-    m_appState = std::make_unique<AppState>();
-    QVERIFY(m_appState->initialize());
+    m_world = std::make_unique<TestAppState>(fixedNow);
+    QVERIFY(m_world->isReady());
 }
 
 void AccountFormDialogTest::cleanup()
 {
-    m_appState.reset();
-    m_dataDirectory.reset();
-    Clock::reset();
+    m_world.reset();
 }
 
 void AccountFormDialogTest::newFormShowsChoices()
@@ -201,12 +180,12 @@ void AccountFormDialogTest::newAccountStoresOpeningBalance()
 
     const auto creation = AccountCreation::fromEntered(dialog.account(), dialog.asOfDate());
     QVERIFY(creation);
-    QVERIFY(m_appState->accounts()->insert(creation->account));
+    QVERIFY(m_world->appState()->accounts()->insert(creation->account));
     QCOMPARE(creation->openingBalance.has_value(), opening != 0);
     if (creation->openingBalance)
-        QVERIFY(m_appState->transactions()->insert(*creation->openingBalance));
+        QVERIFY(m_world->appState()->transactions()->insert(*creation->openingBalance));
 
-    const auto stored = m_appState->accounts()->byId(creation->account.id);
+    const auto stored = m_world->appState()->accounts()->byId(creation->account.id);
     QVERIFY(stored);
     QCOMPARE(stored->name, QStringLiteral("Everyday"));
     QCOMPARE(stored->type, AccountType::Savings);
@@ -217,7 +196,7 @@ void AccountFormDialogTest::newAccountStoresOpeningBalance()
     QCOMPARE(stored->createdAt, fixedNow);
     QCOMPARE(stored->syncStatus, SyncStatus::Pending);
 
-    const QList<Transaction> transactions = m_appState->transactions()->byAccount(stored->id);
+    const QList<Transaction> transactions = m_world->appState()->transactions()->byAccount(stored->id);
     QCOMPARE(transactions.size(), opening != 0 ? 1 : 0);
     if (opening != 0) {
         const Transaction& openingRow = transactions.first();
@@ -256,9 +235,9 @@ void AccountFormDialogTest::editingKeepsIdentity()
     original.createdAt = original.updatedAt = fixedNow.addDays(-100);
     original.version = 3;
     original.syncStatus = SyncStatus::Synced;
-    QVERIFY(m_appState->accounts()->insert(original));
+    QVERIFY(m_world->appState()->accounts()->insert(original));
 
-    AccountFormDialog dialog(*m_appState->accounts()->byId(original.id));
+    AccountFormDialog dialog(*m_world->appState()->accounts()->byId(original.id));
     showAndWait(&dialog);
     const AccountForm form(&dialog);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Account"));
@@ -272,9 +251,9 @@ void AccountFormDialogTest::editingKeepsIdentity()
     typeInto(form.name, QStringLiteral("Japan Trip"));
     typeInto(form.startingBalance, QStringLiteral("2000"));
     QTest::mouseClick(form.ok, Qt::LeftButton);
-    QVERIFY(m_appState->accounts()->update(dialog.account()));
+    QVERIFY(m_world->appState()->accounts()->update(dialog.account()));
 
-    const auto stored = m_appState->accounts()->byId(original.id);
+    const auto stored = m_world->appState()->accounts()->byId(original.id);
     QVERIFY(stored);
     QCOMPARE(stored->name, QStringLiteral("Japan Trip"));
     QCOMPARE(stored->createdAt, original.createdAt);
@@ -282,7 +261,7 @@ void AccountFormDialogTest::editingKeepsIdentity()
     QCOMPARE(stored->startingBalance, qint64(2000));
     QCOMPARE(stored->currency, Currency::JPY);
     QCOMPARE(stored->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_appState->accounts()->all().size(), 1);
+    QCOMPARE(m_world->appState()->accounts()->all().size(), 1);
 }
 
 void AccountFormDialogTest::unknownCurrencyIsSavedAsUsd()
@@ -293,17 +272,17 @@ void AccountFormDialogTest::unknownCurrencyIsSavedAsUsd()
     original.currency = Currency::EUR;
     original.startingBalance = 5000;
     original.createdAt = original.updatedAt = fixedNow.addDays(-1);
-    QVERIFY(m_appState->accounts()->insert(original));
+    QVERIFY(m_world->appState()->accounts()->insert(original));
     // As a newer peer might have left it.
-    QSqlQuery query(m_appState->database()->database());
+    QSqlQuery query(m_world->appState()->database()->database());
     QVERIFY(query.exec(QStringLiteral("UPDATE accounts SET currency = 'CHF' WHERE id = '%1'").arg(original.id)));
 
-    AccountFormDialog dialog(*m_appState->accounts()->byId(original.id));
+    AccountFormDialog dialog(*m_world->appState()->accounts()->byId(original.id));
     showAndWait(&dialog);
     const AccountForm form(&dialog);
     QCOMPARE(form.currency->currentText(), QStringLiteral("USD ($)"));
     QTest::mouseClick(form.ok, Qt::LeftButton);
-    QVERIFY(m_appState->accounts()->update(dialog.account()));
+    QVERIFY(m_world->appState()->accounts()->update(dialog.account()));
 
     QVERIFY(query.exec(QStringLiteral("SELECT currency, starting_balance FROM accounts WHERE id = '%1'").arg(original.id)));
     QVERIFY(query.next());

@@ -7,7 +7,8 @@
 #include "storage/clock.h"
 #include "storage/identifiers.h"
 #include "storage/transactionrepository.h"
-#include "support/testdatabase.h"
+#include "support/dialogtesting.h"
+#include "support/testappstate.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -52,27 +53,10 @@ struct TransactionForm
     QPushButton* ok;
 };
 
-// Tabs into `field` and types over what it shows.
-void typeInto(QWidget* field, const QString& text)
-{
-    field->setFocus(Qt::TabFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
-    else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(field))
-        spinBox->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 void typeCategory(QComboBox* combo, const QString& text)
 {
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), text);
-}
-
-void showAndWait(QDialog* dialog)
-{
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
 }
 
 } // namespace
@@ -95,13 +79,11 @@ private Q_SLOTS:
     void handlesYenWithoutCents();
 
 private:
-    QString addAccount(const QString& name, Currency currency);
     QString addCategory(const QString& name, const QString& parentId);
     Transaction addTransaction(const QString& accountId, const QDate& date, const QString& payee, qint64 amount,
         const QString& categoryId = QString(), const QString& memo = QString());
 
-    std::unique_ptr<TestDataDirectory> m_dataDirectory;
-    std::unique_ptr<AppState> m_appState;
+    std::unique_ptr<TestAppState> m_world;
     QString m_checking;
     QString m_savings;
     QString m_household;
@@ -110,32 +92,17 @@ private:
 
 void TransactionFormDialogTest::init()
 {
-    Clock::setFixedNow(fixedNow);
-    m_dataDirectory = std::make_unique<TestDataDirectory>();
-    m_appState = std::make_unique<AppState>();
-    QVERIFY(m_appState->initialize());
-    m_checking = addAccount(QStringLiteral("Checking"), Currency::USD);
-    m_savings = addAccount(QStringLiteral("Savings"), Currency::USD);
+    m_world = std::make_unique<TestAppState>(fixedNow);
+    QVERIFY(m_world->isReady());
+    m_checking = m_world->addAccount(QStringLiteral("Checking"), Currency::USD);
+    m_savings = m_world->addAccount(QStringLiteral("Savings"), Currency::USD);
     m_household = addCategory(QStringLiteral("Household"), QString());
     m_powerBill = addCategory(QStringLiteral("Power Bill"), m_household);
 }
 
 void TransactionFormDialogTest::cleanup()
 {
-    m_appState.reset();
-    m_dataDirectory.reset();
-    Clock::reset();
-}
-
-QString TransactionFormDialogTest::addAccount(const QString& name, Currency currency)
-{
-    Account account;
-    account.id = newId();
-    account.name = name;
-    account.currency = currency;
-    account.createdAt = account.updatedAt = Clock::nowUtc();
-    [&] { QVERIFY(m_appState->accounts()->insert(account)); }();
-    return account.id;
+    m_world.reset();
 }
 
 QString TransactionFormDialogTest::addCategory(const QString& name, const QString& parentId)
@@ -145,7 +112,7 @@ QString TransactionFormDialogTest::addCategory(const QString& name, const QStrin
     category.name = name;
     category.parentId = parentId;
     category.createdAt = category.updatedAt = Clock::nowUtc();
-    [&] { QVERIFY(m_appState->categories()->insert(category)); }();
+    [&] { QVERIFY(m_world->appState()->categories()->insert(category)); }();
     return category.id;
 }
 
@@ -161,13 +128,13 @@ Transaction TransactionFormDialogTest::addTransaction(const QString& accountId, 
     transaction.categoryId = categoryId;
     transaction.memo = memo;
     transaction.createdAt = transaction.updatedAt = Clock::nowUtc().addDays(-30);
-    [&] { QVERIFY(m_appState->transactions()->insert(transaction)); }();
+    [&] { QVERIFY(m_world->appState()->transactions()->insert(transaction)); }();
     return transaction;
 }
 
 void TransactionFormDialogTest::newFormStartsEmptyToday()
 {
-    TransactionFormDialog dialog(m_appState.get(), m_checking);
+    TransactionFormDialog dialog(m_world->appState(), m_checking);
     const TransactionForm form(&dialog);
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("New Transaction"));
@@ -187,7 +154,7 @@ void TransactionFormDialogTest::newFormStartsEmptyToday()
 
 void TransactionFormDialogTest::savesTypedPayment()
 {
-    TransactionFormDialog dialog(m_appState.get(), m_checking);
+    TransactionFormDialog dialog(m_world->appState(), m_checking);
     showAndWait(&dialog);
     const TransactionForm form(&dialog);
 
@@ -203,8 +170,8 @@ void TransactionFormDialogTest::savesTypedPayment()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
     const Transaction entered = dialog.transaction();
-    QVERIFY(m_appState->transactions()->insert(entered));
-    const auto stored = m_appState->transactions()->byId(entered.id);
+    QVERIFY(m_world->appState()->transactions()->insert(entered));
+    const auto stored = m_world->appState()->transactions()->byId(entered.id);
     QVERIFY(stored);
     QCOMPARE(QUuid(stored->id).version(), QUuid::Random);
     QCOMPARE(stored->accountId, m_checking);
@@ -224,7 +191,7 @@ void TransactionFormDialogTest::savesTypedPayment()
 void TransactionFormDialogTest::nextNewFormStartsOnLastSavedDate()
 {
     {
-        TransactionFormDialog first(m_appState.get(), m_checking);
+        TransactionFormDialog first(m_world->appState(), m_checking);
         showAndWait(&first);
         const TransactionForm form(&first);
         typeInto(form.payee, QStringLiteral("Bakery"));
@@ -235,7 +202,7 @@ void TransactionFormDialogTest::nextNewFormStartsOnLastSavedDate()
         QCOMPARE(first.transaction().date, QDate(2024, 3, 1));
     }
 
-    TransactionFormDialog next(m_appState.get(), m_checking);
+    TransactionFormDialog next(m_world->appState(), m_checking);
     const TransactionForm form(&next);
     QCOMPARE(form.date->date(), QDate(2024, 3, 1));
     QCOMPARE(form.date->text(), QStringLiteral("3/1/2024"));
@@ -245,7 +212,7 @@ void TransactionFormDialogTest::editingKeepsIdentity()
 {
     const Transaction original = addTransaction(m_checking, QDate(2024, 2, 10), QStringLiteral("Employer"), 250000, m_household, QStringLiteral("pay"));
 
-    TransactionFormDialog dialog(m_appState.get(), original);
+    TransactionFormDialog dialog(m_world->appState(), original);
     showAndWait(&dialog);
     const TransactionForm form(&dialog);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Transaction"));
@@ -258,8 +225,8 @@ void TransactionFormDialogTest::editingKeepsIdentity()
     QTest::mouseClick(form.payment, Qt::LeftButton);
     QTest::mouseClick(form.ok, Qt::LeftButton);
 
-    QVERIFY(m_appState->transactions()->update(dialog.transaction()));
-    const auto stored = m_appState->transactions()->byId(original.id);
+    QVERIFY(m_world->appState()->transactions()->update(dialog.transaction()));
+    const auto stored = m_world->appState()->transactions()->byId(original.id);
     QVERIFY(stored);
     QCOMPARE(stored->createdAt, original.createdAt);
     QCOMPARE(stored->updatedAt, fixedNow);
@@ -267,7 +234,7 @@ void TransactionFormDialogTest::editingKeepsIdentity()
     QCOMPARE(stored->amount, qint64(-250000));
     QCOMPARE(stored->categoryId, m_household);
     QCOMPARE(stored->memo, QStringLiteral("pay"));
-    QCOMPARE(m_appState->transactions()->byAccount(m_checking).size(), 1);
+    QCOMPARE(m_world->appState()->transactions()->byAccount(m_checking).size(), 1);
 }
 
 void TransactionFormDialogTest::readsCategoryFromTypedText_data()
@@ -287,7 +254,7 @@ void TransactionFormDialogTest::readsCategoryFromTypedText()
     QFETCH(bool, isPowerBill);
 
     const Transaction original = addTransaction(m_checking, QDate(2024, 3, 2), QStringLiteral("Utility Co"), -8000, m_household);
-    TransactionFormDialog dialog(m_appState.get(), original);
+    TransactionFormDialog dialog(m_world->appState(), original);
     showAndWait(&dialog);
     const TransactionForm form(&dialog);
 
@@ -296,8 +263,8 @@ void TransactionFormDialogTest::readsCategoryFromTypedText()
         QTest::keyClick(form.category->lineEdit(), Qt::Key_Backspace);
     QTest::mouseClick(form.ok, Qt::LeftButton);
 
-    QVERIFY(m_appState->transactions()->update(dialog.transaction()));
-    const auto stored = m_appState->transactions()->byId(original.id);
+    QVERIFY(m_world->appState()->transactions()->update(dialog.transaction()));
+    const auto stored = m_world->appState()->transactions()->byId(original.id);
     QVERIFY(stored);
     QCOMPARE(stored->categoryId, isPowerBill ? m_powerBill : QString());
 }
@@ -308,7 +275,7 @@ void TransactionFormDialogTest::fillsFromPayeesLastTransaction()
     addTransaction(m_checking, QDate(2024, 3, 1), QStringLiteral("Corner Grocery"), -4520, m_powerBill, QStringLiteral("weekly shop"));
     addTransaction(m_savings, QDate(2024, 3, 10), QStringLiteral("Corner Grocery"), 9999);
 
-    TransactionFormDialog dialog(m_appState.get(), m_checking);
+    TransactionFormDialog dialog(m_world->appState(), m_checking);
     showAndWait(&dialog);
     const TransactionForm form(&dialog);
     typeInto(form.date, QStringLiteral("3/14/2024"));
@@ -337,10 +304,10 @@ void TransactionFormDialogTest::fillsFromPayeesLastTransaction()
 
 void TransactionFormDialogTest::handlesYenWithoutCents()
 {
-    const QString wallet = addAccount(QStringLiteral("Yen Wallet"), Currency::JPY);
+    const QString wallet = m_world->addAccount(QStringLiteral("Yen Wallet"), Currency::JPY);
     addTransaction(wallet, QDate(2024, 3, 3), QStringLiteral("Ramen Shop"), -1500);
 
-    TransactionFormDialog dialog(m_appState.get(), wallet);
+    TransactionFormDialog dialog(m_world->appState(), wallet);
     showAndWait(&dialog);
     const TransactionForm form(&dialog);
     QCOMPARE(form.amount->prefix(), QStringLiteral("¥ "));
@@ -354,8 +321,8 @@ void TransactionFormDialogTest::handlesYenWithoutCents()
     QTest::mouseClick(form.ok, Qt::LeftButton);
 
     const Transaction entered = dialog.transaction();
-    QVERIFY(m_appState->transactions()->insert(entered));
-    QCOMPARE(m_appState->transactions()->byId(entered.id)->amount, qint64(-2300));
+    QVERIFY(m_world->appState()->transactions()->insert(entered));
+    QCOMPARE(m_world->appState()->transactions()->byId(entered.id)->amount, qint64(-2300));
 }
 
 QTEST_MAIN(TransactionFormDialogTest)

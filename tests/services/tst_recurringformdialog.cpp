@@ -6,7 +6,8 @@
 #include "storage/clock.h"
 #include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
-#include "support/testdatabase.h"
+#include "support/dialogtesting.h"
+#include "support/testappstate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,23 +45,6 @@ struct RecurringForm
     QPushButton* ok;
 };
 
-// Tabs into `field` and types over what it shows.
-void typeInto(QWidget* field, const QString& text)
-{
-    field->setFocus(Qt::TabFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
-    else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(field))
-        spinBox->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void showAndWait(QDialog* dialog)
-{
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
-}
-
 } // namespace
 
 class RecurringFormDialogTest : public QObject
@@ -81,34 +65,23 @@ private:
     // A rule as the register builds it from a stored row.
     RecurringTransaction seedFromRow(const QString& accountId, qint64 amount) const;
 
-    std::unique_ptr<TestDataDirectory> m_dataDirectory;
-    std::unique_ptr<AppState> m_appState;
+    std::unique_ptr<TestAppState> m_world;
 };
 
 void RecurringFormDialogTest::init()
 {
-    Clock::setFixedNow(fixedNow);
-    m_dataDirectory = std::make_unique<TestDataDirectory>();
-    m_appState = std::make_unique<AppState>();
-    QVERIFY(m_appState->initialize());
+    m_world = std::make_unique<TestAppState>(fixedNow);
+    QVERIFY(m_world->isReady());
 }
 
 void RecurringFormDialogTest::cleanup()
 {
-    m_appState.reset();
-    m_dataDirectory.reset();
-    Clock::reset();
+    m_world.reset();
 }
 
 QString RecurringFormDialogTest::addAccount(Currency currency)
 {
-    Account account;
-    account.id = newId();
-    account.name = QStringLiteral("Checking");
-    account.currency = currency;
-    account.createdAt = account.updatedAt = Clock::nowUtc();
-    [&] { QVERIFY(m_appState->accounts()->insert(account)); }();
-    return account.id;
+    return m_world->addAccount(QStringLiteral("Checking"), currency);
 }
 
 RecurringTransaction RecurringFormDialogTest::seedFromRow(const QString& accountId, qint64 amount) const
@@ -125,7 +98,7 @@ RecurringTransaction RecurringFormDialogTest::seedFromRow(const QString& account
 
 void RecurringFormDialogTest::showsSeed()
 {
-    RecurringFormDialog dialog(m_appState.get(), seedFromRow(addAccount(Currency::USD), -120050));
+    RecurringFormDialog dialog(m_world->appState(), seedFromRow(addAccount(Currency::USD), -120050));
     showAndWait(&dialog);
     const RecurringForm form(&dialog);
 
@@ -144,7 +117,7 @@ void RecurringFormDialogTest::memorizesEditedRule()
     const QString accountId = addAccount(Currency::USD);
     RecurringTransaction seed = seedFromRow(accountId, -120050);
     seed.categoryId = QStringLiteral("not-a-real-category");
-    RecurringFormDialog dialog(m_appState.get(), seed);
+    RecurringFormDialog dialog(m_world->appState(), seed);
     showAndWait(&dialog);
     const RecurringForm form(&dialog);
 
@@ -163,8 +136,8 @@ void RecurringFormDialogTest::memorizesEditedRule()
     RecurringTransaction rule = dialog.recurring();
     QCOMPARE(dialog.recurring().id, rule.id);
     rule.categoryId.clear(); // the made-up category would fail the foreign key
-    QVERIFY(m_appState->recurring()->insert(rule));
-    const auto stored = m_appState->recurring()->byId(rule.id);
+    QVERIFY(m_world->appState()->recurring()->insert(rule));
+    const auto stored = m_world->appState()->recurring()->byId(rule.id);
     QVERIFY(stored);
     QCOMPARE(QUuid(stored->id).version(), QUuid::Random);
     QCOMPARE(stored->accountId, accountId);
@@ -185,7 +158,7 @@ void RecurringFormDialogTest::memorizesEditedRule()
 
 void RecurringFormDialogTest::listsFrequencies()
 {
-    RecurringFormDialog dialog(m_appState.get(), seedFromRow(addAccount(Currency::USD), -100));
+    RecurringFormDialog dialog(m_world->appState(), seedFromRow(addAccount(Currency::USD), -100));
     const RecurringForm form(&dialog);
 
     const QList<QPair<QString, Frequency>> expected = {
@@ -212,7 +185,7 @@ void RecurringFormDialogTest::keepsIdentityOfStoredSeed()
     seed.createdAt = fixedNow.addDays(-40);
     seed.syncStatus = SyncStatus::Synced;
 
-    RecurringFormDialog dialog(m_appState.get(), seed);
+    RecurringFormDialog dialog(m_world->appState(), seed);
     const RecurringTransaction rule = dialog.recurring();
     QCOMPARE(rule.id, seed.id);
     QCOMPARE(rule.createdAt, seed.createdAt);
@@ -223,7 +196,7 @@ void RecurringFormDialogTest::keepsIdentityOfStoredSeed()
 
 void RecurringFormDialogTest::handlesYenWithoutCents()
 {
-    RecurringFormDialog dialog(m_appState.get(), seedFromRow(addAccount(Currency::JPY), -1500));
+    RecurringFormDialog dialog(m_world->appState(), seedFromRow(addAccount(Currency::JPY), -1500));
     showAndWait(&dialog);
     const RecurringForm form(&dialog);
     QCOMPARE(form.amount->text(), QStringLiteral("¥ 1500"));

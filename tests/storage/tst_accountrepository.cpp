@@ -1,6 +1,7 @@
 #include "storage/accountrepository.h"
 #include "storage/clock.h"
 #include "storage/database.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -8,51 +9,6 @@
 #include <QSqlQuery>
 #include <QtTest>
 #include <memory>
-
-namespace {
-
-QDateTime utc(const QString& isoText)
-{
-    return QDateTime::fromString(isoText, Qt::ISODate);
-}
-
-QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
-{
-    QSqlQuery query(database->database());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec() || !query.next())
-        return QVariant();
-    return query.value(0);
-}
-
-bool execute(Database* database, const QString& sql)
-{
-    QSqlQuery query(database->database());
-    return query.exec(sql);
-}
-
-Account makeAccount(const QString& id, const QString& name, int sortOrder = 0)
-{
-    Account account;
-    account.id = id;
-    account.name = name;
-    account.sortOrder = sortOrder;
-    account.createdAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
-    account.updatedAt = account.createdAt;
-    return account;
-}
-
-QStringList names(const QList<Account>& accounts)
-{
-    QStringList result;
-    for (const Account& account : accounts)
-        result.append(account.name);
-    return result;
-}
-
-} // namespace
 
 class AccountRepositoryTest : public QObject
 {

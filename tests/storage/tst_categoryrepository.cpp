@@ -1,6 +1,7 @@
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
 #include "storage/database.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -8,45 +9,6 @@
 #include <QSqlQuery>
 #include <QtTest>
 #include <memory>
-
-namespace {
-
-QDateTime utc(const QString& isoText)
-{
-    return QDateTime::fromString(isoText, Qt::ISODate);
-}
-
-QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
-{
-    QSqlQuery query(database->database());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec() || !query.next())
-        return QVariant();
-    return query.value(0);
-}
-
-Category makeCategory(const QString& id, const QString& name, const QString& parentId = QString())
-{
-    Category category;
-    category.id = id;
-    category.name = name;
-    category.parentId = parentId;
-    category.createdAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
-    category.updatedAt = category.createdAt;
-    return category;
-}
-
-QStringList names(const QList<Category>& categories)
-{
-    QStringList result;
-    for (const Category& category : categories)
-        result.append(category.name);
-    return result;
-}
-
-} // namespace
 
 class CategoryRepositoryTest : public QObject
 {

@@ -2,6 +2,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/reconciliationrepository.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -11,22 +12,6 @@
 #include <memory>
 
 namespace {
-
-QDateTime utc(const QString& isoText)
-{
-    return QDateTime::fromString(isoText, Qt::ISODate);
-}
-
-QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
-{
-    QSqlQuery query(database->database());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec() || !query.next())
-        return QVariant();
-    return query.value(0);
-}
 
 Reconciliation makeReconciliation(const QString& id, const QDate& statementDate, const QString& accountId = QStringLiteral("A"))
 {
@@ -40,14 +25,6 @@ Reconciliation makeReconciliation(const QString& id, const QDate& statementDate,
     reconciliation.createdAt = reconciliation.completedAt;
     reconciliation.updatedAt = reconciliation.completedAt;
     return reconciliation;
-}
-
-QStringList ids(const QList<Reconciliation>& reconciliations)
-{
-    QStringList result;
-    for (const Reconciliation& reconciliation : reconciliations)
-        result.append(reconciliation.id);
-    return result;
 }
 
 } // namespace
@@ -81,14 +58,8 @@ void ReconciliationRepositoryTest::init()
     m_test = std::make_unique<TestDatabase>();
     m_accounts = std::make_unique<AccountRepository>(m_test->database());
     m_reconciliations = std::make_unique<ReconciliationRepository>(m_test->database());
-    for (const QString& id : {QStringLiteral("A"), QStringLiteral("B")}) {
-        Account account;
-        account.id = id;
-        account.name = id;
-        account.createdAt = utc(QStringLiteral("2024-01-01T00:00:00Z"));
-        account.updatedAt = account.createdAt;
-        QVERIFY(m_accounts->insert(account));
-    }
+    for (const QString& id : {QStringLiteral("A"), QStringLiteral("B")})
+        QVERIFY(m_accounts->insert(makeAccount(id, id, 0, QStringLiteral("2024-01-01T00:00:00Z"))));
 }
 
 void ReconciliationRepositoryTest::cleanup()

@@ -2,6 +2,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/recurringrepository.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -11,22 +12,6 @@
 #include <memory>
 
 namespace {
-
-QDateTime utc(const QString& isoText)
-{
-    return QDateTime::fromString(isoText, Qt::ISODate);
-}
-
-QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
-{
-    QSqlQuery query(database->database());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec() || !query.next())
-        return QVariant();
-    return query.value(0);
-}
 
 RecurringTransaction makeRule(const QString& id, const QDate& nextDueDate, const QString& accountId = QStringLiteral("A"))
 {
@@ -40,14 +25,6 @@ RecurringTransaction makeRule(const QString& id, const QDate& nextDueDate, const
     rule.createdAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
     rule.updatedAt = rule.createdAt;
     return rule;
-}
-
-QStringList ids(const QList<RecurringTransaction>& rules)
-{
-    QStringList result;
-    for (const RecurringTransaction& rule : rules)
-        result.append(rule.id);
-    return result;
 }
 
 } // namespace
@@ -84,14 +61,8 @@ void RecurringRepositoryTest::init()
     m_test = std::make_unique<TestDatabase>();
     m_accounts = std::make_unique<AccountRepository>(m_test->database());
     m_rules = std::make_unique<RecurringRepository>(m_test->database());
-    for (const QString& id : {QStringLiteral("A"), QStringLiteral("B")}) {
-        Account account;
-        account.id = id;
-        account.name = id;
-        account.createdAt = utc(QStringLiteral("2024-01-01T00:00:00Z"));
-        account.updatedAt = account.createdAt;
-        QVERIFY(m_accounts->insert(account));
-    }
+    for (const QString& id : {QStringLiteral("A"), QStringLiteral("B")})
+        QVERIFY(m_accounts->insert(makeAccount(id, id, 0, QStringLiteral("2024-01-01T00:00:00Z"))));
 }
 
 void RecurringRepositoryTest::cleanup()

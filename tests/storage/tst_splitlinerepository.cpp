@@ -1,5 +1,6 @@
 #include "storage/database.h"
 #include "storage/splitlinerepository.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -8,12 +9,6 @@
 #include <memory>
 
 namespace {
-
-bool execute(Database* database, const QString& sql)
-{
-    QSqlQuery query(database->database());
-    return query.exec(sql);
-}
 
 SplitLine makeLine(const QString& id, const QString& categoryId)
 {

@@ -3,6 +3,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/transactionrepository.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
@@ -12,22 +13,6 @@
 #include <memory>
 
 namespace {
-
-QDateTime utc(const QString& isoText)
-{
-    return QDateTime::fromString(isoText, Qt::ISODate);
-}
-
-QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {})
-{
-    QSqlQuery query(database->database());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec() || !query.next())
-        return QVariant();
-    return query.value(0);
-}
 
 Transaction makeTransaction(const QString& id, const QString& accountId, const QDate& date, qint64 amount,
     const QString& createdAt = QStringLiteral("2024-01-01T09:00:00Z"))
@@ -43,14 +28,6 @@ Transaction makeTransaction(const QString& id, const QString& accountId, const Q
     return transaction;
 }
 
-QStringList ids(const QList<Transaction>& transactions)
-{
-    QStringList result;
-    for (const Transaction& transaction : transactions)
-        result.append(transaction.id);
-    return result;
-}
-
 QStringList ids(const QList<RegisterRow>& rows)
 {
     QStringList result;
@@ -64,14 +41,6 @@ QList<qint64> balances(const QList<RegisterRow>& rows)
     QList<qint64> result;
     for (const RegisterRow& row : rows)
         result.append(row.runningBalance);
-    return result;
-}
-
-QStringList accountsIn(const QSignalSpy& spy)
-{
-    QStringList result;
-    for (const QList<QVariant>& arguments : spy)
-        result.append(arguments.at(0).toString());
     return result;
 }
 
@@ -139,23 +108,14 @@ void TransactionRepositoryTest::cleanup()
 
 void TransactionRepositoryTest::addAccount(const QString& id, qint64 startingBalance)
 {
-    Account account;
-    account.id = id;
-    account.name = QStringLiteral("Account %1").arg(id);
+    Account account = makeAccount(id, QStringLiteral("Account %1").arg(id), 0, QStringLiteral("2024-01-01T00:00:00Z"));
     account.startingBalance = startingBalance;
-    account.createdAt = utc(QStringLiteral("2024-01-01T00:00:00Z"));
-    account.updatedAt = account.createdAt;
     QVERIFY(m_accounts->insert(account));
 }
 
 void TransactionRepositoryTest::addCategory(const QString& id, const QString& name)
 {
-    Category category;
-    category.id = id;
-    category.name = name;
-    category.createdAt = utc(QStringLiteral("2024-01-01T00:00:00Z"));
-    category.updatedAt = category.createdAt;
-    QVERIFY(m_categories->insert(category));
+    QVERIFY(m_categories->insert(makeCategory(id, name, QString(), QStringLiteral("2024-01-01T00:00:00Z"))));
 }
 
 void TransactionRepositoryTest::roundTripsEveryField()
@@ -184,7 +144,7 @@ void TransactionRepositoryTest::roundTripsEveryField()
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
 
     QVERIFY(m_transactions->insert(transaction));
-    QCOMPARE(accountsIn(changed), QStringList{QStringLiteral("A")});
+    QCOMPARE(firstArguments(changed), QStringList{QStringLiteral("A")});
 
     const std::optional<Transaction> stored = m_transactions->byId(transaction.id);
     QVERIFY(stored);
@@ -218,7 +178,7 @@ void TransactionRepositoryTest::roundTripsEveryField()
     transaction.version = 5;
     transaction.updatedAt = utc(QStringLiteral("2024-03-02T12:00:00Z"));
     QVERIFY(m_transactions->update(transaction));
-    QCOMPARE(accountsIn(changed), (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
+    QCOMPARE(firstArguments(changed), (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
     const std::optional<Transaction> updated = m_transactions->byId(transaction.id);
     QVERIFY(updated);
     QCOMPARE(updated->date, QDate(2024, 3, 2));
@@ -541,7 +501,7 @@ void TransactionRepositoryTest::softDeleteStampsTheRowAndNamesItsAccount()
 
     QVERIFY(m_transactions->softDelete(QStringLiteral("t")));
 
-    QCOMPARE(accountsIn(changed), QStringList{QStringLiteral("B")});
+    QCOMPARE(firstArguments(changed), QStringList{QStringLiteral("B")});
     const std::optional<Transaction> stored = m_transactions->byId(QStringLiteral("t"));
     QVERIFY(stored);
     QCOMPARE(stored->deletedAt, std::optional<QDateTime>(now));
@@ -572,7 +532,7 @@ void TransactionRepositoryTest::cascadeRestoreRevivesOnlyTheLastTenSeconds()
     Clock::setFixedNow(utc(QStringLiteral("2024-05-01T12:00:00Z")));
     changed.clear();
     QCOMPARE(m_transactions->softDeleteByAccount(QStringLiteral("A")), 1);
-    QCOMPARE(accountsIn(changed), QStringList{QStringLiteral("A")});
+    QCOMPARE(firstArguments(changed), QStringList{QStringLiteral("A")});
     QCOMPARE(m_transactions->byId(QStringLiteral("last"))->deletedAt, std::optional<QDateTime>(utc(QStringLiteral("2024-05-01T12:00:00Z"))));
     QVERIFY(!m_transactions->byId(QStringLiteral("elsewhere"))->deletedAt);
 
@@ -617,7 +577,7 @@ void TransactionRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
     QCOMPARE(m_transactions->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
 
     QCOMPARE(m_transactions->markAllPendingForResync(), 2);
-    QCOMPARE(accountsIn(changed), QStringList{QString()});
+    QCOMPARE(firstArguments(changed), QStringList{QString()});
     QCOMPARE(m_transactions->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
     QCOMPARE(m_transactions->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
     QCOMPARE(m_transactions->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
@@ -656,7 +616,7 @@ void TransactionRepositoryTest::insertAllWritesBothSidesOrNeither()
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
 
     QVERIFY(m_transactions->insertAll({from, to}));
-    QCOMPARE(accountsIn(changed), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(firstArguments(changed), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     QCOMPARE(m_transactions->byId(QStringLiteral("to"))->transferLinkId, QStringLiteral("from"));
 
     from.amount = -6000;
