@@ -2,7 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/language.h"
-#include "app/startwindow.h"
+#include "app/mainwindow.h"
 #include "storage/database.h"
 
 #include <QDir>
@@ -77,8 +77,9 @@ int Application::run()
         showDatabaseError();
         return 1;
     }
-    m_mainWindow = new StartWindow(m_appState);
+    m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();
+    qInfo("Main window shown");
     return exec();
 }
 

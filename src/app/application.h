@@ -3,8 +3,8 @@
 #include <QApplication>
 
 class AppState;
+class MainWindow;
 class QTranslator;
-class StartWindow;
 
 // The process: names the program, quiets the log, loads the catalogues of
 // the chosen language and the icon font, then runs the application state
@@ -26,7 +26,7 @@ private:
     void showDatabaseError();
 
     AppState* m_appState = nullptr;
-    StartWindow* m_mainWindow = nullptr;
+    MainWindow* m_mainWindow = nullptr;
     QTranslator* m_qtTranslator = nullptr;
     QTranslator* m_appTranslator = nullptr;
 };

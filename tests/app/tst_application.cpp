@@ -4,6 +4,7 @@
 // runs this same program again as a child in a sample mode.
 
 #include "app/application.h"
+#include "app/mainwindow.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/clock.h"
@@ -15,10 +16,11 @@
 #include "support/testdatabase.h"
 
 #include <QFontDatabase>
+#include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -307,9 +309,13 @@ void ApplicationTest::showsAccountsUntilWindowIsClosed()
             if (!window || !window->isVisible())
                 continue;
             title = window->windowTitle();
-            if (auto* list = window->findChild<QTreeWidget*>()) {
-                for (int row = 0; row < list->topLevelItemCount(); ++row)
-                    listed.append(list->topLevelItem(row)->text(0) + QLatin1Char(' ') + list->topLevelItem(row)->text(1));
+            if (auto* mainWindow = qobject_cast<MainWindow*>(window)) {
+                const QListWidget* list = mainWindow->accountList();
+                for (int row = 0; row < list->count(); ++row) {
+                    const QWidget* account = list->itemWidget(list->item(row));
+                    listed.append(account->findChild<QLabel*>(QStringLiteral("accountName"))->text() + QLatin1Char(' ')
+                        + account->findChild<QLabel*>(QStringLiteral("accountBalance"))->text());
+                }
             }
             window->close();
         }

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">Girokonto</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished">Sparkonto</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished">Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished">Bargeld</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished">Anlage</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished">Sonstiges</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -244,18 +343,646 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
-    <name>StartWindow</name>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Keine Konten</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Summe: %1</translation>
+    </message>
     <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
     <message>
-        <source>Account</source>
-        <translation>Konto</translation>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Empfängerverwaltung</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Zum Teilen ist ein Kestrelwood-Konto nötig. Melden Sie sich über Datei › Anmelden an, um das Teilen zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Neues Konto...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>„%1“ bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Abgleichen...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Abgleichsverlauf...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Empfänger umbenennen...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Kestrelwood-Konto</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Neue Buchung</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>Neues &amp;Konto</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Kestrelwood &amp;Account...</source>
+        <translation>Kestrelwood-Kon&amp;to...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;In...</source>
+        <translation>&amp;Anmelden...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Ab&amp;melden</translation>
+    </message>
+    <message>
+        <source>Sign-out</source>
+        <translation>Abmeldung</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>&amp;Konto</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Abgleichen...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>Abgleichs&amp;verlauf...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>&amp;Empfänger umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>&amp;Teilen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>&amp;Kategorien</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrelwood Checkbook</source>
+        <translation>Ü&amp;ber Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Neuigkeiten...</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Neuigkeiten</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message>
+        <source>Checking for updates</source>
+        <translation>Updateprüfung</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>&amp;Feedback senden...</translation>
+    </message>
+    <message>
+        <source>Sending feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>&amp;Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>Sample data</source>
+        <translation>Beispieldaten</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>Beispieldaten &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Sign-in</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrelwood Checkbook</source>
+        <translation>Willkommen bei Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>Legen Sie Ihr erstes Konto an, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>Konto anlegen</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Nicht angemeldet</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Wählen Sie zuerst ein Konto</translation>
+    </message>
+    <message>
+        <source>%1 is not available yet</source>
+        <translation>%1: noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>Ein digitales Scheckbuch-Register für die Haushaltsfinanzen.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>Dieses Programm verwendet das Qt-Framework unter der GNU Lesser General Public License, Version 3. Der Quellcode von Qt ist unter %1 erhältlich.</translation>
+    </message>
+    <message>
+        <source>About Kestrelwood Checkbook</source>
+        <translation>Über Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>Buchung speichern</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>Neue Buchung einfügen</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>Aktuelle Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>Nächstes / vorheriges Feld</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (Apostroph)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>Wert aus dem Feld darüber übernehmen</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>Datumsfeld</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>Nächster / vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>Erster / letzter Tag des Monats</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>Erster / letzter Tag des Jahres</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>Erster / letzter Tag der Woche</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>New transaction</source>
+        <translation>Neue Buchung</translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation>Neues Konto</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Konto abgleichen</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Switch to account 1 to 9</source>
+        <translation>Zu Konto 1 bis 9 wechseln</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>Zu Konto 10 wechseln</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 2 Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 6 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation>Saldo</translation>
+        <translation type="unfinished">Saldo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -277,6 +1004,69 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
             <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
             <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

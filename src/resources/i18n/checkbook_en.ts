@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">Checking</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished">Savings</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished">Credit Card</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished">Cash</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished">Investment</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished">Other</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -244,18 +343,646 @@ Please check file permissions and try again.</translation>
     </message>
 </context>
 <context>
-    <name>StartWindow</name>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Checking</source>
+        <translation>Checking</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Savings</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Credit Card</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>No accounts</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
     <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
     <message>
-        <source>Account</source>
-        <translation>Account</translation>
+        <source>Reports</source>
+        <translation>Reports</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Recurring Transactions</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Search Transactions</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Reconciliation</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Reconciliation History</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Import Transactions</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Payee Management</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Sign In Required</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing.</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Share Account</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>New Account...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Edit &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Reconcile...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Reconciliation History...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Rename Payees...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Share...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Delete &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Delete Account</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Kestrelwood Account</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;New Transaction</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>New &amp;Account</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Import...</translation>
+    </message>
+    <message>
+        <source>Kestrelwood &amp;Account...</source>
+        <translation>Kestrelwood &amp;Account...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;In...</source>
+        <translation>Sign &amp;In...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Sign &amp;Out</translation>
+    </message>
+    <message>
+        <source>Sign-out</source>
+        <translation>Sign-out</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Find...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Preferences...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>&amp;Account</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Edit...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Reconcile...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>Reconciliation &amp;History...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>Rename &amp;Payees...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>&amp;Share...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Reports</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>Re&amp;curring Transactions</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>C&amp;ategories</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrelwood Checkbook</source>
+        <translation>&amp;About Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>What&apos;s &amp;New...</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>What&apos;s New</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Check for &amp;Updates...</translation>
+    </message>
+    <message>
+        <source>Checking for updates</source>
+        <translation>Checking for updates</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>Send &amp;Feedback...</translation>
+    </message>
+    <message>
+        <source>Sending feedback</source>
+        <translation>Sending feedback</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>Load &amp;Sample Data</translation>
+    </message>
+    <message>
+        <source>Sample data</source>
+        <translation>Sample data</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>&amp;Clear Sample Data</translation>
+    </message>
+    <message>
+        <source>Sign-in</source>
+        <translation>Sign-in</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrelwood Checkbook</source>
+        <translation>Welcome to Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>Create your first account to get started.</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>Create Account</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>You can also import transactions from a CSV file via File › Import.</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Not signed in</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Select an account first</translation>
+    </message>
+    <message>
+        <source>%1 is not available yet</source>
+        <translation>%1 is not available yet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>A digital checkbook register for tracking household finances.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</translation>
+    </message>
+    <message>
+        <source>About Kestrelwood Checkbook</source>
+        <translation>About Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>Save transaction</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>Insert new transaction</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>Delete current transaction</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>Next / previous field</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (apostrophe)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>Copy value from field above</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>Date Field</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>Next / previous day</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>First / last day of month</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>First / last day of year</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>First / last day of week</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>New transaction</source>
+        <translation>New transaction</translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation>New account</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Reconcile account</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Search transactions</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Recurring transactions</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Accounts</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Switch to account 1 to 9</source>
+        <translation>Switch to account 1 to 9</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>Switch to account 10</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 2 Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 6 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation>Balance</translation>
+        <translation type="unfinished">Balance</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -277,6 +1004,69 @@ Please check file permissions and try again.</translation>
             <numerusform>  •  %n recurring due</numerusform>
             <numerusform>  •  %n recurring due</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

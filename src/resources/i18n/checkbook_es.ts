@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">Corriente</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished">Ahorros</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished">Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished">Efectivo</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished">Inversión</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished">Otra</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -244,18 +343,646 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
-    <name>StartWindow</name>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Checking</source>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Sin cuentas</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
     <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
     <message>
-        <source>Account</source>
-        <translation>Cuenta</translation>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones periódicas</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Conciliación</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Se requiere iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Para compartir se necesita una cuenta de Kestrelwood. Inicie sesión en Archivo › Iniciar sesión para activar el uso compartido.</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nueva cuenta...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Editar «%1»...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Conciliar...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Historial de conciliaciones...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Renombrar beneficiarios...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Eliminar «%1»</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>¿Eliminar «%1»?
+
+Se eliminarán todas las transacciones, entradas periódicas e historial de conciliaciones de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Cuenta de Kestrelwood</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Nueva transacción</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>Nueva &amp;cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Kestrelwood &amp;Account...</source>
+        <translation>C&amp;uenta de Kestrelwood...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;In...</source>
+        <translation>&amp;Iniciar sesión...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Cerrar &amp;sesión</translation>
+    </message>
+    <message>
+        <source>Sign-out</source>
+        <translation>Cierre de sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Preferencias...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>&amp;Cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Conciliar...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>&amp;Historial de conciliaciones...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>Renombrar &amp;beneficiarios...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>Co&amp;mpartir...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Informes</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>Transacciones &amp;periódicas</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>&amp;Categorías</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrelwood Checkbook</source>
+        <translation>&amp;Acerca de Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Novedades...</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Buscar &amp;actualizaciones...</translation>
+    </message>
+    <message>
+        <source>Checking for updates</source>
+        <translation>Búsqueda de actualizaciones</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>Enviar &amp;comentarios...</translation>
+    </message>
+    <message>
+        <source>Sending feedback</source>
+        <translation>Envío de comentarios</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>Cargar datos de &amp;ejemplo</translation>
+    </message>
+    <message>
+        <source>Sample data</source>
+        <translation>Datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>&amp;Borrar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Sign-in</source>
+        <translation>Inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrelwood Checkbook</source>
+        <translation>Bienvenido a Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>Cree su primera cuenta para empezar.</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>Crear cuenta</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>También puede importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Sin sesión iniciada</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Seleccione primero una cuenta</translation>
+    </message>
+    <message>
+        <source>%1 is not available yet</source>
+        <translation>%1: aún no disponible</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>Un registro de chequera digital para llevar las finanzas del hogar.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>Este programa usa el framework Qt bajo la GNU Lesser General Public License, versión 3. El código fuente de Qt está disponible en %1.</translation>
+    </message>
+    <message>
+        <source>About Kestrelwood Checkbook</source>
+        <translation>Acerca de Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>Guardar transacción</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>Insertar nueva transacción</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>Eliminar la transacción actual</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>Campo siguiente / anterior</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (apóstrofo)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>Copiar el valor del campo de arriba</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>Campo de fecha</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>Día siguiente / anterior</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>Primer / último día del mes</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>Primer / último día del año</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>Primer / último día de la semana</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>New transaction</source>
+        <translation>Nueva transacción</translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Conciliar cuenta</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Transacciones periódicas</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Switch to account 1 to 9</source>
+        <translation>Cambiar a la cuenta 1 a 9</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>Cambiar a la cuenta 10</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 2 Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 6 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation>Saldo</translation>
+        <translation type="unfinished">Saldo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -277,6 +1004,69 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
             <numerusform>  •  %n recurrente pendiente</numerusform>
             <numerusform>  •  %n recurrentes pendientes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">Compte courant</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished">Épargne</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished">Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished">Espèces</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished">Investissement</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished">Autre</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -244,18 +343,646 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
-    <name>StartWindow</name>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Checking</source>
+        <translation>Compte courant</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investissement</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Aucun compte</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total : %1</translation>
+    </message>
     <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
     <message>
-        <source>Account</source>
-        <translation>Compte</translation>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Rapprochement</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Le partage nécessite un compte Kestrelwood. Connectez-vous via Fichier › Se connecter pour activer le partage.</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nouveau compte...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Modifier « %1 »...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Rapprocher...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Historique des rapprochements...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Renommer les bénéficiaires...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Supprimer « %1 »</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Compte Kestrelwood</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Nouvelle opération</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>Nouveau &amp;compte</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>Kestrelwood &amp;Account...</source>
+        <translation>Compte &amp;Kestrelwood...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;In...</source>
+        <translation>Se c&amp;onnecter...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>Se &amp;déconnecter</translation>
+    </message>
+    <message>
+        <source>Sign-out</source>
+        <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Préférences...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>&amp;Compte</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Rapprocher...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>&amp;Historique des rapprochements...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>Renommer les &amp;bénéficiaires...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>&amp;Partager...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Rapports</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>Opérations ré&amp;currentes</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>C&amp;atégories</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrelwood Checkbook</source>
+        <translation>À &amp;propos de Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Nouveautés...</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Nouveautés</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
+    <message>
+        <source>Checking for updates</source>
+        <translation>Recherche de mises à jour</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>Envoyer des &amp;commentaires...</translation>
+    </message>
+    <message>
+        <source>Sending feedback</source>
+        <translation>Envoi de commentaires</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Raccourcis &amp;clavier</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>Charger des données d&apos;&amp;exemple</translation>
+    </message>
+    <message>
+        <source>Sample data</source>
+        <translation>Données d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>&amp;Effacer les données d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>Sign-in</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrelwood Checkbook</source>
+        <translation>Bienvenue dans Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>Créez votre premier compte pour commencer.</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>Créer un compte</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV via Fichier › Importer.</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Sélectionnez d&apos;abord un compte</translation>
+    </message>
+    <message>
+        <source>%1 is not available yet</source>
+        <translation>%1 : pas encore disponible</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>Un registre de chéquier numérique pour suivre les finances du foyer.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>Ce programme utilise le framework Qt sous la GNU Lesser General Public License, version 3. Le code source de Qt est disponible sur %1.</translation>
+    </message>
+    <message>
+        <source>About Kestrelwood Checkbook</source>
+        <translation>À propos de Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>Enregistrer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>Insérer une nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>Supprimer l&apos;opération en cours</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>Champ suivant / précédent</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (apostrophe)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>Copier la valeur du champ au-dessus</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>Champ de date</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>Jour suivant / précédent</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>Premier / dernier jour du mois</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>Premier / dernier jour de l&apos;année</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>Premier / dernier jour de la semaine</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>New transaction</source>
+        <translation>Nouvelle opération</translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation>Nouveau compte</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Rapprocher le compte</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Switch to account 1 to 9</source>
+        <translation>Passer au compte 1 à 9</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>Passer au compte 10</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 2 Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 6 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation>Solde</translation>
+        <translation type="unfinished">Solde</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -280,6 +1007,69 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomeScreen</name>
     <message>
         <source>Sign Out</source>
@@ -287,7 +1077,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Se connecter</translation>
+        <translation>Vous avez déjà un compte&#xa0;? Se connecter</translation>
     </message>
     <message>
         <source>Multi-Device Sync</source>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">当座預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished">普通預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished">クレジットカード</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished">現金</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished">投資</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished">その他</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -244,18 +343,646 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
-    <name>StartWindow</name>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Checking</source>
+        <translation>当座預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>現金</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>投資</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>口座がありません</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>合計: %1</translation>
+    </message>
     <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
     <message>
-        <source>Account</source>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>取引の検索</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>照合</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>支払先の管理</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>共有には Kestrelwood アカウントが必要です。ファイル › サインイン からサインインすると共有を使えます。</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座の共有</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>新しい口座...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>「%1」を編集...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>照合...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>照合履歴...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>支払先の名前を変更...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>共有...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>「%1」を削除</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>「%1」を削除しますか?
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Kestrelwood アカウント</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>新しい取引(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>新しい口座(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>インポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Kestrelwood &amp;Account...</source>
+        <translation>Kestrelwood アカウント(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;In...</source>
+        <translation>サインイン(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>サインアウト(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Sign-out</source>
+        <translation>サインアウト</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>環境設定(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>口座(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>照合(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>照合履歴(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>支払先の名前を変更(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>共有(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>レポート(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>定期取引(&amp;C)</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>カテゴリ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>新機能(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>新機能</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>アップデートを確認(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Checking for updates</source>
+        <translation>アップデートの確認</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>フィードバックを送信(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Sending feedback</source>
+        <translation>フィードバックの送信</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>キーボードショートカット(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>サンプルデータを読み込む(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sample data</source>
+        <translation>サンプルデータ</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>サンプルデータを消去(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Sign-in</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook へようこそ</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>最初の口座を作成して始めましょう。</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>口座を作成</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>ファイル › インポート から CSV ファイルの取引を取り込むこともできます。</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>サインインしていません</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>先に口座を選択してください</translation>
+    </message>
+    <message>
+        <source>%1 is not available yet</source>
+        <translation>%1 はまだ利用できません</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>家計を管理するためのデジタル小切手帳です。</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>このプログラムは GNU Lesser General Public License バージョン 3 の下で Qt フレームワークを使用しています。Qt のソースコードは %1 で入手できます。</translation>
+    </message>
+    <message>
+        <source>About Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook について</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>取引記録</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>取引を保存</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>新しい取引を挿入</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>現在の取引を削除</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>次 / 前のフィールド</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos;(アポストロフィ)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>上のフィールドの値をコピー</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>日付フィールド</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>翌日 / 前日</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>月の初日 / 末日</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>年の初日 / 末日</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>週の初日 / 最終日</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+    <message>
+        <source>New transaction</source>
+        <translation>新しい取引</translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation>新しい口座</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>口座を照合</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>取引を検索</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
         <translation>口座</translation>
     </message>
     <message>
+        <source>%1 to %2</source>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>Switch to account 1 to 9</source>
+        <translation>口座 1～9 に切り替え</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>口座 10 に切り替え</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 2 Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every 6 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Balance</source>
-        <translation>残高</translation>
+        <translation type="unfinished">残高</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -275,6 +1002,69 @@ Please check file permissions and try again.</source>
         <translation>
             <numerusform>  •  定期取引 %n 件が期日</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

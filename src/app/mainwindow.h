@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QMainWindow>
+#include <QSize>
+#include <QString>
+
+class AppState;
+class QAction;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class RegisterScreen;
+class StatusBar;
+class TotalsLabel;
+class WelcomeScreen;
+struct Account;
+
+// The program's one top-level window: the accounts with their balances in a
+// sidebar beside the welcome page, the register or the empty-state page. It
+// owns the menus and the status bar, runs the account commands (new, edit,
+// delete, reconcile, share), opens every other screen as a tool window and
+// keeps the sidebar and the register in step with the repositories.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The pages of the central area, in stack order.
+    enum class Page {
+        Welcome = 0,
+        Register = 1,
+        EmptyState = 2,
+    };
+
+    explicit MainWindow(AppState* appState, QWidget* parent = nullptr);
+
+    Page currentPage() const;
+    QListWidget* accountList() const { return m_accountList; }
+    RegisterScreen* registerScreen() const { return m_registerScreen; }
+
+    // Shows `window` as a tool window titled `title`. On first use it becomes
+    // a separate window owned by this one, sized `defaultSize`; later calls
+    // keep the size the user gave it and bring it back to the front.
+    void showToolWindow(QWidget* window, const QString& title, const QSize& defaultSize);
+
+public Q_SLOTS:
+    void onAccountClicked(QListWidgetItem* item);
+    // Rebuilds the sidebar, its total, the account count and the Alt+digit
+    // shortcuts from the database.
+    void onAccountsChanged();
+    void selectAccount(const QString& accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void showReportsWindow();
+    void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showSettingsWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showImportWindow();
+    void showPayeesWindow();
+    void showShareAccountDialog();
+    void onAccountContextMenu(const QPoint& position);
+    // Asks, then soft-deletes the account with its transactions, recurring
+    // transactions and reconciliation history.
+    void deleteAccount(const QString& accountId);
+    void deleteCurrentAccount();
+    void showKestrelwoodAccountScreen();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void restoreWindowGeometry();
+    void setupMenuBar();
+    void setupFileMenu();
+    void setupEditMenu();
+    void setupAccountMenu();
+    void setupViewMenu();
+    void setupHelpMenu();
+    QAction* addMenuAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(),
+        const QKeySequence& shortcut = QKeySequence());
+    void createRegisterScreen();
+    void createWelcomeScreen();
+    QWidget* buildEmptyStatePage();
+    void buildCentralArea();
+    QWidget* buildSidebarPanel();
+    void createStatusBar();
+    void connectRepositories();
+
+    void addSidebarRow(const Account& account, qint64 balance);
+    void fitSidebarRowsToWidth();
+    void selectSidebarRow(const QString& accountId);
+    void saveSidebarOrder();
+    void rebuildAccountShortcuts();
+    // A fresh entry row in the register of the current account.
+    void startNewTransaction();
+    void selectAccountAtRow(int row);
+    void updateRecurringDue();
+    // The account shown when the window opens: the last one viewed, else
+    // the first, else the welcome or empty-state page.
+    void restoreSelection();
+    void continueWithoutSignIn();
+    void updateAuthUI();
+    // Nobody can sign in until the cloud account client exists.
+    bool isSignedIn() const { return false; }
+
+    // The current account when it still exists; otherwise says "Select an
+    // account first" in the status bar and returns false.
+    bool requireCurrentAccount();
+    void showPage(Page page);
+    void showStatusMessage(const QString& text, int milliseconds);
+    void reportNotAvailable(const QString& feature);
+    void showAboutBox();
+    void showKeyboardShortcuts();
+
+    AppState* m_appState;
+    QListWidget* m_accountList = nullptr;
+    TotalsLabel* m_totalLabel = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QStackedWidget* m_centralStack = nullptr;
+    RegisterScreen* m_registerScreen = nullptr;
+    WelcomeScreen* m_welcomeScreen = nullptr;
+    QWidget* m_emptyStatePage = nullptr;
+    StatusBar* m_statusBar = nullptr;
+    QAction* m_signInAction = nullptr;
+    QAction* m_signOutAction = nullptr;
+    QList<QShortcut*> m_accountShortcuts;
+};

@@ -1,0 +1,692 @@
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "app/totalslabel.h"
+#include "register/registermodel.h"
+#include "register/registerscreen.h"
+#include "register/registertableview.h"
+#include "register/smartamountfield.h"
+#include "storage/accountrepository.h"
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "support/modalanswer.h"
+#include "support/testdatabase.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QDateTime fixedNow(QDate(2024, 5, 20), QTime(12, 0), Qt::UTC);
+
+// One initialized application state in its own data directory, with helpers
+// that store rows as other parts of the program would.
+class World
+{
+public:
+    World()
+    {
+        if (!appState.initialize())
+            qFatal("the test database could not be initialized");
+    }
+
+    Account addAccount(const QString& name, Currency currency = Currency::USD, int sortOrder = 0,
+        AccountType type = AccountType::Checking, const QString& last4 = QString())
+    {
+        Account account;
+        account.id = newId();
+        account.name = name;
+        account.currency = currency;
+        account.type = type;
+        account.accountNumberLast4 = last4;
+        account.sortOrder = sortOrder;
+        account.createdAt = Clock::nowUtc();
+        account.updatedAt = account.createdAt;
+        appState.accounts()->insert(account);
+        return account;
+    }
+
+    Transaction addTransaction(const QString& accountId, qint64 amount, const QString& payee = QStringLiteral("Payee"))
+    {
+        Transaction transaction;
+        transaction.id = newId();
+        transaction.accountId = accountId;
+        transaction.date = QDate(2024, 5, 1);
+        transaction.payee = payee;
+        transaction.amount = amount;
+        transaction.createdAt = Clock::nowUtc();
+        transaction.updatedAt = transaction.createdAt;
+        appState.transactions()->insert(transaction);
+        return transaction;
+    }
+
+    QVariant column(const QString& table, const QString& column, const QString& id)
+    {
+        QSqlQuery query(appState.database()->database());
+        query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(column, table));
+        query.addBindValue(id);
+        if (!query.exec() || !query.next())
+            return QVariant();
+        return query.value(0);
+    }
+
+    TestDataDirectory dataDirectory;
+    AppState appState;
+};
+
+QWidget* rowWidget(const MainWindow& window, int row)
+{
+    QListWidget* list = window.accountList();
+    return list->itemWidget(list->item(row));
+}
+
+QString rowText(const MainWindow& window, int row, const char* labelName)
+{
+    const QWidget* widget = rowWidget(window, row);
+    if (!widget)
+        return QString();
+    const auto* label = widget->findChild<QLabel*>(QString::fromLatin1(labelName));
+    return label ? label->text() : QString();
+}
+
+QStringList sidebarNames(const MainWindow& window)
+{
+    QStringList names;
+    for (int row = 0; row < window.accountList()->count(); ++row)
+        names.append(rowText(window, row, "accountName"));
+    return names;
+}
+
+QString selectedSidebarName(const MainWindow& window)
+{
+    const QList<QListWidgetItem*> selected = window.accountList()->selectedItems();
+    if (selected.size() != 1)
+        return QString();
+    return rowText(window, window.accountList()->row(selected.first()), "accountName");
+}
+
+QString totalText(const MainWindow& window)
+{
+    return window.findChild<TotalsLabel*>(QStringLiteral("totalLabel"))->totals();
+}
+
+QString statusMessage(const MainWindow& window)
+{
+    return window.statusBar()->currentMessage();
+}
+
+void showActive(MainWindow& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+QAction* menuAction(const MainWindow& window, const QString& menuTitle, const QString& text)
+{
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->text() != menuTitle || !menu->menu())
+            continue;
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+// Runs `answer` on the next modal dialog once it is shown.
+void whenDialogShown(const std::function<void(QDialog*)>& answer, int attemptsLeft = 500)
+{
+    QTimer::singleShot(10, [answer, attemptsLeft] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (attemptsLeft > 0)
+                whenDialogShown(answer, attemptsLeft - 1);
+            return;
+        }
+        answer(dialog);
+    });
+}
+
+// Triggers the entry `text` of the next popup menu once it is shown.
+void whenMenuShown(const QString& text, int attemptsLeft = 500)
+{
+    QTimer::singleShot(10, [text, attemptsLeft] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            if (attemptsLeft > 0)
+                whenMenuShown(text, attemptsLeft - 1);
+            return;
+        }
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        menu->close();
+    });
+}
+
+void typeInto(QWidget* field, const QString& text)
+{
+    field->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+    else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(field))
+        spinBox->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void firstStartShowsWelcomeThenEmptyState();
+    void creatingAnAccountOpensItsRegisterReadyForTyping();
+    void editingTheCurrentAccountUpdatesSidebarAndRegister();
+    void sidebarShowsAccountsAndFollowsTransactions();
+    void totalsArePerCurrency_data();
+    void totalsArePerCurrency();
+    void altDigitSelectsSidebarRow();
+    void deletingCurrentAccountCascadesThenClearsSelection();
+    void declinedDeleteKeepsEverything();
+    void contextMenuActsOnClickedAccount();
+    void draggedOrderIsStored();
+    void geometryAndSidebarWidthSurviveRestart();
+    void opensCurrentAccountElseFirst();
+    void commandsNeedingAnAccountOrSignIn();
+    void toolWindowIsCreatedOnceAndBroughtBack();
+};
+
+void MainWindowTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Kestrelwood"));
+    QCoreApplication::setApplicationName(QStringLiteral("Checkbook"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.7"));
+}
+
+void MainWindowTest::init()
+{
+    Clock::setFixedNow(fixedNow);
+    QSettings().remove(QStringLiteral("mainwindow"));
+}
+
+void MainWindowTest::cleanup()
+{
+    Clock::reset();
+    QSettings().remove(QStringLiteral("mainwindow"));
+}
+
+void MainWindowTest::firstStartShowsWelcomeThenEmptyState()
+{
+    World world;
+    MainWindow window(&world.appState);
+    showActive(window);
+
+    QCOMPARE(window.windowTitle(), QStringLiteral("Kestrelwood Checkbook"));
+    QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
+    QCOMPARE(window.accountList()->count(), 0);
+    QCOMPARE(totalText(window), QStringLiteral("No accounts"));
+
+    auto* continueButton = window.findChild<QPushButton*>(QStringLiteral("continueButton"));
+    QVERIFY(continueButton && continueButton->isVisible());
+    QTest::mouseClick(continueButton, Qt::LeftButton);
+    QCOMPARE(window.currentPage(), MainWindow::Page::EmptyState);
+    QVERIFY(window.findChild<QPushButton*>(QStringLiteral("createAccountButton"))->isVisible());
+}
+
+void MainWindowTest::creatingAnAccountOpensItsRegisterReadyForTyping()
+{
+    World world;
+    MainWindow window(&world.appState);
+    showActive(window);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("continueButton")), Qt::LeftButton);
+    QCOMPARE(window.currentPage(), MainWindow::Page::EmptyState);
+
+    whenDialogShown([](QDialog* dialog) {
+        typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Everyday Checking"));
+        typeInto(dialog->findChild<SmartAmountField*>(QStringLiteral("startingBalanceField")), QStringLiteral("250"));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("createAccountButton")), Qt::LeftButton);
+
+    const QList<Account> accounts = world.appState.accounts()->all();
+    QCOMPARE(accounts.size(), 1);
+    const Account& created = accounts.first();
+    QCOMPARE(created.name, QStringLiteral("Everyday Checking"));
+    QCOMPARE(created.startingBalance, qint64(0));
+    const QList<Transaction> stored = world.appState.transactions()->byAccount(created.id);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(stored.first().amount, qint64(25000));
+
+    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+    QCOMPARE(world.appState.currentAccountId(), created.id);
+    QCOMPARE(window.registerScreen()->accountId(), created.id);
+    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Everyday Checking")});
+    QCOMPARE(selectedSidebarName(window), QStringLiteral("Everyday Checking"));
+    QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$250.00"));
+
+    // The window system hands the activation back once the dialog is gone;
+    // the keyboard then lands in the register, not on the button clicked.
+    showActive(window);
+    RegisterTableView* view = window.registerScreen()->view();
+    QCOMPARE(QApplication::focusWidget(), view);
+    QCOMPARE(view->currentIndex().row(), window.registerScreen()->model()->entryRow());
+}
+
+void MainWindowTest::editingTheCurrentAccountUpdatesSidebarAndRegister()
+{
+    World world;
+    const Account account = world.addAccount(QStringLiteral("Checking"));
+    MainWindow window(&world.appState);
+    showActive(window);
+
+    whenDialogShown([](QDialog* dialog) {
+        typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Joint Checking"));
+        typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("accountNumberField")), QStringLiteral("9876"));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Edit..."))->trigger();
+
+    const std::optional<Account> stored = world.appState.accounts()->byId(account.id);
+    QCOMPARE(stored->name, QStringLiteral("Joint Checking"));
+    QCOMPARE(stored->accountNumberLast4, QStringLiteral("9876"));
+    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Joint Checking")});
+    QCOMPARE(rowText(window, 0, "accountDetails"), QStringLiteral("Checking  ·  *9876"));
+    bool headerRenamed = false;
+    for (const QLabel* label : window.registerScreen()->findChildren<QLabel*>())
+        headerRenamed = headerRenamed || label->text() == QStringLiteral("Joint Checking");
+    QVERIFY(headerRenamed);
+}
+
+void MainWindowTest::sidebarShowsAccountsAndFollowsTransactions()
+{
+    World world;
+    const Account checking =
+        world.addAccount(QStringLiteral("Checking"), Currency::USD, 0, AccountType::Checking, QStringLiteral("1234"));
+    Account card = world.addAccount(QStringLiteral("Visa"), Currency::USD, 1, AccountType::CreditCard);
+    world.addTransaction(checking.id, 10000);
+    MainWindow window(&world.appState);
+
+    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa")}));
+    QCOMPARE(rowText(window, 0, "accountDetails"), QStringLiteral("Checking  ·  *1234"));
+    QCOMPARE(rowText(window, 1, "accountDetails"), QStringLiteral("Credit Card"));
+    QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$100.00"));
+    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$0.00"));
+
+    // A write from anywhere reaches the sidebar through the repository.
+    const Transaction payment = world.addTransaction(card.id, -2550);
+    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("-$25.50"));
+    QVERIFY(rowWidget(window, 1)->findChild<QLabel*>(QStringLiteral("accountBalance"))->styleSheet().contains(
+        QStringLiteral("#FF8A80")));
+    QCOMPARE(totalText(window), QStringLiteral("Total: $74.50"));
+
+    world.appState.transactions()->softDelete(payment.id);
+    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$0.00"));
+
+    // A starting balance counts without any transaction.
+    card.startingBalance = 5000;
+    card.name = QStringLiteral("Visa Gold");
+    world.appState.accounts()->update(card);
+    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa Gold")}));
+    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$50.00"));
+    QStringList statusTexts;
+    for (const QLabel* label : window.statusBar()->findChildren<QLabel*>())
+        statusTexts.append(label->text());
+    QVERIFY2(statusTexts.contains(QStringLiteral("2 account(s)")), qPrintable(statusTexts.join(QLatin1Char('|'))));
+}
+
+void MainWindowTest::totalsArePerCurrency_data()
+{
+    QTest::addColumn<QList<Currency>>("currencies");
+    QTest::addColumn<QList<qint64>>("balances");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("one currency") << QList<Currency>{Currency::USD, Currency::USD} << QList<qint64>{100000, 23456}
+                                  << QStringLiteral("Total: $1,234.56");
+    QTest::newRow("one foreign currency") << QList<Currency>{Currency::EUR} << QList<qint64>{-500}
+                                          << QStringLiteral("Total: -€5.00");
+    QTest::newRow("distinct symbols, order of first appearance")
+        << QList<Currency>{Currency::EUR, Currency::USD, Currency::EUR, Currency::JPY}
+        << QList<qint64>{2500, 123456, 2500, 1500} << QStringLiteral("Total: €50.00 · $1,234.56 · ¥1,500");
+    QTest::newRow("dollars of different countries")
+        << QList<Currency>{Currency::USD, Currency::CAD, Currency::EUR} << QList<qint64>{123456, 5000, 300}
+        << QStringLiteral("Total: $1,234.56 USD · $50.00 CAD · €3.00");
+    QTest::newRow("three dollars and a pound")
+        << QList<Currency>{Currency::AUD, Currency::GBP, Currency::CAD, Currency::USD}
+        << QList<qint64>{100, 200, 300, 400} << QStringLiteral("Total: $1.00 AUD · £2.00 · $3.00 CAD · $4.00 USD");
+}
+
+void MainWindowTest::totalsArePerCurrency()
+{
+    QFETCH(QList<Currency>, currencies);
+    QFETCH(QList<qint64>, balances);
+    QFETCH(QString, expected);
+
+    World world;
+    for (int i = 0; i < currencies.size(); ++i) {
+        const Account account = world.addAccount(QStringLiteral("Account %1").arg(i), currencies[i], i);
+        world.addTransaction(account.id, balances[i]);
+    }
+    MainWindow window(&world.appState);
+    QCOMPARE(totalText(window), expected);
+}
+
+void MainWindowTest::altDigitSelectsSidebarRow()
+{
+    World world;
+    QStringList ids;
+    for (int i = 0; i < 11; ++i)
+        ids.append(world.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), Currency::USD, i).id);
+    MainWindow window(&world.appState);
+    showActive(window);
+    QCOMPARE(world.appState.currentAccountId(), ids[0]);
+
+    QTest::keyClick(&window, Qt::Key_0, Qt::AltModifier);
+    QCOMPARE(world.appState.currentAccountId(), ids[9]);
+    QCOMPARE(window.registerScreen()->accountId(), ids[9]);
+    QCOMPARE(selectedSidebarName(window), QStringLiteral("Account 10"));
+
+    QTest::keyClick(&window, Qt::Key_3, Qt::AltModifier);
+    QCOMPARE(world.appState.currentAccountId(), ids[2]);
+
+    // With four accounts left only Alt+1 to Alt+4 exist.
+    for (int i = 4; i < 11; ++i)
+        world.appState.accounts()->softDelete(ids[i]);
+    QTest::keyClick(&window, Qt::Key_5, Qt::AltModifier);
+    QCOMPARE(world.appState.currentAccountId(), ids[2]);
+    QTest::keyClick(&window, Qt::Key_4, Qt::AltModifier);
+    QCOMPARE(world.appState.currentAccountId(), ids[3]);
+}
+
+void MainWindowTest::deletingCurrentAccountCascadesThenClearsSelection()
+{
+    World world;
+    const Account kept = world.addAccount(QStringLiteral("Kept"), Currency::USD, 0);
+    const Account doomed = world.addAccount(QStringLiteral("Doomed"), Currency::USD, 1);
+    const Transaction first = world.addTransaction(doomed.id, -1000);
+    const Transaction second = world.addTransaction(doomed.id, 2000);
+    const Transaction other = world.addTransaction(kept.id, 500);
+
+    RecurringTransaction rule;
+    rule.id = newId();
+    rule.accountId = doomed.id;
+    rule.payee = QStringLiteral("Rent");
+    rule.amount = -90000;
+    rule.startDate = QDate(2024, 6, 1);
+    rule.nextDueDate = rule.startDate;
+    rule.createdAt = fixedNow;
+    rule.updatedAt = fixedNow;
+    QVERIFY(world.appState.recurring()->insert(rule));
+    Reconciliation reconciliation;
+    reconciliation.id = newId();
+    reconciliation.accountId = doomed.id;
+    reconciliation.statementDate = QDate(2024, 4, 30);
+    reconciliation.completedAt = fixedNow;
+    reconciliation.createdAt = fixedNow;
+    reconciliation.updatedAt = fixedNow;
+    QVERIFY(world.appState.reconciliations()->insert(reconciliation));
+
+    MainWindow window(&world.appState);
+    window.selectAccount(doomed.id);
+
+    // The children go first, each while the account is still live; each
+    // step is a second later than the one before, so the stored stamps show
+    // the order too.
+    QStringList order;
+    const auto step = [&](const QString& what) {
+        const bool accountLive = world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).isNull();
+        order.append(what + (accountLive ? QStringLiteral(" (account live)") : QString()));
+        Clock::setFixedNow(Clock::nowUtc().addSecs(1));
+    };
+    connect(world.appState.transactions(), &TransactionRepository::transactionsChanged, &window,
+        [&] { step(QStringLiteral("transactions")); });
+    connect(world.appState.recurring(), &RecurringRepository::recurringChanged, &window,
+        [&] { step(QStringLiteral("recurring")); });
+    connect(world.appState.reconciliations(), &ReconciliationRepository::reconciliationsChanged, &window,
+        [&] { step(QStringLiteral("reconciliations")); });
+    connect(world.appState.accounts(), &AccountRepository::accountsChanged, &window,
+        [&] { step(QStringLiteral("account")); });
+
+    QString question;
+    QString title;
+    ModalAnswer::pressWhenShown(QMessageBox::Yes, &question, &title);
+    QTest::ignoreMessage(QtInfoMsg,
+        QStringLiteral("Cascade delete account %1 → transactions: 2 recurrings: 1 reconciliations: 1")
+            .arg(doomed.id)
+            .toUtf8()
+            .constData());
+    QAction* deleteAction = menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Delete"));
+    QVERIFY(deleteAction);
+    deleteAction->trigger();
+
+    QCOMPARE(title, QStringLiteral("Delete Account"));
+    QCOMPARE(question,
+        QStringLiteral("Delete \"Doomed\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
+                       "account will be removed. You can restore it from Preferences → Data & Sync."));
+    QCOMPARE(order,
+        (QStringList{QStringLiteral("transactions (account live)"), QStringLiteral("recurring (account live)"),
+            QStringLiteral("reconciliations (account live)"), QStringLiteral("account")}));
+    const QString accountDeleted = world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).toString();
+    QVERIFY(!accountDeleted.isEmpty());
+    for (const QString& id : {first.id, second.id}) {
+        const QString deleted = world.column(QStringLiteral("transactions"), QStringLiteral("deleted_at"), id).toString();
+        QVERIFY(!deleted.isEmpty());
+        QVERIFY(deleted < accountDeleted);
+    }
+    QVERIFY(world.column(QStringLiteral("recurring_transactions"), QStringLiteral("deleted_at"), rule.id).toString()
+        < accountDeleted);
+    QVERIFY(world.column(QStringLiteral("reconciliations"), QStringLiteral("deleted_at"), reconciliation.id).toString()
+        < accountDeleted);
+    QVERIFY(world.column(QStringLiteral("transactions"), QStringLiteral("deleted_at"), other.id).isNull());
+
+    QCOMPARE(world.appState.currentAccountId(), QString());
+    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Kept")});
+    QVERIFY(window.accountList()->selectedItems().isEmpty());
+    QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
+
+    // Going on from the welcome page shows an account that is left.
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("continueButton")), Qt::LeftButton);
+    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+    QCOMPARE(world.appState.currentAccountId(), kept.id);
+}
+
+void MainWindowTest::declinedDeleteKeepsEverything()
+{
+    World world;
+    const Account account = world.addAccount(QStringLiteral("Savings"));
+    const Transaction transaction = world.addTransaction(account.id, 100);
+    MainWindow window(&world.appState);
+    QCOMPARE(world.appState.currentAccountId(), account.id);
+
+    ModalAnswer::pressWhenShown(QMessageBox::No);
+    window.deleteCurrentAccount();
+
+    QVERIFY(world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), account.id).isNull());
+    QVERIFY(world.column(QStringLiteral("transactions"), QStringLiteral("deleted_at"), transaction.id).isNull());
+    QCOMPARE(world.appState.currentAccountId(), account.id);
+    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+}
+
+void MainWindowTest::contextMenuActsOnClickedAccount()
+{
+    World world;
+    const Account first = world.addAccount(QStringLiteral("First"), Currency::USD, 0);
+    const Account second = world.addAccount(QStringLiteral("Second"), Currency::USD, 1);
+    MainWindow window(&world.appState);
+    showActive(window);
+    QCOMPARE(world.appState.currentAccountId(), first.id);
+
+    QListWidget* list = window.accountList();
+    const QPoint onSecond = list->visualItemRect(list->item(1)).center();
+    whenMenuShown(QStringLiteral("Delete \"Second\""));
+    ModalAnswer::pressWhenShown(QMessageBox::Yes);
+    window.onAccountContextMenu(onSecond);
+
+    QVERIFY(!world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), second.id).isNull());
+    QCOMPARE(world.appState.currentAccountId(), QString());
+    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("First")});
+}
+
+void MainWindowTest::draggedOrderIsStored()
+{
+    World world;
+    const Account a = world.addAccount(QStringLiteral("Alpha"));
+    const Account b = world.addAccount(QStringLiteral("Bravo"));
+    const Account c = world.addAccount(QStringLiteral("Charlie"));
+    MainWindow window(&world.appState);
+    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie")}));
+
+    // What a drop does to the list: Alpha moves below Charlie.
+    QSignalSpy stored(world.appState.accounts(), &AccountRepository::accountsChanged);
+    QVERIFY(window.accountList()->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
+    QVERIFY(stored.wait());
+
+    QCOMPARE(world.column(QStringLiteral("accounts"), QStringLiteral("sort_order"), b.id).toInt(), 0);
+    QCOMPARE(world.column(QStringLiteral("accounts"), QStringLiteral("sort_order"), c.id).toInt(), 1);
+    QCOMPARE(world.column(QStringLiteral("accounts"), QStringLiteral("sort_order"), a.id).toInt(), 2);
+    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie"), QStringLiteral("Alpha")}));
+    QCOMPARE(selectedSidebarName(window), QStringLiteral("Alpha"));
+}
+
+void MainWindowTest::geometryAndSidebarWidthSurviveRestart()
+{
+    World world;
+    world.addAccount(QStringLiteral("Checking"));
+    {
+        MainWindow window(&world.appState);
+        QCOMPARE(window.size(), QSize(1280, 900));
+        window.resize(1180, 740);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* splitter = window.findChild<QSplitter*>();
+        splitter->setSizes({340, 840});
+        QCOMPARE(splitter->sizes().first(), 340);
+        window.close();
+    }
+    MainWindow reopened(&world.appState);
+    reopened.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reopened));
+    QCOMPARE(reopened.size(), QSize(1180, 740));
+    QCOMPARE(reopened.findChild<QSplitter*>()->sizes().first(), 340);
+}
+
+void MainWindowTest::opensCurrentAccountElseFirst()
+{
+    World world;
+    world.addAccount(QStringLiteral("First"), Currency::USD, 0);
+    const Account second = world.addAccount(QStringLiteral("Second"), Currency::USD, 1);
+    world.appState.setCurrentAccountId(second.id);
+    {
+        MainWindow window(&world.appState);
+        QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+        QCOMPARE(window.registerScreen()->accountId(), second.id);
+        QCOMPARE(selectedSidebarName(window), QStringLiteral("Second"));
+    }
+    // An account deleted elsewhere (on another device) is not reopened.
+    world.appState.accounts()->softDelete(second.id);
+    MainWindow window(&world.appState);
+    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+    QCOMPARE(selectedSidebarName(window), QStringLiteral("First"));
+    QCOMPARE(world.appState.currentAccountId(), world.appState.accounts()->all().first().id);
+}
+
+void MainWindowTest::commandsNeedingAnAccountOrSignIn()
+{
+    World world;
+    MainWindow window(&world.appState);
+    const auto trigger = [&](const QString& menu, const QString& entry) {
+        QAction* action = menuAction(window, menu, entry);
+        QVERIFY2(action, qPrintable(entry));
+        action->trigger();
+    };
+
+    trigger(QStringLiteral("&Account"), QStringLiteral("&Reconcile..."));
+    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
+    trigger(QStringLiteral("&File"), QStringLiteral("&New Transaction"));
+    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
+    trigger(QStringLiteral("&View"), QStringLiteral("&Reports"));
+    QCOMPARE(statusMessage(window), QStringLiteral("Reports is not available yet"));
+    trigger(QStringLiteral("&Account"), QStringLiteral("&Delete"));
+    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
+    trigger(QStringLiteral("&Account"), QStringLiteral("&Share..."));
+    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
+
+    world.addAccount(QStringLiteral("Checking"));
+    window.selectAccount(world.appState.accounts()->all().first().id);
+    trigger(QStringLiteral("&Account"), QStringLiteral("&Reconcile..."));
+    QCOMPARE(statusMessage(window), QStringLiteral("Reconciliation is not available yet"));
+
+    QString shownTitle;
+    QString shownText;
+    ModalAnswer::pressWhenShown(QMessageBox::Ok, &shownText, &shownTitle);
+    trigger(QStringLiteral("&Account"), QStringLiteral("&Share..."));
+    QCOMPARE(shownTitle, QStringLiteral("Sign In Required"));
+    QCOMPARE(shownText,
+        QStringLiteral("Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing."));
+
+    // Without a signed-in user the account screen and sign-in lead to the
+    // welcome page; signing out is not offered.
+    trigger(QStringLiteral("&File"), QStringLiteral("Kestrelwood &Account..."));
+    QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
+    QVERIFY(!menuAction(window, QStringLiteral("&File"), QStringLiteral("Sign &Out"))->isVisible());
+    QVERIFY(menuAction(window, QStringLiteral("&File"), QStringLiteral("Sign &In..."))->isVisible());
+
+    // A new transaction brings the register back with a fresh entry row.
+    trigger(QStringLiteral("&File"), QStringLiteral("&New Transaction"));
+    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+    QCOMPARE(window.registerScreen()->view()->currentIndex().row(), window.registerScreen()->model()->entryRow());
+}
+
+void MainWindowTest::toolWindowIsCreatedOnceAndBroughtBack()
+{
+    World world;
+    MainWindow window(&world.appState);
+    showActive(window);
+    auto* tool = new QWidget;
+
+    window.showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
+    QCOMPARE(tool->parentWidget(), &window);
+    QVERIFY(tool->isWindow());
+    QVERIFY(tool->isVisible());
+    QCOMPARE(tool->windowTitle(), QStringLiteral("Reports"));
+    QCOMPARE(tool->size(), QSize(800, 600));
+
+    tool->resize(500, 400);
+    tool->showMinimized();
+    tool->close();
+    window.showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
+    QVERIFY(tool->isVisible());
+    QVERIFY(!tool->isMinimized());
+    QCOMPARE(tool->size(), QSize(500, 400));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
