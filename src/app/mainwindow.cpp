@@ -167,6 +167,12 @@ QString totalText(const QList<CurrencyTotal>& totals)
     return MainWindow::tr("Total: %1").arg(parts.join(QStringLiteral(" · ")));
 }
 
+void showBalance(QLabel* label, qint64 balance, Currency currency)
+{
+    label->setText(formatCurrency(balance, currency));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
+}
+
 QWidget* accountRowWidget(const Account& account, qint64 balance, QWidget* parent)
 {
     auto* widget = new QWidget(parent);
@@ -186,9 +192,9 @@ QWidget* accountRowWidget(const Account& account, qint64 balance, QWidget* paren
     name->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#FFFFFF")));
     name->setToolTip(account.name);
     firstLine->addWidget(name, 1);
-    auto* balanceLabel = new QLabel(formatCurrency(balance, account.currency), widget);
+    auto* balanceLabel = new QLabel(widget);
     balanceLabel->setObjectName(QStringLiteral("accountBalance"));
-    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
+    showBalance(balanceLabel, balance, account.currency);
     firstLine->addWidget(balanceLabel);
     text->addLayout(firstLine);
 
@@ -269,19 +275,50 @@ void MainWindow::onAccountClicked(QListWidgetItem* item)
 
 void MainWindow::onAccountsChanged()
 {
-    const QList<Account> accounts = m_appState->accounts()->all();
-    const QHash<QString, qint64> balances = m_appState->transactions()->balances();
-    QList<CurrencyTotal> totals;
-    m_accountList->clear();
-    for (const Account& account : accounts) {
-        const qint64 balance = balances.value(account.id, account.startingBalance);
-        addSidebarRow(account, balance);
-        addToTotals(totals, account.currency, balance);
+    m_balances = m_appState->transactions()->balances();
+    rebuildSidebar();
+}
+
+void MainWindow::onTransactionsChanged(const QString& accountId)
+{
+    const std::optional<qint64> balance =
+        m_balances.contains(accountId) ? m_appState->transactions()->balance(accountId) : std::nullopt;
+    if (!balance) {
+        onAccountsChanged();
+        return;
     }
+    m_balances.insert(accountId, *balance);
+    refreshBalances(m_appState->accounts()->all());
+}
+
+void MainWindow::rebuildSidebar()
+{
+    const QList<Account> accounts = m_appState->accounts()->all();
+    m_accountList->clear();
+    for (const Account& account : accounts)
+        addSidebarRow(account, m_balances.value(account.id, account.startingBalance));
     m_statusBar->setAccountCount(accounts.size());
     rebuildAccountShortcuts();
-    m_totalLabel->setTotals(totalText(totals));
+    refreshBalances(accounts);
     selectSidebarRow(m_appState->currentAccountId());
+}
+
+void MainWindow::refreshBalances(const QList<Account>& accounts)
+{
+    QList<CurrencyTotal> totals;
+    for (const Account& account : accounts)
+        addToTotals(totals, account.currency, m_balances.value(account.id, account.startingBalance));
+    m_totalLabel->setTotals(totalText(totals));
+
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        QListWidgetItem* item = m_accountList->item(row);
+        const QString accountId = item->data(accountIdRole).toString();
+        const auto account = std::find_if(accounts.cbegin(), accounts.cend(), [&](const Account& a) { return a.id == accountId; });
+        QWidget* rowWidget = m_accountList->itemWidget(item);
+        auto* label = rowWidget ? rowWidget->findChild<QLabel*>(QStringLiteral("accountBalance")) : nullptr;
+        if (account != accounts.cend() && label)
+            showBalance(label, m_balances.value(account->id, account->startingBalance), account->currency);
+    }
 }
 
 void MainWindow::selectAccount(const QString& accountId)
@@ -703,7 +740,7 @@ void MainWindow::connectRepositories()
         if (registerKeys.contains(key))
             m_registerScreen->reload();
     });
-    connect(m_appState->transactions(), &TransactionRepository::transactionsChanged, this, &MainWindow::onAccountsChanged);
+    connect(m_appState->transactions(), &TransactionRepository::transactionsChanged, this, &MainWindow::onTransactionsChanged);
     connect(m_appState->accounts(), &AccountRepository::accountsChanged, this, &MainWindow::onAccountsChanged);
     connect(m_appState->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateRecurringDue);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
@@ -93,6 +94,13 @@ private:
     QWidget* buildSidebarPanel();
     void createStatusBar();
     void connectRepositories();
+    // A change in one account's register re-reads that account's balance
+    // only; the other balances are unchanged.
+    void onTransactionsChanged(const QString& accountId);
+    void rebuildSidebar();
+    // The balance texts of the sidebar rows and the total, from the known
+    // balances of `accounts`, without rebuilding the rows.
+    void refreshBalances(const QList<Account>& accounts);
 
     void addSidebarRow(const Account& account, qint64 balance);
     void fitSidebarRowsToWidth();
@@ -132,4 +140,6 @@ private:
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
     QList<QShortcut*> m_accountShortcuts;
+    // Each live account's balance, as last read from the database.
+    QHash<QString, qint64> m_balances;
 };

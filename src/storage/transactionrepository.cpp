@@ -147,6 +147,15 @@ QHash<QString, qint64> TransactionRepository::balances()
     return result;
 }
 
+std::optional<qint64> TransactionRepository::balance(const QString& accountId)
+{
+    return SqlQuery(m_database,
+        QStringLiteral("SELECT a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM transactions t "
+                       "WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"),
+        {accountId})
+        .readOne([](const SqlQuery& row) { return row.value(0).toLongLong(); });
+}
+
 QList<Transaction> TransactionRepository::unreconciled(const QString& accountId)
 {
     return SqlQuery(m_database,

@@ -38,6 +38,8 @@ public:
     // transactions), by account id: what the last registerRows row would
     // show, without reading the registers.
     QHash<QString, qint64> balances();
+    // One account's current balance; none when the account does not exist.
+    std::optional<qint64> balance(const QString& accountId);
     QList<Transaction> unreconciled(const QString& accountId);
     std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId);
     // `text` is an FTS5 query; at most 200 rows, newest first.

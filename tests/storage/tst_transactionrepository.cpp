@@ -282,6 +282,9 @@ void TransactionRepositoryTest::balancesMatchTheLastRegisterRow()
     QCOMPARE(balances.value(QStringLiteral("E")), qint64(-500));
     QCOMPARE(balances.value(QStringLiteral("Z")), qint64(-42));
     QVERIFY(!balances.contains(QStringLiteral("D")));
+    for (const QString& id : balances.keys())
+        QCOMPARE(m_transactions->balance(id), std::optional<qint64>(balances.value(id)));
+    QVERIFY(!m_transactions->balance(QStringLiteral("no such account")));
 }
 
 void TransactionRepositoryTest::registerRowsWithoutStartingBalanceHaveNoOpeningRow()
