@@ -3,6 +3,8 @@
 #include "app/appstate.h"
 #include "register/categorychoices.h"
 #include "register/datefield.h"
+#include "register/paymentdepositchoice.h"
+#include "register/paymentformfields.h"
 #include "register/smartamountfield.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -10,19 +12,14 @@
 #include "storage/identifiers.h"
 #include "storage/transactionrepository.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace {
 
-constexpr double maximumAmount = 99999999.99;
 constexpr int payeeCompleterRows = 10;
 
 // The date of the last transaction any transaction dialog produced, so a run
@@ -80,26 +77,14 @@ void TransactionFormDialog::buildForm()
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
 
-    m_payment = new QRadioButton(tr("Payment"), this);
-    m_payment->setObjectName(QStringLiteral("paymentRadio"));
-    m_deposit = new QRadioButton(tr("Deposit"), this);
-    m_deposit->setObjectName(QStringLiteral("depositRadio"));
-    auto* typeGroup = new QButtonGroup(this);
-    typeGroup->addButton(m_payment);
-    typeGroup->addButton(m_deposit);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(m_payment);
-    typeRow->addWidget(m_deposit);
-    typeRow->addStretch();
-    form->addRow(tr("Type:"), typeRow);
+    m_type = new PaymentDepositChoice(this);
+    form->addRow(tr("Type:"), m_type);
 
     m_date = new DateField(this);
     m_date->setObjectName(QStringLiteral("dateField"));
     form->addRow(tr("Date:"), m_date);
 
-    m_payee = new QLineEdit(this);
-    m_payee->setObjectName(QStringLiteral("payeeField"));
-    m_payee->setPlaceholderText(tr("Start typing to search payees..."));
+    m_payee = PaymentFormFields::newPayeeField(this);
     auto* payeeCompleter = new QCompleter(m_appState->transactions()->payees(), this);
     makeSearchingCompleter(payeeCompleter);
     payeeCompleter->setMaxVisibleItems(payeeCompleterRows);
@@ -107,10 +92,7 @@ void TransactionFormDialog::buildForm()
     connect(payeeCompleter, qOverload<const QString&>(&QCompleter::activated), this, &TransactionFormDialog::onPayeeSelected);
     form->addRow(tr("Payee:"), m_payee);
 
-    m_amount = new SmartAmountField(this);
-    m_amount->setObjectName(QStringLiteral("amountField"));
-    m_amount->setCurrency(m_currency);
-    m_amount->setRange(0, maximumAmount);
+    m_amount = PaymentFormFields::newAmountField(m_currency, this);
     form->addRow(tr("Amount:"), m_amount);
 
     m_category = new QComboBox(this);
@@ -137,10 +119,7 @@ void TransactionFormDialog::buildForm()
     m_cleared->setObjectName(QStringLiteral("clearedCheck"));
     form->addRow(m_cleared);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    PaymentFormFields::addOkCancelRow(form, this);
 }
 
 void TransactionFormDialog::fillCategories()
@@ -161,13 +140,13 @@ void TransactionFormDialog::showTransaction(const Transaction& transaction)
     selectCategory(transaction.categoryId);
     // A new form starts as a payment whatever its zero amount says.
     if (!m_editing)
-        m_payment->setChecked(true);
+        m_type->setPayment(true);
 }
 
 void TransactionFormDialog::showAmount(qint64 amount)
 {
-    m_amount->setAmountMinorUnits(amount < 0 ? -amount : amount);
-    (amount < 0 ? m_payment : m_deposit)->setChecked(true);
+    m_amount->setAmountMinorUnits(qAbs(amount));
+    m_type->showAmountSign(amount);
 }
 
 void TransactionFormDialog::selectCategory(const QString& categoryId)
@@ -206,8 +185,7 @@ Transaction TransactionFormDialog::transaction() const
         result.createdAt = now;
     result.date = m_date->resolvedDate();
     result.payee = m_payee->text().trimmed();
-    const qint64 magnitude = m_amount->amountMinorUnits();
-    result.amount = m_payment->isChecked() ? -magnitude : magnitude;
+    result.amount = m_type->signedAmount(m_amount->amountMinorUnits());
     result.categoryId = selectedCategoryId();
     result.memo = m_memo->text().trimmed();
     result.checkNumber = m_checkNumber->text().trimmed();

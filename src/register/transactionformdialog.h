@@ -7,10 +7,10 @@
 
 class AppState;
 class DateField;
+class PaymentDepositChoice;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QRadioButton;
 class SmartAmountField;
 
 // Enters or edits one transaction of an account outside the register grid.
@@ -49,8 +49,7 @@ private:
     bool m_editing;
     Currency m_currency = Currency::USD;
 
-    QRadioButton* m_payment = nullptr;
-    QRadioButton* m_deposit = nullptr;
+    PaymentDepositChoice* m_type = nullptr;
     DateField* m_date = nullptr;
     QLineEdit* m_payee = nullptr;
     SmartAmountField* m_amount = nullptr;

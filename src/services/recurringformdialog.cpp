@@ -2,23 +2,20 @@
 
 #include "app/appstate.h"
 #include "register/datefield.h"
+#include "register/paymentdepositchoice.h"
+#include "register/paymentformfields.h"
 #include "register/smartamountfield.h"
 #include "storage/accountrepository.h"
 #include "storage/clock.h"
 #include "storage/identifiers.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace {
 
-constexpr double maximumAmount = 99999999.99;
 constexpr int minimumFormWidth = 480;
 
 } // namespace
@@ -45,28 +42,13 @@ void RecurringFormDialog::buildForm()
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
 
-    m_payment = new QRadioButton(tr("Payment"), this);
-    m_payment->setObjectName(QStringLiteral("paymentRadio"));
-    m_deposit = new QRadioButton(tr("Deposit"), this);
-    m_deposit->setObjectName(QStringLiteral("depositRadio"));
-    auto* typeGroup = new QButtonGroup(this);
-    typeGroup->addButton(m_payment);
-    typeGroup->addButton(m_deposit);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(m_payment);
-    typeRow->addWidget(m_deposit);
-    typeRow->addStretch();
-    form->addRow(tr("Type:"), typeRow);
+    m_type = new PaymentDepositChoice(this);
+    form->addRow(tr("Type:"), m_type);
 
-    m_payee = new QLineEdit(this);
-    m_payee->setObjectName(QStringLiteral("payeeField"));
-    m_payee->setPlaceholderText(tr("Start typing to search payees..."));
+    m_payee = PaymentFormFields::newPayeeField(this);
     form->addRow(tr("Payee:"), m_payee);
 
-    m_amount = new SmartAmountField(this);
-    m_amount->setObjectName(QStringLiteral("amountField"));
-    m_amount->setCurrency(m_currency);
-    m_amount->setRange(0, maximumAmount);
+    m_amount = PaymentFormFields::newAmountField(m_currency, this);
     form->addRow(tr("Amount:"), m_amount);
 
     m_frequency = new QComboBox(this);
@@ -88,10 +70,7 @@ void RecurringFormDialog::buildForm()
     m_autoPost->setObjectName(QStringLiteral("autoPostCheck"));
     form->addRow(m_autoPost);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    PaymentFormFields::addOkCancelRow(form, this);
 }
 
 void RecurringFormDialog::addFrequency(const QString& label, Frequency frequency)
@@ -101,9 +80,9 @@ void RecurringFormDialog::addFrequency(const QString& label, Frequency frequency
 
 void RecurringFormDialog::showSeed()
 {
-    (m_seed.amount < 0 ? m_payment : m_deposit)->setChecked(true);
+    m_type->showAmountSign(m_seed.amount);
     m_payee->setText(m_seed.payee);
-    m_amount->setAmountMinorUnits(m_seed.amount < 0 ? -m_seed.amount : m_seed.amount);
+    m_amount->setAmountMinorUnits(qAbs(m_seed.amount));
     const int frequencyIndex = m_frequency->findData(toStoredText(m_seed.frequency));
     m_frequency->setCurrentIndex(frequencyIndex);
     if (m_seed.startDate.isValid())
@@ -118,8 +97,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     if (m_isNew)
         result.createdAt = now;
     result.payee = m_payee->text().trimmed();
-    const qint64 magnitude = m_amount->amountMinorUnits();
-    result.amount = m_payment->isChecked() ? -magnitude : magnitude;
+    result.amount = m_type->signedAmount(m_amount->amountMinorUnits());
     result.frequency = frequencyFromText(m_frequency->currentData().toString());
     // A rule without a valid start would never come due; today is the
     // nearest sensible schedule.

@@ -7,10 +7,10 @@
 
 class AppState;
 class DateField;
+class PaymentDepositChoice;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QRadioButton;
 class SmartAmountField;
 
 // Turns a transaction into a recurring rule ("memorize"): the register hands
@@ -36,8 +36,7 @@ private:
     bool m_isNew;
     Currency m_currency = Currency::USD;
 
-    QRadioButton* m_payment = nullptr;
-    QRadioButton* m_deposit = nullptr;
+    PaymentDepositChoice* m_type = nullptr;
     QLineEdit* m_payee = nullptr;
     SmartAmountField* m_amount = nullptr;
     QComboBox* m_frequency = nullptr;

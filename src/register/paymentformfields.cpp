@@ -1,0 +1,39 @@
+#include "register/paymentformfields.h"
+
+#include "register/smartamountfield.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+namespace {
+
+constexpr double maximumAmount = 99999999.99;
+
+} // namespace
+
+QLineEdit* PaymentFormFields::newPayeeField(QWidget* parent)
+{
+    auto* payee = new QLineEdit(parent);
+    payee->setObjectName(QStringLiteral("payeeField"));
+    payee->setPlaceholderText(tr("Start typing to search payees..."));
+    return payee;
+}
+
+SmartAmountField* PaymentFormFields::newAmountField(Currency currency, QWidget* parent)
+{
+    auto* amount = new SmartAmountField(parent);
+    amount->setObjectName(QStringLiteral("amountField"));
+    amount->setCurrency(currency);
+    amount->setRange(0, maximumAmount);
+    return amount;
+}
+
+void PaymentFormFields::addOkCancelRow(QFormLayout* form, QDialog* dialog)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    form->addRow(buttons);
+}
