@@ -141,7 +141,6 @@ class ApplicationTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void namesTheProgram();
     void filtersLogUnlessVerbose_data();
     void filtersLogUnlessVerbose();
     void loadsCataloguesOfChosenLanguage_data();
@@ -150,16 +149,6 @@ private Q_SLOTS:
     void reportsDataDirectoryThatCannotBeCreated();
     void showsAccountsUntilWindowIsClosed();
 };
-
-void ApplicationTest::namesTheProgram()
-{
-    QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Kestrelwood"));
-    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Checkbook"));
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.7"));
-    QVERIFY(!QApplication::windowIcon().isNull());
-    QCOMPARE(QImage(QStringLiteral(":/icons/icons/app_icon.png")).size(), QSize(256, 256));
-    QVERIFY(QFontDatabase::families().contains(QStringLiteral("Material Icons")));
-}
 
 void ApplicationTest::filtersLogUnlessVerbose_data()
 {

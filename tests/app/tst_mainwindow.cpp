@@ -12,6 +12,8 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "register/registertesting.h"
+#include "support/dialogtesting.h"
 #include "support/modalanswer.h"
 #include "support/testdatabase.h"
 
@@ -30,6 +32,8 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+
+using registertesting::whenDialogShown;
 
 namespace {
 
@@ -126,11 +130,6 @@ QString totalText(const MainWindow& window)
     return window.findChild<TotalsLabel*>(QStringLiteral("totalLabel"))->totals();
 }
 
-QString statusMessage(const MainWindow& window)
-{
-    return window.statusBar()->currentMessage();
-}
-
 void showActive(MainWindow& window)
 {
     window.show();
@@ -149,51 +148,6 @@ QAction* menuAction(const MainWindow& window, const QString& menuTitle, const QS
         }
     }
     return nullptr;
-}
-
-// Runs `answer` on the next modal dialog once it is shown.
-void whenDialogShown(const std::function<void(QDialog*)>& answer, int attemptsLeft = 500)
-{
-    QTimer::singleShot(10, [answer, attemptsLeft] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (attemptsLeft > 0)
-                whenDialogShown(answer, attemptsLeft - 1);
-            return;
-        }
-        answer(dialog);
-    });
-}
-
-// Triggers the entry `text` of the next popup menu once it is shown.
-void whenMenuShown(const QString& text, int attemptsLeft = 500)
-{
-    QTimer::singleShot(10, [text, attemptsLeft] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) {
-            if (attemptsLeft > 0)
-                whenMenuShown(text, attemptsLeft - 1);
-            return;
-        }
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text) {
-                menu->setActiveAction(action);
-                QTest::keyClick(menu, Qt::Key_Return);
-                return;
-            }
-        }
-        menu->close();
-    });
-}
-
-void typeInto(QWidget* field, const QString& text)
-{
-    field->setFocus(Qt::TabFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
-    else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(field))
-        spinBox->selectAll();
-    QTest::keyClicks(field, text);
 }
 
 } // namespace
@@ -215,12 +169,9 @@ private Q_SLOTS:
     void altDigitSelectsSidebarRow();
     void deletingCurrentAccountCascadesThenClearsSelection();
     void declinedDeleteKeepsEverything();
-    void contextMenuActsOnClickedAccount();
     void draggedOrderIsStored();
     void geometryAndSidebarWidthSurviveRestart();
     void opensCurrentAccountElseFirst();
-    void commandsNeedingAnAccountOrSignIn();
-    void toolWindowIsCreatedOnceAndBroughtBack();
 };
 
 void MainWindowTest::initTestCase()
@@ -535,26 +486,6 @@ void MainWindowTest::declinedDeleteKeepsEverything()
     QCOMPARE(window.currentPage(), MainWindow::Page::Register);
 }
 
-void MainWindowTest::contextMenuActsOnClickedAccount()
-{
-    World world;
-    const Account first = world.addAccount(QStringLiteral("First"), Currency::USD, 0);
-    const Account second = world.addAccount(QStringLiteral("Second"), Currency::USD, 1);
-    MainWindow window(&world.appState);
-    showActive(window);
-    QCOMPARE(world.appState.currentAccountId(), first.id);
-
-    QListWidget* list = window.accountList();
-    const QPoint onSecond = list->visualItemRect(list->item(1)).center();
-    whenMenuShown(QStringLiteral("Delete \"Second\""));
-    ModalAnswer::pressWhenShown(QMessageBox::Yes);
-    window.onAccountContextMenu(onSecond);
-
-    QVERIFY(!world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), second.id).isNull());
-    QCOMPARE(world.appState.currentAccountId(), QString());
-    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("First")});
-}
-
 void MainWindowTest::draggedOrderIsStored()
 {
     World world;
@@ -616,76 +547,6 @@ void MainWindowTest::opensCurrentAccountElseFirst()
     QCOMPARE(window.currentPage(), MainWindow::Page::Register);
     QCOMPARE(selectedSidebarName(window), QStringLiteral("First"));
     QCOMPARE(world.appState.currentAccountId(), world.appState.accounts()->all().first().id);
-}
-
-void MainWindowTest::commandsNeedingAnAccountOrSignIn()
-{
-    World world;
-    MainWindow window(&world.appState);
-    const auto trigger = [&](const QString& menu, const QString& entry) {
-        QAction* action = menuAction(window, menu, entry);
-        QVERIFY2(action, qPrintable(entry));
-        action->trigger();
-    };
-
-    trigger(QStringLiteral("&Account"), QStringLiteral("&Reconcile..."));
-    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
-    trigger(QStringLiteral("&File"), QStringLiteral("&New Transaction"));
-    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
-    trigger(QStringLiteral("&View"), QStringLiteral("&Reports"));
-    QCOMPARE(statusMessage(window), QStringLiteral("Reports is not available yet"));
-    trigger(QStringLiteral("&Account"), QStringLiteral("&Delete"));
-    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
-    trigger(QStringLiteral("&Account"), QStringLiteral("&Share..."));
-    QCOMPARE(statusMessage(window), QStringLiteral("Select an account first"));
-
-    world.addAccount(QStringLiteral("Checking"));
-    window.selectAccount(world.appState.accounts()->all().first().id);
-    trigger(QStringLiteral("&Account"), QStringLiteral("&Reconcile..."));
-    QCOMPARE(statusMessage(window), QStringLiteral("Reconciliation is not available yet"));
-
-    QString shownTitle;
-    QString shownText;
-    ModalAnswer::pressWhenShown(QMessageBox::Ok, &shownText, &shownTitle);
-    trigger(QStringLiteral("&Account"), QStringLiteral("&Share..."));
-    QCOMPARE(shownTitle, QStringLiteral("Sign In Required"));
-    QCOMPARE(shownText,
-        QStringLiteral("Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing."));
-
-    // Without a signed-in user the account screen and sign-in lead to the
-    // welcome page; signing out is not offered.
-    trigger(QStringLiteral("&File"), QStringLiteral("Kestrelwood &Account..."));
-    QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
-    QVERIFY(!menuAction(window, QStringLiteral("&File"), QStringLiteral("Sign &Out"))->isVisible());
-    QVERIFY(menuAction(window, QStringLiteral("&File"), QStringLiteral("Sign &In..."))->isVisible());
-
-    // A new transaction brings the register back with a fresh entry row.
-    trigger(QStringLiteral("&File"), QStringLiteral("&New Transaction"));
-    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-    QCOMPARE(window.registerScreen()->view()->currentIndex().row(), window.registerScreen()->model()->entryRow());
-}
-
-void MainWindowTest::toolWindowIsCreatedOnceAndBroughtBack()
-{
-    World world;
-    MainWindow window(&world.appState);
-    showActive(window);
-    auto* tool = new QWidget;
-
-    window.showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
-    QCOMPARE(tool->parentWidget(), &window);
-    QVERIFY(tool->isWindow());
-    QVERIFY(tool->isVisible());
-    QCOMPARE(tool->windowTitle(), QStringLiteral("Reports"));
-    QCOMPARE(tool->size(), QSize(800, 600));
-
-    tool->resize(500, 400);
-    tool->showMinimized();
-    tool->close();
-    window.showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
-    QVERIFY(tool->isVisible());
-    QVERIFY(!tool->isMinimized());
-    QCOMPARE(tool->size(), QSize(500, 400));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -31,9 +31,6 @@ private Q_SLOTS:
     void accountCountUsesPluralForms_data();
     void accountCountUsesPluralForms();
     void recurringDueShowsOnlyWhenSomethingIsDue();
-    void progressAndTimedMessages();
-    void syncTextStartsOffline();
-    void themeSwitchRecoloursLabels();
 
 private:
     QLabel* label(const char* name) const { return m_bar->findChild<QLabel*>(QLatin1String(name)); }
@@ -137,69 +134,6 @@ void StatusBarTest::recurringDueShowsOnlyWhenSomethingIsDue()
     QVERIFY(!due->isVisible());
     m_bar->setRecurringDue(-1);
     QVERIFY(!due->isVisible());
-}
-
-void StatusBarTest::progressAndTimedMessages()
-{
-    QLabel* progress = label("progressLabel");
-    QVERIFY(!progress->isVisible());
-    QVERIFY(!busyBar()->isVisible());
-
-    m_bar->showProgress(QStringLiteral("Checking for updates..."));
-    QVERIFY(progress->isVisible());
-    QVERIFY(busyBar()->isVisible());
-    QCOMPARE(progress->text(), QStringLiteral("Checking for updates..."));
-    QCOMPARE(busyBar()->maximum(), 0);
-    QVERIFY(!busyBar()->isTextVisible());
-
-    m_bar->hideProgress();
-    QVERIFY(!progress->isVisible());
-    QVERIFY(!busyBar()->isVisible());
-
-    // A message ends a running operation's display and goes away by itself.
-    m_bar->showProgress(QStringLiteral("Fetching release notes..."));
-    m_bar->showMessage(QStringLiteral("Sync complete"), 50);
-    QVERIFY(!progress->isVisible());
-    QVERIFY(!busyBar()->isVisible());
-    QCOMPARE(m_bar->currentMessage(), QStringLiteral("Sync complete"));
-    QVERIFY(QTest::qWaitFor([this] { return m_bar->currentMessage().isEmpty(); }));
-}
-
-void StatusBarTest::syncTextStartsOffline()
-{
-    QLabel* sync = label("syncLabel");
-    QCOMPARE(sync->text(), QStringLiteral("Offline"));
-    QVERIFY(sync->isVisible());
-
-    m_bar->setSyncText(QStringLiteral("Not signed in"));
-    QCOMPARE(sync->text(), QStringLiteral("Not signed in"));
-}
-
-void StatusBarTest::themeSwitchRecoloursLabels()
-{
-    m_bar->setAccountCount(2);
-    m_bar->setRecurringDue(2);
-    m_bar->showProgress(QStringLiteral("Checking for updates..."));
-    const QList<QLabel*> plainLabels{label("accountCountLabel"), label("progressLabel"), label("syncLabel")};
-    QLabel* due = label("recurringDueLabel");
-
-    for (QLabel* plain : plainLabels)
-        QCOMPARE(textColor(plain), QColor::fromRgb(0x2A3D33));
-    QCOMPARE(textColor(due), QColor::fromRgb(0xE65100));
-
-    m_themes->setTheme(QStringLiteral("dark"));
-    for (QLabel* plain : plainLabels)
-        QCOMPARE(textColor(plain), QColor::fromRgb(0x8FAF9F));
-    QCOMPARE(textColor(due), QColor::fromRgb(0xFFA726));
-
-    // A count arriving while dark keeps the dark orange.
-    m_bar->setRecurringDue(5);
-    QCOMPARE(textColor(due), QColor::fromRgb(0xFFA726));
-
-    m_themes->setTheme(QStringLiteral("light"));
-    for (QLabel* plain : plainLabels)
-        QCOMPARE(textColor(plain), QColor::fromRgb(0x2A3D33));
-    QCOMPARE(textColor(due), QColor::fromRgb(0xE65100));
 }
 
 QTEST_MAIN(StatusBarTest)

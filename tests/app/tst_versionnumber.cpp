@@ -7,38 +7,9 @@ class VersionNumberTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsText_data();
-    void readsText();
     void comparesPartByPart_data();
     void comparesPartByPart();
 };
-
-void VersionNumberTest::readsText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("majorPart");
-    QTest::addColumn<int>("minorPart");
-    QTest::addColumn<int>("patchPart");
-
-    QTest::newRow("three parts") << QStringLiteral("1.0.7") << 1 << 0 << 7;
-    QTest::newRow("two parts") << QStringLiteral("1.2") << 1 << 2 << 0;
-    QTest::newRow("one part") << QStringLiteral("3") << 3 << 0 << 0;
-    QTest::newRow("multi-digit parts") << QStringLiteral("10.20.300") << 10 << 20 << 300;
-    QTest::newRow("empty") << QString() << 0 << 0 << 0;
-    QTest::newRow("letters") << QStringLiteral("a.b") << 0 << 0 << 0;
-    QTest::newRow("one letter part") << QStringLiteral("1.x.3") << 1 << 0 << 3;
-    QTest::newRow("four parts") << QStringLiteral("1.2.3.4") << 0 << 0 << 0;
-}
-
-void VersionNumberTest::readsText()
-{
-    QFETCH(QString, text);
-    QFETCH(int, majorPart);
-    QFETCH(int, minorPart);
-    QFETCH(int, patchPart);
-
-    QVERIFY(VersionNumber::fromText(text) == VersionNumber(majorPart, minorPart, patchPart));
-}
 
 void VersionNumberTest::comparesPartByPart_data()
 {

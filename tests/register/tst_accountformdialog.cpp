@@ -74,7 +74,6 @@ class AccountFormDialogTest : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void newFormShowsChoices();
     void newAccountStoresOpeningBalance_data();
     void newAccountStoresOpeningBalance();
     void newAccountWithoutNameIsNotStored();
@@ -94,44 +93,6 @@ void AccountFormDialogTest::init()
 void AccountFormDialogTest::cleanup()
 {
     m_world.reset();
-}
-
-void AccountFormDialogTest::newFormShowsChoices()
-{
-    setFirstDayOfWeek(Qt::Wednesday);
-    AccountFormDialog dialog;
-    const AccountForm form(&dialog);
-
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("New Account"));
-    QCOMPARE(form.name->placeholderText(), QStringLiteral("Account name"));
-    QCOMPARE(form.institution->placeholderText(), QStringLiteral("Bank name (optional)"));
-    QCOMPARE(form.accountNumber->placeholderText(), QStringLiteral("Last 4 digits (optional)"));
-
-    const QStringList typeTexts = {QStringLiteral("Checking"), QStringLiteral("Savings"), QStringLiteral("Credit Card"),
-        QStringLiteral("Cash"), QStringLiteral("Investment"), QStringLiteral("Other")};
-    const QStringList typeData = {QStringLiteral("checking"), QStringLiteral("savings"), QStringLiteral("credit_card"),
-        QStringLiteral("cash"), QStringLiteral("investment"), QStringLiteral("other")};
-    const QStringList currencyTexts = {QStringLiteral("USD ($)"), QStringLiteral("EUR (€)"), QStringLiteral("GBP (£)"),
-        QStringLiteral("CAD ($)"), QStringLiteral("AUD ($)"), QStringLiteral("JPY (¥)")};
-    const QStringList currencyData = {QStringLiteral("USD"), QStringLiteral("EUR"), QStringLiteral("GBP"),
-        QStringLiteral("CAD"), QStringLiteral("AUD"), QStringLiteral("JPY")};
-    QCOMPARE(form.type->count(), typeTexts.size());
-    for (int i = 0; i < typeTexts.size(); ++i) {
-        QCOMPARE(form.type->itemText(i), typeTexts[i]);
-        QCOMPARE(form.type->itemData(i).toString(), typeData[i]);
-    }
-    QCOMPARE(form.currency->count(), currencyTexts.size());
-    for (int i = 0; i < currencyTexts.size(); ++i) {
-        QCOMPARE(form.currency->itemText(i), currencyTexts[i]);
-        QCOMPARE(form.currency->itemData(i).toString(), currencyData[i]);
-    }
-
-    QCOMPARE(form.startingBalance->prefix(), QStringLiteral("$ "));
-    QCOMPARE(form.startingBalance->amountMinorUnits(), qint64(0));
-    QCOMPARE(form.startingBalance->minimum(), -99999999.99);
-    QCOMPARE(form.asOf->date(), QDate(2024, 3, 15));
-    QVERIFY(form.asOf->calendarPopup());
-    QCOMPARE(form.asOf->calendarWidget()->firstDayOfWeek(), Qt::Wednesday);
 }
 
 void AccountFormDialogTest::newAccountStoresOpeningBalance_data()

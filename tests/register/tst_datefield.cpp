@@ -60,15 +60,8 @@ private Q_SLOTS:
     void startsTodaySelected();
     void resolvesTypedTextOnLeaving_data();
     void resolvesTypedTextOnLeaving();
-    void movesByDateKey_data();
-    void movesByDateKey();
-    void dateKeyStartsFromTypedText();
-    void leavesCommandKeysAlone();
-    void setDateSignalsOnlyChanges();
     void pickingFromCalendarByKeyboard_data();
     void pickingFromCalendarByKeyboard();
-    void pickingFromCalendarByMouse();
-    void calendarButtonOpensCalendar();
 
 private:
     void typeIntoField(const QString& text);
@@ -153,64 +146,6 @@ void DateFieldTest::resolvesTypedTextOnLeaving()
     QCOMPARE(m_field->text(), expected.toString(QStringLiteral("M/d/yyyy")));
 }
 
-void DateFieldTest::movesByDateKey_data()
-{
-    QTest::addColumn<char>("key");
-    QTest::addColumn<QDate>("expected");
-
-    QTest::newRow("w") << 'w' << QDate(2024, 3, 10);
-    QTest::newRow("k") << 'k' << QDate(2024, 3, 16);
-    QTest::newRow("m") << 'm' << QDate(2024, 3, 1);
-    QTest::newRow("h") << 'h' << QDate(2024, 3, 31);
-    QTest::newRow("y") << 'y' << QDate(2024, 1, 1);
-    QTest::newRow("r") << 'r' << QDate(2024, 12, 31);
-    QTest::newRow("T") << 'T' << QDate(2024, 6, 20);
-    QTest::newRow("=") << '=' << QDate(2024, 3, 16);
-    QTest::newRow("-") << '-' << QDate(2024, 3, 14);
-}
-
-void DateFieldTest::movesByDateKey()
-{
-    QFETCH(char, key);
-    QFETCH(QDate, expected);
-
-    m_field->setDate(QDate(2024, 3, 15));
-    QSignalSpy changed(m_field, &DateField::dateChanged);
-    QTest::keyClick(m_field, key);
-
-    QCOMPARE(m_field->date(), expected);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_field->text(), expected.toString(QStringLiteral("M/d/yyyy")));
-    QCOMPARE(m_field->selectedText(), m_field->text());
-}
-
-void DateFieldTest::dateKeyStartsFromTypedText()
-{
-    typeIntoField(QStringLiteral("3/15/2024"));
-    QTest::keyClick(m_field, 'k');
-    QCOMPARE(m_field->date(), QDate(2024, 3, 16));
-    QCOMPARE(m_field->text(), QStringLiteral("3/16/2024"));
-}
-
-void DateFieldTest::leavesCommandKeysAlone()
-{
-    QSignalSpy changed(m_field, &DateField::dateChanged);
-    QTest::keyClick(m_field, Qt::Key_M, Qt::ControlModifier);
-    QTest::keyClick(m_field, Qt::Key_T, Qt::AltModifier);
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_field->date(), QDate(2024, 6, 20));
-}
-
-void DateFieldTest::setDateSignalsOnlyChanges()
-{
-    QSignalSpy changed(m_field, &DateField::dateChanged);
-    m_field->setDate(QDate(2024, 6, 20));
-    QCOMPARE(changed.count(), 0);
-    m_field->setDate(QDate(2024, 7, 4));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_field->text(), QStringLiteral("7/4/2024"));
-}
-
 void DateFieldTest::pickingFromCalendarByKeyboard_data()
 {
     QTest::addColumn<int>("openKey");
@@ -248,38 +183,6 @@ void DateFieldTest::pickingFromCalendarByKeyboard()
     // Opening the calendar moved the focus, which settled the typed date first.
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed.last().first().toDate(), QDate(2024, 3, 16));
-}
-
-void DateFieldTest::pickingFromCalendarByMouse()
-{
-    QSignalSpy changed(m_field, &DateField::dateChanged);
-    QTest::keyClick(m_field, Qt::Key_F4);
-    QPointer<CalendarPopup> popup = openPopup();
-    QVERIFY(popup);
-
-    QTableView* grid = dayGrid(popup);
-    const QModelIndex day = cellOfDay(grid, 11);
-    QVERIFY(day.isValid());
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(day).center());
-
-    QVERIFY(!openPopup());
-    processDeferredDeletes();
-    QVERIFY(popup.isNull());
-    QCOMPARE(m_field->date(), QDate(2024, 6, 11));
-    QCOMPARE(changed.count(), 1);
-}
-
-void DateFieldTest::calendarButtonOpensCalendar()
-{
-    QCOMPARE(m_field->actions().size(), 1);
-    QCOMPARE(m_field->actions().first()->toolTip(), QStringLiteral("Open calendar (F4)"));
-    auto* button = m_field->findChild<QToolButton*>();
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-    CalendarPopup* popup = openPopup();
-    QVERIFY(popup);
-    QCOMPARE(popup->selectedDate(), QDate(2024, 6, 20));
-    popup->close();
 }
 
 QTEST_MAIN(DateFieldTest)

@@ -165,31 +165,6 @@ private Q_SLOTS:
         QCOMPARE(screen->model()->buffer().memoText, QString());
     }
 
-    void categoryListAndTypeAhead()
-    {
-        auto screen = showScreen(&m_world->appState, m_checking.id);
-        for (int i = 0; i < 3; ++i)
-            press(Qt::Key_Tab);
-        auto* category = qobject_cast<RegisterComboBox*>(openEditor(*screen));
-        QVERIFY(category);
-        QVERIFY(category->isEditable());
-        QCOMPARE(category->insertPolicy(), QComboBox::NoInsert);
-        QCOMPARE(category->itemText(0), QString());
-        QCOMPARE(category->itemData(0).toString(), QString());
-        QVERIFY(category->findText(QStringLiteral("Utilities > Electric")) > 0);
-        QVERIFY(category->findText(QStringLiteral("Groceries")) > 0);
-
-        type(QStringLiteral("elec"));
-        QVERIFY(popupOpen());
-        QVERIFY(completionsShown(category->completer()).contains(QStringLiteral("Utilities > Electric")));
-        press(Qt::Key_Down);
-        press(Qt::Key_Tab);
-        QCOMPARE(current(*screen).column(), int(RegisterModel::MemoColumn));
-        const QString electric = m_world->categoryId(QStringLiteral("Electric"), QStringLiteral("Utilities"));
-        QCOMPARE(screen->model()->buffer().categoryText, QStringLiteral("Utilities > Electric"));
-        QCOMPARE(screen->model()->buffer().categoryIdText, electric);
-    }
-
     void typingOverAChosenCategoryChangesIt()
     {
         auto screen = showScreen(&m_world->appState, m_checking.id);
@@ -222,28 +197,6 @@ private Q_SLOTS:
         QVERIFY(memoEdit->hasFocus());
         QCOMPARE(memoEdit->text(), QStringLiteral("May bill"));
         QCOMPARE(screen->model()->buffer().paymentText, QStringLiteral("80.00"));
-    }
-
-    void twoLineGeometry()
-    {
-        m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
-        auto screen = showScreen(&m_world->appState, m_checking.id);
-        RegisterDelegate* delegate = screen->delegate();
-        QStyleOptionViewItem option;
-        option.rect = QRect(0, 0, 200, 52);
-        QCOMPARE(delegate->sizeHint(option, screen->model()->index(0, 0)).height(), 52);
-
-        press(Qt::Key_Return);
-        QCOMPARE(openEditor(*screen)->height(), 36);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        QCOMPARE(openEditor(*screen)->height(), screen->view()->rowHeight(screen->model()->entryRow()));
-        QCOMPARE(screen->view()->rowHeight(0), 52);
-
-        // Painting both lines of every kind of row works.
-        screen->view()->setCurrentIndex(screen->model()->index(0, RegisterModel::PaymentColumn));
-        const QPixmap picture = screen->view()->viewport()->grab();
-        QVERIFY(!picture.isNull());
     }
 
 private:

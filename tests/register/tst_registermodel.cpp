@@ -168,19 +168,6 @@ private Q_SLOTS:
         QCOMPARE(model.buffer().paymentText, QStringLiteral("1,500"));
     }
 
-    void clearedLetter()
-    {
-        QList<RegisterRow> rows = threeRows();
-        rows[0].transaction.cleared = true;
-        rows[1].transaction.cleared = true;
-        rows[1].transaction.reconciled = true;
-        RegisterModel model;
-        model.setRows(rows, false);
-        QCOMPARE(text(model, 0, RegisterModel::ClearedColumn), QStringLiteral("C"));
-        QCOMPARE(text(model, 1, RegisterModel::ClearedColumn), QStringLiteral("R"));
-        QCOMPARE(text(model, 2, RegisterModel::ClearedColumn), QString());
-    }
-
     void setDataGoesOnlyIntoTheBuffer()
     {
         RegisterModel model;
@@ -260,18 +247,6 @@ private Q_SLOTS:
         QCOMPARE(model.buffer().dateText, QStringLiteral("3/15/2024"));
     }
 
-    void headers()
-    {
-        RegisterModel model;
-        const QStringList expected = {QStringLiteral("Date"), QStringLiteral("Chk #"), QStringLiteral("Payee"),
-            QStringLiteral("Category"), QStringLiteral("Memo"), QStringLiteral("Payment"), QStringLiteral("Deposit"),
-            QStringLiteral("Clr"), QStringLiteral("Balance")};
-        for (int column = 0; column < expected.size(); ++column)
-            QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), expected[column]);
-        QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
-        QVERIFY(!model.headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
-        QVERIFY(!model.headerData(9, Qt::Horizontal).isValid());
-    }
 };
 
 QTEST_MAIN(TestRegisterModel)

@@ -433,21 +433,6 @@ private Q_SLOTS:
         QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Bookshop"));
     }
 
-    void movingToAnotherRowDiscardsTheEdit()
-    {
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        const Transaction stored = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
-        auto screen = showScreen(&m_world->appState, account.id);
-        openCell(*screen, 0, RegisterModel::PayeeColumn);
-        type(QStringLiteral("Changed"));
-        press(Qt::Key_Down);
-        press(Qt::Key_Down);
-        QCOMPARE(screen->model()->editingRow(), -1);
-        QCOMPARE(screen->model()->buffer().payeeText, QString());
-        QCOMPARE(m_world->appState.transactions()->byId(stored.id)->payee, QStringLiteral("Cafe"));
-        QCOMPARE(m_world->appState.transactions()->byId(stored.id)->version, 1);
-    }
-
     void deletingAskedOnceForBothSidesOfATransfer()
     {
         const Account checking = m_world->addAccount(QStringLiteral("Checking"));
@@ -474,33 +459,6 @@ private Q_SLOTS:
         QVERIFY(m_world->stored(savings.id).isEmpty());
         QVERIFY(m_world->stored(checking.id).isEmpty());
         QCOMPARE(screen->model()->rowCount(), 1);
-    }
-
-    void deleteConfirmationUsesTheAccountCurrency()
-    {
-        const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
-        const Transaction ramen = m_world->addTransaction(yen.id, QDate(2024, 3, 1), QStringLiteral("Ramen"), -1500);
-        auto screen = showScreen(&m_world->appState, yen.id);
-        press(Qt::Key_Up);
-        QString question;
-        ModalAnswer::pressWhenShown(QMessageBox::Yes, &question);
-        press(Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(question, QStringLiteral("Delete \"Ramen\" for ¥1,500?"));
-        QVERIFY(m_world->appState.transactions()->byId(ramen.id)->deletedAt.has_value());
-    }
-
-    void ctrlDInTheEntryRowClearsIt()
-    {
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        auto screen = showScreen(&m_world->appState, account.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        type(QStringLiteral("Half typed"));
-        press(Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(screen->model()->buffer().payeeText, QString());
-        QCOMPARE(status(*screen), QStringLiteral("Fields cleared"));
-        QCOMPARE(current(*screen).column(), int(RegisterModel::DateColumn));
-        QVERIFY(openEditor(*screen));
     }
 
     void contextMenuTogglesCleared()
@@ -576,20 +534,6 @@ private Q_SLOTS:
         QCOMPARE(rows.first().categoryId, maintenance);
     }
 
-    void apostropheInTheTopEntryRowCopiesNothing()
-    {
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Garage"), -9000);
-        m_world->appState.preferences()->setBool(QStringLiteral("registerNewestFirst"), true);
-        auto screen = showScreen(&m_world->appState, account.id);
-        QCOMPARE(screen->model()->entryRow(), 0);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        type(QStringLiteral("'"));
-        QCOMPARE(screen->model()->buffer().payeeText, QString());
-        QCOMPARE(qobject_cast<QLineEdit*>(openEditor(*screen))->text(), QString());
-    }
-
     void openingBalanceRowChangesNothingStored()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"), Currency::USD, 50000);
@@ -615,6 +559,19 @@ private Q_SLOTS:
         QCOMPARE(m_world->appState.accounts()->byId(account.id)->startingBalance, 50000);
     }
 
+    void deleteConfirmationUsesTheAccountCurrency()
+    {
+        const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
+        const Transaction ramen = m_world->addTransaction(yen.id, QDate(2024, 3, 1), QStringLiteral("Ramen"), -1500);
+        auto screen = showScreen(&m_world->appState, yen.id);
+        press(Qt::Key_Up);
+        QString question;
+        ModalAnswer::pressWhenShown(QMessageBox::Yes, &question);
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(question, QStringLiteral("Delete \"Ramen\" for ¥1,500?"));
+        QVERIFY(m_world->appState.transactions()->byId(ramen.id)->deletedAt.has_value());
+    }
+
     void reloadKeepsTheCurrentCellAndScrollPosition()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
@@ -638,18 +595,16 @@ private Q_SLOTS:
         QVERIFY(view->verticalScrollBar()->value() > scrollBefore);
     }
 
-    void reloadWaitsWhileAnEditorIsOpen()
+    void memorizeRefusesAnOldDate()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->addTransaction(account.id, QDate(1999, 12, 31), QStringLiteral("Party"), -100);
         auto screen = showScreen(&m_world->appState, account.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        type(QStringLiteral("Typing"));
-        m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Elsewhere"), -1);
-        screen->reload();
-        QCOMPARE(screen->model()->rowCount(), 1);
-        QVERIFY(openEditor(*screen));
-        QCOMPARE(qobject_cast<QLineEdit*>(openEditor(*screen))->text(), QStringLiteral("Typing"));
+        press(Qt::Key_Up);
+        press(Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(status(*screen), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+        QVERIFY(m_world->appState.recurring()->all().isEmpty());
     }
 
     void memorizeOpensTheRecurringForm()
@@ -674,39 +629,6 @@ private Q_SLOTS:
         QCOMPARE(rules.first().startDate, QDate(2024, 3, 5));
         QCOMPARE(rules.first().nextDueDate, QDate(2024, 3, 5));
         QCOMPARE(status(*screen), QStringLiteral("Transaction memorized as recurring"));
-    }
-
-    void memorizeRefusesAnOldDate()
-    {
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        m_world->addTransaction(account.id, QDate(1999, 12, 31), QStringLiteral("Party"), -100);
-        auto screen = showScreen(&m_world->appState, account.id);
-        press(Qt::Key_Up);
-        press(Qt::Key_M, Qt::ControlModifier);
-        QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(status(*screen), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
-        QVERIFY(m_world->appState.recurring()->all().isEmpty());
-    }
-
-    void ctrlNAddsThroughTheTransactionForm()
-    {
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        auto screen = showScreen(&m_world->appState, account.id);
-        QString title;
-        whenDialogShown([&title](QDialog* dialog) {
-            title = dialog->windowTitle();
-            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
-                if (edit->placeholderText() == QStringLiteral("Start typing to search payees..."))
-                    edit->setText(QStringLiteral("Dialog Payee"));
-            }
-            clickOk(dialog);
-        });
-        press(Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(title, QStringLiteral("New Transaction"));
-        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
-        QVERIFY(saved);
-        QCOMPARE(saved->payee, QStringLiteral("Dialog Payee"));
-        QCOMPARE(current(*screen), screen->model()->index(screen->model()->entryRow(), RegisterModel::DateColumn));
     }
 
 private:

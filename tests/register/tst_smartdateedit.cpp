@@ -122,15 +122,6 @@ private Q_SLOTS:
         }
     }
 
-    void calendarButtonIsOffered()
-    {
-        SmartDateEdit edit;
-        QCOMPARE(edit.actions().size(), 1);
-        QCOMPARE(edit.actions().first()->toolTip(), QStringLiteral("Open calendar (F4)"));
-        QCOMPARE(edit.date(), QDate(2024, 5, 20));
-        QCOMPARE(edit.text(), QStringLiteral("5/20/2024"));
-    }
-
 private:
     std::unique_ptr<RegisterWorld> m_world;
 };

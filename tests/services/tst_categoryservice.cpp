@@ -39,8 +39,6 @@ private Q_SLOTS:
     void cleanup();
     void seedsDefaultTreeOnlyOnce();
     void seedsCompleteDefaultTree();
-    void derivesIdsFromKeys_data();
-    void derivesIdsFromKeys();
     void keepsBothMaintenanceCategoriesApart();
     void leavesUserCategoriesAlone();
     void seedsAgainWhenEveryCategoryIsDeleted();
@@ -122,49 +120,6 @@ void CategoryServiceTest::seedsCompleteDefaultTree()
     QCOMPARE(topLevel, 29);
     QCOMPARE(income, 8);
     QCOMPARE(taxRelevant, 12);
-}
-
-void CategoryServiceTest::derivesIdsFromKeys_data()
-{
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("parentName");
-    QTest::addColumn<CategoryType>("type");
-    QTest::addColumn<QString>("taxCategory");
-
-    // The ids were worked out with another UUID implementation from the keys
-    // "expense::Groceries", "expense:Business Expenses:Home Office" and
-    // "income::Interest Income".
-    QTest::newRow("top level") << QStringLiteral("f80ec558-0a5d-59fd-bb97-1216bc91c991") << QStringLiteral("Groceries")
-                               << QString() << CategoryType::Expense << QString();
-    QTest::newRow("child") << QStringLiteral("7ac27a40-d9d3-5c60-af4b-fc3c84e61133") << QStringLiteral("Home Office")
-                           << QStringLiteral("Business Expenses") << CategoryType::Expense << QStringLiteral("home_office");
-    QTest::newRow("income") << QStringLiteral("f9b00ad8-7eac-57a5-9647-b289b1b606aa") << QStringLiteral("Interest Income")
-                            << QString() << CategoryType::Income << QStringLiteral("interest_income");
-}
-
-void CategoryServiceTest::derivesIdsFromKeys()
-{
-    QFETCH(QString, id);
-    QFETCH(QString, name);
-    QFETCH(QString, parentName);
-    QFETCH(CategoryType, type);
-    QFETCH(QString, taxCategory);
-
-    m_service->ensureDefaultCategories();
-    const std::optional<Category> category = m_categories->byId(id);
-    QVERIFY(category);
-    QCOMPARE(category->name, name);
-    QCOMPARE(category->type, type);
-    QCOMPARE(category->taxCategory, taxCategory);
-    QCOMPARE(category->isTaxRelevant, !taxCategory.isEmpty());
-    if (parentName.isEmpty()) {
-        QVERIFY(category->parentId.isEmpty());
-    } else {
-        const std::optional<Category> parent = m_categories->byId(category->parentId);
-        QVERIFY(parent);
-        QCOMPARE(parent->name, parentName);
-    }
 }
 
 void CategoryServiceTest::keepsBothMaintenanceCategoriesApart()

@@ -56,7 +56,6 @@ private Q_SLOTS:
     void cleanup();
     void showsSeed();
     void memorizesEditedRule();
-    void listsFrequencies();
     void keepsIdentityOfStoredSeed();
     void handlesYenWithoutCents();
 
@@ -154,28 +153,6 @@ void RecurringFormDialogTest::memorizesEditedRule()
     QCOMPARE(stored->syncStatus, SyncStatus::Pending);
     QCOMPARE(stored->createdAt, fixedNow);
     QCOMPARE(stored->updatedAt, fixedNow);
-}
-
-void RecurringFormDialogTest::listsFrequencies()
-{
-    RecurringFormDialog dialog(m_world->appState(), seedFromRow(addAccount(Currency::USD), -100));
-    const RecurringForm form(&dialog);
-
-    const QList<QPair<QString, Frequency>> expected = {
-        {QStringLiteral("Daily"), Frequency::Daily},
-        {QStringLiteral("Weekly"), Frequency::Weekly},
-        {QStringLiteral("Every 2 Weeks"), Frequency::Biweekly},
-        {QStringLiteral("Monthly"), Frequency::Monthly},
-        {QStringLiteral("Quarterly"), Frequency::Quarterly},
-        {QStringLiteral("Every 6 Months"), Frequency::SemiAnnual},
-        {QStringLiteral("Annually"), Frequency::Annual},
-    };
-    QCOMPARE(form.frequency->count(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(form.frequency->itemText(i), expected[i].first);
-        form.frequency->setCurrentIndex(i);
-        QCOMPARE(dialog.recurring().frequency, expected[i].second);
-    }
 }
 
 void RecurringFormDialogTest::keepsIdentityOfStoredSeed()

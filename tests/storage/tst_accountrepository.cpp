@@ -19,16 +19,13 @@ private Q_SLOTS:
     void cleanup();
 
     void roundTripsEveryField();
-    void storesEmptyTextAsEmptyText();
     void updateRewritesTheMutableColumns();
     void readsUnknownStoredTextsAsTheFallbacks();
     void listsLiveAccountsBySortOrderThenName();
     void softDeleteAndRestoreStampTheRow();
     void updateSortOrdersWritesEveryEntryOnce();
     void updateSortOrdersRollsBackWhenAnEntryFails();
-    void markSyncedIsSilent();
     void resyncMarksOnlyLiveRowsThatAreNotPending();
-    void failedInsertLogsAndStaysSilent();
 
 private:
     std::unique_ptr<TestDatabase> m_test;
@@ -101,22 +98,6 @@ void AccountRepositoryTest::roundTripsEveryField()
         QStringLiteral("savings EUR conflict 1"));
     QVERIFY(scalar(database(), QStringLiteral("SELECT deleted_at IS NULL FROM accounts WHERE id = ?"), id).toBool());
     QVERIFY(!m_accounts->byId(QStringLiteral("no-such-account")));
-}
-
-void AccountRepositoryTest::storesEmptyTextAsEmptyText()
-{
-    Account account = makeAccount(QStringLiteral("a"), QStringLiteral("Cash"));
-    QVERIFY(account.institution.isNull());
-    QVERIFY(m_accounts->insert(account));
-
-    QCOMPARE(scalar(database(),
-                 QStringLiteral("SELECT COUNT(*) FROM accounts WHERE institution = '' AND account_number_last4 = '' AND server_id = ''"))
-                 .toInt(),
-        1);
-    const std::optional<Account> stored = m_accounts->byId(QStringLiteral("a"));
-    QVERIFY(stored);
-    QVERIFY(stored->institution.isEmpty());
-    QVERIFY(stored->serverId.isEmpty());
 }
 
 void AccountRepositoryTest::updateRewritesTheMutableColumns()
@@ -273,20 +254,6 @@ void AccountRepositoryTest::updateSortOrdersRollsBackWhenAnEntryFails()
     QCOMPARE(names(m_accounts->all()), (QStringList{QStringLiteral("C"), QStringLiteral("B"), QStringLiteral("A")}));
 }
 
-void AccountRepositoryTest::markSyncedIsSilent()
-{
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
-
-    QVERIFY(m_accounts->markSynced(QStringLiteral("a"), QStringLiteral("srv-9")));
-
-    QCOMPARE(changed.count(), 0);
-    const std::optional<Account> stored = m_accounts->byId(QStringLiteral("a"));
-    QCOMPARE(stored->syncStatus, SyncStatus::Synced);
-    QCOMPARE(stored->serverId, QStringLiteral("srv-9"));
-    QVERIFY(m_accounts->pending().isEmpty());
-}
-
 void AccountRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 {
     Account synced = makeAccount(QStringLiteral("synced"), QStringLiteral("Synced"));
@@ -309,18 +276,6 @@ void AccountRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 
     QCOMPARE(m_accounts->markAllPendingForResync(), 0);
     QCOMPARE(changed.count(), 1);
-}
-
-void AccountRepositoryTest::failedInsertLogsAndStaysSilent()
-{
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("First"))));
-    QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
-
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::insert failed: .*UNIQUE")));
-    QVERIFY(!m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("Second"))));
-
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_accounts->byId(QStringLiteral("a"))->name, QStringLiteral("First"));
 }
 
 QTEST_GUILESS_MAIN(AccountRepositoryTest)

@@ -22,10 +22,8 @@ private Q_SLOTS:
     void storesEmptyParentAndAccountAsNull();
     void readsUnknownStoredTextsAsTheFallbacks();
     void countsAndListsOnlyLiveCategories();
-    void findsByExactLiveName();
     void softDeleteChangesOnlyThatRow();
     void resyncMarksOnlyLiveRowsThatAreNotPending();
-    void failedInsertLogsAndStaysSilent();
 
 private:
     std::unique_ptr<TestDatabase> m_test;
@@ -161,19 +159,6 @@ void CategoryRepositoryTest::countsAndListsOnlyLiveCategories()
     QVERIFY(m_categories->all().isEmpty());
 }
 
-void CategoryRepositoryTest::findsByExactLiveName()
-{
-    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("live"), QStringLiteral("Groceries"))));
-    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("gone"), QStringLiteral("Travel"))));
-    QVERIFY(m_categories->softDelete(QStringLiteral("gone")));
-
-    QCOMPARE(m_categories->byName(QStringLiteral("Groceries"))->id, QStringLiteral("live"));
-    QVERIFY(!m_categories->byName(QStringLiteral("groceries")));
-    QVERIFY(!m_categories->byName(QStringLiteral("Grocer")));
-    QVERIFY(!m_categories->byName(QStringLiteral("Travel")));
-    QVERIFY(m_categories->byId(QStringLiteral("gone"))->deletedAt.has_value());
-}
-
 void CategoryRepositoryTest::softDeleteChangesOnlyThatRow()
 {
     Category parent = makeCategory(QStringLiteral("parent"), QStringLiteral("Auto"));
@@ -222,17 +207,6 @@ void CategoryRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 
     QCOMPARE(m_categories->markAllPendingForResync(), 0);
     QCOMPARE(changed.count(), 1);
-}
-
-void CategoryRepositoryTest::failedInsertLogsAndStaysSilent()
-{
-    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
-
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: .*FOREIGN KEY")));
-    QVERIFY(!m_categories->insert(makeCategory(QStringLiteral("orphan"), QStringLiteral("Orphan"), QStringLiteral("no-such-parent"))));
-
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_categories->count(), 0);
 }
 
 QTEST_GUILESS_MAIN(CategoryRepositoryTest)

@@ -102,15 +102,12 @@ private Q_SLOTS:
     void upgradesAVersionOneFile();
     void leavesACurrentFileAlone();
     void failingStatementLeavesTheSchemaAtThePreviousVersion();
-    void unwritableVersionRowRollsTheMigrationBack();
     void splitsStatements_data();
     void splitsStatements();
-    void splitsTheBuiltInScripts();
     void fullTextTriggersFollowTheTransactions();
     void refusesAFileThatIsNotADatabase_data();
     void refusesAFileThatIsNotADatabase();
     void createsAMissingDataDirectoryForItsOwnerOnly();
-    void fallsBackToTheUsersDataLocation();
 };
 
 void DatabaseTest::migratesANewFile()
@@ -266,25 +263,6 @@ void DatabaseTest::failingStatementLeavesTheSchemaAtThePreviousVersion()
     QCOMPARE(reconciliationColumns(database).size(), 12);
 }
 
-void DatabaseTest::unwritableVersionRowRollsTheMigrationBack()
-{
-    TestDataDirectory directory;
-    MigrationHarness database;
-    QVERIFY(database.open(directory.databasePath()));
-    QVERIFY(database.runMigrations());
-    QSignalSpy applied(&database, &Database::migrationApplied);
-    QSignalSpy failed(&database, &Database::migrationError);
-
-    // Version 2 is already recorded, so its schema_version row cannot be written.
-    QVERIFY(!database.applyMigration(2, QStringLiteral("again"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
-
-    QCOMPARE(applied.count(), 0);
-    QCOMPARE(failed.count(), 1);
-    QCOMPARE(failed.at(0).at(0).toInt(), 2);
-    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'extra'")).toInt(), 0);
-    QCOMPARE(scalar(database, QStringLiteral("SELECT name FROM schema_version WHERE version = 2")).toString(), QStringLiteral("recon_sync"));
-}
-
 void DatabaseTest::splitsStatements_data()
 {
     QTest::addColumn<QString>("script");
@@ -344,24 +322,6 @@ void DatabaseTest::splitsStatements()
     QFETCH(QString, script);
     QFETCH(QStringList, statements);
     QCOMPARE(Database::splitStatements(script), statements);
-}
-
-void DatabaseTest::splitsTheBuiltInScripts()
-{
-    const QStringList initial = Database::splitStatements(readScript(initialScript));
-    // Nine tables, six indexes, the full-text table and its three triggers.
-    QCOMPARE(initial.size(), 19);
-    QCOMPARE(initial.filter(QStringLiteral("CREATE TRIGGER")).size(), 3);
-    for (const QString& statement : initial) {
-        QVERIFY2(statement.startsWith(QLatin1String("CREATE ")), qPrintable(statement));
-        QVERIFY2(!statement.contains(QLatin1String("--")), qPrintable(statement));
-    }
-
-    const QStringList reconSync = Database::splitStatements(readScript(reconSyncScript));
-    QCOMPARE(reconSync.size(), 7);
-    QCOMPARE(reconSync.filter(QStringLiteral("ALTER TABLE reconciliations ADD COLUMN")).size(), 6);
-    QVERIFY(reconSync.last().startsWith(QLatin1String("UPDATE reconciliations SET created_at = completed_at")));
-    QVERIFY(reconSync.last().endsWith(QLatin1String("WHERE created_at = ''")));
 }
 
 void DatabaseTest::fullTextTriggersFollowTheTransactions()
@@ -447,26 +407,6 @@ void DatabaseTest::createsAMissingDataDirectoryForItsOwnerOnly()
     QCOMPARE(modeOf(dataDirectory), 0700);
     QCOMPARE(modeOf(dataDirectory + QStringLiteral("/checkbook.db")), 0600);
 #endif
-}
-
-void DatabaseTest::fallsBackToTheUsersDataLocation()
-{
-    TestDataDirectory directory;
-    qputenv("CHECKBOOK_DATA_DIR", QByteArray());
-    // Test mode keeps this under Qt's test location, away from the user's data.
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString expected = base + QStringLiteral("/Kestrelwood/Checkbook");
-    const bool existed = QFileInfo::exists(base + QStringLiteral("/Kestrelwood"));
-
-    QCOMPARE(Database::dataDirectory(), expected);
-    QVERIFY(QFileInfo(expected).isDir());
-    QCOMPARE(Database::databasePath(), expected + QStringLiteral("/checkbook.db"));
-
-    // Leave nothing behind; rmdir only ever removes empty directories.
-    if (!existed) {
-        QDir().rmdir(expected);
-        QDir().rmdir(base + QStringLiteral("/Kestrelwood"));
-    }
 }
 
 QTEST_GUILESS_MAIN(DatabaseTest)

@@ -15,7 +15,6 @@ private Q_SLOTS:
     void newIdIsALowerCaseRandomUuid();
     void defaultCategoryIdIsNameBasedInTheDnsNamespace_data();
     void defaultCategoryIdIsNameBasedInTheDnsNamespace();
-    void recurringPostingIdIsDeterministic();
     void idsMatchFixedReferenceValues();
 };
 
@@ -53,29 +52,6 @@ void TestIdentifiers::defaultCategoryIdIsNameBasedInTheDnsNamespace()
     QCOMPARE(id, id.toLower());
     QCOMPARE(QUuid::fromString(id).version(), QUuid::Sha1);
     QCOMPARE(defaultCategoryId(key), id);
-}
-
-void TestIdentifiers::recurringPostingIdIsDeterministic()
-{
-    const QUuid programNamespace(QStringLiteral("{a1b9f7f3-2f2a-4c6b-9e1a-8b7c6d5a3f2e}"));
-    const QString rule = QStringLiteral("5b0f3c1e-8d7a-4c2b-9f6e-1a2b3c4d5e6f");
-    const QDate due(2024, 3, 1);
-
-    const QString plain = recurringPostingId(rule, due);
-    QCOMPARE(plain, QUuid::createUuidV5(programNamespace, (rule + QStringLiteral(":2024-03-01")).toUtf8()).toString(QUuid::WithoutBraces));
-    QCOMPARE(recurringPostingId(rule, due), plain);
-    QCOMPARE(recurringPostingId(rule, due, QString()), plain);
-
-    const QString destination = recurringPostingId(rule, due, QStringLiteral("dest"));
-    QCOMPARE(destination,
-        QUuid::createUuidV5(programNamespace, (rule + QStringLiteral(":2024-03-01:dest")).toUtf8()).toString(QUuid::WithoutBraces));
-    QCOMPARE(recurringPostingId(rule, due, QStringLiteral("dest")), destination);
-    QVERIFY(destination != plain);
-
-    QVERIFY(recurringPostingId(rule, due.addDays(1)) != plain);
-    QVERIFY(recurringPostingId(QStringLiteral("another-rule"), due) != plain);
-    QCOMPARE(plain.size(), 36);
-    QCOMPARE(plain, plain.toLower());
 }
 
 // Values computed independently with the RFC 4122 name-based algorithm: ids

@@ -38,12 +38,10 @@ private Q_SLOTS:
     void cleanup();
 
     void roundTripsEveryField();
-    void insertStampsMissingTimesWithNow();
     void readsAnUnknownSyncStatusAsPending();
     void listsTheHistoryLatestStatementFirst();
     void cascadeRestoreRevivesOnlyTheLastTenSeconds();
     void resyncMarksOnlyLiveRowsThatAreNotPending();
-    void failedInsertLogsAndStaysSilent();
 
 private:
     std::unique_ptr<TestDatabase> m_test;
@@ -127,32 +125,6 @@ void ReconciliationRepositoryTest::roundTripsEveryField()
     QCOMPARE(updated->syncStatus, SyncStatus::Synced);
     QCOMPARE(updated->updatedAt, reconciliation.updatedAt);
     QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-03-02T15:16:18Z")));
-}
-
-void ReconciliationRepositoryTest::insertStampsMissingTimesWithNow()
-{
-    const QDateTime now = utc(QStringLiteral("2024-11-11T11:11:11Z"));
-    Clock::setFixedNow(now);
-    Reconciliation reconciliation = makeReconciliation(QStringLiteral("r"), QDate(2024, 10, 31));
-    reconciliation.createdAt = QDateTime();
-    reconciliation.updatedAt = QDateTime();
-
-    QVERIFY(m_reconciliations->insert(reconciliation));
-
-    QCOMPARE(scalar(database(), QStringLiteral("SELECT created_at || ' ' || updated_at FROM reconciliations WHERE id = 'r'")).toString(),
-        QStringLiteral("2024-11-11T11:11:11Z 2024-11-11T11:11:11Z"));
-    const std::optional<Reconciliation> stored = m_reconciliations->byId(QStringLiteral("r"));
-    QVERIFY(stored);
-    QCOMPARE(stored->createdAt, now);
-    QCOMPARE(stored->updatedAt, now);
-    QCOMPARE(stored->completedAt, utc(QStringLiteral("2024-01-01T09:00:00Z")));
-
-    // Only the missing stamp is replaced.
-    Reconciliation halfStamped = makeReconciliation(QStringLiteral("h"), QDate(2024, 9, 30));
-    halfStamped.updatedAt = QDateTime();
-    QVERIFY(m_reconciliations->insert(halfStamped));
-    QCOMPARE(m_reconciliations->byId(QStringLiteral("h"))->createdAt, utc(QStringLiteral("2024-01-01T09:00:00Z")));
-    QCOMPARE(m_reconciliations->byId(QStringLiteral("h"))->updatedAt, now);
 }
 
 void ReconciliationRepositoryTest::readsAnUnknownSyncStatusAsPending()
@@ -247,18 +219,6 @@ void ReconciliationRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 
     QCOMPARE(m_reconciliations->markAllPendingForResync(), 0);
     QCOMPARE(changed.count(), 1);
-}
-
-void ReconciliationRepositoryTest::failedInsertLogsAndStaysSilent()
-{
-    QVERIFY(m_reconciliations->insert(makeReconciliation(QStringLiteral("r"), QDate(2024, 1, 31))));
-    QSignalSpy changed(m_reconciliations.get(), &ReconciliationRepository::reconciliationsChanged);
-
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ReconciliationRepository::insert failed: .*UNIQUE")));
-    QVERIFY(!m_reconciliations->insert(makeReconciliation(QStringLiteral("r"), QDate(2024, 2, 29))));
-
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_reconciliations->byId(QStringLiteral("r"))->statementDate, QDate(2024, 1, 31));
 }
 
 QTEST_GUILESS_MAIN(ReconciliationRepositoryTest)

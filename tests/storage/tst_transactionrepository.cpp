@@ -65,10 +65,8 @@ private Q_SLOTS:
     void listsPayeesOnceInByteOrder();
     void searches_data();
     void searches();
-    void searchWithoutTextReturnsTheNewest200LiveRows();
     void searchWithBrokenQueryReturnsNothing();
     void softDeleteStampsTheRowAndNamesItsAccount();
-    void softDeleteOfAnUnknownIdFails();
     void cascadeRestoreRevivesOnlyTheLastTenSeconds();
     void resyncMarksOnlyLiveRowsThatAreNotPending();
     void failedWritesLogAndStaySilent();
@@ -457,33 +455,6 @@ void TransactionRepositoryTest::searches()
     }
 }
 
-void TransactionRepositoryTest::searchWithoutTextReturnsTheNewest200LiveRows()
-{
-    QVERIFY(database()->inTransaction([&] {
-        for (int day = 0; day < 205; ++day) {
-            if (!m_transactions->insert(makeTransaction(QStringLiteral("live-%1").arg(day, 3, 10, QLatin1Char('0')),
-                    day % 2 ? QStringLiteral("A") : QStringLiteral("B"), QDate(2023, 1, 1).addDays(day), -day)))
-                return false;
-        }
-        for (int day = 0; day < 3; ++day) {
-            const QString id = QStringLiteral("deleted-%1").arg(day);
-            if (!m_transactions->insert(makeTransaction(id, QStringLiteral("A"), QDate(2025, 1, 1).addDays(day), 1)))
-                return false;
-        }
-        return true;
-    }));
-    for (int day = 0; day < 3; ++day)
-        QVERIFY(m_transactions->softDelete(QStringLiteral("deleted-%1").arg(day)));
-
-    const QList<RegisterRow> rows = m_transactions->search(QString(), {});
-
-    QCOMPARE(rows.size(), 200);
-    QCOMPARE(rows.first().transaction.id, QStringLiteral("live-204"));
-    QCOMPARE(rows.last().transaction.id, QStringLiteral("live-005"));
-    for (const RegisterRow& row : rows)
-        QVERIFY(!row.transaction.deletedAt);
-}
-
 void TransactionRepositoryTest::searchWithBrokenQueryReturnsNothing()
 {
     addSearchRows();
@@ -512,13 +483,6 @@ void TransactionRepositoryTest::softDeleteStampsTheRowAndNamesItsAccount()
     QCOMPARE(stored->syncStatus, SyncStatus::Pending);
     QVERIFY(m_transactions->byAccount(QStringLiteral("B")).isEmpty());
     QCOMPARE(ids(m_transactions->pending()), QStringList{QStringLiteral("t")});
-}
-
-void TransactionRepositoryTest::softDeleteOfAnUnknownIdFails()
-{
-    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    QVERIFY(!m_transactions->softDelete(QStringLiteral("no-such-transaction")));
-    QCOMPARE(changed.count(), 0);
 }
 
 void TransactionRepositoryTest::cascadeRestoreRevivesOnlyTheLastTenSeconds()
