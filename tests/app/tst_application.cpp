@@ -13,6 +13,7 @@
 #include "storage/transaction.h"
 #include "storage/transactionrepository.h"
 #include "support/modalanswer.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QFontDatabase>
@@ -105,32 +106,14 @@ Application* application()
 
 void createAccountWithPayment(AccountRepository& accounts, TransactionRepository& transactions)
 {
-    Account account;
-    account.id = newId();
-    account.name = QStringLiteral("Household Checking");
+    Account account = makeAccount(newId(), QStringLiteral("Household Checking"));
     account.startingBalance = 125000;
-    account.createdAt = Clock::nowUtc();
-    account.updatedAt = account.createdAt;
     QVERIFY(accounts.insert(account));
+    QVERIFY(transactions.insert(makeTransaction(newId(), account.id, QDate(2024, 5, 2), -2550)));
 
-    Transaction payment;
-    payment.id = newId();
-    payment.accountId = account.id;
-    payment.date = QDate(2024, 5, 2);
-    payment.payee = QStringLiteral("Corner Grocer");
-    payment.amount = -2550;
-    payment.createdAt = account.createdAt;
-    payment.updatedAt = account.createdAt;
-    QVERIFY(transactions.insert(payment));
-
-    Account savings;
-    savings.id = newId();
-    savings.name = QStringLiteral("Rainy Day");
+    Account savings = makeAccount(newId(), QStringLiteral("Rainy Day"), 1);
     savings.type = AccountType::Savings;
     savings.currency = Currency::EUR;
-    savings.sortOrder = 1;
-    savings.createdAt = account.createdAt;
-    savings.updatedAt = account.createdAt;
     QVERIFY(accounts.insert(savings));
 }
 

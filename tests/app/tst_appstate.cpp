@@ -10,9 +10,9 @@
 #include "storage/recurringrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -28,10 +28,7 @@ void storePreference(const QString& key, const QString& value)
 
 int schemaVersion(Database* database)
 {
-    QSqlQuery query(database->database());
-    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next())
-        return -1;
-    return query.value(0).toInt();
+    return scalar(database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt();
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "register/registertesting.h"
 #include "support/dialogtesting.h"
 #include "support/modalanswer.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QDialog>
@@ -66,28 +67,16 @@ public:
         return account;
     }
 
-    Transaction addTransaction(const QString& accountId, qint64 amount, const QString& payee = QStringLiteral("Payee"))
+    Transaction addTransaction(const QString& accountId, qint64 amount)
     {
-        Transaction transaction;
-        transaction.id = newId();
-        transaction.accountId = accountId;
-        transaction.date = QDate(2024, 5, 1);
-        transaction.payee = payee;
-        transaction.amount = amount;
-        transaction.createdAt = Clock::nowUtc();
-        transaction.updatedAt = transaction.createdAt;
+        const Transaction transaction = makeTransaction(newId(), accountId, QDate(2024, 5, 1), amount);
         appState.transactions()->insert(transaction);
         return transaction;
     }
 
     QVariant column(const QString& table, const QString& column, const QString& id)
     {
-        QSqlQuery query(appState.database()->database());
-        query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(column, table));
-        query.addBindValue(id);
-        if (!query.exec() || !query.next())
-            return QVariant();
-        return query.value(0);
+        return scalar(appState.database(), QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(column, table), {id});
     }
 
     TestDataDirectory dataDirectory;
@@ -386,23 +375,9 @@ void MainWindowTest::deletingCurrentAccountCascadesThenClearsSelection()
     const Transaction second = world.addTransaction(doomed.id, 2000);
     const Transaction other = world.addTransaction(kept.id, 500);
 
-    RecurringTransaction rule;
-    rule.id = newId();
-    rule.accountId = doomed.id;
-    rule.payee = QStringLiteral("Rent");
-    rule.amount = -90000;
-    rule.startDate = QDate(2024, 6, 1);
-    rule.nextDueDate = rule.startDate;
-    rule.createdAt = fixedNow;
-    rule.updatedAt = fixedNow;
+    const RecurringTransaction rule = makeRecurring(newId(), QDate(2024, 6, 1), doomed.id);
     QVERIFY(world.appState.recurring()->insert(rule));
-    Reconciliation reconciliation;
-    reconciliation.id = newId();
-    reconciliation.accountId = doomed.id;
-    reconciliation.statementDate = QDate(2024, 4, 30);
-    reconciliation.completedAt = fixedNow;
-    reconciliation.createdAt = fixedNow;
-    reconciliation.updatedAt = fixedNow;
+    const Reconciliation reconciliation = makeReconciliation(newId(), QDate(2024, 4, 30), doomed.id);
     QVERIFY(world.appState.reconciliations()->insert(reconciliation));
 
     MainWindow window(&world.appState);

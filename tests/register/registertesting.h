@@ -27,6 +27,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace registertesting {
 
@@ -162,6 +163,51 @@ inline void enterField()
     press(Qt::Key_Return);
 }
 
+// Presses Tab `times` times.
+inline void tab(int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        press(Qt::Key_Tab);
+}
+
+// Saves the row being edited from whatever field has the keyboard.
+inline void saveRow()
+{
+    press(Qt::Key_Return, Qt::ControlModifier);
+}
+
+// Types each field and presses Enter after it, as a user fills a row from
+// the current cell onwards; an empty field just moves on.
+inline void typeRow(const QStringList& fields)
+{
+    for (const QString& field : fields) {
+        type(field);
+        enterField();
+    }
+}
+
+// Puts texts into cells of the entry row (column, text pairs) the way a
+// finished editor writes them.
+inline void fillEntryRow(RegisterModel* model, const QList<QPair<int, QString>>& cells)
+{
+    for (const auto& [column, text] : cells)
+        model->setData(model->index(model->entryRow(), column), text);
+}
+
+// The only stored transaction of the account, if there is exactly one.
+inline std::optional<Transaction> onlyTransaction(RegisterWorld& world, const QString& accountId)
+{
+    const QList<Transaction> rows = world.stored(accountId);
+    if (rows.size() != 1)
+        return std::nullopt;
+    return rows.first();
+}
+
+inline QString labelText(const RegisterScreen& screen, const char* name)
+{
+    return screen.findChild<QLabel*>(QLatin1String(name))->text();
+}
+
 inline QModelIndex current(const RegisterScreen& screen)
 {
     return screen.view()->currentIndex();
@@ -193,8 +239,7 @@ inline void whenDialogShown(const std::function<void(QDialog*)>& answer, int att
 
 inline void clickOk(QDialog* dialog)
 {
-    auto* buttons = dialog->findChild<QDialogButtonBox*>();
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
 } // namespace registertesting

@@ -4,56 +4,36 @@
 #include "register/accountformdialog.h"
 #include "register/smartamountfield.h"
 #include "storage/accountrepository.h"
-#include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/identifiers.h"
 #include "storage/transactionrepository.h"
 #include "support/dialogtesting.h"
+#include "support/storagetesting.h"
 #include "support/testappstate.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
 
-const QDateTime fixedNow(QDate(2024, 3, 15), QTime(12, 0), Qt::UTC);
+const QDateTime fixedNow = TestAppState::defaultNow();
 
 struct AccountForm
 {
-    explicit AccountForm(AccountFormDialog* dialog)
-        : name(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")))
-        , type(dialog->findChild<QComboBox*>(QStringLiteral("typeCombo")))
-        , currency(dialog->findChild<QComboBox*>(QStringLiteral("currencyCombo")))
-        , startingBalance(dialog->findChild<SmartAmountField*>(QStringLiteral("startingBalanceField")))
-        , asOf(dialog->findChild<QDateEdit*>(QStringLiteral("asOfEdit")))
-        , institution(dialog->findChild<QLineEdit*>(QStringLiteral("institutionField")))
-        , accountNumber(dialog->findChild<QLineEdit*>(QStringLiteral("accountNumberField")))
-        , ok(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok))
-    {
-    }
-
-    QLineEdit* name;
-    QComboBox* type;
-    QComboBox* currency;
-    SmartAmountField* startingBalance;
-    QDateEdit* asOf;
-    QLineEdit* institution;
-    QLineEdit* accountNumber;
-    QPushButton* ok;
+    QDialog* dialog;
+    QLineEdit* name = child<QLineEdit>(dialog, "nameField");
+    QComboBox* type = child<QComboBox>(dialog, "typeCombo");
+    QComboBox* currency = child<QComboBox>(dialog, "currencyCombo");
+    SmartAmountField* startingBalance = child<SmartAmountField>(dialog, "startingBalanceField");
+    QDateEdit* asOf = child<QDateEdit>(dialog, "asOfEdit");
+    QLineEdit* institution = child<QLineEdit>(dialog, "institutionField");
+    QLineEdit* accountNumber = child<QLineEdit>(dialog, "accountNumberField");
+    QPushButton* ok = okButton(dialog);
 };
-
-// Picks a combo box item by typing its first letters, as a keyboard user does.
-void chooseByTyping(QComboBox* combo, const QString& start)
-{
-    combo->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(combo, start);
-}
 
 // Steps one part of the date with the arrow keys, which works in every
 // locale's date format.
@@ -86,7 +66,7 @@ private:
 
 void AccountFormDialogTest::init()
 {
-    m_world = std::make_unique<TestAppState>(fixedNow);
+    m_world = std::make_unique<TestAppState>();
     QVERIFY(m_world->isReady());
 }
 
@@ -122,7 +102,7 @@ void AccountFormDialogTest::newAccountStoresOpeningBalance()
 
     AccountFormDialog dialog;
     showAndWait(&dialog);
-    const AccountForm form(&dialog);
+    const AccountForm form{&dialog};
     typeInto(form.name, QStringLiteral(" Everyday "));
     chooseByTyping(form.type, QStringLiteral("Sa"));
     if (currencyFirst)
@@ -175,7 +155,7 @@ void AccountFormDialogTest::newAccountWithoutNameIsNotStored()
 {
     AccountFormDialog dialog;
     showAndWait(&dialog);
-    const AccountForm form(&dialog);
+    const AccountForm form{&dialog};
     typeInto(form.name, QStringLiteral("   "));
     typeInto(form.startingBalance, QStringLiteral("100"));
     QTest::mouseClick(form.ok, Qt::LeftButton);
@@ -200,7 +180,7 @@ void AccountFormDialogTest::editingKeepsIdentity()
 
     AccountFormDialog dialog(*m_world->appState()->accounts()->byId(original.id));
     showAndWait(&dialog);
-    const AccountForm form(&dialog);
+    const AccountForm form{&dialog};
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Account"));
     QCOMPARE(form.name->text(), QStringLiteral("Travel Money"));
     QCOMPARE(form.type->currentText(), QStringLiteral("Cash"));
@@ -227,28 +207,24 @@ void AccountFormDialogTest::editingKeepsIdentity()
 
 void AccountFormDialogTest::unknownCurrencyIsSavedAsUsd()
 {
-    Account original;
-    original.id = newId();
-    original.name = QStringLiteral("Imported");
+    Account original = makeAccount(newId(), QStringLiteral("Imported"));
     original.currency = Currency::EUR;
     original.startingBalance = 5000;
-    original.createdAt = original.updatedAt = fixedNow.addDays(-1);
     QVERIFY(m_world->appState()->accounts()->insert(original));
+    Database* database = m_world->appState()->database();
     // As a newer peer might have left it.
-    QSqlQuery query(m_world->appState()->database()->database());
-    QVERIFY(query.exec(QStringLiteral("UPDATE accounts SET currency = 'CHF' WHERE id = '%1'").arg(original.id)));
+    QVERIFY(execute(database, QStringLiteral("UPDATE accounts SET currency = 'CHF' WHERE id = '%1'").arg(original.id)));
 
     AccountFormDialog dialog(*m_world->appState()->accounts()->byId(original.id));
     showAndWait(&dialog);
-    const AccountForm form(&dialog);
+    const AccountForm form{&dialog};
     QCOMPARE(form.currency->currentText(), QStringLiteral("USD ($)"));
     QTest::mouseClick(form.ok, Qt::LeftButton);
     QVERIFY(m_world->appState()->accounts()->update(dialog.account()));
 
-    QVERIFY(query.exec(QStringLiteral("SELECT currency, starting_balance FROM accounts WHERE id = '%1'").arg(original.id)));
-    QVERIFY(query.next());
-    QCOMPARE(query.value(0).toString(), QStringLiteral("USD"));
-    QCOMPARE(query.value(1).toLongLong(), qint64(5000));
+    QCOMPARE(scalar(database, QStringLiteral("SELECT currency || ' ' || starting_balance FROM accounts WHERE id = ?"), {original.id})
+                 .toString(),
+        QStringLiteral("USD 5000"));
 }
 
 QTEST_MAIN(AccountFormDialogTest)

@@ -60,8 +60,7 @@ private Q_SLOTS:
         // A payee that happens to read like a transfer choice is listed once.
         m_world->addTransaction(m_checking.id, QDate(2024, 1, 1), QStringLiteral("[Transfer] Card"), -1);
         auto screen = showScreen(&m_world->appState, m_checking.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         auto* payeeEdit = qobject_cast<QLineEdit*>(openEditor(*screen));
         QVERIFY(payeeEdit && payeeEdit->completer());
         const QStringList choices = allChoices(payeeEdit->completer());
@@ -78,9 +77,9 @@ private Q_SLOTS:
     void tabWithThePayeeListOpenFillsFromTheLastUseHere()
     {
         auto screen = showScreen(&m_world->appState, m_checking.id);
-        press(Qt::Key_Tab);
+        tab();
         type(QStringLiteral("7"));
-        press(Qt::Key_Tab);
+        tab();
         type(QStringLiteral("power"));
         QVERIFY(popupOpen());
         QCOMPARE(completionsShown(qobject_cast<QLineEdit*>(openEditor(*screen))->completer()),
@@ -108,7 +107,7 @@ private Q_SLOTS:
         QCOMPARE(category->currentText(), QStringLiteral("Housing > Maintenance"));
         QCOMPARE(category->property("_kestCategoryId").toString(), m_housingMaintenance);
 
-        press(Qt::Key_Return, Qt::ControlModifier);
+        saveRow();
         const QList<Transaction> saved = m_world->stored(m_checking.id);
         QCOMPARE(saved.size(), 3);
         const Transaction newest = saved.first();
@@ -122,8 +121,7 @@ private Q_SLOTS:
     void enterWithTheListOpenTakesTheEntryWithoutMovingOn()
     {
         auto screen = showScreen(&m_world->appState, m_checking.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         type(QStringLiteral("land"));
         QVERIFY(popupOpen());
         press(Qt::Key_Down);
@@ -143,8 +141,7 @@ private Q_SLOTS:
         const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
         m_world->addTransaction(yen.id, QDate(2024, 5, 1), QStringLiteral("Ramen Shop"), -1500);
         auto screen = showScreen(&m_world->appState, yen.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         type(QStringLiteral("Ramen Shop"));
         enterField();
         QCOMPARE(screen->model()->buffer().paymentText, QStringLiteral("1,500"));
@@ -168,8 +165,7 @@ private Q_SLOTS:
     void typingOverAChosenCategoryChangesIt()
     {
         auto screen = showScreen(&m_world->appState, m_checking.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         type(QStringLiteral("Power Company"));
         enterField();
         QCOMPARE(screen->model()->buffer().categoryIdText, m_housingMaintenance);
@@ -186,8 +182,7 @@ private Q_SLOTS:
     {
         m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
         auto screen = showScreen(&m_world->appState, m_checking.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         QWidget* editor = openEditor(*screen);
         QCOMPARE(editor->objectName(), QStringLiteral("PayeeMemoEditor"));
         type(QStringLiteral("Power"));

@@ -16,14 +16,6 @@ using namespace registertesting;
 
 namespace {
 
-std::optional<Transaction> onlyTransaction(RegisterWorld& world, const QString& accountId)
-{
-    const QList<Transaction> rows = world.stored(accountId);
-    if (rows.size() != 1)
-        return std::nullopt;
-    return rows.first();
-}
-
 // Moves the keyboard to `column` of the stored row `row` and opens its
 // editor, as arrow keys and Enter do.
 void openCell(RegisterScreen& screen, int row, int column)
@@ -59,8 +51,8 @@ private Q_SLOTS:
         m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Rent"), -25000);
         auto screen = showScreen(&m_world->appState, account.id);
 
-        QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("accountNameLabel"))->text(), QStringLiteral("Checking"));
-        QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("subtitleLabel"))->text(), QStringLiteral("First Bank  ·  *1234"));
+        QCOMPARE(labelText(*screen, "accountNameLabel"), QStringLiteral("Checking"));
+        QCOMPARE(labelText(*screen, "subtitleLabel"), QStringLiteral("First Bank  ·  *1234"));
         auto* balance = screen->findChild<QLabel*>(QStringLiteral("balanceLabel"));
         QCOMPARE(balance->text(), QStringLiteral("-$150.00"));
         QVERIFY(balance->styleSheet().contains(QStringLiteral("#c62828")));
@@ -84,24 +76,9 @@ private Q_SLOTS:
         QCOMPARE(current(*screen), screen->model()->index(0, RegisterModel::DateColumn));
         QVERIFY(screen->view()->hasFocus());
 
-        type(QStringLiteral("3/15/2024"));
-        QVERIFY(openEditor(*screen));
-        enterField();
-        QCOMPARE(current(*screen).column(), int(RegisterModel::CheckNumberColumn));
-        type(QStringLiteral("101"));
-        enterField();
-        type(QStringLiteral("Corner Market"));
-        enterField();
-        QCOMPARE(current(*screen).column(), int(RegisterModel::CategoryColumn));
-        type(QStringLiteral("Groceries"));
-        enterField();
-        QCOMPARE(current(*screen).column(), int(RegisterModel::MemoColumn));
-        type(QStringLiteral("weekly shop"));
-        enterField();
-        type(QStringLiteral("42.50"));
-        enterField();
-        QCOMPARE(current(*screen).column(), int(RegisterModel::DepositColumn));
-        enterField();
+        typeRow({QStringLiteral("3/15/2024"), QStringLiteral("101"), QStringLiteral("Corner Market"), QStringLiteral("Groceries"),
+            QStringLiteral("weekly shop"), QStringLiteral("42.50"), QString()});
+        QCOMPARE(current(*screen).column(), int(RegisterModel::ClearedColumn));
         type(QStringLiteral("c"));
         QVERIFY(m_world->stored(account.id).isEmpty());
         // Enter past the Clr column saves the row.
@@ -128,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(screen->model()->buffer().dateText, QStringLiteral("3/15/2024"));
         QCOMPARE(screen->model()->buffer().payeeText, QString());
         QVERIFY(screen->view()->hasFocus());
-        QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("balanceLabel"))->text(), QStringLiteral("-$42.50"));
+        QCOMPARE(labelText(*screen, "balanceLabel"), QStringLiteral("-$42.50"));
     }
 
     void ctrlReturnSavesFromAnyField()
@@ -136,16 +113,12 @@ private Q_SLOTS:
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
         auto screen = showScreen(&m_world->appState, account.id);
         type(QStringLiteral("t"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         type(QStringLiteral("Payroll"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(4);
         QCOMPARE(current(*screen).column(), int(RegisterModel::DepositColumn));
         type(QStringLiteral("1,000"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        saveRow();
 
         const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
         QVERIFY(saved);
@@ -196,8 +169,7 @@ private Q_SLOTS:
         QCOMPARE(screen->model()->headerData(RegisterModel::PayeeColumn, Qt::Horizontal).toString(), QStringLiteral("Payee / Memo"));
 
         press(Qt::Key_Return);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         QWidget* editor = openEditor(*screen);
         QVERIFY(editor);
         QCOMPARE(editor->objectName(), QStringLiteral("PayeeMemoEditor"));
@@ -213,14 +185,13 @@ private Q_SLOTS:
         type(QStringLiteral("bread"));
         press(Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(payeeEdit->hasFocus());
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         // Past the memo field the Memo column is skipped: Category is next.
         QCOMPARE(current(*screen).column(), int(RegisterModel::CategoryColumn));
         press(Qt::Key_Tab);
         QCOMPARE(current(*screen).column(), int(RegisterModel::PaymentColumn));
         type(QStringLiteral("3.25"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        saveRow();
 
         const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
         QVERIFY(saved);
@@ -261,10 +232,8 @@ private Q_SLOTS:
         auto screen = showScreen(&m_world->appState, account.id);
         const int entryRow = screen->model()->entryRow();
         RegisterModel* model = screen->model();
-        model->setData(model->index(entryRow, RegisterModel::PayeeColumn), payee);
-        model->setData(model->index(entryRow, RegisterModel::PaymentColumn), payment);
-        model->setData(model->index(entryRow, RegisterModel::DepositColumn), deposit);
-        press(Qt::Key_Return, Qt::ControlModifier);
+        fillEntryRow(model, {{RegisterModel::PayeeColumn, payee}, {RegisterModel::PaymentColumn, payment}, {RegisterModel::DepositColumn, deposit}});
+        saveRow();
 
         QCOMPARE(status(*screen), message);
         QVERIFY(m_world->stored(account.id).isEmpty());
@@ -296,12 +265,9 @@ private Q_SLOTS:
         QFETCH(qint64, amount);
         const Account account = m_world->addAccount(QStringLiteral("Main"), static_cast<Currency>(currency));
         auto screen = showScreen(&m_world->appState, account.id);
-        RegisterModel* model = screen->model();
-        const int entryRow = model->entryRow();
-        model->setData(model->index(entryRow, RegisterModel::PayeeColumn), QStringLiteral("Shop"));
-        model->setData(model->index(entryRow, RegisterModel::PaymentColumn), payment);
-        model->setData(model->index(entryRow, RegisterModel::DepositColumn), deposit);
-        press(Qt::Key_Return, Qt::ControlModifier);
+        fillEntryRow(screen->model(),
+            {{RegisterModel::PayeeColumn, QStringLiteral("Shop")}, {RegisterModel::PaymentColumn, payment}, {RegisterModel::DepositColumn, deposit}});
+        saveRow();
 
         const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
         QVERIFY(saved);
@@ -316,15 +282,11 @@ private Q_SLOTS:
         QSignalSpy errors(screen.get(), &RegisterScreen::errorMessage);
 
         type(QStringLiteral("3/1/2024"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        type(QStringLiteral("[Transfer] Savings"));
-        enterField();
-        enterField();
-        enterField();
+        tab(2);
+        typeRow({QStringLiteral("[Transfer] Savings"), QString(), QString()});
         QCOMPARE(current(*screen).column(), int(RegisterModel::PaymentColumn));
         type(QStringLiteral("100"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        saveRow();
         QCOMPARE(errors.count(), 0);
 
         const std::optional<Transaction> out = onlyTransaction(*m_world, checking.id);
@@ -349,9 +311,8 @@ private Q_SLOTS:
         auto screen = showScreen(&m_world->appState, checking.id);
         QSignalSpy errors(screen.get(), &RegisterScreen::errorMessage);
         RegisterModel* model = screen->model();
-        model->setData(model->index(0, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Euro Savings"));
-        model->setData(model->index(0, RegisterModel::PaymentColumn), QStringLiteral("10"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        fillEntryRow(model, {{RegisterModel::PayeeColumn, QStringLiteral("[Transfer] Euro Savings")}, {RegisterModel::PaymentColumn, QStringLiteral("10")}});
+        saveRow();
 
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.first().first().toString(), QStringLiteral("Transfers require both accounts to use the same currency"));
@@ -365,12 +326,10 @@ private Q_SLOTS:
         const Account checking = m_world->addAccount(QStringLiteral("Checking"));
         const Account savings = m_world->addAccount(QStringLiteral("Savings"));
         auto screen = showScreen(&m_world->appState, checking.id);
-        RegisterModel* model = screen->model();
-        model->setData(model->index(0, RegisterModel::DateColumn), QStringLiteral("3/1/2024"));
-        model->setData(model->index(0, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Savings"));
-        model->setData(model->index(0, RegisterModel::MemoColumn), QStringLiteral("rainy day"));
-        model->setData(model->index(0, RegisterModel::PaymentColumn), QStringLiteral("100"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        fillEntryRow(screen->model(), {{RegisterModel::DateColumn, QStringLiteral("3/1/2024")},
+            {RegisterModel::PayeeColumn, QStringLiteral("[Transfer] Savings")}, {RegisterModel::MemoColumn, QStringLiteral("rainy day")},
+            {RegisterModel::PaymentColumn, QStringLiteral("100")}});
+        saveRow();
         Transaction counterpartBefore = *onlyTransaction(*m_world, savings.id);
         counterpartBefore.cleared = true;
         m_world->appState.transactions()->update(counterpartBefore);
@@ -378,10 +337,9 @@ private Q_SLOTS:
         // Edit the Checking side: a new date and a larger payment.
         openCell(*screen, 0, RegisterModel::DateColumn);
         type(QStringLiteral("4/2/2024"));
-        for (int column = RegisterModel::DateColumn; column < RegisterModel::PaymentColumn; ++column)
-            press(Qt::Key_Tab);
+        tab(RegisterModel::PaymentColumn - RegisterModel::DateColumn);
         type(QStringLiteral("150"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        saveRow();
 
         const std::optional<Transaction> out = onlyTransaction(*m_world, checking.id);
         const std::optional<Transaction> in = onlyTransaction(*m_world, savings.id);
@@ -412,11 +370,7 @@ private Q_SLOTS:
         openCell(*screen, 0, RegisterModel::PayeeColumn);
         QCOMPARE(screen->model()->editingRow(), 0);
         type(QStringLiteral("Corner Cafe"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(5);
         type(QStringLiteral("c"));
         press(Qt::Key_Return);
 
@@ -438,10 +392,8 @@ private Q_SLOTS:
         const Account checking = m_world->addAccount(QStringLiteral("Checking"));
         const Account savings = m_world->addAccount(QStringLiteral("Savings"));
         auto screen = showScreen(&m_world->appState, savings.id);
-        RegisterModel* model = screen->model();
-        model->setData(model->index(0, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Checking"));
-        model->setData(model->index(0, RegisterModel::DepositColumn), QStringLiteral("25"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        fillEntryRow(screen->model(), {{RegisterModel::PayeeColumn, QStringLiteral("[Transfer] Checking")}, {RegisterModel::DepositColumn, QStringLiteral("25")}});
+        saveRow();
         QCOMPARE(m_world->stored(checking.id).size(), 1);
 
         press(Qt::Key_Up);
@@ -512,19 +464,17 @@ private Q_SLOTS:
         const QString maintenance = m_world->categoryId(QStringLiteral("Maintenance"), QStringLiteral("Transportation"));
         m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Garage"), -9000, maintenance);
         auto screen = showScreen(&m_world->appState, account.id);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         type(QStringLiteral("'"));
         auto* payeeEdit = qobject_cast<QLineEdit*>(openEditor(*screen));
         QVERIFY(payeeEdit);
         QCOMPARE(payeeEdit->text(), QStringLiteral("Garage"));
         QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Garage"));
-        press(Qt::Key_Tab);
+        tab();
         type(QStringLiteral("'"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        tab(2);
         type(QStringLiteral("'"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        saveRow();
 
         const QList<Transaction> rows = m_world->stored(account.id);
         QCOMPARE(rows.size(), 2);
@@ -545,7 +495,7 @@ private Q_SLOTS:
         openCell(*screen, 0, RegisterModel::PayeeColumn);
         QCOMPARE(screen->model()->editingRow(), 0);
         type(QStringLiteral("Renamed"));
-        press(Qt::Key_Return, Qt::ControlModifier);
+        saveRow();
         QCOMPARE(m_world->stored(account.id).size(), 1);
         QCOMPARE(m_world->stored(account.id).first().payee, QStringLiteral("Cafe"));
         QCOMPARE(m_world->stored(account.id).first().version, 1);

@@ -2,10 +2,6 @@
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
 #include "register/transactionformdialog.h"
-#include "storage/accountrepository.h"
-#include "storage/categoryrepository.h"
-#include "storage/clock.h"
-#include "storage/identifiers.h"
 #include "storage/transactionrepository.h"
 #include "support/dialogtesting.h"
 #include "support/testappstate.h"
@@ -14,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,42 +17,23 @@
 
 namespace {
 
-const QDateTime fixedNow(QDate(2024, 3, 15), QTime(12, 0), Qt::UTC);
+const QDateTime fixedNow = TestAppState::defaultNow();
 
 // The dialog's widgets, found the way a test would point at them on screen.
 struct TransactionForm
 {
-    explicit TransactionForm(TransactionFormDialog* dialog)
-        : payment(dialog->findChild<QRadioButton*>(QStringLiteral("paymentRadio")))
-        , deposit(dialog->findChild<QRadioButton*>(QStringLiteral("depositRadio")))
-        , date(dialog->findChild<DateField*>(QStringLiteral("dateField")))
-        , payee(dialog->findChild<QLineEdit*>(QStringLiteral("payeeField")))
-        , amount(dialog->findChild<SmartAmountField*>(QStringLiteral("amountField")))
-        , category(dialog->findChild<QComboBox*>(QStringLiteral("categoryCombo")))
-        , memo(dialog->findChild<QLineEdit*>(QStringLiteral("memoField")))
-        , checkNumber(dialog->findChild<QLineEdit*>(QStringLiteral("checkNumberField")))
-        , cleared(dialog->findChild<QCheckBox*>(QStringLiteral("clearedCheck")))
-        , ok(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok))
-    {
-    }
-
-    QRadioButton* payment;
-    QRadioButton* deposit;
-    DateField* date;
-    QLineEdit* payee;
-    SmartAmountField* amount;
-    QComboBox* category;
-    QLineEdit* memo;
-    QLineEdit* checkNumber;
-    QCheckBox* cleared;
-    QPushButton* ok;
+    QDialog* dialog;
+    QRadioButton* payment = child<QRadioButton>(dialog, "paymentRadio");
+    QRadioButton* deposit = child<QRadioButton>(dialog, "depositRadio");
+    DateField* date = child<DateField>(dialog, "dateField");
+    QLineEdit* payee = child<QLineEdit>(dialog, "payeeField");
+    SmartAmountField* amount = child<SmartAmountField>(dialog, "amountField");
+    QComboBox* category = child<QComboBox>(dialog, "categoryCombo");
+    QLineEdit* memo = child<QLineEdit>(dialog, "memoField");
+    QLineEdit* checkNumber = child<QLineEdit>(dialog, "checkNumberField");
+    QCheckBox* cleared = child<QCheckBox>(dialog, "clearedCheck");
+    QPushButton* ok = okButton(dialog);
 };
-
-void typeCategory(QComboBox* combo, const QString& text)
-{
-    combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), text);
-}
 
 } // namespace
 
@@ -79,10 +55,6 @@ private Q_SLOTS:
     void handlesYenWithoutCents();
 
 private:
-    QString addCategory(const QString& name, const QString& parentId);
-    Transaction addTransaction(const QString& accountId, const QDate& date, const QString& payee, qint64 amount,
-        const QString& categoryId = QString(), const QString& memo = QString());
-
     std::unique_ptr<TestAppState> m_world;
     QString m_checking;
     QString m_savings;
@@ -92,12 +64,12 @@ private:
 
 void TransactionFormDialogTest::init()
 {
-    m_world = std::make_unique<TestAppState>(fixedNow);
+    m_world = std::make_unique<TestAppState>();
     QVERIFY(m_world->isReady());
     m_checking = m_world->addAccount(QStringLiteral("Checking"), Currency::USD);
     m_savings = m_world->addAccount(QStringLiteral("Savings"), Currency::USD);
-    m_household = addCategory(QStringLiteral("Household"), QString());
-    m_powerBill = addCategory(QStringLiteral("Power Bill"), m_household);
+    m_household = m_world->addCategory(QStringLiteral("Household"));
+    m_powerBill = m_world->addCategory(QStringLiteral("Power Bill"), m_household);
 }
 
 void TransactionFormDialogTest::cleanup()
@@ -105,37 +77,10 @@ void TransactionFormDialogTest::cleanup()
     m_world.reset();
 }
 
-QString TransactionFormDialogTest::addCategory(const QString& name, const QString& parentId)
-{
-    Category category;
-    category.id = newId();
-    category.name = name;
-    category.parentId = parentId;
-    category.createdAt = category.updatedAt = Clock::nowUtc();
-    [&] { QVERIFY(m_world->appState()->categories()->insert(category)); }();
-    return category.id;
-}
-
-Transaction TransactionFormDialogTest::addTransaction(const QString& accountId, const QDate& date, const QString& payee,
-    qint64 amount, const QString& categoryId, const QString& memo)
-{
-    Transaction transaction;
-    transaction.id = newId();
-    transaction.accountId = accountId;
-    transaction.date = date;
-    transaction.payee = payee;
-    transaction.amount = amount;
-    transaction.categoryId = categoryId;
-    transaction.memo = memo;
-    transaction.createdAt = transaction.updatedAt = Clock::nowUtc().addDays(-30);
-    [&] { QVERIFY(m_world->appState()->transactions()->insert(transaction)); }();
-    return transaction;
-}
-
 void TransactionFormDialogTest::newFormStartsEmptyToday()
 {
     TransactionFormDialog dialog(m_world->appState(), m_checking);
-    const TransactionForm form(&dialog);
+    const TransactionForm form{&dialog};
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("New Transaction"));
     QCOMPARE(form.date->date(), QDate(2024, 3, 15));
@@ -156,16 +101,15 @@ void TransactionFormDialogTest::savesTypedPayment()
 {
     TransactionFormDialog dialog(m_world->appState(), m_checking);
     showAndWait(&dialog);
-    const TransactionForm form(&dialog);
+    const TransactionForm form{&dialog};
 
     typeInto(form.date, QStringLiteral("3/1/24"));
     typeInto(form.payee, QStringLiteral("  Hardware Store "));
     typeInto(form.amount, QStringLiteral("12.34"));
-    typeCategory(form.category, QStringLiteral("Household > Power Bill"));
+    typeIntoCombo(form.category, QStringLiteral("Household > Power Bill"));
     typeInto(form.memo, QStringLiteral(" nails "));
     typeInto(form.checkNumber, QStringLiteral("1042"));
-    form.cleared->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(form.cleared, Qt::Key_Space);
+    toggleByKeyboard(form.cleared);
     QTest::mouseClick(form.ok, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
@@ -193,7 +137,7 @@ void TransactionFormDialogTest::nextNewFormStartsOnLastSavedDate()
     {
         TransactionFormDialog first(m_world->appState(), m_checking);
         showAndWait(&first);
-        const TransactionForm form(&first);
+        const TransactionForm form{&first};
         typeInto(form.payee, QStringLiteral("Bakery"));
         // Return in the date field accepts the form before the field is left.
         typeInto(form.date, QStringLiteral("3/1/2024"));
@@ -203,18 +147,18 @@ void TransactionFormDialogTest::nextNewFormStartsOnLastSavedDate()
     }
 
     TransactionFormDialog next(m_world->appState(), m_checking);
-    const TransactionForm form(&next);
+    const TransactionForm form{&next};
     QCOMPARE(form.date->date(), QDate(2024, 3, 1));
     QCOMPARE(form.date->text(), QStringLiteral("3/1/2024"));
 }
 
 void TransactionFormDialogTest::editingKeepsIdentity()
 {
-    const Transaction original = addTransaction(m_checking, QDate(2024, 2, 10), QStringLiteral("Employer"), 250000, m_household, QStringLiteral("pay"));
+    const Transaction original = m_world->addTransaction(m_checking, QDate(2024, 2, 10), QStringLiteral("Employer"), 250000, m_household, QStringLiteral("pay"));
 
     TransactionFormDialog dialog(m_world->appState(), original);
     showAndWait(&dialog);
-    const TransactionForm form(&dialog);
+    const TransactionForm form{&dialog};
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Transaction"));
     QVERIFY(form.deposit->isChecked());
     QCOMPARE(form.amount->amountMinorUnits(), qint64(250000));
@@ -253,12 +197,12 @@ void TransactionFormDialogTest::readsCategoryFromTypedText()
     QFETCH(QString, typed);
     QFETCH(bool, isPowerBill);
 
-    const Transaction original = addTransaction(m_checking, QDate(2024, 3, 2), QStringLiteral("Utility Co"), -8000, m_household);
+    const Transaction original = m_world->addTransaction(m_checking, QDate(2024, 3, 2), QStringLiteral("Utility Co"), -8000, m_household);
     TransactionFormDialog dialog(m_world->appState(), original);
     showAndWait(&dialog);
-    const TransactionForm form(&dialog);
+    const TransactionForm form{&dialog};
 
-    typeCategory(form.category, typed);
+    typeIntoCombo(form.category, typed);
     if (typed.isEmpty())
         QTest::keyClick(form.category->lineEdit(), Qt::Key_Backspace);
     QTest::mouseClick(form.ok, Qt::LeftButton);
@@ -271,13 +215,13 @@ void TransactionFormDialogTest::readsCategoryFromTypedText()
 
 void TransactionFormDialogTest::fillsFromPayeesLastTransaction()
 {
-    addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Corner Grocery"), -1000, QString(), QStringLiteral("old"));
-    addTransaction(m_checking, QDate(2024, 3, 1), QStringLiteral("Corner Grocery"), -4520, m_powerBill, QStringLiteral("weekly shop"));
-    addTransaction(m_savings, QDate(2024, 3, 10), QStringLiteral("Corner Grocery"), 9999);
+    m_world->addTransaction(m_checking, QDate(2024, 2, 1), QStringLiteral("Corner Grocery"), -1000, QString(), QStringLiteral("old"));
+    m_world->addTransaction(m_checking, QDate(2024, 3, 1), QStringLiteral("Corner Grocery"), -4520, m_powerBill, QStringLiteral("weekly shop"));
+    m_world->addTransaction(m_savings, QDate(2024, 3, 10), QStringLiteral("Corner Grocery"), 9999);
 
     TransactionFormDialog dialog(m_world->appState(), m_checking);
     showAndWait(&dialog);
-    const TransactionForm form(&dialog);
+    const TransactionForm form{&dialog};
     typeInto(form.date, QStringLiteral("3/14/2024"));
     typeInto(form.checkNumber, QStringLiteral("77"));
     QTest::mouseClick(form.deposit, Qt::LeftButton);
@@ -305,11 +249,11 @@ void TransactionFormDialogTest::fillsFromPayeesLastTransaction()
 void TransactionFormDialogTest::handlesYenWithoutCents()
 {
     const QString wallet = m_world->addAccount(QStringLiteral("Yen Wallet"), Currency::JPY);
-    addTransaction(wallet, QDate(2024, 3, 3), QStringLiteral("Ramen Shop"), -1500);
+    m_world->addTransaction(wallet, QDate(2024, 3, 3), QStringLiteral("Ramen Shop"), -1500);
 
     TransactionFormDialog dialog(m_world->appState(), wallet);
     showAndWait(&dialog);
-    const TransactionForm form(&dialog);
+    const TransactionForm form{&dialog};
     QCOMPARE(form.amount->prefix(), QStringLiteral("¥ "));
     QCOMPARE(form.amount->decimals(), 0);
 

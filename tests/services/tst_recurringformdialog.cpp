@@ -3,7 +3,6 @@
 #include "register/smartamountfield.h"
 #include "services/recurringformdialog.h"
 #include "storage/accountrepository.h"
-#include "storage/clock.h"
 #include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
 #include "support/dialogtesting.h"
@@ -11,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,30 +17,19 @@
 
 namespace {
 
-const QDateTime fixedNow(QDate(2024, 3, 15), QTime(12, 0), Qt::UTC);
+const QDateTime fixedNow = TestAppState::defaultNow();
 
 struct RecurringForm
 {
-    explicit RecurringForm(RecurringFormDialog* dialog)
-        : payment(dialog->findChild<QRadioButton*>(QStringLiteral("paymentRadio")))
-        , deposit(dialog->findChild<QRadioButton*>(QStringLiteral("depositRadio")))
-        , payee(dialog->findChild<QLineEdit*>(QStringLiteral("payeeField")))
-        , amount(dialog->findChild<SmartAmountField*>(QStringLiteral("amountField")))
-        , frequency(dialog->findChild<QComboBox*>(QStringLiteral("frequencyCombo")))
-        , startDate(dialog->findChild<DateField*>(QStringLiteral("startDateField")))
-        , autoPost(dialog->findChild<QCheckBox*>(QStringLiteral("autoPostCheck")))
-        , ok(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok))
-    {
-    }
-
-    QRadioButton* payment;
-    QRadioButton* deposit;
-    QLineEdit* payee;
-    SmartAmountField* amount;
-    QComboBox* frequency;
-    DateField* startDate;
-    QCheckBox* autoPost;
-    QPushButton* ok;
+    QDialog* dialog;
+    QRadioButton* payment = child<QRadioButton>(dialog, "paymentRadio");
+    QRadioButton* deposit = child<QRadioButton>(dialog, "depositRadio");
+    QLineEdit* payee = child<QLineEdit>(dialog, "payeeField");
+    SmartAmountField* amount = child<SmartAmountField>(dialog, "amountField");
+    QComboBox* frequency = child<QComboBox>(dialog, "frequencyCombo");
+    DateField* startDate = child<DateField>(dialog, "startDateField");
+    QCheckBox* autoPost = child<QCheckBox>(dialog, "autoPostCheck");
+    QPushButton* ok = okButton(dialog);
 };
 
 } // namespace
@@ -69,7 +56,7 @@ private:
 
 void RecurringFormDialogTest::init()
 {
-    m_world = std::make_unique<TestAppState>(fixedNow);
+    m_world = std::make_unique<TestAppState>();
     QVERIFY(m_world->isReady());
 }
 
@@ -99,7 +86,7 @@ void RecurringFormDialogTest::showsSeed()
 {
     RecurringFormDialog dialog(m_world->appState(), seedFromRow(addAccount(Currency::USD), -120050));
     showAndWait(&dialog);
-    const RecurringForm form(&dialog);
+    const RecurringForm form{&dialog};
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Memorize Transaction"));
     QVERIFY(form.payee->hasFocus());
@@ -118,7 +105,7 @@ void RecurringFormDialogTest::memorizesEditedRule()
     seed.categoryId = QStringLiteral("not-a-real-category");
     RecurringFormDialog dialog(m_world->appState(), seed);
     showAndWait(&dialog);
-    const RecurringForm form(&dialog);
+    const RecurringForm form{&dialog};
 
     typeInto(form.payee, QStringLiteral(" Landlord Ltd "));
     QTest::mouseClick(form.deposit, Qt::LeftButton);
@@ -127,8 +114,7 @@ void RecurringFormDialogTest::memorizesEditedRule()
     QTest::keyClick(form.frequency, Qt::Key_Up); // from Monthly
     QCOMPARE(form.frequency->currentText(), QStringLiteral("Every 2 Weeks"));
     typeInto(form.startDate, QStringLiteral("3/29/24"));
-    form.autoPost->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(form.autoPost, Qt::Key_Space);
+    toggleByKeyboard(form.autoPost);
     QTest::mouseClick(form.ok, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
@@ -175,7 +161,7 @@ void RecurringFormDialogTest::handlesYenWithoutCents()
 {
     RecurringFormDialog dialog(m_world->appState(), seedFromRow(addAccount(Currency::JPY), -1500));
     showAndWait(&dialog);
-    const RecurringForm form(&dialog);
+    const RecurringForm form{&dialog};
     QCOMPARE(form.amount->text(), QStringLiteral("¥ 1500"));
 
     typeInto(form.amount, QStringLiteral("1800"));

@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QtTest>
 #include <memory>
 
@@ -64,47 +63,16 @@ void CategoryRepositoryTest::roundTripsEveryField()
     category.serverId = QStringLiteral("srv-c");
     category.createdAt = utc(QStringLiteral("2024-02-02T02:02:02Z"));
     category.updatedAt = utc(QStringLiteral("2024-03-03T03:03:03Z"));
+    Category update = category;
+    update.name = QStringLiteral("Power");
+    update.type = CategoryType::Transfer;
+    update.isTaxRelevant = false;
+    update.isDefault = false;
+    update.version = 4;
+    update.updatedAt = utc(QStringLiteral("2024-04-04T04:04:04Z"));
     QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
 
-    QVERIFY(m_categories->insert(category));
-    QCOMPARE(changed.count(), 1);
-
-    const std::optional<Category> stored = m_categories->byId(QStringLiteral("child"));
-    QVERIFY(stored);
-    QCOMPARE(stored->id, category.id);
-    QCOMPARE(stored->name, category.name);
-    QCOMPARE(stored->type, CategoryType::Income);
-    QCOMPARE(stored->parentId, category.parentId);
-    QCOMPARE(stored->isTaxRelevant, true);
-    QCOMPARE(stored->taxCategory, category.taxCategory);
-    QCOMPARE(stored->icon, category.icon);
-    QCOMPARE(stored->color, category.color);
-    QCOMPARE(stored->isDefault, true);
-    QCOMPARE(stored->accountId, category.accountId);
-    QCOMPARE(stored->version, 3);
-    QCOMPARE(stored->syncStatus, SyncStatus::Conflict);
-    QCOMPARE(stored->serverId, category.serverId);
-    QCOMPARE(stored->createdAt, category.createdAt);
-    QCOMPARE(stored->updatedAt, category.updatedAt);
-    QVERIFY(!stored->deletedAt);
-
-    category.name = QStringLiteral("Power");
-    category.type = CategoryType::Transfer;
-    category.isTaxRelevant = false;
-    category.isDefault = false;
-    category.version = 4;
-    category.updatedAt = utc(QStringLiteral("2024-04-04T04:04:04Z"));
-    QVERIFY(m_categories->update(category));
-    QCOMPARE(changed.count(), 2);
-    const std::optional<Category> updated = m_categories->byId(QStringLiteral("child"));
-    QVERIFY(updated);
-    QCOMPARE(updated->name, QStringLiteral("Power"));
-    QCOMPARE(updated->type, CategoryType::Transfer);
-    QCOMPARE(updated->isTaxRelevant, false);
-    QCOMPARE(updated->isDefault, false);
-    QCOMPARE(updated->version, 4);
-    QCOMPARE(updated->updatedAt, category.updatedAt);
-    QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-02-02T02:02:02Z")));
+    verifyRoundTrip(*m_categories, changed, category, update);
 }
 
 void CategoryRepositoryTest::storesEmptyParentAndAccountAsNull()
@@ -129,8 +97,7 @@ void CategoryRepositoryTest::storesEmptyParentAndAccountAsNull()
 
 void CategoryRepositoryTest::readsUnknownStoredTextsAsTheFallbacks()
 {
-    QSqlQuery insert(database()->database());
-    QVERIFY(insert.exec(QStringLiteral(
+    QVERIFY(execute(database(), QStringLiteral(
         "INSERT INTO categories (id, name, category_type, sync_status, created_at, updated_at) "
         "VALUES ('x', 'Odd', 'weird', 'weird', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
 
@@ -185,28 +152,10 @@ void CategoryRepositoryTest::softDeleteChangesOnlyThatRow()
 
 void CategoryRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 {
-    Category synced = makeCategory(QStringLiteral("synced"), QStringLiteral("A"));
-    synced.syncStatus = SyncStatus::Synced;
-    Category conflict = makeCategory(QStringLiteral("conflict"), QStringLiteral("B"));
-    conflict.syncStatus = SyncStatus::Conflict;
-    for (const Category& category : {synced, conflict, makeCategory(QStringLiteral("pending"), QStringLiteral("C")),
-             makeCategory(QStringLiteral("gone"), QStringLiteral("D"))})
-        QVERIFY(m_categories->insert(category));
-    QVERIFY(m_categories->softDelete(QStringLiteral("gone")));
     QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
-
-    QVERIFY(m_categories->markSynced(QStringLiteral("gone"), QStringLiteral("srv-gone")));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_categories->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
-
-    QCOMPARE(m_categories->markAllPendingForResync(), 2);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_categories->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_categories->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_categories->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
-
-    QCOMPARE(m_categories->markAllPendingForResync(), 0);
-    QCOMPARE(changed.count(), 1);
+    verifyResync(
+        *m_categories, changed, [](const QString& id) { return makeCategory(id, id); },
+        [this](const QString& id) { return m_categories->softDelete(id); });
 }
 
 QTEST_GUILESS_MAIN(CategoryRepositoryTest)

@@ -1,4 +1,5 @@
 #include "storage/database.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QDir>
@@ -38,14 +39,6 @@ QString readScript(const QString& resourcePath)
     return QString::fromUtf8(file.readAll());
 }
 
-QVariant scalar(Database& database, const QString& sql)
-{
-    QSqlQuery query(database.database());
-    if (!query.exec(sql) || !query.next())
-        return QVariant();
-    return query.value(0);
-}
-
 QStringList column(Database& database, const QString& sql)
 {
     QStringList values;
@@ -55,12 +48,6 @@ QStringList column(Database& database, const QString& sql)
     while (query.next())
         values.append(query.value(0).toString());
     return values;
-}
-
-bool run(Database& database, const QString& sql)
-{
-    QSqlQuery query(database.database());
-    return query.exec(sql);
 }
 
 QStringList reconciliationColumns(Database& database)
@@ -78,7 +65,7 @@ QStringList ftsMatches(Database& database, const QString& query)
 
 bool ftsIndexIsConsistent(Database& database)
 {
-    return run(database, QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
+    return execute(&database, QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
 }
 
 #ifdef Q_OS_UNIX
@@ -126,47 +113,28 @@ void DatabaseTest::migratesANewFile()
     QCOMPARE(applied.at(1), (QVariantList{2, QStringLiteral("recon_sync")}));
     QCOMPARE(column(database, QStringLiteral("SELECT version || ' ' || name FROM schema_version ORDER BY version")),
         (QStringList{QStringLiteral("1 initial"), QStringLiteral("2 recon_sync")}));
-    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE applied_at = ''")).toInt(), 0);
+    QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE applied_at = ''")).toInt(), 0);
 
-    QCOMPARE(scalar(database, QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
-    QCOMPARE(scalar(database, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+    QCOMPARE(scalar(&database, QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
+    QCOMPARE(scalar(&database, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
 
     // Every object of both scripts exists: a statement lost by the splitter
     // would show up here.
     const QStringList objects = column(database,
         QStringLiteral("SELECT type || ' ' || name FROM sqlite_master "
                        "WHERE name NOT LIKE 'sqlite_%' AND name NOT LIKE 'transactions_fts_%' ORDER BY type, name"));
-    QCOMPARE(objects,
-        (QStringList{
-            QStringLiteral("index idx_split_lines_transaction_id"),
-            QStringLiteral("index idx_transactions_account_id"),
-            QStringLiteral("index idx_transactions_category_id"),
-            QStringLiteral("index idx_transactions_date"),
-            QStringLiteral("index idx_transactions_sync_status"),
-            QStringLiteral("index idx_transactions_transfer_link_id"),
-            QStringLiteral("table accounts"),
-            QStringLiteral("table categories"),
-            QStringLiteral("table preferences"),
-            QStringLiteral("table reconciliations"),
-            QStringLiteral("table recurring_transactions"),
-            QStringLiteral("table schema_version"),
-            QStringLiteral("table split_lines"),
-            QStringLiteral("table sync_queue"),
-            QStringLiteral("table transaction_templates"),
-            QStringLiteral("table transactions"),
-            QStringLiteral("table transactions_fts"),
-            QStringLiteral("trigger transactions_ad"),
-            QStringLiteral("trigger transactions_ai"),
-            QStringLiteral("trigger transactions_au"),
-        }));
-    QCOMPARE(reconciliationColumns(database),
-        (QStringList{QStringLiteral("id"), QStringLiteral("account_id"), QStringLiteral("statement_date"),
-            QStringLiteral("statement_balance"), QStringLiteral("reconciled_balance"), QStringLiteral("completed_at"),
-            QStringLiteral("version"), QStringLiteral("sync_status"), QStringLiteral("server_id"),
-            QStringLiteral("created_at"), QStringLiteral("updated_at"), QStringLiteral("deleted_at")}));
+    QCOMPARE(objects.join(u','),
+        QStringLiteral("index idx_split_lines_transaction_id,index idx_transactions_account_id,index idx_transactions_category_id,"
+                       "index idx_transactions_date,index idx_transactions_sync_status,index idx_transactions_transfer_link_id,"
+                       "table accounts,table categories,table preferences,table reconciliations,table recurring_transactions,"
+                       "table schema_version,table split_lines,table sync_queue,table transaction_templates,table transactions,"
+                       "table transactions_fts,trigger transactions_ad,trigger transactions_ai,trigger transactions_au"));
+    QCOMPARE(reconciliationColumns(database).join(u','),
+        QStringLiteral("id,account_id,statement_date,statement_balance,reconciled_balance,completed_at,version,sync_status,"
+                       "server_id,created_at,updated_at,deleted_at"));
 
     // The foreign keys are enforced, not merely declared.
-    QVERIFY(!run(database,
+    QVERIFY(!execute(&database,
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
                        "VALUES ('t', 'no-such-account', '2024-01-01', 'x', 1, 'c', 'u')")));
 }
@@ -177,14 +145,14 @@ void DatabaseTest::upgradesAVersionOneFile()
     {
         MigrationHarness versionOne;
         QVERIFY(versionOne.open(directory.databasePath()));
-        QVERIFY(run(versionOne, schemaVersionTable));
+        QVERIFY(execute(&versionOne, schemaVersionTable));
         const QString script = readScript(initialScript);
         QVERIFY(!script.isEmpty());
         QVERIFY(versionOne.applyMigration(1, QStringLiteral("initial"), script));
-        QVERIFY(run(versionOne,
+        QVERIFY(execute(&versionOne,
             QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) "
                            "VALUES ('a', 'Checking', '2023-01-01T00:00:00Z', '2023-01-01T00:00:00Z')")));
-        QVERIFY(run(versionOne,
+        QVERIFY(execute(&versionOne,
             QStringLiteral("INSERT INTO reconciliations VALUES "
                            "('r1', 'a', '2023-01-31', 1000, 1000, '2023-02-02T10:00:00Z'), "
                            "('r2', 'a', '2023-02-28', 2500, 2500, '2023-03-05T18:30:15Z')")));
@@ -200,7 +168,7 @@ void DatabaseTest::upgradesAVersionOneFile()
     QCOMPARE(failed.count(), 0);
     QCOMPARE(applied.count(), 1);
     QCOMPARE(applied.at(0), (QVariantList{2, QStringLiteral("recon_sync")}));
-    QCOMPARE(scalar(database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 2);
+    QCOMPARE(scalar(&database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 2);
     QCOMPARE(column(database,
                  QStringLiteral("SELECT id || '|' || created_at || '|' || updated_at || '|' || version || '|' || sync_status "
                                 "|| '|' || IFNULL(server_id, 'null') || '|' || IFNULL(deleted_at, 'null') "
@@ -226,7 +194,7 @@ void DatabaseTest::leavesACurrentFileAlone()
 
     QCOMPARE(applied.count(), 0);
     QCOMPARE(failed.count(), 0);
-    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 2);
+    QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 2);
     QCOMPARE(reconciliationColumns(database).size(), 12);
 }
 
@@ -235,7 +203,7 @@ void DatabaseTest::failingStatementLeavesTheSchemaAtThePreviousVersion()
     TestDataDirectory directory;
     MigrationHarness database;
     QVERIFY(database.open(directory.databasePath()));
-    QVERIFY(run(database, schemaVersionTable));
+    QVERIFY(execute(&database, schemaVersionTable));
     QVERIFY(database.applyMigration(1, QStringLiteral("initial"), readScript(initialScript)));
 
     // The real second script, with a table created before it and a statement
@@ -252,8 +220,8 @@ void DatabaseTest::failingStatementLeavesTheSchemaAtThePreviousVersion()
     QCOMPARE(failed.count(), 1);
     QCOMPARE(failed.at(0).at(0).toInt(), 2);
     QVERIFY2(failed.at(0).at(1).toString().contains(QStringLiteral("no_such_table")), qPrintable(failed.at(0).at(1).toString()));
-    QCOMPARE(scalar(database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 1);
-    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('half_done', 'never_reached')")).toInt(), 0);
+    QCOMPARE(scalar(&database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 1);
+    QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('half_done', 'never_reached')")).toInt(), 0);
     QCOMPARE(reconciliationColumns(database).size(), 6);
 
     // The failed attempt left no transaction open: the next start retries and succeeds.
@@ -328,9 +296,9 @@ void DatabaseTest::fullTextTriggersFollowTheTransactions()
 {
     TestDatabase test;
     Database& database = *test.database();
-    QVERIFY(run(database,
+    QVERIFY(execute(&database,
         QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'Checking', 'c', 'u')")));
-    QVERIFY(run(database,
+    QVERIFY(execute(&database,
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, check_number, created_at, updated_at) "
                        "VALUES ('t1', 'a', '2024-01-02', 'Green Grocer', 'weekly shop', -2500, '1042', 'c', 'u'), "
                        "('t2', 'a', '2024-01-03', 'Power Company', NULL, -9000, NULL, 'c', 'u')")));
@@ -340,18 +308,18 @@ void DatabaseTest::fullTextTriggersFollowTheTransactions()
     QCOMPARE(ftsMatches(database, QStringLiteral("power")), QStringList{QStringLiteral("t2")});
     QVERIFY(ftsIndexIsConsistent(database));
 
-    QVERIFY(run(database, QStringLiteral("UPDATE transactions SET payee = 'Corner Bakery' WHERE id = 't1'")));
+    QVERIFY(execute(&database, QStringLiteral("UPDATE transactions SET payee = 'Corner Bakery' WHERE id = 't1'")));
     QCOMPARE(ftsMatches(database, QStringLiteral("grocer")), QStringList());
     QCOMPARE(ftsMatches(database, QStringLiteral("bakery")), QStringList{QStringLiteral("t1")});
     QCOMPARE(ftsMatches(database, QStringLiteral("shop")), QStringList{QStringLiteral("t1")});
     QVERIFY(ftsIndexIsConsistent(database));
 
     // Soft deletion is an update: the row stays findable in the index.
-    QVERIFY(run(database, QStringLiteral("UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z' WHERE id = 't1'")));
+    QVERIFY(execute(&database, QStringLiteral("UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z' WHERE id = 't1'")));
     QCOMPARE(ftsMatches(database, QStringLiteral("bakery")), QStringList{QStringLiteral("t1")});
     QVERIFY(ftsIndexIsConsistent(database));
 
-    QVERIFY(run(database, QStringLiteral("DELETE FROM transactions WHERE id = 't1'")));
+    QVERIFY(execute(&database, QStringLiteral("DELETE FROM transactions WHERE id = 't1'")));
     QCOMPARE(ftsMatches(database, QStringLiteral("bakery")), QStringList());
     QCOMPARE(ftsMatches(database, QStringLiteral("power")), QStringList{QStringLiteral("t2")});
     QVERIFY(ftsIndexIsConsistent(database));

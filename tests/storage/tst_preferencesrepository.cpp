@@ -1,10 +1,10 @@
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QtTest>
 #include <memory>
 
@@ -45,12 +45,7 @@ void PreferencesRepositoryTest::cleanup()
 
 int PreferencesRepositoryTest::rowCount(const QString& key)
 {
-    QSqlQuery query(m_test->database()->database());
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM preferences WHERE key = ?"));
-    query.addBindValue(key);
-    if (!query.exec() || !query.next())
-        return -1;
-    return query.value(0).toInt();
+    return scalar(m_test->database(), QStringLiteral("SELECT COUNT(*) FROM preferences WHERE key = ?"), {key}).toInt();
 }
 
 void PreferencesRepositoryTest::getFallsBackOnlyWhenTheKeyIsAbsent()
@@ -66,8 +61,7 @@ void PreferencesRepositoryTest::getFallsBackOnlyWhenTheKeyIsAbsent()
     QVERIFY(m_preferences->set(QStringLiteral("update_dismissed_version"), QString()));
     QCOMPARE(m_preferences->get(QStringLiteral("update_dismissed_version")), std::optional<QString>(QString()));
     QCOMPARE(m_preferences->get(QStringLiteral("update_dismissed_version"), QStringLiteral("1.0.0")), QString());
-    QSqlQuery nullValue(m_test->database()->database());
-    QVERIFY(nullValue.exec(QStringLiteral("INSERT INTO preferences (key, value) VALUES ('lastSyncTimestamp', NULL)")));
+    QVERIFY(execute(m_test->database(), QStringLiteral("INSERT INTO preferences (key, value) VALUES ('lastSyncTimestamp', NULL)")));
     QVERIFY(m_preferences->get(QStringLiteral("lastSyncTimestamp")).has_value());
     QCOMPARE(m_preferences->get(QStringLiteral("lastSyncTimestamp"), QStringLiteral("never")), QString());
 }
@@ -82,11 +76,7 @@ void PreferencesRepositoryTest::setOverwritesAndAlwaysEmits()
     QVERIFY(m_preferences->setBool(QStringLiteral("registerTwoLine"), true));
     QVERIFY(m_preferences->setInt(QStringLiteral("weekStartDay"), 7));
 
-    QCOMPARE(changed.count(), 5);
-    QStringList keys;
-    for (const QList<QVariant>& arguments : changed)
-        keys.append(arguments.at(0).toString());
-    QCOMPARE(keys, (QStringList{QStringLiteral("theme"), QStringLiteral("theme"), QStringLiteral("theme"),
+    QCOMPARE(firstArguments(changed), (QStringList{QStringLiteral("theme"), QStringLiteral("theme"), QStringLiteral("theme"),
                        QStringLiteral("registerTwoLine"), QStringLiteral("weekStartDay")}));
     QCOMPARE(rowCount(QStringLiteral("theme")), 1);
     QCOMPARE(m_preferences->get(QStringLiteral("theme"), QString()), QStringLiteral("dark"));

@@ -7,27 +7,8 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QtTest>
 #include <memory>
-
-namespace {
-
-Reconciliation makeReconciliation(const QString& id, const QDate& statementDate, const QString& accountId = QStringLiteral("A"))
-{
-    Reconciliation reconciliation;
-    reconciliation.id = id;
-    reconciliation.accountId = accountId;
-    reconciliation.statementDate = statementDate;
-    reconciliation.statementBalance = 10000;
-    reconciliation.reconciledBalance = 10000;
-    reconciliation.completedAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
-    reconciliation.createdAt = reconciliation.completedAt;
-    reconciliation.updatedAt = reconciliation.completedAt;
-    return reconciliation;
-}
-
-} // namespace
 
 class ReconciliationRepositoryTest : public QObject
 {
@@ -82,55 +63,25 @@ void ReconciliationRepositoryTest::roundTripsEveryField()
     reconciliation.serverId = QStringLiteral("srv-rec");
     reconciliation.createdAt = utc(QStringLiteral("2024-03-02T15:16:18Z"));
     reconciliation.updatedAt = utc(QStringLiteral("2024-03-02T15:16:19Z"));
+    // An update may move the row to another account; the creation stamp stays.
+    Reconciliation update = reconciliation;
+    update.accountId = QStringLiteral("B");
+    update.statementDate = QDate(2024, 3, 31);
+    update.statementBalance = 5;
+    update.reconciledBalance = 6;
+    update.completedAt = utc(QStringLiteral("2024-04-01T00:00:00Z"));
+    update.version = 3;
+    update.syncStatus = SyncStatus::Synced;
+    update.createdAt = utc(QStringLiteral("2030-01-01T00:00:00Z"));
+    update.updatedAt = utc(QStringLiteral("2024-04-01T00:00:01Z"));
     QSignalSpy changed(m_reconciliations.get(), &ReconciliationRepository::reconciliationsChanged);
 
-    QVERIFY(m_reconciliations->insert(reconciliation));
-    QCOMPARE(changed.count(), 1);
-
-    const std::optional<Reconciliation> stored = m_reconciliations->byId(QStringLiteral("rec-1"));
-    QVERIFY(stored);
-    QCOMPARE(stored->id, reconciliation.id);
-    QCOMPARE(stored->accountId, reconciliation.accountId);
-    QCOMPARE(stored->statementDate, reconciliation.statementDate);
-    QCOMPARE(stored->statementBalance, reconciliation.statementBalance);
-    QCOMPARE(stored->reconciledBalance, reconciliation.reconciledBalance);
-    QCOMPARE(stored->completedAt, reconciliation.completedAt);
-    QCOMPARE(stored->version, 2);
-    QCOMPARE(stored->syncStatus, SyncStatus::Conflict);
-    QCOMPARE(stored->serverId, reconciliation.serverId);
-    QCOMPARE(stored->createdAt, reconciliation.createdAt);
-    QCOMPARE(stored->updatedAt, reconciliation.updatedAt);
-    QVERIFY(!stored->deletedAt);
-
-    // An update may move the row to another account; the creation stamp stays.
-    reconciliation.accountId = QStringLiteral("B");
-    reconciliation.statementDate = QDate(2024, 3, 31);
-    reconciliation.statementBalance = 5;
-    reconciliation.reconciledBalance = 6;
-    reconciliation.completedAt = utc(QStringLiteral("2024-04-01T00:00:00Z"));
-    reconciliation.version = 3;
-    reconciliation.syncStatus = SyncStatus::Synced;
-    reconciliation.createdAt = utc(QStringLiteral("2030-01-01T00:00:00Z"));
-    reconciliation.updatedAt = utc(QStringLiteral("2024-04-01T00:00:01Z"));
-    QVERIFY(m_reconciliations->update(reconciliation));
-    QCOMPARE(changed.count(), 2);
-    const std::optional<Reconciliation> updated = m_reconciliations->byId(QStringLiteral("rec-1"));
-    QVERIFY(updated);
-    QCOMPARE(updated->accountId, QStringLiteral("B"));
-    QCOMPARE(updated->statementDate, QDate(2024, 3, 31));
-    QCOMPARE(updated->statementBalance, qint64(5));
-    QCOMPARE(updated->reconciledBalance, qint64(6));
-    QCOMPARE(updated->completedAt, reconciliation.completedAt);
-    QCOMPARE(updated->version, 3);
-    QCOMPARE(updated->syncStatus, SyncStatus::Synced);
-    QCOMPARE(updated->updatedAt, reconciliation.updatedAt);
-    QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-03-02T15:16:18Z")));
+    verifyRoundTrip(*m_reconciliations, changed, reconciliation, update);
 }
 
 void ReconciliationRepositoryTest::readsAnUnknownSyncStatusAsPending()
 {
-    QSqlQuery insert(database()->database());
-    QVERIFY(insert.exec(QStringLiteral(
+    QVERIFY(execute(database(), QStringLiteral(
         "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, completed_at, "
         "sync_status, created_at, updated_at) VALUES ('x', 'A', '2024-01-31', 1, 1, '2024-02-01T00:00:00Z', 'weird', "
         "'2024-02-01T00:00:00Z', '2024-02-01T00:00:00Z')")));
@@ -161,64 +112,25 @@ void ReconciliationRepositoryTest::listsTheHistoryLatestStatementFirst()
 
 void ReconciliationRepositoryTest::cascadeRestoreRevivesOnlyTheLastTenSeconds()
 {
-    QVERIFY(m_reconciliations->insert(makeReconciliation(QStringLiteral("elsewhere"), QDate(2024, 1, 31), QStringLiteral("B"))));
     QSignalSpy changed(m_reconciliations.get(), &ReconciliationRepository::reconciliationsChanged);
-    // There is no single-row delete, so each row goes with a cascade of its own.
-    const QList<QPair<QString, QString>> deletions{{QStringLiteral("early"), QStringLiteral("2024-05-01T11:59:00Z")},
-        {QStringLiteral("late"), QStringLiteral("2024-05-01T11:59:55Z")},
-        {QStringLiteral("last"), QStringLiteral("2024-05-01T12:00:00Z")}};
     int month = 1;
-    for (const auto& [id, stamp] : deletions) {
-        QVERIFY(m_reconciliations->insert(makeReconciliation(id, QDate(2024, month++, 28))));
-        Clock::setFixedNow(utc(stamp));
-        changed.clear();
-        QCOMPARE(m_reconciliations->softDeleteByAccount(QStringLiteral("A")), 1);
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(m_reconciliations->byId(id)->deletedAt, std::optional<QDateTime>(utc(stamp)));
-    }
-    QCOMPARE(m_reconciliations->softDeleteByAccount(QStringLiteral("A")), 0);
-    QCOMPARE(changed.count(), 1);
-    QVERIFY(!m_reconciliations->byId(QStringLiteral("elsewhere"))->deletedAt);
-
-    const QDateTime restoredAt = utc(QStringLiteral("2024-05-02T08:00:00Z"));
-    Clock::setFixedNow(restoredAt);
-    QCOMPARE(m_reconciliations->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T12:00:01Z")), 0);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_reconciliations->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T11:59:50Z")), 2);
-    QCOMPARE(changed.count(), 2);
-
+    verifyCascadeRestore(*m_reconciliations, changed, [&month](const QString& id, const QString& accountId) {
+        return makeReconciliation(id, QDate(2024, month++, 28), accountId);
+    });
     QCOMPARE(ids(m_reconciliations->byAccount(QStringLiteral("A"))), (QStringList{QStringLiteral("last"), QStringLiteral("late")}));
-    for (const Reconciliation& revived : m_reconciliations->byAccount(QStringLiteral("A"))) {
-        QCOMPARE(revived.updatedAt, restoredAt);
-        QCOMPARE(revived.syncStatus, SyncStatus::Pending);
-    }
-    QVERIFY(m_reconciliations->byId(QStringLiteral("early"))->deletedAt.has_value());
 }
 
 void ReconciliationRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 {
-    Reconciliation synced = makeReconciliation(QStringLiteral("synced"), QDate(2024, 1, 31));
-    synced.syncStatus = SyncStatus::Synced;
-    Reconciliation conflict = makeReconciliation(QStringLiteral("conflict"), QDate(2024, 2, 29));
-    conflict.syncStatus = SyncStatus::Conflict;
-    QVERIFY(m_reconciliations->insert(makeReconciliation(QStringLiteral("gone"), QDate(2024, 1, 31), QStringLiteral("B"))));
-    QCOMPARE(m_reconciliations->softDeleteByAccount(QStringLiteral("B")), 1);
-    for (const Reconciliation& reconciliation : {synced, conflict, makeReconciliation(QStringLiteral("pending"), QDate(2024, 3, 31))})
-        QVERIFY(m_reconciliations->insert(reconciliation));
     QSignalSpy changed(m_reconciliations.get(), &ReconciliationRepository::reconciliationsChanged);
-
-    QVERIFY(m_reconciliations->markSynced(QStringLiteral("gone"), QStringLiteral("srv-gone")));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_reconciliations->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
-
-    QCOMPARE(m_reconciliations->markAllPendingForResync(), 2);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_reconciliations->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_reconciliations->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_reconciliations->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
-
-    QCOMPARE(m_reconciliations->markAllPendingForResync(), 0);
-    QCOMPARE(changed.count(), 1);
+    // There is no single-row delete: the row to delete is the only one of account "B".
+    int month = 1;
+    verifyResync(
+        *m_reconciliations, changed,
+        [&month](const QString& id) {
+            return makeReconciliation(id, QDate(2024, month++, 28), id == QLatin1String("gone") ? QStringLiteral("B") : QStringLiteral("A"));
+        },
+        [this](const QString&) { return m_reconciliations->softDeleteByAccount(QStringLiteral("B")) == 1; });
 }
 
 QTEST_GUILESS_MAIN(ReconciliationRepositoryTest)

@@ -7,27 +7,8 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QtTest>
 #include <memory>
-
-namespace {
-
-RecurringTransaction makeRule(const QString& id, const QDate& nextDueDate, const QString& accountId = QStringLiteral("A"))
-{
-    RecurringTransaction rule;
-    rule.id = id;
-    rule.accountId = accountId;
-    rule.payee = QStringLiteral("Rule %1").arg(id);
-    rule.amount = -1000;
-    rule.startDate = QDate(2024, 1, 1);
-    rule.nextDueDate = nextDueDate;
-    rule.createdAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
-    rule.updatedAt = rule.createdAt;
-    return rule;
-}
-
-} // namespace
 
 class RecurringRepositoryTest : public QObject
 {
@@ -74,8 +55,7 @@ void RecurringRepositoryTest::cleanup()
 
 void RecurringRepositoryTest::roundTripsEveryField()
 {
-    QSqlQuery category(database()->database());
-    QVERIFY(category.exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('rent', 'Rent', 'c', 'u')")));
+    QVERIFY(execute(database(), QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('rent', 'Rent', 'c', 'u')")));
     RecurringTransaction rule;
     rule.id = QStringLiteral("rule-1");
     rule.accountId = QStringLiteral("A");
@@ -95,59 +75,24 @@ void RecurringRepositoryTest::roundTripsEveryField()
     rule.serverId = QStringLiteral("srv-r");
     rule.createdAt = utc(QStringLiteral("2024-01-31T07:00:00Z"));
     rule.updatedAt = utc(QStringLiteral("2024-02-01T07:00:00Z"));
+    RecurringTransaction update = rule;
+    update.nextDueDate = QDate(2025, 1, 31);
+    update.endDate.reset();
+    update.frequency = Frequency::Quarterly;
+    update.autoPost = false;
+    update.isActive = true;
+    update.version = 7;
+    update.updatedAt = utc(QStringLiteral("2024-08-01T07:00:00Z"));
     QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
 
-    QVERIFY(m_rules->insert(rule));
-    QCOMPARE(changed.count(), 1);
-
-    const std::optional<RecurringTransaction> stored = m_rules->byId(QStringLiteral("rule-1"));
-    QVERIFY(stored);
-    QCOMPARE(stored->id, rule.id);
-    QCOMPARE(stored->accountId, rule.accountId);
-    QCOMPARE(stored->payee, rule.payee);
-    QCOMPARE(stored->memo, rule.memo);
-    QCOMPARE(stored->amount, rule.amount);
-    QCOMPARE(stored->categoryId, rule.categoryId);
-    QCOMPARE(stored->frequency, Frequency::SemiAnnual);
-    QCOMPARE(stored->startDate, rule.startDate);
-    QCOMPARE(stored->endDate, rule.endDate);
-    QCOMPARE(stored->nextDueDate, rule.nextDueDate);
-    QCOMPARE(stored->autoPost, true);
-    QCOMPARE(stored->isActive, false);
-    QCOMPARE(stored->transferDestAccountId, rule.transferDestAccountId);
-    QCOMPARE(stored->version, 6);
-    QCOMPARE(stored->syncStatus, SyncStatus::Synced);
-    QCOMPARE(stored->serverId, rule.serverId);
-    QCOMPARE(stored->createdAt, rule.createdAt);
-    QCOMPARE(stored->updatedAt, rule.updatedAt);
-    QVERIFY(!stored->deletedAt);
-    QCOMPARE(scalar(database(), QStringLiteral("SELECT frequency || ' ' || end_date FROM recurring_transactions")).toString(),
-        QStringLiteral("semi_annual 2026-12-31"));
-
-    rule.nextDueDate = QDate(2025, 1, 31);
-    rule.endDate.reset();
-    rule.frequency = Frequency::Quarterly;
-    rule.autoPost = false;
-    rule.isActive = true;
-    rule.version = 7;
-    rule.updatedAt = utc(QStringLiteral("2024-08-01T07:00:00Z"));
-    QVERIFY(m_rules->update(rule));
-    QCOMPARE(changed.count(), 2);
-    const std::optional<RecurringTransaction> updated = m_rules->byId(QStringLiteral("rule-1"));
-    QVERIFY(updated);
-    QCOMPARE(updated->nextDueDate, QDate(2025, 1, 31));
-    QVERIFY(!updated->endDate);
-    QCOMPARE(updated->frequency, Frequency::Quarterly);
-    QCOMPARE(updated->autoPost, false);
-    QCOMPARE(updated->isActive, true);
-    QCOMPARE(updated->version, 7);
-    QCOMPARE(updated->updatedAt, rule.updatedAt);
-    QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-01-31T07:00:00Z")));
+    verifyRoundTrip(*m_rules, changed, rule, update);
+    QCOMPARE(scalar(database(), QStringLiteral("SELECT frequency || ' ' || (end_date IS NULL) FROM recurring_transactions")).toString(),
+        QStringLiteral("quarterly 1"));
 }
 
 void RecurringRepositoryTest::storesMissingEndDateAndCategoryAsNull()
 {
-    RecurringTransaction rule = makeRule(QStringLiteral("r"), QDate(2024, 2, 1));
+    RecurringTransaction rule = makeRecurring(QStringLiteral("r"), QDate(2024, 2, 1));
     rule.payee = QString();
     QVERIFY(m_rules->insert(rule));
 
@@ -160,8 +105,7 @@ void RecurringRepositoryTest::storesMissingEndDateAndCategoryAsNull()
 
 void RecurringRepositoryTest::readsUnknownStoredTextsAsTheFallbacks()
 {
-    QSqlQuery insert(database()->database());
-    QVERIFY(insert.exec(QStringLiteral(
+    QVERIFY(execute(database(), QStringLiteral(
         "INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, end_date, next_due_date, "
         "sync_status, created_at, updated_at) VALUES ('x', 'A', 'Odd', 1, 'weird', '2024-01-01', '', '2024-02-01', 'weird', "
         "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
@@ -177,13 +121,13 @@ void RecurringRepositoryTest::dueListsLiveActiveRulesUpToToday()
 {
     Clock::setFixedNow(utc(QStringLiteral("2024-06-15T12:00:00Z")));
     const QDate today = Clock::today();
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("today"), today)));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("overdue"), today.addMonths(-2))));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("tomorrow"), today.addDays(1))));
-    RecurringTransaction paused = makeRule(QStringLiteral("inactive"), today);
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("today"), today)));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("overdue"), today.addMonths(-2))));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("tomorrow"), today.addDays(1))));
+    RecurringTransaction paused = makeRecurring(QStringLiteral("inactive"), today);
     paused.isActive = false;
     QVERIFY(m_rules->insert(paused));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("deleted"), today.addDays(-1))));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("deleted"), today.addDays(-1))));
     QVERIFY(m_rules->softDelete(QStringLiteral("deleted")));
 
     QStringList due = ids(m_rules->due());
@@ -198,11 +142,11 @@ void RecurringRepositoryTest::dueListsLiveActiveRulesUpToToday()
 
 void RecurringRepositoryTest::listsLiveRulesSoonestDueFirst()
 {
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("december"), QDate(2024, 12, 1))));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("february"), QDate(2024, 2, 1))));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("next-year"), QDate(2025, 1, 15))));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("october"), QDate(2024, 10, 1))));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("deleted"), QDate(2024, 1, 1))));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("december"), QDate(2024, 12, 1))));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("february"), QDate(2024, 2, 1))));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("next-year"), QDate(2025, 1, 15))));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("october"), QDate(2024, 10, 1))));
+    QVERIFY(m_rules->insert(makeRecurring(QStringLiteral("deleted"), QDate(2024, 1, 1))));
     QVERIFY(m_rules->softDelete(QStringLiteral("deleted")));
 
     QCOMPARE(ids(m_rules->all()),
@@ -213,67 +157,20 @@ void RecurringRepositoryTest::listsLiveRulesSoonestDueFirst()
 
 void RecurringRepositoryTest::cascadeRestoreRevivesOnlyTheLastTenSeconds()
 {
-    for (const QString& id : {QStringLiteral("early"), QStringLiteral("late"), QStringLiteral("last")})
-        QVERIFY(m_rules->insert(makeRule(id, QDate(2024, 6, 1))));
-    QVERIFY(m_rules->insert(makeRule(QStringLiteral("elsewhere"), QDate(2024, 6, 1), QStringLiteral("B"))));
     QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
-
-    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:00Z")));
-    QVERIFY(m_rules->softDelete(QStringLiteral("early")));
-    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:55Z")));
-    QVERIFY(m_rules->softDelete(QStringLiteral("late")));
-    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T12:00:00Z")));
-    changed.clear();
-    QCOMPARE(m_rules->softDeleteByAccount(QStringLiteral("A")), 1);
-    QCOMPARE(changed.count(), 1);
-    const std::optional<RecurringTransaction> last = m_rules->byId(QStringLiteral("last"));
-    QCOMPARE(last->deletedAt, std::optional<QDateTime>(utc(QStringLiteral("2024-05-01T12:00:00Z"))));
-    QCOMPARE(last->updatedAt, utc(QStringLiteral("2024-05-01T12:00:00Z")));
-    QCOMPARE(m_rules->softDeleteByAccount(QStringLiteral("A")), 0);
-    QCOMPARE(changed.count(), 1);
-
-    const QDateTime restoredAt = utc(QStringLiteral("2024-05-02T08:00:00Z"));
-    Clock::setFixedNow(restoredAt);
-    QCOMPARE(m_rules->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T12:00:01Z")), 0);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_rules->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T11:59:50Z")), 2);
-    QCOMPARE(changed.count(), 2);
-
+    verifyCascadeRestore(*m_rules, changed,
+        [](const QString& id, const QString& accountId) { return makeRecurring(id, QDate(2024, 6, 1), accountId); });
     QStringList live = ids(m_rules->all());
     live.sort();
     QCOMPARE(live, (QStringList{QStringLiteral("elsewhere"), QStringLiteral("last"), QStringLiteral("late")}));
-    for (const QString& id : {QStringLiteral("late"), QStringLiteral("last")}) {
-        const std::optional<RecurringTransaction> revived = m_rules->byId(id);
-        QCOMPARE(revived->updatedAt, restoredAt);
-        QCOMPARE(revived->syncStatus, SyncStatus::Pending);
-    }
-    QVERIFY(m_rules->byId(QStringLiteral("early"))->deletedAt.has_value());
 }
 
 void RecurringRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 {
-    RecurringTransaction synced = makeRule(QStringLiteral("synced"), QDate(2024, 6, 1));
-    synced.syncStatus = SyncStatus::Synced;
-    RecurringTransaction conflict = makeRule(QStringLiteral("conflict"), QDate(2024, 6, 1));
-    conflict.syncStatus = SyncStatus::Conflict;
-    for (const RecurringTransaction& rule : {synced, conflict, makeRule(QStringLiteral("pending"), QDate(2024, 6, 1)),
-             makeRule(QStringLiteral("gone"), QDate(2024, 6, 1))})
-        QVERIFY(m_rules->insert(rule));
-    QVERIFY(m_rules->softDelete(QStringLiteral("gone")));
     QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
-
-    QVERIFY(m_rules->markSynced(QStringLiteral("gone"), QStringLiteral("srv-gone")));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_rules->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
-
-    QCOMPARE(m_rules->markAllPendingForResync(), 2);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_rules->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_rules->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_rules->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
-
-    QCOMPARE(m_rules->markAllPendingForResync(), 0);
-    QCOMPARE(changed.count(), 1);
+    verifyResync(
+        *m_rules, changed, [](const QString& id) { return makeRecurring(id, QDate(2024, 6, 1)); },
+        [this](const QString& id) { return m_rules->softDelete(id); });
 }
 
 void RecurringRepositoryTest::warnsButSavesABrokenNextDueDate_data()
@@ -288,7 +185,7 @@ void RecurringRepositoryTest::warnsButSavesABrokenNextDueDate()
 {
     QFETCH(QDate, nextDueDate);
     QFETCH(QString, shownDate);
-    RecurringTransaction rule = makeRule(QStringLiteral("broken"), nextDueDate);
+    RecurringTransaction rule = makeRecurring(QStringLiteral("broken"), nextDueDate);
     rule.frequency = Frequency::Weekly;
     QSignalSpy changed(m_rules.get(), &RecurringRepository::recurringChanged);
 

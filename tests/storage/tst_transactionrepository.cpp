@@ -8,25 +8,10 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QtTest>
 #include <memory>
 
 namespace {
-
-Transaction makeTransaction(const QString& id, const QString& accountId, const QDate& date, qint64 amount,
-    const QString& createdAt = QStringLiteral("2024-01-01T09:00:00Z"))
-{
-    Transaction transaction;
-    transaction.id = id;
-    transaction.accountId = accountId;
-    transaction.date = date;
-    transaction.payee = QStringLiteral("Payee %1").arg(id);
-    transaction.amount = amount;
-    transaction.createdAt = utc(createdAt);
-    transaction.updatedAt = transaction.createdAt;
-    return transaction;
-}
 
 QStringList ids(const QList<RegisterRow>& rows)
 {
@@ -139,53 +124,20 @@ void TransactionRepositoryTest::roundTripsEveryField()
     transaction.serverId = QStringLiteral("srv-t");
     transaction.createdAt = utc(QStringLiteral("2024-02-29T23:59:59Z"));
     transaction.updatedAt = utc(QStringLiteral("2024-03-01T00:00:01Z"));
+    Transaction update = transaction;
+    update.date = QDate(2024, 3, 2);
+    update.amount = 500;
+    update.cleared = false;
+    update.syncStatus = SyncStatus::Pending;
+    update.version = 5;
+    update.updatedAt = utc(QStringLiteral("2024-03-02T12:00:00Z"));
+    update.createdAt = update.updatedAt;
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
 
-    QVERIFY(m_transactions->insert(transaction));
-    QCOMPARE(firstArguments(changed), QStringList{QStringLiteral("A")});
-
-    const std::optional<Transaction> stored = m_transactions->byId(transaction.id);
-    QVERIFY(stored);
-    QCOMPARE(stored->id, transaction.id);
-    QCOMPARE(stored->accountId, transaction.accountId);
-    QCOMPARE(stored->date, transaction.date);
-    QCOMPARE(stored->payee, transaction.payee);
-    QCOMPARE(stored->memo, transaction.memo);
-    QCOMPARE(stored->amount, transaction.amount);
-    QCOMPARE(stored->categoryId, transaction.categoryId);
-    QCOMPARE(stored->checkNumber, transaction.checkNumber);
-    QCOMPARE(stored->cleared, true);
-    QCOMPARE(stored->reconciled, true);
-    QCOMPARE(stored->transferLinkId, transaction.transferLinkId);
-    QCOMPARE(stored->transferDestAccountId, transaction.transferDestAccountId);
-    QCOMPARE(stored->isSplit, true);
-    QCOMPARE(stored->recurringId, transaction.recurringId);
-    QCOMPARE(stored->version, 4);
-    QCOMPARE(stored->syncStatus, SyncStatus::Synced);
-    QCOMPARE(stored->serverId, transaction.serverId);
-    QCOMPARE(stored->createdAt, transaction.createdAt);
-    QCOMPARE(stored->updatedAt, transaction.updatedAt);
-    QVERIFY(!stored->deletedAt);
-    QCOMPARE(scalar(database(), QStringLiteral("SELECT date FROM transactions WHERE id = ?"), {transaction.id}).toString(),
-        QStringLiteral("2024-02-29"));
-
-    transaction.date = QDate(2024, 3, 2);
-    transaction.amount = 500;
-    transaction.cleared = false;
-    transaction.syncStatus = SyncStatus::Pending;
-    transaction.version = 5;
-    transaction.updatedAt = utc(QStringLiteral("2024-03-02T12:00:00Z"));
-    QVERIFY(m_transactions->update(transaction));
+    verifyRoundTrip(*m_transactions, changed, transaction, update);
     QCOMPARE(firstArguments(changed), (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
-    const std::optional<Transaction> updated = m_transactions->byId(transaction.id);
-    QVERIFY(updated);
-    QCOMPARE(updated->date, QDate(2024, 3, 2));
-    QCOMPARE(updated->amount, qint64(500));
-    QCOMPARE(updated->cleared, false);
-    QCOMPARE(updated->syncStatus, SyncStatus::Pending);
-    QCOMPARE(updated->version, 5);
-    QCOMPARE(updated->updatedAt, transaction.updatedAt);
-    QCOMPARE(updated->createdAt, utc(QStringLiteral("2024-02-29T23:59:59Z")));
+    QCOMPARE(scalar(database(), QStringLiteral("SELECT date FROM transactions WHERE id = ?"), {transaction.id}).toString(),
+        QStringLiteral("2024-03-02"));
 }
 
 void TransactionRepositoryTest::storesEmptyCategoryAsNullAndNullPayeeAsEmptyText()
@@ -216,8 +168,7 @@ void TransactionRepositoryTest::storesEmptyCategoryAsNullAndNullPayeeAsEmptyText
 
 void TransactionRepositoryTest::readsAnUnknownSyncStatusAsPending()
 {
-    QSqlQuery insert(database()->database());
-    QVERIFY(insert.exec(QStringLiteral(
+    QVERIFY(execute(database(), QStringLiteral(
         "INSERT INTO transactions (id, account_id, date, payee, amount, sync_status, created_at, updated_at) "
         "VALUES ('w', 'A', '2024-01-01', 'Weird', 1, 'weird', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
 
@@ -487,70 +438,21 @@ void TransactionRepositoryTest::softDeleteStampsTheRowAndNamesItsAccount()
 
 void TransactionRepositoryTest::cascadeRestoreRevivesOnlyTheLastTenSeconds()
 {
-    for (const QString& id : {QStringLiteral("early"), QStringLiteral("late"), QStringLiteral("last")})
-        QVERIFY(m_transactions->insert(makeTransaction(id, QStringLiteral("A"), QDate(2024, 1, 1), -1)));
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("elsewhere"), QStringLiteral("B"), QDate(2024, 1, 1), -1)));
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
-
-    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:00Z")));
-    QVERIFY(m_transactions->softDelete(QStringLiteral("early")));
-    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T11:59:55Z")));
-    QVERIFY(m_transactions->softDelete(QStringLiteral("late")));
-    Clock::setFixedNow(utc(QStringLiteral("2024-05-01T12:00:00Z")));
-    changed.clear();
-    QCOMPARE(m_transactions->softDeleteByAccount(QStringLiteral("A")), 1);
-    QCOMPARE(firstArguments(changed), QStringList{QStringLiteral("A")});
-    QCOMPARE(m_transactions->byId(QStringLiteral("last"))->deletedAt, std::optional<QDateTime>(utc(QStringLiteral("2024-05-01T12:00:00Z"))));
-    QVERIFY(!m_transactions->byId(QStringLiteral("elsewhere"))->deletedAt);
-
-    // Nothing left to delete: no rows, no signal.
-    QCOMPARE(m_transactions->softDeleteByAccount(QStringLiteral("A")), 0);
-    QCOMPARE(changed.count(), 1);
-
-    const QDateTime restoredAt = utc(QStringLiteral("2024-05-02T08:00:00Z"));
-    Clock::setFixedNow(restoredAt);
-    QCOMPARE(m_transactions->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T12:00:01Z")), 0);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_transactions->restoreByAccount(QStringLiteral("A"), QStringLiteral("2024-05-01T11:59:50Z")), 2);
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(changed.last().at(0).toString(), QStringLiteral("A"));
-
+    verifyCascadeRestore(*m_transactions, changed, [](const QString& id, const QString& accountId) {
+        return makeTransaction(id, accountId, QDate(2024, 1, 1), -1);
+    });
+    QCOMPARE(firstArguments(changed), (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
     QCOMPARE(ids(m_transactions->byAccount(QStringLiteral("A"))), (QStringList{QStringLiteral("late"), QStringLiteral("last")}));
-    for (const QString& id : {QStringLiteral("late"), QStringLiteral("last")}) {
-        const std::optional<Transaction> revived = m_transactions->byId(id);
-        QVERIFY(!revived->deletedAt);
-        QCOMPARE(revived->updatedAt, restoredAt);
-        QCOMPARE(revived->syncStatus, SyncStatus::Pending);
-    }
-    QVERIFY(m_transactions->byId(QStringLiteral("early"))->deletedAt.has_value());
 }
 
 void TransactionRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()
 {
-    const QDate day(2024, 1, 1);
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("synced"), QStringLiteral("A"), day, 1)));
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("conflict"), QStringLiteral("B"), day, 1)));
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("pending"), QStringLiteral("A"), day, 1)));
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("gone"), QStringLiteral("A"), day, 1)));
-    QVERIFY(m_transactions->markSynced(QStringLiteral("synced"), QStringLiteral("srv-1")));
-    Transaction conflict = *m_transactions->byId(QStringLiteral("conflict"));
-    conflict.syncStatus = SyncStatus::Conflict;
-    QVERIFY(m_transactions->update(conflict));
-    QVERIFY(m_transactions->softDelete(QStringLiteral("gone")));
     QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
-
-    QVERIFY(m_transactions->markSynced(QStringLiteral("gone"), QStringLiteral("srv-gone")));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_transactions->byId(QStringLiteral("gone"))->serverId, QStringLiteral("srv-gone"));
-
-    QCOMPARE(m_transactions->markAllPendingForResync(), 2);
+    verifyResync(
+        *m_transactions, changed, [](const QString& id) { return makeTransaction(id, QStringLiteral("A"), QDate(2024, 1, 1), 1); },
+        [this](const QString& id) { return m_transactions->softDelete(id); });
     QCOMPARE(firstArguments(changed), QStringList{QString()});
-    QCOMPARE(m_transactions->byId(QStringLiteral("synced"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_transactions->byId(QStringLiteral("conflict"))->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_transactions->byId(QStringLiteral("gone"))->syncStatus, SyncStatus::Synced);
-
-    QCOMPARE(m_transactions->markAllPendingForResync(), 0);
-    QCOMPARE(changed.count(), 1);
 }
 
 void TransactionRepositoryTest::failedWritesLogAndStaySilent()

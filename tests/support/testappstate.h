@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "storage/enums.h"
+#include "storage/transaction.h"
 #include "support/testdatabase.h"
 
 #include <QDateTime>
@@ -12,7 +13,10 @@
 class TestAppState
 {
 public:
-    explicit TestAppState(const QDateTime& now);
+    // The fixed "now" of the dialog tests: noon UTC on Friday 15 March 2024.
+    static QDateTime defaultNow() { return QDateTime(QDate(2024, 3, 15), QTime(12, 0), Qt::UTC); }
+
+    explicit TestAppState(const QDateTime& now = defaultNow());
     ~TestAppState();
 
     AppState* appState() { return &m_appState; }
@@ -21,6 +25,11 @@ public:
 
     // Stores an account created now and returns its id.
     QString addAccount(const QString& name, Currency currency);
+    // Stores a category created now and returns its id.
+    QString addCategory(const QString& name, const QString& parentId = QString());
+    // Stores a transaction created thirty days ago and returns it.
+    Transaction addTransaction(const QString& accountId, const QDate& date, const QString& payee, qint64 amount,
+        const QString& categoryId = QString(), const QString& memo = QString());
 
 private:
     TestDataDirectory m_dataDirectory;
