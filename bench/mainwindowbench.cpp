@@ -4,7 +4,10 @@
 // start until its main window is shown. Prints one table: operation,
 // median, goal, ratio.
 //
-// Run by hand: build-<you>/bench/mainwindow_bench [transaction count]
+// Run by hand: build-<you>/bench/mainwindow_bench [transaction count] [baseline program]
+// With a baseline program (another build of kestrelwood-checkbook), both
+// programs start in turn on the same data directory and the table shows the
+// baseline's start beside this build's.
 
 #include "benchdata.h"
 
@@ -84,7 +87,8 @@ QList<double> timedInserts(AppState& appState, const QString& accountId, int fir
         const Transaction transaction = smallPayment(accountId, firstIndex + i);
         QElapsedTimer timer;
         timer.start();
-        appState.transactions()->insert(transaction);
+        if (!appState.transactions()->insert(transaction))
+            std::fprintf(stderr, "mainwindow_bench: an insert failed\n");
         afterInsert();
         samples.append(elapsedMs(timer));
     }
@@ -106,7 +110,7 @@ QList<Row> measureSidebar(const BenchData& data)
     for (int i = 0; i < inserts; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const QHash<QString, qint64> balances = appState.transactions()->balances();
+        const QHash<QString, CheckedSum> balances = appState.transactions()->balances();
         balanceSamples.append(elapsedMs(timer));
         Q_UNUSED(balances);
     }
@@ -156,7 +160,10 @@ std::optional<double> timeOneStart(const QString& program, const QProcessEnviron
     return shownMs;
 }
 
-std::optional<Row> measureStart(const QString& program, const QString& dataDirectory, const QString& configDirectory)
+// The median start of each of `programs`, started in turn so a load that
+// comes and goes weighs on all of them alike; none when one never shows its
+// window.
+std::optional<QList<double>> measureStarts(const QStringList& programs, const QString& dataDirectory, const QString& configDirectory)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("CHECKBOOK_DATA_DIR"), dataDirectory);
@@ -167,16 +174,23 @@ std::optional<Row> measureStart(const QString& program, const QString& dataDirec
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configDirectory);
 
     // The first start warms the file cache and is not counted.
-    if (!timeOneStart(program, environment))
-        return std::nullopt;
-    QList<double> samples;
-    for (int run = 0; run < starts; ++run) {
-        const std::optional<double> shown = timeOneStart(program, environment);
-        if (!shown)
+    for (const QString& program : programs) {
+        if (!timeOneStart(program, environment))
             return std::nullopt;
-        samples.append(*shown);
     }
-    return Row{QStringLiteral("process start -> main window shown"), median(samples), startGoalMs};
+    QList<QList<double>> samples(programs.size());
+    for (int run = 0; run < starts; ++run) {
+        for (qsizetype i = 0; i < programs.size(); ++i) {
+            const std::optional<double> shown = timeOneStart(programs[i], environment);
+            if (!shown)
+                return std::nullopt;
+            samples[i].append(*shown);
+        }
+    }
+    QList<double> medians;
+    for (const QList<double>& programSamples : samples)
+        medians.append(median(programSamples));
+    return medians;
 }
 
 void printTable(const QList<Row>& rows)
@@ -221,13 +235,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the application state could not be opened\n");
         return 1;
     }
-    const std::optional<Row> start =
-        measureStart(QStringLiteral(CHECKBOOK_PROGRAM), dataDirectory.path(), configDirectory.path());
-    if (!start) {
-        std::fprintf(stderr, "%s did not report its window\n", CHECKBOOK_PROGRAM);
+    QStringList programs{QStringLiteral(CHECKBOOK_PROGRAM)};
+    if (argc > 2)
+        programs.append(QString::fromLocal8Bit(argv[2]));
+    const std::optional<QList<double>> startMedians = measureStarts(programs, dataDirectory.path(), configDirectory.path());
+    if (!startMedians) {
+        std::fprintf(stderr, "a program did not report its window\n");
         return 1;
     }
-    rows.append(*start);
+    rows.append({QStringLiteral("process start -> main window shown"), startMedians->first(), startGoalMs});
+    if (programs.size() > 1)
+        rows.append({QStringLiteral("  the same, baseline program"), startMedians->last(), startGoalMs});
     printTable(rows);
+    if (programs.size() > 1)
+        std::printf("start ratio to the baseline program: %.2f\n", startMedians->first() / startMedians->last());
     return 0;
 }

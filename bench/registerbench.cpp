@@ -38,7 +38,8 @@ Account storeAccount(AppState& appState, const QString& name)
     account.name = name;
     account.createdAt = Clock::nowUtc();
     account.updatedAt = account.createdAt;
-    appState.accounts()->insert(account);
+    if (!appState.accounts()->insert(account))
+        qFatal("register_bench: the account could not be stored");
     return account;
 }
 

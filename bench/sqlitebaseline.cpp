@@ -132,6 +132,12 @@ std::vector<PlainRegisterRow> SqliteBaseline::search(const std::string& word)
     return rows;
 }
 
+bool SqliteBaseline::quickCheck()
+{
+    Statement check(m_connection, "PRAGMA quick_check");
+    return check.step() && check.text(0) == "ok";
+}
+
 std::int64_t SqliteBaseline::startingBalance(const std::string& accountId)
 {
     Statement query(m_connection, "SELECT starting_balance FROM accounts WHERE id = ?");

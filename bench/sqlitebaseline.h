@@ -56,6 +56,8 @@ public:
     std::map<std::string, std::int64_t> balances();
     // The full-text search of TransactionRepository::search with no filter.
     std::vector<PlainRegisterRow> search(const std::string& word);
+    // "PRAGMA quick_check" on this connection; true when it reports "ok".
+    bool quickCheck();
 
 private:
     std::int64_t startingBalance(const std::string& accountId);

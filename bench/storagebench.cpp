@@ -9,10 +9,12 @@
 #include "storage/accountrepository.h"
 #include "storage/database.h"
 #include "storage/registerrow.h"
+#include "storage/transaction.h"
 #include "storage/transactionrepository.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
@@ -67,7 +69,7 @@ double timedMs(Work work)
 {
     QElapsedTimer timer;
     timer.start();
-    const auto result = work();
+    [[maybe_unused]] const auto result = work();
     return elapsedMs(timer);
 }
 
@@ -99,12 +101,12 @@ std::vector<double> interleavedMedians(int runs, const std::vector<std::function
 // The sidebar's figures the long way: each live account's register, of which
 // only the last running balance is kept. TransactionRepository::balances must
 // give the same figures for a fraction of the time.
-QHash<QString, qint64> balancesFromRegisters(AccountRepository& accounts, TransactionRepository& transactions)
+QHash<QString, CheckedSum> balancesFromRegisters(AccountRepository& accounts, TransactionRepository& transactions)
 {
-    QHash<QString, qint64> balances;
+    QHash<QString, CheckedSum> balances;
     for (const Account& account : accounts.all()) {
         const QList<RegisterRow> rows = transactions.registerRows(account.id);
-        balances.insert(account.id, rows.isEmpty() ? 0 : rows.last().runningBalance);
+        balances.insert(account.id, rows.isEmpty() ? CheckedSum(0) : rows.last().runningBalance);
     }
     return balances;
 }
@@ -145,12 +147,12 @@ std::optional<Options> parseOptions(const QCoreApplication& app)
     return options;
 }
 
-bool sameBalances(const QHash<QString, qint64>& balances, const std::map<std::string, std::int64_t>& plain)
+bool sameBalances(const QHash<QString, CheckedSum>& balances, const std::map<std::string, std::int64_t>& plain)
 {
     if (std::size_t(balances.size()) != plain.size())
         return false;
     return std::all_of(plain.begin(), plain.end(), [&](const auto& entry) {
-        return balances.value(QString::fromStdString(entry.first), -1) == entry.second;
+        return balances.value(QString::fromStdString(entry.first)) == CheckedSum(entry.second);
     });
 }
 
@@ -225,6 +227,40 @@ void printTable(const QList<Measurement>& measurements)
     }
 }
 
+// What the sidebar does after a change to the large account: one insert,
+// then that account's balance. Timed is the balance alone, with the covering
+// index of migration 3 and, as the baseline, with that index dropped.
+std::optional<Measurement> measureBalanceAfterInsert(
+    int runs, const BenchData& data, Database* database, TransactionRepository& transactions)
+{
+    int inserted = 0;
+    const auto balanceAfterInsert = [&] {
+        Transaction payment;
+        payment.id = QStringLiteral("bench-payment-%1").arg(++inserted);
+        payment.accountId = data.largeAccountId;
+        payment.date = QDate(2024, 6, 1);
+        payment.payee = QStringLiteral("Bench payment");
+        payment.amount = -100;
+        payment.createdAt = payment.updatedAt = QDateTime::currentDateTimeUtc();
+        if (!transactions.insert(payment))
+            std::fprintf(stderr, "storage_bench: the insert before the balance failed\n");
+        return timedMs([&] { return transactions.balance(data.largeAccountId); });
+    };
+    const QString dropIndex = QStringLiteral("DROP INDEX idx_transactions_account_balance");
+    const QString createIndex =
+        QStringLiteral("CREATE INDEX idx_transactions_account_balance ON transactions(account_id, deleted_at, amount)");
+
+    const double withIndex = interleavedMedians(runs, {balanceAfterInsert})[0];
+    QSqlQuery schema(database->database());
+    if (!schema.exec(dropIndex)) {
+        std::fprintf(stderr, "storage_bench: the covering index could not be dropped\n");
+        return std::nullopt;
+    }
+    const double withoutIndex = interleavedMedians(runs, {balanceAfterInsert})[0];
+    schema.exec(createIndex);
+    return Measurement{QStringLiteral("balance(large account) after one insert"), withIndex, withoutIndex, {1.0, 0}};
+}
+
 QList<Measurement> measure(const Options& options, const BenchData& data, Database* database,
     AccountRepository& accounts, TransactionRepository& transactions, SqliteBaseline& baseline)
 {
@@ -260,6 +296,21 @@ QList<Measurement> measure(const Options& options, const BenchData& data, Databa
                              .arg(data.searchWord)
                              .arg(countMatches(database, data.searchWord)),
         searchMs[0], searchMs[1], {0, 20.0}});
+
+    // The start-up check for damage, on its own read-only connection as the
+    // program runs it, against the same pragma on the C API's connection.
+    std::printf("measuring the integrity check ...\n");
+    std::fflush(stdout);
+    const std::vector<double> checkMs = interleavedMedians(runs,
+        {[&] { return timedMs([&] { return database->verifyIntegrity(); }); },
+            [&] { return timedMs([&] { return baseline.quickCheck(); }); }});
+    measurements.append({QStringLiteral("PRAGMA quick_check (Database::verifyIntegrity)"), checkMs[0], checkMs[1], {0, 100.0}});
+
+    std::printf("measuring one account's balance after an insert ...\n");
+    std::fflush(stdout);
+    const std::optional<Measurement> balance = measureBalanceAfterInsert(runs, data, database, transactions);
+    if (balance)
+        measurements.append(*balance);
     return measurements;
 }
 

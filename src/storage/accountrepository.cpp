@@ -76,7 +76,7 @@ bool AccountRepository::insert(const Account& a)
          timeToText(a.createdAt), timeToText(a.updatedAt)});
     if (!query.execWrite("AccountRepository::insert"))
         return false;
-    Q_EMIT accountsChanged();
+    announceChange();
     return true;
 }
 
@@ -89,9 +89,9 @@ bool AccountRepository::update(const Account& a)
         {a.name, toStoredText(a.type), toStoredText(a.currency), a.institution, a.accountNumberLast4, a.startingBalance,
          a.sortOrder, boolValue(a.isShared), a.version, toStoredText(a.syncStatus), a.serverId, timeToText(a.updatedAt),
          a.id});
-    if (!query.execWrite("AccountRepository::update"))
+    if (!query.execUpdate("AccountRepository::update"))
         return false;
-    Q_EMIT accountsChanged();
+    announceChange();
     return true;
 }
 
@@ -102,7 +102,7 @@ bool AccountRepository::softDelete(const QString& id)
         {now, now, id});
     if (!query.execWrite("AccountRepository::softDelete"))
         return false;
-    Q_EMIT accountsChanged();
+    announceChange();
     return true;
 }
 
@@ -112,7 +112,7 @@ bool AccountRepository::restore(const QString& id)
         {timeToText(Clock::nowUtc()), id});
     if (!query.execWrite("AccountRepository::restore"))
         return false;
-    Q_EMIT accountsChanged();
+    announceChange();
     return true;
 }
 
@@ -122,21 +122,21 @@ bool AccountRepository::updateSortOrders(const QList<SortOrderEntry>& entries)
         for (const SortOrderEntry& entry : entries) {
             if (!SqlQuery(m_database, QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
                     {entry.second, timeToText(Clock::nowUtc()), entry.first})
-                     .exec())
+                     .execWrite("AccountRepository::updateSortOrders"))
                 return false;
         }
         return true;
     });
     if (!written)
         return false;
-    Q_EMIT accountsChanged();
+    announceChange();
     return true;
 }
 
 bool AccountRepository::markSynced(const QString& id, const QString& serverId)
 {
     return SqlQuery(m_database, QStringLiteral("UPDATE accounts SET sync_status='synced', server_id=? WHERE id=?"), {serverId, id})
-        .exec();
+        .execWrite("AccountRepository::markSynced");
 }
 
 int AccountRepository::markAllPendingForResync()
@@ -145,6 +145,11 @@ int AccountRepository::markAllPendingForResync()
         QStringLiteral("UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"))
                             .execCount("AccountRepository::markAllPendingForResync");
     if (changed > 0)
-        Q_EMIT accountsChanged();
+        announceChange();
     return changed;
+}
+
+void AccountRepository::announceChange()
+{
+    m_database->notifyAfterCommit(QStringLiteral("accountsChanged"), [this] { Q_EMIT accountsChanged(); });
 }

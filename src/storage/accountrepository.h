@@ -24,18 +24,21 @@ public:
     QList<Account> deleted();
     QList<Account> pending();
 
-    bool insert(const Account& account);
-    bool update(const Account& account);
-    bool softDelete(const QString& id);
-    bool restore(const QString& id);
+    [[nodiscard]] bool insert(const Account& account);
+    [[nodiscard]] bool update(const Account& account);
+    [[nodiscard]] bool softDelete(const QString& id);
+    [[nodiscard]] bool restore(const QString& id);
     // All entries or none, in one database transaction.
-    bool updateSortOrders(const QList<SortOrderEntry>& entries);
-    bool markSynced(const QString& id, const QString& serverId);
-    int markAllPendingForResync();
+    [[nodiscard]] bool updateSortOrders(const QList<SortOrderEntry>& entries);
+    [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
+    [[nodiscard]] int markAllPendingForResync();
 
 Q_SIGNALS:
     void accountsChanged();
 
 private:
+    // The change signal, sent after the commit when inside a transaction.
+    void announceChange();
+
     Database* m_database;
 };

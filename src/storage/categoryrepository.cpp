@@ -1,6 +1,7 @@
 #include "storage/categoryrepository.h"
 
 #include "storage/clock.h"
+#include "storage/database.h"
 #include "storage/sqlquery.h"
 #include "storage/storedtime.h"
 
@@ -83,7 +84,7 @@ bool CategoryRepository::insert(const Category& c)
          timeToText(c.createdAt), timeToText(c.updatedAt)});
     if (!query.execWrite("CategoryRepository::insert"))
         return false;
-    Q_EMIT categoriesChanged();
+    announceChange();
     return true;
 }
 
@@ -96,9 +97,9 @@ bool CategoryRepository::update(const Category& c)
         {c.name, toStoredText(c.type), nullIfEmpty(c.parentId), boolValue(c.isTaxRelevant), c.taxCategory, c.icon, c.color,
          boolValue(c.isDefault), nullIfEmpty(c.accountId), c.version, toStoredText(c.syncStatus), c.serverId,
          timeToText(c.updatedAt), c.id});
-    if (!query.execWrite("CategoryRepository::update"))
+    if (!query.execUpdate("CategoryRepository::update"))
         return false;
-    Q_EMIT categoriesChanged();
+    announceChange();
     return true;
 }
 
@@ -109,14 +110,27 @@ bool CategoryRepository::softDelete(const QString& id)
         {now, now, id});
     if (!query.execWrite("CategoryRepository::softDelete"))
         return false;
-    Q_EMIT categoriesChanged();
+    announceChange();
+    return true;
+}
+
+bool CategoryRepository::revive(const Category& c)
+{
+    SqlQuery query(m_database,
+        QStringLiteral("UPDATE categories SET name=?, category_type=?, parent_id=?, is_tax_relevant=?, tax_category=?, "
+                       "is_default=?, sync_status='pending', updated_at=?, deleted_at=NULL WHERE id=?"),
+        {c.name, toStoredText(c.type), nullIfEmpty(c.parentId), boolValue(c.isTaxRelevant), c.taxCategory,
+         boolValue(c.isDefault), timeToText(c.updatedAt), c.id});
+    if (!query.execUpdate("CategoryRepository::revive"))
+        return false;
+    announceChange();
     return true;
 }
 
 bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
 {
     return SqlQuery(m_database, QStringLiteral("UPDATE categories SET sync_status='synced', server_id=? WHERE id=?"), {serverId, id})
-        .exec();
+        .execWrite("CategoryRepository::markSynced");
 }
 
 int CategoryRepository::markAllPendingForResync()
@@ -125,6 +139,11 @@ int CategoryRepository::markAllPendingForResync()
         QStringLiteral("UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"))
                             .execCount("CategoryRepository::markAllPendingForResync");
     if (changed > 0)
-        Q_EMIT categoriesChanged();
+        announceChange();
     return changed;
+}
+
+void CategoryRepository::announceChange()
+{
+    m_database->notifyAfterCommit(QStringLiteral("categoriesChanged"), [this] { Q_EMIT categoriesChanged(); });
 }

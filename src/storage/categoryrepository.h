@@ -21,15 +21,22 @@ public:
     std::optional<Category> byName(const QString& name);
     QList<Category> pending();
 
-    bool insert(const Category& category);
-    bool update(const Category& category);
-    bool softDelete(const QString& id);
-    bool markSynced(const QString& id, const QString& serverId);
-    int markAllPendingForResync();
+    [[nodiscard]] bool insert(const Category& category);
+    [[nodiscard]] bool update(const Category& category);
+    [[nodiscard]] bool softDelete(const QString& id);
+    // Brings the soft-deleted row with the category's id back to life, with
+    // the category's name, type, parent, tax and default fields and its
+    // updated_at, pending upload. False when no row has that id.
+    [[nodiscard]] bool revive(const Category& category);
+    [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
+    [[nodiscard]] int markAllPendingForResync();
 
 Q_SIGNALS:
     void categoriesChanged();
 
 private:
+    // The change signal, sent after the commit when inside a transaction.
+    void announceChange();
+
     Database* m_database;
 };

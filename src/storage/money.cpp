@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -44,6 +43,24 @@ std::optional<qint64> parseUnsignedDecimal(QStringView text, int decimals)
 }
 
 } // namespace
+
+bool isValidAmount(qint64 minorUnits)
+{
+    return minorUnits >= -maxAmountMinorUnits && minorUnits <= maxAmountMinorUnits;
+}
+
+CheckedSum checkedAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return std::nullopt;
+    return sum;
+}
+
+CheckedSum checkedAdd(CheckedSum sum, qint64 amount)
+{
+    return sum ? checkedAdd(*sum, amount) : std::nullopt;
+}
 
 QString currencySymbol(Currency currency)
 {
@@ -102,7 +119,10 @@ std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
     const auto magnitude = parseUnsignedDecimal(cleaned, currencyDecimals(currency));
     if (!magnitude)
         return std::nullopt;
-    return negative ? -*magnitude : *magnitude;
+    const qint64 amount = negative ? -*magnitude : *magnitude;
+    if (!isValidAmount(amount))
+        return std::nullopt;
+    return amount;
 }
 
 qint64 parseAmount(const QString& text, Currency currency)
@@ -115,8 +135,13 @@ double toMajorUnits(qint64 minorUnits, Currency currency)
     return static_cast<double>(minorUnits) / static_cast<double>(minorUnitsPerMajor(currency));
 }
 
-qint64 fromMajorUnits(double majorUnits, Currency currency)
+std::optional<qint64> fromMajorUnits(double majorUnits, Currency currency)
 {
-    // std::llround rounds half away from zero, matching parseAmount.
-    return std::llround(majorUnits * static_cast<double>(minorUnitsPerMajor(currency)));
+    // std::round rounds half away from zero, matching parseAmount. The range
+    // is checked on the double (NaN fails it too), before a conversion that
+    // could overflow.
+    const double minorUnits = std::round(majorUnits * static_cast<double>(minorUnitsPerMajor(currency)));
+    if (!(std::abs(minorUnits) <= static_cast<double>(maxAmountMinorUnits)))
+        return std::nullopt;
+    return static_cast<qint64>(minorUnits);
 }

@@ -9,6 +9,19 @@
 // JPY). These helpers are the only conversions between amounts and text or
 // the doubles of a spin box.
 
+// The largest amount the program holds, in minor units of any currency: a
+// hundred billion dollars or ten trillion yen. Amounts beyond it either way
+// are not valid wherever they are typed or read.
+constexpr qint64 maxAmountMinorUnits = 10'000'000'000'000;
+bool isValidAmount(qint64 minorUnits);
+
+// A sum of amounts, or none when the true sum lies beyond what a qint64
+// holds: such a balance is shown as an error, never as a wrapped number.
+using CheckedSum = std::optional<qint64>;
+CheckedSum checkedAdd(qint64 a, qint64 b);
+// Adds `amount` to a sum that may already be out of range.
+CheckedSum checkedAdd(CheckedSum sum, qint64 amount);
+
 QString currencySymbol(Currency currency);
 // Digits after the decimal point: 0 for JPY, 2 for the others.
 int currencyDecimals(Currency currency);
@@ -22,12 +35,13 @@ QString formatCurrency(qint64 minorUnits, Currency currency);
 
 // Reads typed or imported text: the currency's symbol and "," are ignored,
 // a leading "-" makes the amount negative, extra decimals round half away
-// from zero. Empty text is 0. Text that is not a number gives no value.
+// from zero. Empty text is 0. Text that is not a number, or a number beyond
+// the valid range, gives no value.
 std::optional<qint64> tryParseAmount(const QString& text, Currency currency);
-// As tryParseAmount, with text that is not a number read as 0.
+// As tryParseAmount, with text that gives no value read as 0.
 qint64 parseAmount(const QString& text, Currency currency);
 
 // The spin-box edge: major units as shown in a form, and back, rounded to
-// the nearest minor unit.
+// the nearest minor unit; none when that lies beyond the valid range.
 double toMajorUnits(qint64 minorUnits, Currency currency);
-qint64 fromMajorUnits(double majorUnits, Currency currency);
+std::optional<qint64> fromMajorUnits(double majorUnits, Currency currency);

@@ -1,5 +1,6 @@
 #include "storage/preferencesrepository.h"
 
+#include "storage/database.h"
 #include "storage/sqlquery.h"
 
 PreferencesRepository::PreferencesRepository(Database* database, QObject* parent)
@@ -36,9 +37,9 @@ bool PreferencesRepository::set(const QString& key, const QString& value)
     if (!SqlQuery(m_database,
             QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) ON CONFLICT(key) DO UPDATE SET value = excluded.value"),
             {key, value})
-             .exec())
+             .execWrite("PreferencesRepository::set"))
         return false;
-    Q_EMIT changed(key);
+    m_database->notifyAfterCommit(QStringLiteral("preference:") + key, [this, key] { Q_EMIT changed(key); });
     return true;
 }
 
@@ -54,5 +55,5 @@ bool PreferencesRepository::setInt(const QString& key, int value)
 
 bool PreferencesRepository::remove(const QString& key)
 {
-    return SqlQuery(m_database, QStringLiteral("DELETE FROM preferences WHERE key = ?"), {key}).exec();
+    return SqlQuery(m_database, QStringLiteral("DELETE FROM preferences WHERE key = ?"), {key}).execWrite("PreferencesRepository::remove");
 }

@@ -19,10 +19,10 @@ public:
     QString get(const QString& key, const QString& defaultValue);
     bool getBool(const QString& key, bool defaultValue);
 
-    bool set(const QString& key, const QString& value);
-    bool setBool(const QString& key, bool value);
-    bool setInt(const QString& key, int value);
-    bool remove(const QString& key);
+    [[nodiscard]] bool set(const QString& key, const QString& value);
+    [[nodiscard]] bool setBool(const QString& key, bool value);
+    [[nodiscard]] bool setInt(const QString& key, int value);
+    [[nodiscard]] bool remove(const QString& key);
 
 Q_SIGNALS:
     void changed(const QString& key);

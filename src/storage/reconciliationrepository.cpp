@@ -1,6 +1,7 @@
 #include "storage/reconciliationrepository.h"
 
 #include "storage/clock.h"
+#include "storage/database.h"
 #include "storage/sqlquery.h"
 #include "storage/storedtime.h"
 
@@ -80,7 +81,7 @@ bool ReconciliationRepository::insert(const Reconciliation& r)
          r.version, toStoredText(r.syncStatus), r.serverId, stampOrNow(r.createdAt), stampOrNow(r.updatedAt)});
     if (!query.execWrite("ReconciliationRepository::insert"))
         return false;
-    Q_EMIT reconciliationsChanged();
+    announceChange();
     return true;
 }
 
@@ -91,9 +92,9 @@ bool ReconciliationRepository::update(const Reconciliation& r)
                        "completed_at=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"),
         {r.accountId, dateToText(r.statementDate), r.statementBalance, r.reconciledBalance, timeToText(r.completedAt),
          r.version, toStoredText(r.syncStatus), r.serverId, timeToText(r.updatedAt), r.id});
-    if (!query.execWrite("ReconciliationRepository::update"))
+    if (!query.execUpdate("ReconciliationRepository::update"))
         return false;
-    Q_EMIT reconciliationsChanged();
+    announceChange();
     return true;
 }
 
@@ -106,7 +107,7 @@ int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
         {now, now, accountId})
                             .execCount("ReconciliationRepository::softDeleteByAccount");
     if (changed > 0)
-        Q_EMIT reconciliationsChanged();
+        announceChange();
     return changed;
 }
 
@@ -118,7 +119,7 @@ int ReconciliationRepository::restoreByAccount(const QString& accountId, const Q
         {timeToText(Clock::nowUtc()), accountId, since})
                             .execCount("ReconciliationRepository::restoreByAccount");
     if (changed > 0)
-        Q_EMIT reconciliationsChanged();
+        announceChange();
     return changed;
 }
 
@@ -126,7 +127,7 @@ bool ReconciliationRepository::markSynced(const QString& id, const QString& serv
 {
     return SqlQuery(m_database, QStringLiteral("UPDATE reconciliations SET sync_status='synced', server_id=? WHERE id=?"),
         {serverId, id})
-        .exec();
+        .execWrite("ReconciliationRepository::markSynced");
 }
 
 int ReconciliationRepository::markAllPendingForResync()
@@ -135,6 +136,11 @@ int ReconciliationRepository::markAllPendingForResync()
         QStringLiteral("UPDATE reconciliations SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"))
                             .execCount("ReconciliationRepository::markAllPendingForResync");
     if (changed > 0)
-        Q_EMIT reconciliationsChanged();
+        announceChange();
     return changed;
+}
+
+void ReconciliationRepository::announceChange()
+{
+    m_database->notifyAfterCommit(QStringLiteral("reconciliationsChanged"), [this] { Q_EMIT reconciliationsChanged(); });
 }

@@ -21,16 +21,19 @@ public:
     std::optional<Reconciliation> byId(const QString& id);
     QList<Reconciliation> pending();
 
-    bool insert(const Reconciliation& reconciliation);
-    bool update(const Reconciliation& reconciliation);
-    int softDeleteByAccount(const QString& accountId);
-    int restoreByAccount(const QString& accountId, const QString& since);
-    bool markSynced(const QString& id, const QString& serverId);
-    int markAllPendingForResync();
+    [[nodiscard]] bool insert(const Reconciliation& reconciliation);
+    [[nodiscard]] bool update(const Reconciliation& reconciliation);
+    [[nodiscard]] int softDeleteByAccount(const QString& accountId);
+    [[nodiscard]] int restoreByAccount(const QString& accountId, const QString& since);
+    [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
+    [[nodiscard]] int markAllPendingForResync();
 
 Q_SIGNALS:
     void reconciliationsChanged();
 
 private:
+    // The change signal, sent after the commit when inside a transaction.
+    void announceChange();
+
     Database* m_database;
 };

@@ -1,6 +1,7 @@
 #include "storage/recurringrepository.h"
 
 #include "storage/clock.h"
+#include "storage/database.h"
 #include "storage/sqlquery.h"
 #include "storage/storedtime.h"
 
@@ -99,7 +100,7 @@ bool RecurringRepository::insert(const RecurringTransaction& r)
          timeToText(r.createdAt), timeToText(r.updatedAt)});
     if (!query.execWrite("RecurringRepository::insert"))
         return false;
-    Q_EMIT recurringChanged();
+    announceChange();
     return true;
 }
 
@@ -113,9 +114,9 @@ bool RecurringRepository::update(const RecurringTransaction& r)
         {r.payee, r.memo, r.amount, nullIfEmpty(r.categoryId), toStoredText(r.frequency), dateToText(r.startDate),
          optionalDateValue(r.endDate), dateToText(r.nextDueDate), boolValue(r.autoPost), boolValue(r.isActive),
          r.transferDestAccountId, r.version, toStoredText(r.syncStatus), r.serverId, timeToText(r.updatedAt), r.id});
-    if (!query.execWrite("RecurringRepository::update"))
+    if (!query.execUpdate("RecurringRepository::update"))
         return false;
-    Q_EMIT recurringChanged();
+    announceChange();
     return true;
 }
 
@@ -125,9 +126,9 @@ bool RecurringRepository::softDelete(const QString& id)
     if (!SqlQuery(m_database,
             QStringLiteral("UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
             {now, now, id})
-             .exec())
+             .execWrite("RecurringRepository::softDelete"))
         return false;
-    Q_EMIT recurringChanged();
+    announceChange();
     return true;
 }
 
@@ -140,7 +141,7 @@ int RecurringRepository::softDeleteByAccount(const QString& accountId)
         {now, now, accountId})
                             .execCount("RecurringRepository::softDeleteByAccount");
     if (changed > 0)
-        Q_EMIT recurringChanged();
+        announceChange();
     return changed;
 }
 
@@ -152,7 +153,7 @@ int RecurringRepository::restoreByAccount(const QString& accountId, const QStrin
         {timeToText(Clock::nowUtc()), accountId, since})
                             .execCount("RecurringRepository::restoreByAccount");
     if (changed > 0)
-        Q_EMIT recurringChanged();
+        announceChange();
     return changed;
 }
 
@@ -160,7 +161,7 @@ bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
 {
     return SqlQuery(m_database, QStringLiteral("UPDATE recurring_transactions SET sync_status='synced', server_id=? WHERE id=?"),
         {serverId, id})
-        .exec();
+        .execWrite("RecurringRepository::markSynced");
 }
 
 int RecurringRepository::markAllPendingForResync()
@@ -169,6 +170,11 @@ int RecurringRepository::markAllPendingForResync()
         QStringLiteral("UPDATE recurring_transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"))
                             .execCount("RecurringRepository::markAllPendingForResync");
     if (changed > 0)
-        Q_EMIT recurringChanged();
+        announceChange();
     return changed;
+}
+
+void RecurringRepository::announceChange()
+{
+    m_database->notifyAfterCommit(QStringLiteral("recurringChanged"), [this] { Q_EMIT recurringChanged(); });
 }

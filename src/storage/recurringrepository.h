@@ -21,17 +21,20 @@ public:
     QList<RecurringTransaction> due();
     QList<RecurringTransaction> pending();
 
-    bool insert(const RecurringTransaction& rule);
-    bool update(const RecurringTransaction& rule);
-    bool softDelete(const QString& id);
-    int softDeleteByAccount(const QString& accountId);
-    int restoreByAccount(const QString& accountId, const QString& since);
-    bool markSynced(const QString& id, const QString& serverId);
-    int markAllPendingForResync();
+    [[nodiscard]] bool insert(const RecurringTransaction& rule);
+    [[nodiscard]] bool update(const RecurringTransaction& rule);
+    [[nodiscard]] bool softDelete(const QString& id);
+    [[nodiscard]] int softDeleteByAccount(const QString& accountId);
+    [[nodiscard]] int restoreByAccount(const QString& accountId, const QString& since);
+    [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
+    [[nodiscard]] int markAllPendingForResync();
 
 Q_SIGNALS:
     void recurringChanged();
 
 private:
+    // The change signal, sent after the commit when inside a transaction.
+    void announceChange();
+
     Database* m_database;
 };

@@ -13,7 +13,7 @@ class SplitLineRepository : public QObject
 public:
     SplitLineRepository(Database* database, QObject* parent = nullptr);
 
-    bool insert(const SplitLine& line);
+    [[nodiscard]] bool insert(const SplitLine& line);
 
 private:
     Database* m_database;

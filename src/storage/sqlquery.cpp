@@ -6,7 +6,8 @@
 #include <QSqlError>
 
 SqlQuery::SqlQuery(Database* database, const QString& sql, const QVariantList& values)
-    : m_query(database->database())
+    : m_database(database)
+    , m_query(database->database())
 {
     m_query.setForwardOnly(true);
     m_prepared = m_query.prepare(sql);
@@ -20,20 +21,60 @@ SqlQuery::SqlQuery(Database* database, const QString& sql, const QVariantList& v
 
 bool SqlQuery::exec()
 {
-    return m_prepared && m_query.exec();
+    if (run())
+        return true;
+    logFailedRead();
+    return false;
+}
+
+bool SqlQuery::next()
+{
+    if (m_query.next())
+        return true;
+    if (m_query.lastError().type() != QSqlError::NoError) {
+        logFailedRead();
+        m_database->noteFailure(m_query.lastError());
+    }
+    return false;
+}
+
+void SqlQuery::logFailedRead() const
+{
+    qWarning().noquote() << "SqlQuery read failed:" << errorText() << "\nStatement:" << m_query.lastQuery().left(200);
 }
 
 bool SqlQuery::execWrite(const char* operation)
 {
-    if (exec())
+    // Once the file is known to be damaged, writing to it can only make
+    // things worse.
+    if (!m_database->isDamaged() && run())
         return true;
-    qWarning().noquote() << QStringLiteral("%1 failed:").arg(QLatin1String(operation)) << errorText();
+    qWarning().noquote() << QStringLiteral("%1 failed:").arg(QLatin1String(operation))
+                         << (m_database->isDamaged() ? QStringLiteral("the data file is damaged") : errorText());
+    return false;
+}
+
+bool SqlQuery::run()
+{
+    if (m_prepared && m_query.exec())
+        return true;
+    m_database->noteFailure(m_query.lastError());
+    return false;
+}
+
+bool SqlQuery::execUpdate(const char* operation)
+{
+    if (!execWrite(operation))
+        return false;
+    if (rowsAffected() > 0)
+        return true;
+    qWarning().noquote() << QStringLiteral("%1 failed:").arg(QLatin1String(operation)) << "no row has this id";
     return false;
 }
 
 int SqlQuery::execCount(const char* operation)
 {
-    return execWrite(operation) ? rowsAffected() : 0;
+    return execWrite(operation) ? rowsAffected() : -1;
 }
 
 QString SqlQuery::errorText() const

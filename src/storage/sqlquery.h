@@ -9,7 +9,9 @@ class Database;
 
 // The repositories' common pattern in one place: prepare on the shared
 // connection, bind positionally, execute, and log failed writes as
-// "Class::operation failed: <driver text>".
+// "Class::operation failed: <driver text>" (failed reads with their
+// statement). Every failure is reported to the Database, which keeps its
+// cause for the user's message.
 //
 // Binding: a QString binds as text, and a null QString as empty text (the
 // NOT NULL columns would refuse SQL NULL); sqlNull() and nullIfEmpty() bind
@@ -19,12 +21,17 @@ class SqlQuery
 public:
     SqlQuery(Database* database, const QString& sql, const QVariantList& values = {});
 
-    // Runs a read; a failure is silent and leaves no rows.
+    // Runs a read; a failure is logged and leaves no rows.
     bool exec();
     // Runs a write; a failure logs a warning naming `operation`.
-    bool execWrite(const char* operation);
+    [[nodiscard]] bool execWrite(const char* operation);
+    // Runs a write that must change a row: one that matched none (the row
+    // is gone) fails too, with a warning naming `operation`.
+    [[nodiscard]] bool execUpdate(const char* operation);
 
-    bool next() { return m_query.next(); }
+    // The next row; a failure met while stepping (a damaged page, say) is
+    // logged and reported like a failed statement.
+    bool next();
     QVariant value(int column) const { return m_query.value(column); }
     int rowsAffected() const { return m_query.numRowsAffected(); }
     QString errorText() const;
@@ -48,11 +55,15 @@ public:
         return readRow(*this);
     }
 
-    // Runs a write and returns the number of rows it changed, or 0 after a
+    // Runs a write and returns the number of rows it changed, or -1 after a
     // logged failure.
     int execCount(const char* operation);
 
 private:
+    bool run();
+    void logFailedRead() const;
+
+    Database* m_database;
     QSqlQuery m_query;
     bool m_prepared = false;
 };

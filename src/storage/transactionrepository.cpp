@@ -5,6 +5,8 @@
 #include "storage/sqlquery.h"
 #include "storage/storedtime.h"
 
+#include <limits>
+
 namespace {
 
 const QString columns = QStringLiteral(
@@ -53,6 +55,30 @@ Transaction readTransaction(const SqlQuery& row)
 RegisterRow readRegisterRow(const SqlQuery& row)
 {
     return RegisterRow{readTransaction(row), 0, row.value(categoryNameColumn).toString()};
+}
+
+// SQLite's SUM fails the whole query when a total overflows, which would hide
+// every balance. So the balance queries add up the high and the low 32 bits
+// of the amounts apart (neither sum can overflow) and this puts them back
+// together with the starting balance, in checked arithmetic.
+const QString amountHalvesSums =
+    QStringLiteral("COALESCE(SUM(t.amount >> 32), 0), COALESCE(SUM(t.amount & 4294967295), 0)");
+
+CheckedSum balanceFromHalves(qint64 startingBalance, qint64 highSum, qint64 lowSum)
+{
+    // Carry the low sum's overflow into the high one, so the total is
+    // high * 2^32 + low with 0 <= low < 2^32.
+    const qint64 high = highSum + (lowSum >> 32);
+    const qint64 low = lowSum & 0xFFFFFFFF;
+    if (high < std::numeric_limits<qint32>::min() || high > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return checkedAdd(checkedAdd(high * (qint64(1) << 32), low), startingBalance);
+}
+
+CheckedSum readBalance(const SqlQuery& row, int firstColumn)
+{
+    return balanceFromHalves(row.value(firstColumn).toLongLong(), row.value(firstColumn + 1).toLongLong(),
+        row.value(firstColumn + 2).toLongLong());
 }
 
 } // namespace
@@ -105,9 +131,9 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
     const qint64 startingBalance = SqlQuery(m_database, QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId})
                                        .readOne([](const SqlQuery& row) { return row.value(0).toLongLong(); })
                                        .value_or(0);
-    qint64 balance = startingBalance;
+    CheckedSum balance = startingBalance;
     for (RegisterRow& row : rows) {
-        balance += row.transaction.amount;
+        balance = checkedAdd(balance, row.transaction.amount);
         row.runningBalance = balance;
     }
     if (startingBalance == 0)
@@ -133,27 +159,30 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
     return rows;
 }
 
-QHash<QString, qint64> TransactionRepository::balances()
+QHash<QString, CheckedSum> TransactionRepository::balances()
 {
-    QHash<QString, qint64> result;
+    QHash<QString, CheckedSum> result;
     SqlQuery query(m_database,
-        QStringLiteral("SELECT a.id, a.starting_balance + COALESCE(SUM(t.amount), 0) FROM accounts a "
+        QStringLiteral("SELECT a.id, a.starting_balance, %1 FROM accounts a "
                        "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
-                       "WHERE a.deleted_at IS NULL GROUP BY a.id"));
+                       "WHERE a.deleted_at IS NULL GROUP BY a.id")
+            .arg(amountHalvesSums));
     if (!query.exec())
         return result;
     while (query.next())
-        result.insert(query.value(0).toString(), query.value(1).toLongLong());
+        result.insert(query.value(0).toString(), readBalance(query, 1));
     return result;
 }
 
-std::optional<qint64> TransactionRepository::balance(const QString& accountId)
+std::optional<CheckedSum> TransactionRepository::balance(const QString& accountId)
 {
     return SqlQuery(m_database,
-        QStringLiteral("SELECT a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM transactions t "
-                       "WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) FROM accounts a WHERE a.id = ?"),
+        QStringLiteral("SELECT a.starting_balance, %1 FROM accounts a "
+                       "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
+                       "WHERE a.id = ? GROUP BY a.id")
+            .arg(amountHalvesSums),
         {accountId})
-        .readOne([](const SqlQuery& row) { return row.value(0).toLongLong(); });
+        .readOne([](const SqlQuery& row) { return readBalance(row, 0); });
 }
 
 QList<Transaction> TransactionRepository::unreconciled(const QString& accountId)
@@ -204,54 +233,6 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Sear
 
 bool TransactionRepository::insert(const Transaction& t)
 {
-    if (!writeInsert(t))
-        return false;
-    Q_EMIT transactionsChanged(t.accountId);
-    return true;
-}
-
-bool TransactionRepository::update(const Transaction& t)
-{
-    if (!writeUpdate(t))
-        return false;
-    Q_EMIT transactionsChanged(t.accountId);
-    return true;
-}
-
-bool TransactionRepository::insertAll(const QList<Transaction>& transactions)
-{
-    return writeAll(transactions, &TransactionRepository::writeInsert);
-}
-
-bool TransactionRepository::updateAll(const QList<Transaction>& transactions)
-{
-    return writeAll(transactions, &TransactionRepository::writeUpdate);
-}
-
-bool TransactionRepository::writeAll(const QList<Transaction>& transactions,
-    bool (TransactionRepository::*write)(const Transaction&))
-{
-    const bool written = m_database->inTransaction([&] {
-        for (const Transaction& t : transactions) {
-            if (!(this->*write)(t))
-                return false;
-        }
-        return true;
-    });
-    if (!written)
-        return false;
-    QStringList accounts;
-    for (const Transaction& t : transactions) {
-        if (!accounts.contains(t.accountId))
-            accounts.append(t.accountId);
-    }
-    for (const QString& accountId : accounts)
-        Q_EMIT transactionsChanged(accountId);
-    return true;
-}
-
-bool TransactionRepository::writeInsert(const Transaction& t)
-{
     SqlQuery query(m_database,
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
                        "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, "
@@ -260,10 +241,13 @@ bool TransactionRepository::writeInsert(const Transaction& t)
         {t.id, t.accountId, dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId), t.checkNumber,
          boolValue(t.cleared), boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId, boolValue(t.isSplit),
          t.recurringId, t.version, toStoredText(t.syncStatus), t.serverId, timeToText(t.createdAt), timeToText(t.updatedAt)});
-    return query.execWrite("TransactionRepository::insert");
+    if (!query.execWrite("TransactionRepository::insert"))
+        return false;
+    announceChange(t.accountId);
+    return true;
 }
 
-bool TransactionRepository::writeUpdate(const Transaction& t)
+bool TransactionRepository::update(const Transaction& t)
 {
     SqlQuery query(m_database,
         QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
@@ -272,7 +256,10 @@ bool TransactionRepository::writeUpdate(const Transaction& t)
         {dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId), t.checkNumber, boolValue(t.cleared),
          boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId, boolValue(t.isSplit), t.recurringId, t.version,
          toStoredText(t.syncStatus), t.serverId, timeToText(t.updatedAt), t.id});
-    return query.execWrite("TransactionRepository::update");
+    if (!query.execUpdate("TransactionRepository::update"))
+        return false;
+    announceChange(t.accountId);
+    return true;
 }
 
 bool TransactionRepository::softDelete(const QString& id)
@@ -285,7 +272,7 @@ bool TransactionRepository::softDelete(const QString& id)
         {now, now, id});
     if (!query.execWrite("TransactionRepository::softDelete"))
         return false;
-    Q_EMIT transactionsChanged(existing->accountId);
+    announceChange(existing->accountId);
     return true;
 }
 
@@ -298,7 +285,7 @@ int TransactionRepository::softDeleteByAccount(const QString& accountId)
         {now, now, accountId})
                             .execCount("TransactionRepository::softDeleteByAccount");
     if (changed > 0)
-        Q_EMIT transactionsChanged(accountId);
+        announceChange(accountId);
     return changed;
 }
 
@@ -310,14 +297,14 @@ int TransactionRepository::restoreByAccount(const QString& accountId, const QStr
         {timeToText(Clock::nowUtc()), accountId, since})
                             .execCount("TransactionRepository::restoreByAccount");
     if (changed > 0)
-        Q_EMIT transactionsChanged(accountId);
+        announceChange(accountId);
     return changed;
 }
 
 bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
 {
     return SqlQuery(m_database, QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"), {serverId, id})
-        .exec();
+        .execWrite("TransactionRepository::markSynced");
 }
 
 int TransactionRepository::markAllPendingForResync()
@@ -326,6 +313,12 @@ int TransactionRepository::markAllPendingForResync()
         QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"))
                             .execCount("TransactionRepository::markAllPendingForResync");
     if (changed > 0)
-        Q_EMIT transactionsChanged(QString());
+        announceChange(QString());
     return changed;
+}
+
+void TransactionRepository::announceChange(const QString& accountId)
+{
+    m_database->notifyAfterCommit(QStringLiteral("transactionsChanged:") + accountId,
+        [this, accountId] { Q_EMIT transactionsChanged(accountId); });
 }

@@ -32,38 +32,35 @@ public:
     std::optional<Transaction> byId(const QString& id);
     QList<Transaction> pending();
     // The account's register, oldest first, with running balances and the
-    // opening-balance row when the account has a starting balance.
+    // opening-balance row when the account has a starting balance. From the
+    // first row whose balance is too large to hold on, the balances are none.
     QList<RegisterRow> registerRows(const QString& accountId);
     // Every live account's current balance (starting balance plus its live
     // transactions), by account id: what the last registerRows row would
-    // show, without reading the registers.
-    QHash<QString, qint64> balances();
-    // One account's current balance; none when the account does not exist.
-    std::optional<qint64> balance(const QString& accountId);
+    // show, without reading the registers. Empty when the query fails.
+    QHash<QString, CheckedSum> balances();
+    // One account's current balance; none when the account does not exist
+    // or cannot be read.
+    std::optional<CheckedSum> balance(const QString& accountId);
     QList<Transaction> unreconciled(const QString& accountId);
     std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId);
     // `text` is an FTS5 query; at most 200 rows, newest first.
     QList<RegisterRow> search(const QString& text, const SearchFilter& filter);
 
-    bool insert(const Transaction& transaction);
-    bool update(const Transaction& transaction);
-    // Both sides of a transfer are written together or not at all; the
-    // change signal follows the commit, once per account touched.
-    bool insertAll(const QList<Transaction>& transactions);
-    bool updateAll(const QList<Transaction>& transactions);
-    bool softDelete(const QString& id);
-    int softDeleteByAccount(const QString& accountId);
-    int restoreByAccount(const QString& accountId, const QString& since);
-    bool markSynced(const QString& id, const QString& serverId);
-    int markAllPendingForResync();
+    [[nodiscard]] bool insert(const Transaction& transaction);
+    [[nodiscard]] bool update(const Transaction& transaction);
+    [[nodiscard]] bool softDelete(const QString& id);
+    [[nodiscard]] int softDeleteByAccount(const QString& accountId);
+    [[nodiscard]] int restoreByAccount(const QString& accountId, const QString& since);
+    [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
+    [[nodiscard]] int markAllPendingForResync();
 
 Q_SIGNALS:
     void transactionsChanged(const QString& accountId);
 
 private:
-    bool writeInsert(const Transaction& transaction);
-    bool writeUpdate(const Transaction& transaction);
-    bool writeAll(const QList<Transaction>& transactions, bool (TransactionRepository::*write)(const Transaction&));
+    // The change signal, sent after the commit when inside a transaction.
+    void announceChange(const QString& accountId);
 
     Database* m_database;
 };

@@ -203,6 +203,7 @@ void AccountRepositoryTest::updateSortOrdersRollsBackWhenAnEntryFails()
                        "BEGIN SELECT RAISE(ABORT, 'x'); END")));
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
 
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::updateSortOrders failed: x")));
     QVERIFY(!m_accounts->updateSortOrders({{QStringLiteral("a"), 3}, {QStringLiteral("b"), 2}, {QStringLiteral("c"), 1}}));
 
     QCOMPARE(changed.count(), 0);

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void readsUnknownStoredTextsAsTheFallbacks();
     void countsAndListsOnlyLiveCategories();
     void softDeleteChangesOnlyThatRow();
+    void reviveBringsBackDeletedRowAsGiven();
     void resyncMarksOnlyLiveRowsThatAreNotPending();
 
 private:
@@ -148,6 +149,41 @@ void CategoryRepositoryTest::softDeleteChangesOnlyThatRow()
     QVERIFY(child);
     QVERIFY(!child->deletedAt);
     QCOMPARE(child->parentId, QStringLiteral("parent"));
+}
+
+void CategoryRepositoryTest::reviveBringsBackDeletedRowAsGiven()
+{
+    Category stored = makeCategory(QStringLiteral("groceries"), QStringLiteral("Food"), QStringLiteral("parent"));
+    stored.icon = QStringLiteral("cart");
+    stored.version = 3;
+    stored.syncStatus = SyncStatus::Synced;
+    stored.serverId = QStringLiteral("server-9");
+    QVERIFY(m_categories->insert(makeCategory(QStringLiteral("parent"), QStringLiteral("Household"))));
+    QVERIFY(m_categories->insert(stored));
+    QVERIFY(m_categories->softDelete(stored.id));
+    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+
+    Category wanted = makeCategory(stored.id, QStringLiteral("Groceries"));
+    wanted.type = CategoryType::Income;
+    wanted.isTaxRelevant = true;
+    wanted.taxCategory = QStringLiteral("schedule_c");
+    wanted.isDefault = true;
+    wanted.updatedAt = utc(QStringLiteral("2024-11-11T11:11:11Z"));
+    QVERIFY(m_categories->revive(wanted));
+
+    QCOMPARE(changed.count(), 1);
+    // Live and pending with the given fields; what a default does not fix
+    // (icon, version, server id, creation) stays the row's own.
+    Category expected = wanted;
+    expected.icon = stored.icon;
+    expected.version = stored.version;
+    expected.serverId = stored.serverId;
+    expected.createdAt = stored.createdAt;
+    QVERIFY(sameRecord(m_categories->byId(stored.id), expected));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::revive failed: ")));
+    QVERIFY(!m_categories->revive(makeCategory(QStringLiteral("never-stored"), QStringLiteral("Pets"))));
+    QCOMPARE(m_categories->count(), 2);
 }
 
 void CategoryRepositoryTest::resyncMarksOnlyLiveRowsThatAreNotPending()

@@ -89,6 +89,9 @@ private Q_SLOTS:
     void upgradesAVersionOneFile();
     void leavesACurrentFileAlone();
     void failingStatementLeavesTheSchemaAtThePreviousVersion();
+    void failedFirstMigrationLeavesANewFileEmpty();
+    void identifiesWhoseFileItIs_data();
+    void identifiesWhoseFileItIs();
     void splitsStatements_data();
     void splitsStatements();
     void fullTextTriggersFollowTheTransactions();
@@ -108,11 +111,12 @@ void DatabaseTest::migratesANewFile()
     QVERIFY(database.runMigrations());
 
     QCOMPARE(failed.count(), 0);
-    QCOMPARE(applied.count(), 2);
+    QCOMPARE(applied.count(), 3);
     QCOMPARE(applied.at(0), (QVariantList{1, QStringLiteral("initial")}));
     QCOMPARE(applied.at(1), (QVariantList{2, QStringLiteral("recon_sync")}));
+    QCOMPARE(applied.at(2), (QVariantList{3, QStringLiteral("balance_index")}));
     QCOMPARE(column(database, QStringLiteral("SELECT version || ' ' || name FROM schema_version ORDER BY version")),
-        (QStringList{QStringLiteral("1 initial"), QStringLiteral("2 recon_sync")}));
+        (QStringList{QStringLiteral("1 initial"), QStringLiteral("2 recon_sync"), QStringLiteral("3 balance_index")}));
     QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE applied_at = ''")).toInt(), 0);
 
     QCOMPARE(scalar(&database, QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
@@ -124,7 +128,8 @@ void DatabaseTest::migratesANewFile()
         QStringLiteral("SELECT type || ' ' || name FROM sqlite_master "
                        "WHERE name NOT LIKE 'sqlite_%' AND name NOT LIKE 'transactions_fts_%' ORDER BY type, name"));
     QCOMPARE(objects.join(u','),
-        QStringLiteral("index idx_split_lines_transaction_id,index idx_transactions_account_id,index idx_transactions_category_id,"
+        QStringLiteral("index idx_split_lines_transaction_id,index idx_transactions_account_balance,"
+                       "index idx_transactions_account_id,index idx_transactions_category_id,"
                        "index idx_transactions_date,index idx_transactions_sync_status,index idx_transactions_transfer_link_id,"
                        "table accounts,table categories,table preferences,table reconciliations,table recurring_transactions,"
                        "table schema_version,table split_lines,table sync_queue,table transaction_templates,table transactions,"
@@ -132,6 +137,14 @@ void DatabaseTest::migratesANewFile()
     QCOMPARE(reconciliationColumns(database).join(u','),
         QStringLiteral("id,account_id,statement_date,statement_balance,reconciled_balance,completed_at,version,sync_status,"
                        "server_id,created_at,updated_at,deleted_at"));
+
+    // One account's balance reads the covering index alone, not the rows.
+    QSqlQuery plan(database.database());
+    QVERIFY(plan.exec(QStringLiteral(
+                "EXPLAIN QUERY PLAN SELECT SUM(amount) FROM transactions WHERE account_id = 'a' AND deleted_at IS NULL"))
+        && plan.next());
+    const QString planDetail = plan.value(QStringLiteral("detail")).toString();
+    QVERIFY2(planDetail.contains(QStringLiteral("COVERING INDEX idx_transactions_account_balance")), qPrintable(planDetail));
 
     // The foreign keys are enforced, not merely declared.
     QVERIFY(!execute(&database,
@@ -166,9 +179,10 @@ void DatabaseTest::upgradesAVersionOneFile()
     QVERIFY(database.runMigrations());
 
     QCOMPARE(failed.count(), 0);
-    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.count(), 2);
     QCOMPARE(applied.at(0), (QVariantList{2, QStringLiteral("recon_sync")}));
-    QCOMPARE(scalar(&database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 2);
+    QCOMPARE(applied.at(1), (QVariantList{3, QStringLiteral("balance_index")}));
+    QCOMPARE(scalar(&database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 3);
     QCOMPARE(column(database,
                  QStringLiteral("SELECT id || '|' || created_at || '|' || updated_at || '|' || version || '|' || sync_status "
                                 "|| '|' || IFNULL(server_id, 'null') || '|' || IFNULL(deleted_at, 'null') "
@@ -194,7 +208,7 @@ void DatabaseTest::leavesACurrentFileAlone()
 
     QCOMPARE(applied.count(), 0);
     QCOMPARE(failed.count(), 0);
-    QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 2);
+    QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
     QCOMPARE(reconciliationColumns(database).size(), 12);
 }
 
@@ -226,9 +240,60 @@ void DatabaseTest::failingStatementLeavesTheSchemaAtThePreviousVersion()
 
     // The failed attempt left no transaction open: the next start retries and succeeds.
     QVERIFY(database.runMigrations());
-    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.count(), 2);
     QCOMPARE(applied.at(0), (QVariantList{2, QStringLiteral("recon_sync")}));
     QCOMPARE(reconciliationColumns(database).size(), 12);
+}
+
+void DatabaseTest::failedFirstMigrationLeavesANewFileEmpty()
+{
+    TestDataDirectory directory;
+    {
+        MigrationHarness database;
+        QVERIFY(database.open(directory.databasePath()));
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Migration 1 failed: ")));
+        QVERIFY(!database.applyMigration(1, QStringLiteral("initial"),
+            QStringLiteral("CREATE TABLE half_done (id TEXT);\nINSERT INTO no_such_table VALUES (1);\n")));
+        // Neither the bookkeeping table nor the journal mode may outlive the failure.
+        QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM sqlite_master")).toInt(), 0);
+        QCOMPARE(scalar(&database, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
+    }
+    QCOMPARE(QFileInfo(directory.databasePath()).size(), 0);
+}
+
+void DatabaseTest::identifiesWhoseFileItIs_data()
+{
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<int>("failure"); // an OpenFailure
+
+    QTest::newRow("an empty schema_version left by an earlier start")
+        << QStringList{schemaVersionTable} << int(OpenFailure::None);
+    QTest::newRow("another program's own schema_version")
+        << QStringList{QStringLiteral("CREATE TABLE schema_version (version INTEGER, script TEXT)"),
+               QStringLiteral("INSERT INTO schema_version VALUES (1, 'users'), (7, 'sessions')"),
+               QStringLiteral("CREATE TABLE users (id INTEGER PRIMARY KEY)")}
+        << int(OpenFailure::NotOurs);
+    QTest::newRow("a register of ours from a newer version")
+        << QStringList{schemaVersionTable,
+               QStringLiteral("INSERT INTO schema_version (version, name) VALUES (1, 'initial'), (%1, 'later')")
+                   .arg(Database::latestSchemaVersion() + 1)}
+        << int(OpenFailure::NewerVersion);
+}
+
+void DatabaseTest::identifiesWhoseFileItIs()
+{
+    QFETCH(QStringList, statements);
+    QFETCH(int, failure);
+    TestDataDirectory directory;
+    Database database;
+    QVERIFY(database.open(directory.databasePath()));
+    for (const QString& statement : statements)
+        QVERIFY(execute(&database, statement));
+
+    if (failure != int(OpenFailure::None))
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Failed to open database: ")));
+    QCOMPARE(database.runMigrations(), failure == int(OpenFailure::None));
+    QCOMPARE(int(database.openFailure()), failure);
 }
 
 void DatabaseTest::splitsStatements_data()

@@ -24,6 +24,10 @@ private Q_SLOTS:
     void convertsMajorUnitsBothWays();
     void parsesWhatItFormats_data();
     void parsesWhatItFormats();
+    void refusesMajorUnitsBeyondTheLimit_data();
+    void refusesMajorUnitsBeyondTheLimit();
+    void addsWithoutOverflow_data();
+    void addsWithoutOverflow();
 };
 
 void TestMoney::parsesAmounts_data()
@@ -49,8 +53,11 @@ void TestMoney::parsesAmounts_data()
     QTest::newRow("yen with grouping") << QStringLiteral("1,500") << Currency::JPY << qint64(1500);
     QTest::newRow("yen with symbol") << QStringLiteral("¥1500") << Currency::JPY << qint64(1500);
     QTest::newRow("negative yen") << QStringLiteral("-¥300") << Currency::JPY << qint64(-300);
-    QTest::newRow("largest accepted amount")
-        << QStringLiteral("999,999,999,999,999.99") << Currency::USD << qint64(99999999999999999);
+    QTest::newRow("largest dollar amount") << QStringLiteral("100,000,000,000.00") << Currency::USD << maxAmountMinorUnits;
+    QTest::newRow("largest negative dollar amount") << QStringLiteral("-$100000000000") << Currency::USD << -maxAmountMinorUnits;
+    QTest::newRow("half a cent below the limit rounds to it") << QStringLiteral("99999999999.995") << Currency::USD << maxAmountMinorUnits;
+    QTest::newRow("largest yen amount") << QStringLiteral("10,000,000,000,000") << Currency::JPY << maxAmountMinorUnits;
+    QTest::newRow("largest negative yen amount") << QStringLiteral("-¥10000000000000") << Currency::JPY << -maxAmountMinorUnits;
 }
 
 void TestMoney::parsesAmounts()
@@ -81,6 +88,12 @@ void TestMoney::refusesTextThatIsNotANumber_data()
     QTest::newRow("another currency's symbol") << QStringLiteral("€5") << Currency::USD;
     QTest::newRow("decimals in yen") << QStringLiteral("15.5") << Currency::JPY;
     QTest::newRow("too many digits to hold") << QStringLiteral("99999999999999999999") << Currency::USD;
+    QTest::newRow("a cent beyond the limit") << QStringLiteral("100,000,000,000.01") << Currency::USD;
+    QTest::newRow("a cent beyond the negative limit") << QStringLiteral("-100000000000.01") << Currency::USD;
+    QTest::newRow("half a cent beyond the limit rounds past it") << QStringLiteral("100000000000.005") << Currency::USD;
+    QTest::newRow("a yen beyond the limit") << QStringLiteral("10,000,000,000,001") << Currency::JPY;
+    QTest::newRow("a yen beyond the negative limit") << QStringLiteral("-¥10000000000001") << Currency::JPY;
+    QTest::newRow("fifteen digits of dollars") << QStringLiteral("999,999,999,999,999.99") << Currency::USD;
 }
 
 void TestMoney::refusesTextThatIsNotANumber()
@@ -168,6 +181,8 @@ void TestMoney::convertsMajorUnitsBothWays_data()
     QTest::newRow("negative cents") << qint64(-1) << Currency::EUR << -0.01;
     QTest::newRow("yen") << qint64(1500) << Currency::JPY << 1500.0;
     QTest::newRow("zero") << qint64(0) << Currency::USD << 0.0;
+    QTest::newRow("largest dollar amount") << maxAmountMinorUnits << Currency::USD << 100000000000.0;
+    QTest::newRow("largest negative yen amount") << -maxAmountMinorUnits << Currency::JPY << -10000000000000.0;
 }
 
 void TestMoney::convertsMajorUnitsBothWays()
@@ -177,8 +192,8 @@ void TestMoney::convertsMajorUnitsBothWays()
     QFETCH(double, majorUnits);
 
     QCOMPARE(toMajorUnits(minorUnits, currency), majorUnits);
-    QCOMPARE(fromMajorUnits(majorUnits, currency), minorUnits);
-    QCOMPARE(fromMajorUnits(toMajorUnits(minorUnits, currency), currency), minorUnits);
+    QCOMPARE(fromMajorUnits(majorUnits, currency), std::optional<qint64>(minorUnits));
+    QCOMPARE(fromMajorUnits(toMajorUnits(minorUnits, currency), currency), std::optional<qint64>(minorUnits));
 }
 
 void TestMoney::parsesWhatItFormats_data()
@@ -200,6 +215,53 @@ void TestMoney::parsesWhatItFormats()
 
     QCOMPARE(tryParseAmount(formatAmount(minorUnits, currency), currency), std::optional<qint64>(minorUnits));
     QCOMPARE(tryParseAmount(formatCurrency(minorUnits, currency), currency), std::optional<qint64>(minorUnits));
+}
+
+void TestMoney::refusesMajorUnitsBeyondTheLimit_data()
+{
+    QTest::addColumn<double>("majorUnits");
+    QTest::addColumn<Currency>("currency");
+
+    QTest::newRow("a cent beyond the limit") << 100000000000.01 << Currency::USD;
+    QTest::newRow("a cent beyond the negative limit") << -100000000000.01 << Currency::EUR;
+    QTest::newRow("a yen beyond the limit") << 10000000000001.0 << Currency::JPY;
+    QTest::newRow("far beyond what qint64 holds") << 1e300 << Currency::USD;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << Currency::USD;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << Currency::JPY;
+}
+
+void TestMoney::refusesMajorUnitsBeyondTheLimit()
+{
+    QFETCH(double, majorUnits);
+    QFETCH(Currency, currency);
+
+    QCOMPARE(fromMajorUnits(majorUnits, currency), std::nullopt);
+}
+
+void TestMoney::addsWithoutOverflow_data()
+{
+    QTest::addColumn<qint64>("a");
+    QTest::addColumn<qint64>("b");
+    QTest::addColumn<CheckedSum>("sum");
+
+    const qint64 highest = std::numeric_limits<qint64>::max();
+    const qint64 lowest = std::numeric_limits<qint64>::min();
+    QTest::newRow("small amounts") << qint64(-250) << qint64(1000) << CheckedSum(750);
+    QTest::newRow("up to the highest") << highest - 1 << qint64(1) << CheckedSum(highest);
+    QTest::newRow("one past the highest") << highest << qint64(1) << CheckedSum();
+    QTest::newRow("down to the lowest") << lowest + 1 << qint64(-1) << CheckedSum(lowest);
+    QTest::newRow("one past the lowest") << lowest << qint64(-1) << CheckedSum();
+    QTest::newRow("highest and lowest") << highest << lowest << CheckedSum(-1);
+}
+
+void TestMoney::addsWithoutOverflow()
+{
+    QFETCH(qint64, a);
+    QFETCH(qint64, b);
+    QFETCH(CheckedSum, sum);
+
+    QCOMPARE(checkedAdd(a, b), sum);
+    QCOMPARE(checkedAdd(b, a), sum);
 }
 
 QTEST_GUILESS_MAIN(TestMoney)
