@@ -2,6 +2,7 @@
 
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
+#include "storage/database.h"
 #include "storage/identifiers.h"
 
 #include <QHash>
@@ -80,19 +81,24 @@ constexpr std::array<DefaultCategory, 56> defaultCategories{{
 
 } // namespace
 
-CategoryService::CategoryService(CategoryRepository* categories, QObject* parent)
+CategoryService::CategoryService(Database* database, CategoryRepository* categories, QObject* parent)
     : QObject(parent)
+    , m_database(database)
     , m_categories(categories)
 {
 }
 
 void CategoryService::ensureDefaultCategories()
 {
-    if (m_categories->count() == 0)
-        seedDefaultCategories();
+    if (m_categories->count() != 0)
+        return;
+    // Half a tree would never be completed: once one category exists, no
+    // later start seeds again.
+    if (!m_database->inTransaction([this] { return seedDefaultCategories(); }))
+        qWarning("CategoryService::ensureDefaultCategories failed: no default category was written");
 }
 
-void CategoryService::seedDefaultCategories()
+bool CategoryService::seedDefaultCategories()
 {
     // Parents are found by their translated name. "Maintenance" appears
     // twice, but it is never a parent, so the later entry replacing the
@@ -114,9 +120,18 @@ void CategoryService::seedDefaultCategories()
         category.isDefault = true;
         category.createdAt = now;
         category.updatedAt = now;
-        // A failed insert is logged by the repository; the rest of the tree
-        // is still worth having.
-        m_categories->insert(category);
+        if (!writeDefaultCategory(category))
+            return false;
         idByName.insert(name, category.id);
     }
+    return true;
+}
+
+bool CategoryService::writeDefaultCategory(const Category& category)
+{
+    // The ids are derived from the names, so a default the user deleted
+    // still holds this id: it is brought back instead of inserted again.
+    if (m_categories->byId(category.id))
+        return m_categories->revive(category);
+    return m_categories->insert(category);
 }

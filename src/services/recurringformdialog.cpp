@@ -5,9 +5,11 @@
 #include "register/paymentdepositchoice.h"
 #include "register/paymentformfields.h"
 #include "register/smartamountfield.h"
+#include "register/storedtextedit.h"
 #include "storage/accountrepository.h"
 #include "storage/clock.h"
 #include "storage/identifiers.h"
+#include "storage/textlimits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,7 +83,7 @@ void RecurringFormDialog::addFrequency(const QString& label, Frequency frequency
 void RecurringFormDialog::showSeed()
 {
     m_type->showAmountSign(m_seed.amount);
-    m_payee->setText(m_seed.payee);
+    showStoredText(m_payee, m_seed.payee, maxNameLength);
     m_amount->setAmountMinorUnits(qAbs(m_seed.amount));
     const int frequencyIndex = m_frequency->findData(toStoredText(m_seed.frequency));
     m_frequency->setCurrentIndex(frequencyIndex);

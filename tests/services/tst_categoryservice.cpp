@@ -1,15 +1,100 @@
 #include "services/categoryservice.h"
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
+#include "support/storagetesting.h"
 #include "support/testdatabase.h"
 
 #include <QHash>
+#include <QProcess>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QUuid>
 #include <QtTest>
+#include <cstdio>
 
 namespace {
 
 const QDateTime seedTime(QDate(2024, 3, 9), QTime(14, 30, 5), Qt::UTC);
+const char seedStepByStepMode[] = "--seed-step-by-step";
+
+// Child mode: seeds a fresh database, stopping before each name the seeding
+// looks up and once more when it is done, until the parent answers on
+// stdin. The parent kills it at one of these points.
+class StepByStepTranslator : public QTranslator
+{
+public:
+    static void step()
+    {
+        std::fputs("step\n", stdout);
+        std::fflush(stdout);
+        std::getchar();
+    }
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
+    {
+        Q_UNUSED(sourceText);
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        if (qstrcmp(context, "CategoryService") == 0)
+            step();
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+int seedStepByStep(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    Database database;
+    if (!database.open(QString::fromLocal8Bit(argv[2])) || !database.runMigrations())
+        return 1;
+    CategoryRepository categories(&database);
+    CategoryService service(&database, &categories);
+    StepByStepTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    service.ensureDefaultCategories();
+    StepByStepTranslator::step();
+    return 0;
+}
+
+// Every category row in the file at `path`, deleted or not, read over a
+// connection of its own.
+int storedCategoryRows(const QString& path)
+{
+    int rows = -1;
+    {
+        QSqlDatabase inspection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inspection"));
+        inspection.setDatabaseName(path);
+        QSqlQuery query(inspection);
+        if (inspection.open() && query.exec(QStringLiteral("SELECT COUNT(*) FROM categories")) && query.next())
+            rows = query.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("inspection"));
+    return rows;
+}
+
+// Runs the seeding child on a fresh database and kills it at its
+// `killAtStep`th stop. Returns false when it finished before that stop.
+bool killSeedingAtStep(const QString& path, int killAtStep)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(seedStepByStepMode), path});
+    for (int step = 1;; ++step) {
+        while (!child.canReadLine()) {
+            if (!child.waitForReadyRead(30000))
+                return false;
+        }
+        child.readLine();
+        if (step == killAtStep) {
+            child.kill();
+            return child.waitForFinished(30000);
+        }
+        child.write("\n");
+    }
+}
 
 // The id every device must give the default category with this key: the
 // version 5 UUID in the DNS namespace, worked out here independently of the
@@ -41,7 +126,10 @@ private Q_SLOTS:
     void seedsCompleteDefaultTree();
     void keepsBothMaintenanceCategoriesApart();
     void leavesUserCategoriesAlone();
-    void seedsAgainWhenEveryCategoryIsDeleted();
+    void revivesDeletedDefaultsAtNextSeeding();
+    void writesNothingWhenOneRowFails_data();
+    void writesNothingWhenOneRowFails();
+    void killedSeedingLeavesAllOrNothing();
     void seedsInInterfaceLanguage();
 
 private:
@@ -55,7 +143,7 @@ void CategoryServiceTest::init()
     Clock::setFixedNow(seedTime);
     m_testDatabase = std::make_unique<TestDatabase>();
     m_categories = std::make_unique<CategoryRepository>(m_testDatabase->database());
-    m_service = std::make_unique<CategoryService>(m_categories.get());
+    m_service = std::make_unique<CategoryService>(m_testDatabase->database(), m_categories.get());
 }
 
 void CategoryServiceTest::cleanup()
@@ -71,7 +159,7 @@ void CategoryServiceTest::seedsDefaultTreeOnlyOnce()
     QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
     m_service->ensureDefaultCategories();
     QCOMPARE(m_categories->count(), 56);
-    QCOMPARE(changed.count(), 56);
+    QCOMPARE(changed.count(), 1);
 
     changed.clear();
     m_service->ensureDefaultCategories();
@@ -155,19 +243,88 @@ void CategoryServiceTest::leavesUserCategoriesAlone()
     QCOMPARE(m_categories->all().constFirst().name, QStringLiteral("Allotment"));
 }
 
-void CategoryServiceTest::seedsAgainWhenEveryCategoryIsDeleted()
+void CategoryServiceTest::revivesDeletedDefaultsAtNextSeeding()
 {
     m_service->ensureDefaultCategories();
-    for (const Category& category : m_categories->all())
+    const QHash<QString, Category> seeded = categoriesById(*m_categories);
+    // The user renamed one default and moved another, and both had been
+    // uploaded, before deleting everything.
+    Category groceries = m_categories->byName(QStringLiteral("Groceries")).value();
+    groceries.name = QStringLiteral("Food");
+    groceries.parentId = m_categories->byName(QStringLiteral("Housing")).value().id;
+    QVERIFY(m_categories->update(groceries));
+    QVERIFY(m_categories->markSynced(groceries.id, QStringLiteral("server-7")));
+    for (const Category& category : seeded)
         QVERIFY(m_categories->softDelete(category.id));
-    QCOMPARE(m_categories->count(), 0);
 
-    // Seeding runs again; the deleted rows still hold the same ids, so every
-    // insert is refused and logged, and the deletions stand.
-    for (int i = 0; i < 56; ++i)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: ")));
+    const QDateTime nextStart = seedTime.addDays(40);
+    Clock::setFixedNow(nextStart);
     m_service->ensureDefaultCategories();
-    QCOMPARE(m_categories->count(), 0);
+
+    const QHash<QString, Category> revived = categoriesById(*m_categories);
+    QCOMPARE(revived.size(), 56);
+    QCOMPARE(scalar(m_testDatabase->database(), QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 56);
+    for (const Category& before : seeded) {
+        const Category after = revived.value(before.id);
+        QCOMPARE(after.name, before.name);
+        QCOMPARE(after.parentId, before.parentId);
+        QCOMPARE(after.type, before.type);
+        QCOMPARE(after.taxCategory, before.taxCategory);
+        QCOMPARE(after.syncStatus, SyncStatus::Pending);
+        QCOMPARE(after.updatedAt, nextStart);
+        QCOMPARE(after.createdAt, seedTime);
+    }
+    QCOMPARE(revived.value(groceries.id).serverId, QStringLiteral("server-7"));
+}
+
+void CategoryServiceTest::writesNothingWhenOneRowFails_data()
+{
+    QTest::addColumn<QString>("refused");
+
+    QTest::newRow("first row") << QStringLiteral("Charitable Donations");
+    QTest::newRow("a child") << QStringLiteral("Home Office");
+    QTest::newRow("last row") << QStringLiteral("Other Income");
+}
+
+void CategoryServiceTest::writesNothingWhenOneRowFails()
+{
+    QFETCH(QString, refused);
+    Database* database = m_testDatabase->database();
+    QVERIFY(execute(database,
+        QStringLiteral("CREATE TRIGGER refuse_one BEFORE INSERT ON categories WHEN NEW.name = '%1' "
+                       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END")
+            .arg(refused)));
+
+    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: ")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryService::ensureDefaultCategories failed")));
+    m_service->ensureDefaultCategories();
+    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 0);
+    QCOMPARE(changed.count(), 0);
+
+    // The next start seeds the whole tree.
+    QVERIFY(execute(database, QStringLiteral("DROP TRIGGER refuse_one")));
+    m_service->ensureDefaultCategories();
+    QCOMPARE(m_categories->count(), 56);
+}
+
+void CategoryServiceTest::killedSeedingLeavesAllOrNothing()
+{
+    QSet<int> outcomes;
+    int step = 1;
+    for (;; ++step) {
+        QTemporaryDir dataDirectory;
+        const QString path = dataDirectory.filePath(QStringLiteral("checkbook.db"));
+        if (!killSeedingAtStep(path, step))
+            break;
+        const int rows = storedCategoryRows(path);
+        QVERIFY2(rows == 0 || rows == 56, qPrintable(QStringLiteral("killed at step %1: %2 rows").arg(step).arg(rows)));
+        outcomes.insert(rows);
+    }
+    // Killed before each of the 56 rows and their parents' look-ups, and
+    // once after the commit.
+    QVERIFY2(step > 56, qPrintable(QString::number(step)));
+    QCOMPARE(outcomes, QSet<int>({0, 56}));
 }
 
 void CategoryServiceTest::seedsInInterfaceLanguage()
@@ -189,5 +346,12 @@ void CategoryServiceTest::seedsInInterfaceLanguage()
     QVERIFY(!m_categories->byName(QStringLiteral("Groceries")));
 }
 
-QTEST_GUILESS_MAIN(CategoryServiceTest)
+int main(int argc, char** argv)
+{
+    if (argc > 2 && qstrcmp(argv[1], seedStepByStepMode) == 0)
+        return seedStepByStep(argc, argv);
+    QCoreApplication application(argc, argv);
+    CategoryServiceTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_categoryservice.moc"

@@ -1,4 +1,4 @@
-#include "register/accountcreation.h"
+#include "services/accountcreation.h"
 
 #include "storage/clock.h"
 #include "storage/identifiers.h"
@@ -30,6 +30,13 @@ std::optional<AccountCreation> AccountCreation::fromEntered(const Account& enter
     AccountCreation creation;
     creation.account = entered;
     creation.account.startingBalance = 0;
+    // Callers other than the form (import, sample data) may leave these to us.
+    if (creation.account.id.isEmpty())
+        creation.account.id = newId();
+    if (!creation.account.createdAt.isValid())
+        creation.account.createdAt = Clock::nowUtc();
+    if (!creation.account.updatedAt.isValid())
+        creation.account.updatedAt = creation.account.createdAt;
     if (entered.startingBalance != 0)
         creation.openingBalance = openingBalanceTransaction(creation.account, entered.startingBalance, asOf);
     return creation;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "services/writeoutcome.h"
+#include "storage/account.h"
+
+#include <QDate>
+#include <QObject>
+
+class AccountRepository;
+class Database;
+class ReconciliationRepository;
+class RecurringRepository;
+class TransactionRepository;
+
+// The rules for creating, editing and deleting accounts, without widgets.
+// Each call is one database transaction: a new account never exists
+// without its opening balance, and a deleted one never keeps live rows.
+class AccountService : public QObject
+{
+    Q_OBJECT
+
+public:
+    AccountService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
+        RecurringRepository* recurring, ReconciliationRepository* reconciliations, QObject* parent = nullptr);
+
+    // Stores `entered` (as the account form returns it) with its opening
+    // balance held on `asOf`. The outcome's id is the new account's.
+    WriteOutcome create(const Account& entered, const QDate& asOf);
+    WriteOutcome update(const Account& account);
+    // Soft-deletes the account's transactions, recurring transactions and
+    // reconciliations, then the account itself.
+    WriteOutcome remove(const QString& accountId);
+
+private:
+    Database* m_database;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    RecurringRepository* m_recurring;
+    ReconciliationRepository* m_reconciliations;
+};
