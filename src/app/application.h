@@ -3,6 +3,7 @@
 #include <QApplication>
 
 class AppState;
+enum class OpenFailure;
 class MainWindow;
 class QTranslator;
 
@@ -18,12 +19,21 @@ public:
     ~Application() override;
 
     // Opens the data and shows the window until it is closed. Returns the
-    // event loop's exit code, or 1 when the database cannot be initialised.
+    // event loop's exit code, 1 when the database cannot be initialised, or
+    // 0 at once when another copy runs on the same data directory (that
+    // copy's window is raised instead).
     int run();
 
 private:
     void loadTranslations();
-    void showDatabaseError();
+    // Brings the window to the front at the request of a later start on the
+    // same data directory.
+    void raiseMainWindow();
+    void showDatabaseError(OpenFailure cause);
+    // Ends the session with the database error once a query met damage.
+    void quitOnDamage();
+    // The last sentence of the database error: what the user can do about it.
+    static QString causeText(OpenFailure cause);
 
     AppState* m_appState = nullptr;
     MainWindow* m_mainWindow = nullptr;

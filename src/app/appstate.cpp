@@ -2,7 +2,9 @@
 
 #include "app/firstdayofweek.h"
 #include "app/thememanager.h"
+#include "services/accountservice.h"
 #include "services/categoryservice.h"
+#include "services/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -46,7 +48,10 @@ void AppState::setCurrentAccountId(const QString& id)
     if (id == m_currentAccountId)
         return;
     m_currentAccountId = id;
-    m_preferences->set(lastViewedAccountKey, id);
+    // Only the next start's first page depends on it; the repository has
+    // logged why it failed.
+    if (!m_preferences->set(lastViewedAccountKey, id))
+        qWarning("AppState: the account on screen could not be remembered for the next start");
     Q_EMIT currentAccountChanged(id);
 }
 
@@ -71,7 +76,9 @@ void AppState::createRepositories()
 
 void AppState::createServices()
 {
-    m_categoryService = new CategoryService(m_categories, this);
+    m_categoryService = new CategoryService(m_database, m_categories, this);
+    m_transactionService = new TransactionService(m_database, m_accounts, m_transactions, this);
+    m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
 }
 
 void AppState::applyThemePreference()

@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class AccountService;
 class CategoryRepository;
 class CategoryService;
 class Database;
@@ -13,6 +14,7 @@ class RecurringRepository;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class TransactionService;
 
 // The program's composition root: it opens the database and owns every
 // repository and service for the life of the process. Every screen is given
@@ -39,6 +41,8 @@ public:
     RecurringRepository* recurring() const { return m_recurring; }
     ReconciliationRepository* reconciliations() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
+    TransactionService* transactionService() const { return m_transactionService; }
+    AccountService* accountService() const { return m_accountService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // The account shown in the register; empty for none.
@@ -68,6 +72,8 @@ private:
     RecurringRepository* m_recurring = nullptr;
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
+    TransactionService* m_transactionService = nullptr;
+    AccountService* m_accountService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

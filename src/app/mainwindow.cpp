@@ -6,16 +6,17 @@
 #include "app/thememanager.h"
 #include "app/totalslabel.h"
 #include "app/welcomescreen.h"
-#include "register/accountcreation.h"
 #include "register/accountformdialog.h"
 #include "register/elidedlabel.h"
 #include "register/registerscreen.h"
+#include "services/accountservice.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int accountIdRole = Qt::UserRole;
 constexpr int accountNameRole = Qt::UserRole + 1;
+constexpr int menuNameWidth = 320;
 constexpr int shortcutAccountCount = 10;
 constexpr int hintMilliseconds = 3000;
 constexpr int failureMilliseconds = 5000;
@@ -123,22 +125,58 @@ QLabel* glyphLabel(char16_t glyph, int pixelSize, const QString& color, QWidget*
     return label;
 }
 
+// A balance as the sidebar knows it: none when it could not be read, an
+// empty CheckedSum when it is too large to hold.
+using KnownBalance = std::optional<CheckedSum>;
+
+KnownBalance knownBalance(const QHash<QString, CheckedSum>& balances, const QString& accountId)
+{
+    const auto found = balances.constFind(accountId);
+    return found == balances.cend() ? KnownBalance() : KnownBalance(*found);
+}
+
+// How a balance or a total reads, or the error shown in its place: never a
+// number that is not the true one.
+struct BalanceDisplay
+{
+    QString text;
+    QString toolTip;
+    bool negative = false;
+    bool isError() const { return !toolTip.isEmpty(); }
+};
+
+BalanceDisplay balanceDisplay(const KnownBalance& balance, Currency currency)
+{
+    if (!balance)
+        return {MainWindow::tr("Unavailable"), MainWindow::tr("The balance could not be read from the database."), true};
+    if (!*balance)
+        return {MainWindow::tr("Overflow"), MainWindow::tr("The balance is too large to show."), true};
+    return {formatCurrency(**balance, currency), QString(), **balance < 0};
+}
+
 // The sum of the balances held in one currency.
 struct CurrencyTotal
 {
     Currency currency;
-    qint64 amount;
+    KnownBalance amount;
 };
 
-void addToTotals(QList<CurrencyTotal>& totals, Currency currency, qint64 amount)
+void addToTotals(QList<CurrencyTotal>& totals, Currency currency, const KnownBalance& balance)
 {
     for (CurrencyTotal& total : totals) {
-        if (total.currency == currency) {
-            total.amount += amount;
-            return;
-        }
+        if (total.currency != currency)
+            continue;
+        // An unread balance leaves the total unread, one too large to hold
+        // leaves it too large.
+        if (!total.amount || !balance)
+            total.amount = std::nullopt;
+        else if (*total.amount && *balance)
+            total.amount = checkedAdd(**total.amount, **balance);
+        else
+            total.amount = CheckedSum();
+        return;
     }
-    totals.append({currency, amount});
+    totals.append({currency, balance});
 }
 
 // Dollars of three countries all print as "$": where a symbol is shared the
@@ -153,27 +191,38 @@ bool symbolIsShared(const QList<CurrencyTotal>& totals, Currency currency)
 
 // Balances in different currencies cannot be added up: one total per
 // currency, in the order the currencies first appear in the sidebar.
-QString totalText(const QList<CurrencyTotal>& totals)
+// A total shown as an error names its currency, having no symbol.
+void showTotals(TotalsLabel* label, const QList<CurrencyTotal>& totals)
 {
-    if (totals.isEmpty())
-        return MainWindow::tr("No accounts");
+    if (totals.isEmpty()) {
+        label->setTotals(MainWindow::tr("No accounts"));
+        label->setToolTip(QString());
+        return;
+    }
     QStringList parts;
+    QString toolTip;
     for (const CurrencyTotal& total : totals) {
-        QString part = formatCurrency(total.amount, total.currency);
-        if (symbolIsShared(totals, total.currency))
+        const BalanceDisplay shown = balanceDisplay(total.amount, total.currency);
+        QString part = shown.text;
+        if (shown.isError() || symbolIsShared(totals, total.currency))
             part += QLatin1Char(' ') + toStoredText(total.currency);
+        if (shown.isError())
+            toolTip = shown.toolTip;
         parts.append(part);
     }
-    return MainWindow::tr("Total: %1").arg(parts.join(QStringLiteral(" · ")));
+    label->setTotals(MainWindow::tr("Total: %1").arg(parts.join(QStringLiteral(" · "))));
+    label->setToolTip(toolTip);
 }
 
-void showBalance(QLabel* label, qint64 balance, Currency currency)
+void showBalance(QLabel* label, const KnownBalance& balance, Currency currency)
 {
-    label->setText(formatCurrency(balance, currency));
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
+    const BalanceDisplay shown = balanceDisplay(balance, currency);
+    label->setText(shown.text);
+    label->setToolTip(shown.toolTip);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(shown.negative ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
 }
 
-QWidget* accountRowWidget(const Account& account, qint64 balance, QWidget* parent)
+QWidget* accountRowWidget(const Account& account, const KnownBalance& balance, QWidget* parent)
 {
     auto* widget = new QWidget(parent);
     auto* layout = new QHBoxLayout(widget);
@@ -190,7 +239,7 @@ QWidget* accountRowWidget(const Account& account, qint64 balance, QWidget* paren
     name->setObjectName(QStringLiteral("accountName"));
     name->setFont(adjustedFont(0, QFont::Medium));
     name->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#FFFFFF")));
-    name->setToolTip(account.name);
+    name->setToolTip(shownText(account.name));
     firstLine->addWidget(name, 1);
     auto* balanceLabel = new QLabel(widget);
     balanceLabel->setObjectName(QStringLiteral("accountBalance"));
@@ -281,7 +330,7 @@ void MainWindow::onAccountsChanged()
 
 void MainWindow::onTransactionsChanged(const QString& accountId)
 {
-    const std::optional<qint64> balance =
+    const std::optional<CheckedSum> balance =
         m_balances.contains(accountId) ? m_appState->transactions()->balance(accountId) : std::nullopt;
     if (!balance) {
         onAccountsChanged();
@@ -296,7 +345,7 @@ void MainWindow::rebuildSidebar()
     const QList<Account> accounts = m_appState->accounts()->all();
     m_accountList->clear();
     for (const Account& account : accounts)
-        addSidebarRow(account, m_balances.value(account.id, account.startingBalance));
+        addSidebarRow(account, knownBalance(m_balances, account.id));
     m_statusBar->setAccountCount(accounts.size());
     rebuildAccountShortcuts();
     refreshBalances(accounts);
@@ -307,8 +356,8 @@ void MainWindow::refreshBalances(const QList<Account>& accounts)
 {
     QList<CurrencyTotal> totals;
     for (const Account& account : accounts)
-        addToTotals(totals, account.currency, m_balances.value(account.id, account.startingBalance));
-    m_totalLabel->setTotals(totalText(totals));
+        addToTotals(totals, account.currency, knownBalance(m_balances, account.id));
+    showTotals(m_totalLabel, totals);
 
     for (int row = 0; row < m_accountList->count(); ++row) {
         QListWidgetItem* item = m_accountList->item(row);
@@ -317,7 +366,7 @@ void MainWindow::refreshBalances(const QList<Account>& accounts)
         QWidget* rowWidget = m_accountList->itemWidget(item);
         auto* label = rowWidget ? rowWidget->findChild<QLabel*>(QStringLiteral("accountBalance")) : nullptr;
         if (account != accounts.cend() && label)
-            showBalance(label, m_balances.value(account->id, account->startingBalance), account->currency);
+            showBalance(label, knownBalance(m_balances, account->id), account->currency);
     }
 }
 
@@ -334,14 +383,15 @@ void MainWindow::selectAccount(const QString& accountId)
 void MainWindow::showNewAccountDialog()
 {
     AccountFormDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const std::optional<AccountCreation> creation = AccountCreation::fromEntered(dialog.account(), dialog.asOfDate());
-    if (!creation || !m_appState->accounts()->insert(creation->account))
-        return;
-    if (creation->openingBalance)
-        m_appState->transactions()->insert(*creation->openingBalance);
-    selectAccount(creation->account.id);
+    // A refused save reopens the form with everything as typed.
+    while (dialog.exec() == QDialog::Accepted) {
+        const WriteOutcome outcome = m_appState->accountService()->create(dialog.account(), dialog.asOfDate());
+        if (outcome.ok()) {
+            selectAccount(outcome.id);
+            return;
+        }
+        reportWriteFailure(tr("New Account"), tr("The account could not be created."), outcome);
+    }
 }
 
 void MainWindow::showEditAccountDialog()
@@ -350,10 +400,19 @@ void MainWindow::showEditAccountDialog()
         return;
     const std::optional<Account> account = m_appState->accounts()->byId(m_appState->currentAccountId());
     AccountFormDialog dialog(*account, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    m_appState->accounts()->update(dialog.account());
-    m_registerScreen->reload();
+    while (dialog.exec() == QDialog::Accepted) {
+        const WriteOutcome outcome = m_appState->accountService()->update(dialog.account());
+        if (outcome.ok()) {
+            m_registerScreen->reload();
+            return;
+        }
+        reportWriteFailure(tr("Edit Account"), tr("The account could not be saved."), outcome);
+    }
+}
+
+void MainWindow::reportWriteFailure(const QString& title, const QString& what, const WriteOutcome& outcome)
+{
+    QMessageBox::warning(this, title, QStringLiteral("%1\n\n%2").arg(what, outcome.message));
 }
 
 void MainWindow::showReportsWindow()
@@ -424,7 +483,9 @@ void MainWindow::onAccountContextMenu(const QPoint& position)
     const QListWidgetItem* item = m_accountList->itemAt(position);
     const QString accountId = item ? item->data(accountIdRole).toString() : QString();
     if (!accountId.isEmpty()) {
-        const QString name = item->data(accountNameRole).toString();
+        // A stored name may be far longer than any menu is wide.
+        const QString name =
+            menu.fontMetrics().elidedText(shownText(item->data(accountNameRole).toString()), Qt::ElideRight, menuNameWidth);
         // Every command acts on the account that was clicked, so it becomes
         // the current one first.
         const auto addCommand = [&](const QString& text, void (MainWindow::*slot)()) {
@@ -460,13 +521,11 @@ void MainWindow::deleteAccount(const QString& accountId)
     if (answer != QMessageBox::Yes)
         return;
 
-    // Children first: the account is never gone while rows of it are live.
-    const int transactions = m_appState->transactions()->softDeleteByAccount(accountId);
-    const int recurrings = m_appState->recurring()->softDeleteByAccount(accountId);
-    const int reconciliations = m_appState->reconciliations()->softDeleteByAccount(accountId);
-    m_appState->accounts()->softDelete(accountId);
-    qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
-                      << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
+    const WriteOutcome outcome = m_appState->accountService()->remove(accountId);
+    if (!outcome.ok()) {
+        reportWriteFailure(tr("Delete Account"), tr("The account could not be deleted."), outcome);
+        return;
+    }
 
     if (accountId == m_appState->currentAccountId()) {
         m_appState->setCurrentAccountId(QString());
@@ -745,7 +804,7 @@ void MainWindow::connectRepositories()
     connect(m_appState->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateRecurringDue);
 }
 
-void MainWindow::addSidebarRow(const Account& account, qint64 balance)
+void MainWindow::addSidebarRow(const Account& account, const std::optional<CheckedSum>& balance)
 {
     auto* item = new QListWidgetItem(m_accountList);
     item->setData(accountIdRole, account.id);
@@ -785,7 +844,9 @@ void MainWindow::saveSidebarOrder()
     QList<AccountRepository::SortOrderEntry> entries;
     for (int row = 0; row < m_accountList->count(); ++row)
         entries.append({m_accountList->item(row)->data(accountIdRole).toString(), row});
-    m_appState->accounts()->updateSortOrders(entries);
+    // The order on screen stays; only the next start would show the old one.
+    if (!m_appState->accounts()->updateSortOrders(entries))
+        showStatusMessage(tr("The account order could not be saved"), 5000);
 }
 
 void MainWindow::rebuildAccountShortcuts()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/money.h"
+
 #include <QHash>
 #include <QKeySequence>
 #include <QList>
@@ -20,6 +22,7 @@ class StatusBar;
 class TotalsLabel;
 class WelcomeScreen;
 struct Account;
+struct WriteOutcome;
 
 // The program's one top-level window: the accounts with their balances in a
 // sidebar beside the welcome page, the register or the empty-state page. It
@@ -102,7 +105,8 @@ private:
     // balances of `accounts`, without rebuilding the rows.
     void refreshBalances(const QList<Account>& accounts);
 
-    void addSidebarRow(const Account& account, qint64 balance);
+    // `balance` is none when it could not be read.
+    void addSidebarRow(const Account& account, const std::optional<CheckedSum>& balance);
     void fitSidebarRowsToWidth();
     void selectSidebarRow(const QString& accountId);
     void saveSidebarOrder();
@@ -124,6 +128,8 @@ private:
     bool requireCurrentAccount();
     void showPage(Page page);
     void showStatusMessage(const QString& text, int milliseconds);
+    // Tells the user, in a box that can't be missed, that `what` failed and why.
+    void reportWriteFailure(const QString& title, const QString& what, const WriteOutcome& outcome);
     void reportNotAvailable(const QString& feature);
     void showAboutBox();
     void showKeyboardShortcuts();
@@ -141,5 +147,5 @@ private:
     QAction* m_signOutAction = nullptr;
     QList<QShortcut*> m_accountShortcuts;
     // Each live account's balance, as last read from the database.
-    QHash<QString, qint64> m_balances;
+    QHash<QString, CheckedSum> m_balances;
 };

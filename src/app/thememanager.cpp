@@ -151,7 +151,8 @@ void ThemeManager::setTheme(const QString& name)
     m_theme = themeFromName(name);
     const bool dark = m_theme == Theme::Dark || (m_theme == Theme::System && platformPrefersDark());
     applyPalette(dark ? darkPalette() : lightPalette());
-    m_preferences->set(themeKey, themeName(m_theme));
+    if (!m_preferences->set(themeKey, themeName(m_theme)))
+        qWarning("ThemeManager: the theme could not be remembered for the next start");
     Q_EMIT themeChanged(m_theme);
 }
 

@@ -2,8 +2,10 @@
 
 #include "app/firstdayofweek.h"
 #include "register/smartamountfield.h"
+#include "register/storedtextedit.h"
 #include "storage/clock.h"
 #include "storage/identifiers.h"
+#include "storage/textlimits.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -15,7 +17,6 @@
 
 namespace {
 
-constexpr double largestBalance = 99999999.99;
 constexpr int accountNumberDigits = 4;
 
 Account newAccount()
@@ -62,6 +63,7 @@ void AccountFormDialog::buildForm()
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("nameField"));
     m_name->setPlaceholderText(tr("Account name"));
+    m_name->setMaxLength(maxNameLength);
     form->addRow(tr("&Name:"), m_name);
 
     m_type = new QComboBox(this);
@@ -86,7 +88,7 @@ void AccountFormDialog::buildForm()
 
     m_startingBalance = new SmartAmountField(this);
     m_startingBalance->setObjectName(QStringLiteral("startingBalanceField"));
-    m_startingBalance->setRange(-largestBalance, largestBalance);
+    m_startingBalance->setAllowsNegative(true);
     m_startingBalance->setCurrency(Currency::USD);
     connect(m_currency, &QComboBox::currentIndexChanged, this, &AccountFormDialog::followCurrency);
     form->addRow(tr("Starting &Balance:"), m_startingBalance);
@@ -101,6 +103,7 @@ void AccountFormDialog::buildForm()
     m_institution = new QLineEdit(this);
     m_institution->setObjectName(QStringLiteral("institutionField"));
     m_institution->setPlaceholderText(tr("Bank name (optional)"));
+    m_institution->setMaxLength(maxNameLength);
     form->addRow(tr("&Institution:"), m_institution);
 
     m_accountNumber = new QLineEdit(this);
@@ -117,11 +120,11 @@ void AccountFormDialog::buildForm()
 
 void AccountFormDialog::showAccount(const Account& account)
 {
-    m_name->setText(account.name);
+    showStoredText(m_name, account.name, maxNameLength);
     selectByData(m_type, toStoredText(account.type));
     selectByData(m_currency, toStoredText(account.currency));
     m_startingBalance->setAmountMinorUnits(account.startingBalance);
-    m_institution->setText(account.institution);
+    showStoredText(m_institution, account.institution, maxNameLength);
     m_accountNumber->setText(account.accountNumberLast4);
 }
 

@@ -1,5 +1,7 @@
 #include "register/categorychoices.h"
 
+#include "storage/textlimits.h"
+
 #include <QHash>
 
 QList<CategoryChoice> categoryChoices(const QList<Category>& categories)
@@ -14,7 +16,9 @@ QList<CategoryChoice> categoryChoices(const QList<Category>& categories)
         const auto parent = namesById.constFind(category.parentId);
         const bool hasKnownParent = !category.parentId.isEmpty() && parent != namesById.constEnd();
         const QString text = hasKnownParent ? QStringLiteral("%1 > %2").arg(*parent, category.name) : category.name;
-        choices.append({text, category.id});
+        // A stored name of a megabyte would stall every picker that measures
+        // its items; the id, not the text, says which category was chosen.
+        choices.append({shownText(text), category.id});
     }
     return choices;
 }

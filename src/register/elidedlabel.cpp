@@ -1,5 +1,7 @@
 #include "register/elidedlabel.h"
 
+#include "storage/textlimits.h"
+
 #include <QPainter>
 
 ElidedLabel::ElidedLabel(QWidget* parent)
@@ -15,7 +17,7 @@ ElidedLabel::ElidedLabel(const QString& text, QWidget* parent)
 
 QSize ElidedLabel::sizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(text()), fontMetrics().height()};
+    return {fontMetrics().horizontalAdvance(shownText(text())), fontMetrics().height()};
 }
 
 QSize ElidedLabel::minimumSizeHint() const
@@ -24,11 +26,12 @@ QSize ElidedLabel::minimumSizeHint() const
 }
 
 // The label keeps the full text; only the painting is shortened, so a wider
-// label shows more again.
+// label shows more again. Measuring is done on the shown part only: a stored
+// text may be a megabyte long.
 void ElidedLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, width());
+    const QString shown = fontMetrics().elidedText(shownText(text()), Qt::ElideRight, width());
     painter.drawText(rect(), static_cast<int>(alignment()), shown);
 }
 

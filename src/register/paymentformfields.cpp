@@ -1,23 +1,19 @@
 #include "register/paymentformfields.h"
 
 #include "register/smartamountfield.h"
+#include "storage/textlimits.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 
-namespace {
-
-constexpr double maximumAmount = 99999999.99;
-
-} // namespace
-
 QLineEdit* PaymentFormFields::newPayeeField(QWidget* parent)
 {
     auto* payee = new QLineEdit(parent);
     payee->setObjectName(QStringLiteral("payeeField"));
     payee->setPlaceholderText(tr("Start typing to search payees..."));
+    payee->setMaxLength(maxNameLength);
     return payee;
 }
 
@@ -26,7 +22,6 @@ SmartAmountField* PaymentFormFields::newAmountField(Currency currency, QWidget* 
     auto* amount = new SmartAmountField(parent);
     amount->setObjectName(QStringLiteral("amountField"));
     amount->setCurrency(currency);
-    amount->setRange(0, maximumAmount);
     return amount;
 }
 

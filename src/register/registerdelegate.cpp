@@ -7,10 +7,12 @@
 #include "register/registerlineedit.h"
 #include "register/registermodel.h"
 #include "register/smartdateedit.h"
+#include "register/storedtextedit.h"
 #include "register/tabcompleter.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
+#include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
 #include <QApplication>
@@ -29,6 +31,25 @@ constexpr int textInset = 4;
 bool isPayeeMemoEditor(const QWidget* editor)
 {
     return editor && editor->objectName() == payeeMemoEditorName;
+}
+
+// The most a user may type into the line edit of `column`; none for the
+// columns whose texts have no limit of their own.
+std::optional<int> typedLengthLimit(int column)
+{
+    switch (column) {
+    case RegisterModel::PayeeColumn: return maxNameLength;
+    case RegisterModel::MemoColumn: return maxMemoLength;
+    default: return std::nullopt;
+    }
+}
+
+void showCellText(QLineEdit* edit, const QString& text, int column)
+{
+    if (const std::optional<int> limit = typedLengthLimit(column))
+        showStoredText(edit, text, *limit);
+    else
+        edit->setText(text);
 }
 
 QFont memoFont(const QFont& base)
@@ -109,7 +130,7 @@ void RegisterDelegate::autoFillFromPayee(int row, const QString& payee, QWidget*
         QWidget* container = payeeEditor ? payeeEditor->parentWidget() : nullptr;
         if (isPayeeMemoEditor(container)) {
             if (auto* memoEdit = container->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
-                memoEdit->setText(last->memo);
+                showStoredText(memoEdit, last->memo, maxMemoLength);
         }
     }
     m_model->notifyRowChanged(row);
@@ -117,11 +138,11 @@ void RegisterDelegate::autoFillFromPayee(int row, const QString& payee, QWidget*
 
 QStringList RegisterDelegate::payeeChoices() const
 {
-    QStringList choices = m_appState->transactions()->payees();
+    QStringList choices = payeeCompletions(m_appState->transactions()->payees());
     for (const Account& account : m_appState->accounts()->all()) {
-        if (account.id == m_accountId)
-            continue;
         const QString transferChoice = QStringLiteral("[Transfer] %1").arg(account.name);
+        if (account.id == m_accountId || transferChoice.size() > maxNameLength)
+            continue;
         if (!choices.contains(transferChoice))
             choices.append(transferChoice);
     }
@@ -169,9 +190,13 @@ QWidget* RegisterDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         editor = clearedEdit;
         break;
     }
-    default:
-        editor = new RegisterLineEdit(parent);
+    default: {
+        auto* lineEdit = new RegisterLineEdit(parent);
+        if (const std::optional<int> limit = typedLengthLimit(index.column()))
+            lineEdit->setMaxLength(*limit);
+        editor = lineEdit;
         break;
+    }
     }
     editor->setFocusPolicy(Qt::ClickFocus);
     return editor;
@@ -184,9 +209,9 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
         if (const std::optional<QDate> date = resolveTypedDate(text))
             dateEdit->setDate(*date);
     } else if (isPayeeMemoEditor(editor)) {
-        editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit"))->setText(text);
+        showCellText(editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit")), text, RegisterModel::PayeeColumn);
         const QString memo = index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::EditRole).toString();
-        editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"))->setText(memo);
+        showCellText(editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")), memo, RegisterModel::MemoColumn);
     } else if (auto* comboBox = qobject_cast<RegisterComboBox*>(editor)) {
         // The chosen category is found by its id first: the buffer holds a
         // child category by its own name, the list by "Parent > Child".
@@ -194,7 +219,7 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
         const bool hasChosenItem = m_model->isBufferRow(index.row()) && !m_model->buffer().categoryIdText.isEmpty() && chosen > 0;
         comboBox->showCategoryText(hasChosenItem ? comboBox->itemText(chosen) : text);
     } else if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
-        lineEdit->setText(text);
+        showCellText(lineEdit, text, index.column());
     }
 }
 
@@ -230,6 +255,7 @@ QWidget* RegisterDelegate::createPayeeEditor(QWidget* parent, const QModelIndex&
 {
     auto* payeeEdit = new RegisterLineEdit(parent);
     payeeEdit->setFocusPolicy(Qt::ClickFocus);
+    payeeEdit->setMaxLength(maxNameLength);
     attachPayeeCompleter(payeeEdit, index);
     return payeeEdit;
 }
@@ -244,9 +270,11 @@ QWidget* RegisterDelegate::createPayeeMemoEditor(QWidget* parent, const QModelIn
 
     auto* payeeEdit = new RegisterLineEdit(editor);
     payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
+    payeeEdit->setMaxLength(maxNameLength);
     attachPayeeCompleter(payeeEdit, index);
     auto* memoEdit = new RegisterLineEdit(editor);
     memoEdit->setObjectName(QStringLiteral("memoEdit"));
+    memoEdit->setMaxLength(maxMemoLength);
     memoEdit->setFont(memoFont(memoEdit->font()));
     memoEdit->setPlaceholderText(tr("Memo"));
     layout->addWidget(payeeEdit);

@@ -3,6 +3,7 @@
 #include "register/datetext.h"
 #include "storage/clock.h"
 #include "storage/money.h"
+#include "storage/textlimits.h"
 
 #include <QApplication>
 #include <QFont>
@@ -81,7 +82,7 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
             const QString text = bufferText(column);
             if (role == Qt::DisplayRole && showsPlaceholders && text.isEmpty())
                 return placeholder(column);
-            return text;
+            return role == Qt::DisplayRole ? shownText(text) : text;
         }
         if (role == Qt::ForegroundRole && showsPlaceholders && isBufferColumn(column) && bufferText(column).isEmpty())
             return mutedColor();
@@ -231,6 +232,16 @@ bool RegisterModel::isDarkPalette()
     return QApplication::palette().color(QPalette::Window).lightness() < 128;
 }
 
+QString RegisterModel::overflowText()
+{
+    return tr("Overflow");
+}
+
+QString RegisterModel::overflowToolTip()
+{
+    return tr("The balance is too large to show.");
+}
+
 QColor RegisterModel::negativeColor()
 {
     return QColor(isDarkPalette() ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"));
@@ -299,7 +310,7 @@ QString RegisterModel::displayText(const RegisterRow& row, int column) const
     case PaymentColumn: return transaction.amount < 0 ? formatAmount(-transaction.amount, m_currency) : QString();
     case DepositColumn: return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency) : QString();
     case ClearedColumn: return clearedLetter(transaction);
-    case BalanceColumn: return formatAmount(row.runningBalance, m_currency);
+    case BalanceColumn: return row.runningBalance ? formatAmount(*row.runningBalance, m_currency) : overflowText();
     default: return QString();
     }
 }
@@ -312,7 +323,9 @@ QVariant RegisterModel::storedRowData(const QModelIndex& index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-        return displayText(*row, column);
+        return shownText(displayText(*row, column));
+    case Qt::ToolTipRole:
+        return column == BalanceColumn && !row->runningBalance ? QVariant(overflowToolTip()) : QVariant();
     case Qt::EditRole:
         return column == BalanceColumn ? QVariant() : QVariant(displayText(*row, column));
     case Qt::TextAlignmentRole:
@@ -343,7 +356,7 @@ QVariant RegisterModel::foreground(const RegisterRow& row, int column) const
     case DepositColumn:
         return row.transaction.amount >= 0 ? QVariant(positiveColor()) : QVariant();
     case BalanceColumn:
-        return row.runningBalance < 0 ? QVariant(negativeColor()) : QVariant();
+        return !row.runningBalance || *row.runningBalance < 0 ? QVariant(negativeColor()) : QVariant();
     default:
         return QVariant();
     }

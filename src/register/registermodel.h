@@ -100,6 +100,10 @@ public:
     static QColor positiveColor();
     static QColor mutedColor();
     static QColor bufferRowColor();
+    // What a balance too large to hold shows instead of a wrong number, and
+    // the tool tip that says why.
+    static QString overflowText();
+    static QString overflowToolTip();
 
 private:
     QString bufferText(int column) const;

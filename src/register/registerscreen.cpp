@@ -3,18 +3,22 @@
 #include "app/appstate.h"
 #include "register/balancelabel.h"
 #include "register/datetext.h"
+#include "register/elidedlabel.h"
 #include "register/registerdelegate.h"
 #include "register/registermodel.h"
 #include "register/registertableview.h"
 #include "register/transactionformdialog.h"
 #include "services/recurringformdialog.h"
+#include "services/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
+#include "storage/database.h"
 #include "storage/identifiers.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
 #include <QApplication>
@@ -121,7 +125,7 @@ void RegisterScreen::reload()
     m_view->verticalHeader()->setDefaultSectionSize(twoLine ? twoLineRowHeight : oneLineRowHeight);
     m_view->viewport()->update();
     const bool newestFirst = m_appState->preferences()->getBool(newestFirstPreference, false);
-    const qint64 balance = rows.isEmpty() ? account->startingBalance : rows.last().runningBalance;
+    const CheckedSum balance = rows.isEmpty() ? CheckedSum(account->startingBalance) : rows.last().runningBalance;
     if (newestFirst)
         std::reverse(rows.begin(), rows.end());
 
@@ -228,8 +232,14 @@ void RegisterScreen::memorizeCurrentRow()
     seed.version = 1;
 
     auto* dialog = new RecurringFormDialog(m_appState, seed, this);
-    if (dialog->exec() == QDialog::Accepted && m_appState->recurring()->insert(dialog->recurring()))
-        showStatus(tr("Transaction memorized as recurring"), shortStatusMs);
+    while (dialog->exec() == QDialog::Accepted) {
+        if (m_appState->recurring()->insert(dialog->recurring())) {
+            showStatus(tr("Transaction memorized as recurring"), shortStatusMs);
+            break;
+        }
+        reportFailure(tr("The recurring transaction could not be saved."),
+            WriteOutcome::failed(Database::failureText(m_appState->database()->lastFailure())));
+    }
     dialog->deleteLater();
 }
 
@@ -238,12 +248,11 @@ void RegisterScreen::toggleCleared(int row)
     const RegisterRow* stored = m_model->rowAt(row);
     if (!stored || stored->transaction.id.isEmpty())
         return;
-    Transaction transaction = stored->transaction;
-    transaction.cleared = !transaction.cleared;
-    transaction.updatedAt = Clock::nowUtc();
-    transaction.syncStatus = SyncStatus::Pending;
+    const Transaction transaction = stored->transaction;
     closeOpenEditor();
-    m_appState->transactions()->update(transaction);
+    const WriteOutcome outcome = m_appState->transactionService()->setCleared(transaction.id, !transaction.cleared);
+    if (!outcome.ok())
+        reportFailure(tr("The transaction could not be changed."), outcome);
     reload();
 }
 
@@ -260,9 +269,9 @@ void RegisterScreen::confirmAndDelete(int row)
         : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee, amount);
     if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    if (!transaction.transferLinkId.isEmpty())
-        m_appState->transactions()->softDelete(transaction.transferLinkId);
-    m_appState->transactions()->softDelete(transaction.id);
+    const WriteOutcome outcome = m_appState->transactionService()->remove(transaction);
+    if (!outcome.ok())
+        reportFailure(tr("The transaction could not be deleted."), outcome);
     reload();
 }
 
@@ -338,10 +347,10 @@ void RegisterScreen::commitCurrentRow()
     closeOpenEditor();
     m_view->setCurrentIndex(QModelIndex());
 
-    const std::optional<RowDraft> draft = draftFromBuffer();
+    const std::optional<TransactionEntry> entry = entryFromBuffer();
     const int editingRow = m_model->editingRow();
     const bool isNew = editingRow < 0 || m_model->isEntryRow(editingRow);
-    const bool saved = draft && (isNew ? saveNewRow(*draft) : saveEditedRow(editingRow, *draft));
+    const bool saved = entry && (isNew ? saveNewRow(*entry) : saveEditedRow(editingRow, *entry));
     if (!saved) {
         // A refused row stays as typed, with the keyboard where it was.
         m_view->setCurrentIndex(current);
@@ -437,11 +446,16 @@ void RegisterScreen::newTransactionDialog()
         return;
     closeOpenEditor();
     TransactionFormDialog dialog(m_appState, m_accountId, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    m_appState->transactions()->insert(dialog.transaction());
-    reload();
-    focusEntryRow();
+    // A refused save reopens the form with everything as typed.
+    while (dialog.exec() == QDialog::Accepted) {
+        const WriteOutcome outcome = m_appState->transactionService()->insert(dialog.transaction());
+        if (outcome.ok()) {
+            reload();
+            focusEntryRow();
+            return;
+        }
+        reportFailure(tr("The transaction could not be saved."), outcome);
+    }
 }
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
@@ -458,7 +472,9 @@ void RegisterScreen::buildLayout()
 
     auto* header = new QHBoxLayout;
     header->setSpacing(16);
-    m_nameLabel = new QLabel(this);
+    // A stored name may be far longer than a typed one: it is cut to the
+    // room the header has, never widening the window.
+    m_nameLabel = new ElidedLabel(this);
     m_nameLabel->setObjectName(QStringLiteral("accountNameLabel"));
     QFont nameFont = QApplication::font();
     nameFont.setPointSize(nameFont.pointSize() + 8);
@@ -480,7 +496,7 @@ void RegisterScreen::buildLayout()
     header->addWidget(m_reconcileButton);
     layout->addLayout(header);
 
-    m_subtitleLabel = new QLabel(this);
+    m_subtitleLabel = new ElidedLabel(this);
     m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
     QFont subtitleFont = QApplication::font();
     subtitleFont.setPointSize(std::max(subtitleFont.pointSize() - 2, 7));
@@ -608,6 +624,7 @@ bool RegisterScreen::isInsideView(const QObject* object) const
 void RegisterScreen::showAccountHeader(const Account& account)
 {
     m_nameLabel->setText(account.name);
+    m_nameLabel->setToolTip(shownText(account.name));
     QString subtitle = account.institution;
     if (!account.institution.isEmpty() && !account.accountNumberLast4.isEmpty())
         subtitle += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
@@ -615,10 +632,11 @@ void RegisterScreen::showAccountHeader(const Account& account)
     m_subtitleLabel->setVisible(!subtitle.isEmpty());
 }
 
-void RegisterScreen::showBalance(qint64 balance, Currency currency)
+void RegisterScreen::showBalance(const CheckedSum& balance, Currency currency)
 {
-    m_balanceLabel->setText(formatCurrency(balance, currency));
-    const QColor color = balance < 0 ? RegisterModel::negativeColor() : RegisterModel::positiveColor();
+    m_balanceLabel->setText(balance ? formatCurrency(*balance, currency) : RegisterModel::overflowText());
+    m_balanceLabel->setToolTip(balance ? QString() : RegisterModel::overflowToolTip());
+    const QColor color = !balance || *balance < 0 ? RegisterModel::negativeColor() : RegisterModel::positiveColor();
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(color)));
 }
 
@@ -700,29 +718,29 @@ int RegisterScreen::previousVisibleColumn(int column) const
     return -1;
 }
 
-std::optional<RegisterScreen::RowDraft> RegisterScreen::draftFromBuffer()
+std::optional<TransactionEntry> RegisterScreen::entryFromBuffer()
 {
     const RegisterModel::EditBuffer& buffer = m_model->buffer();
-    RowDraft draft;
-    draft.payee = buffer.payeeText.trimmed();
-    if (draft.payee.isEmpty()) {
+    TransactionEntry entry;
+    entry.payee = buffer.payeeText.trimmed();
+    if (entry.payee.isEmpty()) {
         showStatus(tr("Payee is required"), shortStatusMs);
         return std::nullopt;
     }
     const std::optional<qint64> amount = amountFromBuffer();
     if (!amount)
         return std::nullopt;
-    draft.amount = *amount;
-    draft.date = resolveTypedDate(buffer.dateText).value_or(Clock::today());
-    draft.checkNumber = buffer.checkNumberText.trimmed();
-    draft.memo = buffer.memoText.trimmed();
-    draft.categoryId = categoryIdFromBuffer();
+    entry.amount = *amount;
+    entry.date = resolveTypedDate(buffer.dateText).value_or(Clock::today());
+    entry.checkNumber = buffer.checkNumberText.trimmed();
+    entry.memo = buffer.memoText.trimmed();
+    entry.categoryId = categoryIdFromBuffer();
     const QString cleared = buffer.clearedText.trimmed().toUpper();
-    draft.cleared = cleared == QLatin1String("C") || cleared == QLatin1String("R");
-    draft.reconciled = cleared == QLatin1String("R");
-    if (!resolveTransfer(draft))
+    entry.cleared = cleared == QLatin1String("C") || cleared == QLatin1String("R");
+    entry.reconciled = cleared == QLatin1String("R");
+    if (!resolveTransfer(entry))
         return std::nullopt;
-    return draft;
+    return entry;
 }
 
 std::optional<qint64> RegisterScreen::amountFromBuffer()
@@ -759,11 +777,11 @@ QString RegisterScreen::categoryIdFromBuffer() const
     return child ? child->id : QString();
 }
 
-bool RegisterScreen::resolveTransfer(RowDraft& draft)
+bool RegisterScreen::resolveTransfer(TransactionEntry& entry)
 {
-    if (!draft.payee.startsWith(transferPrefix))
+    if (!entry.payee.startsWith(transferPrefix))
         return true;
-    const QString targetName = draft.payee.mid(transferPrefix.size());
+    const QString targetName = entry.payee.mid(transferPrefix.size());
     const QList<Account> accounts = m_appState->accounts()->all();
     // A transfer into the register's own account would only move money in
     // a circle, so that account is never the target.
@@ -778,65 +796,24 @@ bool RegisterScreen::resolveTransfer(RowDraft& draft)
         Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
         return false;
     }
-    draft.transferTarget = *target;
-    draft.payee = tr("Transfer to %1").arg(target->name);
+    entry.transferAccountId = target->id;
     return true;
 }
 
-void RegisterScreen::RowDraft::writeInto(Transaction& transaction) const
+bool RegisterScreen::saveNewRow(const TransactionEntry& entry)
 {
-    transaction.date = date;
-    transaction.payee = payee;
-    transaction.checkNumber = checkNumber;
-    transaction.memo = memo;
-    transaction.amount = amount;
-    transaction.categoryId = categoryId;
-    transaction.cleared = cleared;
-    transaction.reconciled = reconciled;
-}
-
-bool RegisterScreen::saveNewRow(const RowDraft& draft)
-{
-    const QDateTime now = Clock::nowUtc();
-    Transaction transaction;
-    transaction.id = newId();
-    transaction.accountId = m_accountId;
-    draft.writeInto(transaction);
-    transaction.createdAt = now;
-    transaction.updatedAt = now;
-
-    bool written = false;
-    if (draft.transferTarget) {
-        const std::optional<Account> current = currentAccount();
-        Transaction counterpart;
-        counterpart.id = newId();
-        counterpart.accountId = draft.transferTarget->id;
-        counterpart.date = draft.date;
-        counterpart.payee = tr("Transfer from %1").arg(current ? current->name : QString());
-        counterpart.amount = -draft.amount;
-        counterpart.cleared = draft.cleared;
-        counterpart.reconciled = draft.reconciled;
-        counterpart.transferLinkId = transaction.id;
-        counterpart.transferDestAccountId = m_accountId;
-        counterpart.createdAt = now;
-        counterpart.updatedAt = now;
-        transaction.transferLinkId = counterpart.id;
-        transaction.transferDestAccountId = counterpart.accountId;
-        written = m_appState->transactions()->insertAll({counterpart, transaction});
-    } else {
-        written = m_appState->transactions()->insert(transaction);
-    }
-    if (!written) {
-        showStatus(tr("The transaction could not be saved"), shortStatusMs);
+    const WriteOutcome outcome = m_appState->transactionService()->create(m_accountId, entry);
+    if (!outcome.ok()) {
+        reportFailure(tr("The transaction could not be saved."), outcome);
         return false;
     }
-    m_model->setStickyDate(registerDateText(draft.date));
+    m_model->setStickyDate(registerDateText(entry.date));
     reload();
     focusEntryRow();
     return true;
 }
 
-bool RegisterScreen::saveEditedRow(int row, const RowDraft& draft)
+bool RegisterScreen::saveEditedRow(int row, const TransactionEntry& entry)
 {
     const RegisterRow* stored = m_model->rowAt(row);
     // The opening balance is not stored anywhere: saving it changes nothing.
@@ -844,35 +821,47 @@ bool RegisterScreen::saveEditedRow(int row, const RowDraft& draft)
         reloadAndMoveBelow(row);
         return true;
     }
-    const QDateTime now = Clock::nowUtc();
-    Transaction transaction = stored->transaction;
-    draft.writeInto(transaction);
-    transaction.version += 1;
-    transaction.updatedAt = now;
-    transaction.syncStatus = SyncStatus::Pending;
-
-    // The other side of a transfer follows the edited date and amount in the
-    // same database transaction, so the two accounts never disagree.
-    std::optional<Transaction> counterpart;
-    if (!transaction.transferLinkId.isEmpty())
-        counterpart = m_appState->transactions()->byId(transaction.transferLinkId);
-    bool written = false;
-    if (counterpart && !counterpart->deletedAt) {
-        counterpart->date = transaction.date;
-        counterpart->amount = -transaction.amount;
-        counterpart->version += 1;
-        counterpart->updatedAt = now;
-        counterpart->syncStatus = SyncStatus::Pending;
-        written = m_appState->transactions()->updateAll({transaction, *counterpart});
-    } else {
-        written = m_appState->transactions()->update(transaction);
-    }
-    if (!written) {
-        showStatus(tr("The transaction could not be saved"), shortStatusMs);
+    const Transaction loaded = stored->transaction;
+    WriteOutcome outcome = m_appState->transactionService()->edit(loaded, entry);
+    if (outcome.status == WriteOutcome::Status::ChangedElsewhere)
+        outcome = resolveChangedElsewhere(loaded, entry, outcome);
+    if (!outcome.ok()) {
+        if (outcome.status != WriteOutcome::Status::ChangedElsewhere)
+            reportFailure(tr("The transaction could not be saved."), outcome);
         return false;
     }
     reloadAndMoveBelow(row);
     return true;
+}
+
+WriteOutcome RegisterScreen::resolveChangedElsewhere(const Transaction& loaded, const TransactionEntry& entry,
+    const WriteOutcome& outcome)
+{
+    const std::optional<Transaction> current = m_appState->transactions()->byId(loaded.id);
+    QMessageBox box(QMessageBox::Warning, tr("Transaction Changed"),
+        tr("%1\n\nWhat you typed is still on screen.").arg(outcome.message), QMessageBox::NoButton, this);
+    QPushButton* keep = box.addButton(tr("Keep Editing"), QMessageBox::RejectRole);
+    QPushButton* showSaved = box.addButton(tr("Show Saved Version"), QMessageBox::DestructiveRole);
+    QPushButton* saveMine = nullptr;
+    if (current && !current->deletedAt)
+        saveMine = box.addButton(tr("Save Mine Instead"), QMessageBox::AcceptRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    if (box.clickedButton() == saveMine)
+        return m_appState->transactionService()->edit(*current, entry);
+    if (box.clickedButton() == showSaved) {
+        // The user chose to drop what was typed: show the row as stored.
+        m_model->clearBuffer();
+        m_model->setEditingRow(-1);
+        reload();
+    }
+    return outcome;
+}
+
+void RegisterScreen::reportFailure(const QString& what, const WriteOutcome& outcome)
+{
+    QMessageBox::warning(this, tr("Not Saved"), QStringLiteral("%1\n\n%2").arg(what, outcome.message));
 }
 
 void RegisterScreen::reloadAndMoveBelow(int row)

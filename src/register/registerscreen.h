@@ -1,6 +1,8 @@
 #pragma once
 
+#include "services/transactionservice.h"
 #include "storage/account.h"
+#include "storage/money.h"
 #include "storage/transaction.h"
 
 #include <QWidget>
@@ -8,6 +10,7 @@
 
 class AppState;
 class BalanceLabel;
+class ElidedLabel;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -72,29 +75,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What the typed row says, checked and resolved.
-    struct RowDraft
-    {
-        QDate date;
-        QString payee;
-        QString checkNumber;
-        QString memo;
-        qint64 amount = 0;
-        QString categoryId;
-        bool cleared = false;
-        bool reconciled = false;
-        std::optional<Account> transferTarget;
-
-        // Copies the typed fields; ids, times and transfer links stay as they are.
-        void writeInto(Transaction& transaction) const;
-    };
-
     void buildLayout();
     void configureView();
     bool handleKey(const QKeyEvent* event);
     bool isInsideView(const QObject* object) const;
     void showAccountHeader(const Account& account);
-    void showBalance(qint64 balance, Currency currency);
+    void showBalance(const CheckedSum& balance, Currency currency);
     void restorePosition(int row, int column, const QString& transactionId, int topRow, const QString& topTransactionId);
     void closeOpenEditor();
     void openEditorAt(int row, int column);
@@ -105,12 +91,18 @@ private:
     int fieldColumnAfter(int column) const;
     int previousVisibleColumn(int column) const;
 
-    std::optional<RowDraft> draftFromBuffer();
+    std::optional<TransactionEntry> entryFromBuffer();
     std::optional<qint64> amountFromBuffer();
     QString categoryIdFromBuffer() const;
-    bool resolveTransfer(RowDraft& draft);
-    bool saveNewRow(const RowDraft& draft);
-    bool saveEditedRow(int row, const RowDraft& draft);
+    bool resolveTransfer(TransactionEntry& entry);
+    bool saveNewRow(const TransactionEntry& entry);
+    bool saveEditedRow(int row, const TransactionEntry& entry);
+    // The row was changed elsewhere since it was loaded: the user keeps
+    // editing (default), looks at the stored row, or saves over it.
+    WriteOutcome resolveChangedElsewhere(const Transaction& loaded, const TransactionEntry& entry,
+        const WriteOutcome& outcome);
+    // A box that can't be missed: `what` did not happen, and why.
+    void reportFailure(const QString& what, const WriteOutcome& outcome);
     // After an edit the row below is next, as in a paper register.
     void reloadAndMoveBelow(int row);
     std::optional<Account> currentAccount() const;
@@ -120,9 +112,9 @@ private:
     RegisterModel* m_model;
     RegisterDelegate* m_delegate;
     RegisterTableView* m_view;
-    QLabel* m_nameLabel = nullptr;
+    ElidedLabel* m_nameLabel = nullptr;
     BalanceLabel* m_balanceLabel = nullptr;
-    QLabel* m_subtitleLabel = nullptr;
+    ElidedLabel* m_subtitleLabel = nullptr;
     QPushButton* m_reconcileButton = nullptr;
     QLabel* m_statusLabel = nullptr;
     QLabel* m_hintLabel = nullptr;

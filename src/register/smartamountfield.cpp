@@ -4,12 +4,15 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolTip>
+#include <cmath>
 
 SmartAmountField::SmartAmountField(QWidget* parent)
     : QDoubleSpinBox(parent)
 {
     setDecimals(2);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    applyValidRange();
 }
 
 void SmartAmountField::setCurrency(Currency currency)
@@ -19,17 +22,57 @@ void SmartAmountField::setCurrency(Currency currency)
     m_currency = currency;
     setDecimals(currencyDecimals(currency));
     setPrefix(currencySymbol(currency) + QStringLiteral(" "));
+    applyValidRange();
     setValue(shownValue);
+}
+
+void SmartAmountField::setAllowsNegative(bool allowsNegative)
+{
+    m_allowsNegative = allowsNegative;
+    applyValidRange();
+}
+
+void SmartAmountField::applyValidRange()
+{
+    const double largest = toMajorUnits(maxAmountMinorUnits, m_currency);
+    setRange(m_allowsNegative ? -largest : 0.0, largest);
 }
 
 qint64 SmartAmountField::amountMinorUnits() const
 {
-    return fromMajorUnits(value(), m_currency);
+    // The range keeps every value the field can hold valid.
+    return fromMajorUnits(value(), m_currency).value_or(0);
 }
 
 void SmartAmountField::setAmountMinorUnits(qint64 minorUnits)
 {
     setValue(toMajorUnits(minorUnits, m_currency));
+}
+
+QValidator::State SmartAmountField::validate(QString& text, int& position) const
+{
+    const QValidator::State state = QDoubleSpinBox::validate(text, position);
+    // The spin box refuses the key without a word; the user learns why.
+    if (state == QValidator::Invalid && isBeyondValidRange(text))
+        showLimit();
+    return state;
+}
+
+bool SmartAmountField::isBeyondValidRange(const QString& text) const
+{
+    QString number = text;
+    if (number.startsWith(prefix()))
+        number.remove(0, prefix().size());
+    number.remove(locale().groupSeparator());
+    bool ok = false;
+    const double typed = locale().toDouble(number.trimmed(), &ok);
+    return ok && std::abs(typed) > maximum();
+}
+
+void SmartAmountField::showLimit() const
+{
+    QToolTip::showText(mapToGlobal(QPoint(0, height())),
+        tr("Amounts can be at most %1.").arg(formatCurrency(maxAmountMinorUnits, m_currency)));
 }
 
 void SmartAmountField::keyPressEvent(QKeyEvent* event)

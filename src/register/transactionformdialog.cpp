@@ -6,10 +6,12 @@
 #include "register/paymentdepositchoice.h"
 #include "register/paymentformfields.h"
 #include "register/smartamountfield.h"
+#include "register/storedtextedit.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
 #include "storage/identifiers.h"
+#include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
 #include <QCheckBox>
@@ -85,7 +87,7 @@ void TransactionFormDialog::buildForm()
     form->addRow(tr("Date:"), m_date);
 
     m_payee = PaymentFormFields::newPayeeField(this);
-    auto* payeeCompleter = new QCompleter(m_appState->transactions()->payees(), this);
+    auto* payeeCompleter = new QCompleter(payeeCompletions(m_appState->transactions()->payees()), this);
     makeSearchingCompleter(payeeCompleter);
     payeeCompleter->setMaxVisibleItems(payeeCompleterRows);
     m_payee->setCompleter(payeeCompleter);
@@ -108,6 +110,7 @@ void TransactionFormDialog::buildForm()
     m_memo = new QLineEdit(this);
     m_memo->setObjectName(QStringLiteral("memoField"));
     m_memo->setPlaceholderText(tr("Optional"));
+    m_memo->setMaxLength(maxMemoLength);
     form->addRow(tr("Memo:"), m_memo);
 
     m_checkNumber = new QLineEdit(this);
@@ -132,9 +135,9 @@ void TransactionFormDialog::fillCategories()
 void TransactionFormDialog::showTransaction(const Transaction& transaction)
 {
     m_date->setDate(transaction.date);
-    m_payee->setText(transaction.payee);
+    showStoredText(m_payee, transaction.payee, maxNameLength);
     showAmount(transaction.amount);
-    m_memo->setText(transaction.memo);
+    showStoredText(m_memo, transaction.memo, maxMemoLength);
     m_checkNumber->setText(transaction.checkNumber);
     m_cleared->setChecked(transaction.cleared);
     selectCategory(transaction.categoryId);
@@ -171,7 +174,7 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
     showAmount(last->amount);
     // An empty memo does not wipe one the user already typed.
     if (!last->memo.isEmpty())
-        m_memo->setText(last->memo);
+        showStoredText(m_memo, last->memo, maxMemoLength);
     const int categoryIndex = m_category->findData(last->categoryId);
     if (!last->categoryId.isEmpty() && categoryIndex >= 0)
         m_category->setCurrentIndex(categoryIndex);

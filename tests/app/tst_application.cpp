@@ -29,8 +29,8 @@ namespace {
 const char logSampleMode[] = "--log-sample";
 const char catalogueSampleMode[] = "--catalogue-sample";
 
-const QString databaseErrorText = QStringLiteral(
-    "Failed to initialize the database.\n\nData directory: %1\n\nPlease check file permissions and try again.");
+const QString databaseErrorText = QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n%2");
+const QString checkPermissions = QStringLiteral("Please check file permissions and try again.");
 
 // Child mode: start the program's Application and log one line of each kind.
 int logSample(int argc, char** argv)
@@ -233,7 +233,8 @@ void ApplicationTest::refusesFileThatIsNotDatabase()
     QCOMPARE(application()->run(), 1);
 
     QCOMPARE(shownTitle, QStringLiteral("Database Error"));
-    QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(dataDirectory.path())));
+    QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(dataDirectory.path()),
+        QStringLiteral("The data file was not made by Kestrelwood Checkbook. It was left as it is.")));
     QFile file(dataDirectory.databasePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), notes);
@@ -258,7 +259,7 @@ void ApplicationTest::reportsDataDirectoryThatCannotBeCreated()
     QCOMPARE(application()->run(), 1);
 
     QCOMPARE(shownTitle, QStringLiteral("Database Error"));
-    QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(unreachable)));
+    QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(unreachable), checkPermissions));
     QVERIFY(QFileInfo(blocker).isFile());
 }
 

@@ -76,7 +76,7 @@ void AppStateTest::buildsEverythingInFreshDataDirectory()
 
     const QString databaseFile = dataDirectory + QStringLiteral("/checkbook.db");
     QVERIFY(QFileInfo::exists(databaseFile));
-    QCOMPARE(schemaVersion(state.database()), 2);
+    QCOMPARE(schemaVersion(state.database()), 3);
     QCOMPARE(state.categories()->count(), 56);
     QVERIFY(state.currentAccountId().isEmpty());
 
@@ -106,7 +106,7 @@ void AppStateTest::reopensExistingDataWithoutReseeding()
 
     AppState second;
     QVERIFY(second.initialize());
-    QCOMPARE(schemaVersion(second.database()), 2);
+    QCOMPARE(schemaVersion(second.database()), 3);
     QStringList secondIds;
     for (const Category& category : second.categories()->all())
         secondIds.append(category.id);

@@ -56,7 +56,8 @@ public:
         account.startingBalance = startingBalance;
         account.createdAt = fixedNow();
         account.updatedAt = fixedNow();
-        appState.accounts()->insert(account);
+        if (!appState.accounts()->insert(account))
+            qFatal("RegisterWorld: the account could not be stored");
         return account;
     }
 
@@ -74,7 +75,8 @@ public:
         // Distinct creation times keep same-day rows in insertion order.
         transaction.createdAt = fixedNow().addSecs(++m_created);
         transaction.updatedAt = transaction.createdAt;
-        appState.transactions()->insert(transaction);
+        if (!appState.transactions()->insert(transaction))
+            qFatal("RegisterWorld: the transaction could not be stored");
         return transaction;
     }
 
@@ -216,6 +218,22 @@ inline QModelIndex current(const RegisterScreen& screen)
 inline QWidget* openEditor(const RegisterScreen& screen)
 {
     return screen.view()->openEditor();
+}
+
+// Moves the keyboard to `column` of view row `row` and opens its editor, as
+// arrow keys and Enter do.
+inline void openCell(RegisterScreen& screen, int row, int column)
+{
+    screen.view()->setFocus();
+    while (current(screen).row() > row)
+        press(Qt::Key_Up);
+    while (current(screen).row() < row)
+        press(Qt::Key_Down);
+    while (current(screen).column() > column)
+        press(Qt::Key_Left);
+    while (current(screen).column() < column)
+        press(Qt::Key_Right);
+    press(Qt::Key_Return);
 }
 
 inline QString status(const RegisterScreen& screen)

@@ -1,6 +1,6 @@
 #include "app/appstate.h"
 #include "app/firstdayofweek.h"
-#include "register/accountcreation.h"
+#include "services/accountcreation.h"
 #include "register/accountformdialog.h"
 #include "register/smartamountfield.h"
 #include "storage/accountrepository.h"

@@ -180,7 +180,7 @@ private Q_SLOTS:
 
     void twoLineAutoFillShowsTheMemo()
     {
-        m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+        QVERIFY(m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true));
         auto screen = showScreen(&m_world->appState, m_checking.id);
         tab(2);
         QWidget* editor = openEditor(*screen);

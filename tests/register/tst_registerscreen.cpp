@@ -1,6 +1,7 @@
 #include "registertesting.h"
 
 #include "support/modalanswer.h"
+#include "support/storagetesting.h"
 #include "register/registerdelegate.h"
 #include "storage/preferencesrepository.h"
 #include "storage/recurringrepository.h"
@@ -13,26 +14,6 @@
 #include <QSignalSpy>
 
 using namespace registertesting;
-
-namespace {
-
-// Moves the keyboard to `column` of the stored row `row` and opens its
-// editor, as arrow keys and Enter do.
-void openCell(RegisterScreen& screen, int row, int column)
-{
-    screen.view()->setFocus();
-    while (current(screen).row() > row)
-        press(Qt::Key_Up);
-    while (current(screen).row() < row)
-        press(Qt::Key_Down);
-    while (current(screen).column() > column)
-        press(Qt::Key_Left);
-    while (current(screen).column() < column)
-        press(Qt::Key_Right);
-    press(Qt::Key_Return);
-}
-
-} // namespace
 
 class TestRegisterScreen : public QObject
 {
@@ -47,7 +28,7 @@ private Q_SLOTS:
         Account account = m_world->addAccount(QStringLiteral("Checking"), Currency::USD, 10000);
         account.institution = QStringLiteral("First Bank");
         account.accountNumberLast4 = QStringLiteral("1234");
-        m_world->appState.accounts()->update(account);
+        QVERIFY(m_world->appState.accounts()->update(account));
         m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Rent"), -25000);
         auto screen = showScreen(&m_world->appState, account.id);
 
@@ -162,7 +143,7 @@ private Q_SLOTS:
     void twoLineTabGoesFromPayeeToMemo()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+        QVERIFY(m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), true));
         auto screen = showScreen(&m_world->appState, account.id);
         QVERIFY(screen->view()->isColumnHidden(RegisterModel::MemoColumn));
         QCOMPARE(screen->view()->verticalHeader()->defaultSectionSize(), 52);
@@ -332,7 +313,7 @@ private Q_SLOTS:
         saveRow();
         Transaction counterpartBefore = *onlyTransaction(*m_world, savings.id);
         counterpartBefore.cleared = true;
-        m_world->appState.transactions()->update(counterpartBefore);
+        QVERIFY(m_world->appState.transactions()->update(counterpartBefore));
 
         // Edit the Checking side: a new date and a larger payment.
         openCell(*screen, 0, RegisterModel::DateColumn);
@@ -385,6 +366,65 @@ private Q_SLOTS:
         QCOMPARE(current(*screen).row(), 1);
         QCOMPARE(screen->model()->editingRow(), 1);
         QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Bookshop"));
+    }
+
+    void aFailedSaveSaysWhyAndKeepsTheRow()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        QVERIFY(execute(m_world->appState.database(), QStringLiteral("PRAGMA query_only = 1")));
+
+        QString text;
+        QString title;
+        ModalAnswer::pressWhenShown(QMessageBox::Ok, &text, &title);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed:.*readonly")));
+        typeRow({QStringLiteral("3/1/2024"), QString(), QStringLiteral("Bakery"), QString(), QString(), QStringLiteral("12.50")});
+        saveRow();
+
+        QCOMPARE(title, QStringLiteral("Not Saved"));
+        QCOMPARE(text, QStringLiteral("The transaction could not be saved.\n\nThe data file is read-only."));
+        QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Bakery"));
+        QCOMPARE(screen->model()->buffer().paymentText, QStringLiteral("12.50"));
+
+        // Once the file can be written again, the same row saves as typed.
+        QVERIFY(execute(m_world->appState.database(), QStringLiteral("PRAGMA query_only = 0")));
+        QApplication::setActiveWindow(screen.get());
+        saveRow();
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QVERIFY(saved);
+        QCOMPARE(saved->payee, QStringLiteral("Bakery"));
+        QCOMPARE(saved->amount, -1250);
+    }
+
+    void anEditOfARowChangedElsewhereIsNeverLostSilently()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction row = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        openCell(*screen, 0, RegisterModel::MemoColumn);
+        type(QStringLiteral("mine"));
+
+        // Meanwhile another copy of the program saves the same row.
+        Transaction theirs = row;
+        theirs.memo = QStringLiteral("theirs");
+        theirs.version = 2;
+        theirs.updatedAt = fixedNow().addSecs(60);
+        QVERIFY(m_world->appState.transactions()->update(theirs));
+
+        QString text;
+        ModalAnswer::pressWhenShown(QStringLiteral("Keep Editing"), &text);
+        saveRow();
+        QVERIFY(text.startsWith(QStringLiteral("This transaction was changed elsewhere")));
+        QCOMPARE(m_world->appState.transactions()->byId(row.id)->memo, QStringLiteral("theirs"));
+        QCOMPARE(screen->model()->buffer().memoText, QStringLiteral("mine"));
+
+        // Asked again, the user chooses to save over the other change.
+        QApplication::setActiveWindow(screen.get());
+        ModalAnswer::pressWhenShown(QStringLiteral("Save Mine Instead"));
+        saveRow();
+        const std::optional<Transaction> saved = m_world->appState.transactions()->byId(row.id);
+        QCOMPARE(saved->memo, QStringLiteral("mine"));
+        QCOMPARE(saved->version, 3);
     }
 
     void deletingAskedOnceForBothSidesOfATransfer()

@@ -4,31 +4,52 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <QtTest>
 
 namespace {
 
-void pressWhenReady(QMessageBox::StandardButton button, QString* shownText, QString* shownTitle, int attemptsLeft)
+// Waits for the next modal message box, notes its texts and hands it to
+// `answer`.
+void answerWhenReady(const std::function<void(QMessageBox*)>& answer, QString* shownText, QString* shownTitle,
+    int attemptsLeft)
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) {
         if (attemptsLeft > 0)
-            QTimer::singleShot(10, [=] { pressWhenReady(button, shownText, shownTitle, attemptsLeft - 1); });
+            QTimer::singleShot(10, [=] { answerWhenReady(answer, shownText, shownTitle, attemptsLeft - 1); });
         return;
     }
     if (shownText)
         *shownText = box->text();
     if (shownTitle)
         *shownTitle = box->windowTitle();
-    if (QAbstractButton* target = box->button(button))
-        QTest::mouseClick(target, Qt::LeftButton);
-    else
-        box->done(button);
+    answer(box);
 }
 
 } // namespace
 
 void ModalAnswer::pressWhenShown(QMessageBox::StandardButton button, QString* shownText, QString* shownTitle)
 {
-    QTimer::singleShot(0, [=] { pressWhenReady(button, shownText, shownTitle, 500); });
+    const auto press = [button](QMessageBox* box) {
+        if (QAbstractButton* target = box->button(button))
+            QTest::mouseClick(target, Qt::LeftButton);
+        else
+            box->done(button);
+    };
+    QTimer::singleShot(0, [=] { answerWhenReady(press, shownText, shownTitle, 500); });
+}
+
+void ModalAnswer::pressWhenShown(const QString& buttonText, QString* shownText, QString* shownTitle)
+{
+    const auto press = [buttonText](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == buttonText) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("The box has no button \"%1\"").arg(buttonText)));
+    };
+    QTimer::singleShot(0, [=] { answerWhenReady(press, shownText, shownTitle, 500); });
 }

@@ -11,4 +11,6 @@ public:
     // Presses `button` of the next modal QMessageBox; its text is kept for
     // the test to check.
     static void pressWhenShown(QMessageBox::StandardButton button, QString* shownText = nullptr, QString* shownTitle = nullptr);
+    // Clicks the button of the next modal QMessageBox that reads `buttonText`.
+    static void pressWhenShown(const QString& buttonText, QString* shownText = nullptr, QString* shownTitle = nullptr);
 };

@@ -1,0 +1,259 @@
+#include "registertesting.h"
+
+#include "register/accountformdialog.h"
+#include "register/elidedlabel.h"
+#include "register/smartamountfield.h"
+#include "register/transactionformdialog.h"
+#include "storage/preferencesrepository.h"
+#include "storage/textlimits.h"
+#include "support/dialogtesting.h"
+#include "support/storagetesting.h"
+
+#include <QLineEdit>
+#include <QToolTip>
+#include <limits>
+
+using namespace registertesting;
+
+namespace {
+
+QString cellText(const RegisterScreen& screen, int row, int column, int role = Qt::DisplayRole)
+{
+    return screen.model()->index(row, column).data(role).toString();
+}
+
+} // namespace
+
+// What the register does with values it cannot hold: amounts beyond the
+// valid range, balances beyond a qint64, and stored texts far longer than
+// an editor accepts.
+class TestRegisterLimits : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_world = std::make_unique<RegisterWorld>(); }
+    void cleanup() { m_world.reset(); }
+
+    void showsOverflowInsteadOfAWrappedBalance()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->addTransaction(account.id, QDate(2024, 1, 1), QStringLiteral("Pay"), 100);
+        const Transaction huge = m_world->addTransaction(account.id, QDate(2024, 1, 2), QStringLiteral("Huge"), 0);
+        m_world->addTransaction(account.id, QDate(2024, 1, 3), QStringLiteral("Shop"), -50);
+        QVERIFY(execute(m_world->appState.database(),
+            QStringLiteral("UPDATE transactions SET amount = %1 WHERE id = '%2'").arg(std::numeric_limits<qint64>::max()).arg(huge.id)));
+        auto screen = showScreen(&m_world->appState, account.id);
+
+        const QStringList expected{QStringLiteral("1.00"), QStringLiteral("Overflow"), QStringLiteral("Overflow")};
+        for (int row = 0; row < expected.size(); ++row)
+            QCOMPARE(cellText(*screen, row, RegisterModel::BalanceColumn), expected[row]);
+        QCOMPARE(screen->model()->index(2, RegisterModel::BalanceColumn).data(Qt::ForegroundRole).value<QColor>(),
+            RegisterModel::negativeColor());
+        QCOMPARE(cellText(*screen, 2, RegisterModel::BalanceColumn, Qt::ToolTipRole), QStringLiteral("The balance is too large to show."));
+        auto* balance = screen->findChild<QLabel*>(QStringLiteral("balanceLabel"));
+        QCOMPARE(balance->text(), QStringLiteral("Overflow"));
+        QCOMPARE(balance->toolTip(), QStringLiteral("The balance is too large to show."));
+        QVERIFY(balance->styleSheet().contains(RegisterModel::negativeColor().name()));
+    }
+
+    void refusesAmountsBeyondTheLimit_data()
+    {
+        QTest::addColumn<Currency>("currency");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::optional<qint64>>("stored");
+
+        QTest::newRow("dollars at the limit") << Currency::USD << int(RegisterModel::PaymentColumn) << QStringLiteral("100000000000")
+                                              << std::optional<qint64>(-maxAmountMinorUnits);
+        QTest::newRow("a cent beyond it") << Currency::USD << int(RegisterModel::PaymentColumn) << QStringLiteral("100000000000.01")
+                                          << std::optional<qint64>();
+        QTest::newRow("yen at the limit") << Currency::JPY << int(RegisterModel::DepositColumn) << QStringLiteral("10000000000000")
+                                          << std::optional<qint64>(maxAmountMinorUnits);
+        QTest::newRow("a yen beyond it") << Currency::JPY << int(RegisterModel::DepositColumn) << QStringLiteral("10000000000001")
+                                         << std::optional<qint64>();
+    }
+
+    void refusesAmountsBeyondTheLimit()
+    {
+        QFETCH(Currency, currency);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(std::optional<qint64>, stored);
+
+        const Account account = m_world->addAccount(QStringLiteral("Checking"), currency);
+        auto screen = showScreen(&m_world->appState, account.id);
+        const int entryRow = screen->model()->entryRow();
+        openCell(*screen, entryRow, RegisterModel::PayeeColumn);
+        type(QStringLiteral("Lottery"));
+        enterField();
+        openCell(*screen, entryRow, column);
+        type(typed);
+        saveRow();
+
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QCOMPARE(saved.has_value(), stored.has_value());
+        if (stored) {
+            QCOMPARE(saved->amount, *stored);
+            return;
+        }
+        QCOMPARE(status(*screen), QStringLiteral("Enter a valid amount"));
+        QCOMPARE(cellText(*screen, entryRow, column, Qt::EditRole), typed);
+    }
+
+    void editorsLimitWhatIsTyped_data()
+    {
+        QTest::addColumn<bool>("twoLine");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("editorName");
+        QTest::addColumn<int>("maxLength");
+
+        QTest::newRow("payee") << false << int(RegisterModel::PayeeColumn) << QString() << maxNameLength;
+        QTest::newRow("memo") << false << int(RegisterModel::MemoColumn) << QString() << maxMemoLength;
+        QTest::newRow("two-line payee") << true << int(RegisterModel::PayeeColumn) << QStringLiteral("payeeEdit") << maxNameLength;
+        QTest::newRow("two-line memo") << true << int(RegisterModel::PayeeColumn) << QStringLiteral("memoEdit") << maxMemoLength;
+    }
+
+    void editorsLimitWhatIsTyped()
+    {
+        QFETCH(bool, twoLine);
+        QFETCH(int, column);
+        QFETCH(QString, editorName);
+        QFETCH(int, maxLength);
+
+        QVERIFY(m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), twoLine));
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        openCell(*screen, screen->model()->entryRow(), column);
+        QWidget* editor = openEditor(*screen);
+        auto* edit = editorName.isEmpty() ? qobject_cast<QLineEdit*>(editor) : editor->findChild<QLineEdit*>(editorName);
+        QVERIFY(edit);
+        QCOMPARE(edit->maxLength(), maxLength);
+    }
+
+    void keepsAnOverlongStoredPayeeWhenAnotherFieldIsEdited()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const QString payee(100000, QLatin1Char('p'));
+        const QString memo(5000, QLatin1Char('m'));
+        m_world->addTransaction(account.id, QDate(2024, 1, 1), payee, -100, QString(), memo);
+        auto screen = showScreen(&m_world->appState, account.id);
+
+        const QString shown = cellText(*screen, 0, RegisterModel::PayeeColumn);
+        QVERIFY(shown.size() <= maxMemoLength + 1);
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        // Through the payee and memo editors, untouched, to the amount.
+        openCell(*screen, 0, RegisterModel::PayeeColumn);
+        tab(3);
+        QCOMPARE(current(*screen).column(), int(RegisterModel::PaymentColumn));
+        type(QStringLiteral("2"));
+        saveRow();
+
+        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        QVERIFY(saved);
+        QCOMPARE(saved->amount, qint64(-200));
+        QCOMPARE(saved->payee, payee);
+        QCOMPARE(saved->memo, memo);
+    }
+
+    void headerNameIsElided()
+    {
+        const QString name(100000, QLatin1Char('n'));
+        const Account account = m_world->addAccount(name);
+        auto screen = showScreen(&m_world->appState, account.id);
+
+        auto* label = screen->findChild<ElidedLabel*>(QStringLiteral("accountNameLabel"));
+        QVERIFY(label);
+        QCOMPARE(label->text(), name);
+        QVERIFY(label->toolTip().startsWith(name.left(maxNameLength)));
+        QCOMPARE(screen->width(), 1100);
+        QVERIFY(screen->minimumSizeHint().width() < 1100);
+    }
+
+    void formsKeepOverlongStoredTexts()
+    {
+        const Account account = m_world->addAccount(QString(300, QLatin1Char('a')));
+        Transaction transaction = m_world->addTransaction(account.id, QDate(2024, 1, 1), QString(5000, QLatin1Char('p')), -100,
+            QString(), QString(3000, QLatin1Char('m')));
+
+        TransactionFormDialog transactionForm(&m_world->appState, transaction);
+        QCOMPARE(child<QLineEdit>(&transactionForm, "memoField")->maxLength(), 3000);
+        showAndWait(&transactionForm);
+        typeInto(child<QWidget>(&transactionForm, "checkNumberField"), QStringLiteral("101"));
+        const Transaction edited = transactionForm.transaction();
+        QCOMPARE(edited.checkNumber, QStringLiteral("101"));
+        QCOMPARE(edited.payee, transaction.payee);
+        QCOMPARE(edited.memo, transaction.memo);
+
+        AccountFormDialog accountForm(account);
+        showAndWait(&accountForm);
+        typeInto(child<QWidget>(&accountForm, "institutionField"), QStringLiteral("Bank"));
+        QCOMPARE(accountForm.account().name, account.name);
+        QCOMPARE(accountForm.account().institution, QStringLiteral("Bank"));
+    }
+
+    void formsLimitWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("maxLength");
+
+        QTest::newRow("transaction payee") << QStringLiteral("transaction") << QStringLiteral("payeeField") << maxNameLength;
+        QTest::newRow("transaction memo") << QStringLiteral("transaction") << QStringLiteral("memoField") << maxMemoLength;
+        QTest::newRow("account name") << QStringLiteral("account") << QStringLiteral("nameField") << maxNameLength;
+        QTest::newRow("institution") << QStringLiteral("account") << QStringLiteral("institutionField") << maxNameLength;
+    }
+
+    void formsLimitWhatIsTyped()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, field);
+        QFETCH(int, maxLength);
+
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        std::unique_ptr<QDialog> dialog;
+        if (form == QLatin1String("account"))
+            dialog = std::make_unique<AccountFormDialog>();
+        else
+            dialog = std::make_unique<TransactionFormDialog>(&m_world->appState, account.id);
+        QCOMPARE(child<QLineEdit>(dialog.get(), field.toLatin1().constData())->maxLength(), maxLength);
+    }
+
+    void amountFieldRefusesTypingBeyondTheLimit_data()
+    {
+        QTest::addColumn<Currency>("currency");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("kept");
+
+        QTest::newRow("dollars") << Currency::USD << QStringLiteral("1000000000000") << qint64(10000000000000);
+        QTest::newRow("yen") << Currency::JPY << QStringLiteral("100000000000000") << qint64(10000000000000);
+    }
+
+    void amountFieldRefusesTypingBeyondTheLimit()
+    {
+        QFETCH(Currency, currency);
+        QFETCH(QString, typed);
+        QFETCH(qint64, kept);
+
+        QDialog dialog;
+        auto* field = new SmartAmountField(&dialog);
+        field->setCurrency(currency);
+        showAndWait(&dialog);
+        auto* edit = field->findChild<QLineEdit*>();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(edit, typed);
+
+        // The last digit would pass the limit: it is refused, with a word.
+        QCOMPARE(field->cleanText(), typed.chopped(1));
+        QCOMPARE(field->amountMinorUnits(), kept);
+        QVERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(formatCurrency(maxAmountMinorUnits, currency)));
+    }
+
+private:
+    std::unique_ptr<RegisterWorld> m_world;
+};
+
+QTEST_MAIN(TestRegisterLimits)
+#include "tst_registerlimits.moc"
