@@ -101,6 +101,13 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>An account needs a name.</source>
+        <translation>Ein Konto braucht einen Namen.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -111,12 +118,40 @@
 
 Data directory: %1
 
-Please check file permissions and try again.</source>
+%2</source>
         <translation>Die Datenbank konnte nicht initialisiert werden.
 
 Datenverzeichnis: %1
 
-Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
+%2</translation>
+    </message>
+    <message>
+        <source>The data file is damaged. It was left as it is; nothing more was written to it.</source>
+        <translation>Die Datendatei ist beschädigt. Sie wurde unverändert gelassen; es wurde nichts mehr hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.</source>
+        <translation>Die Datendatei wurde von einer neueren Version von Kestrelwood Checkbook erstellt. Bitte öffnen Sie sie mit dieser Version.</translation>
+    </message>
+    <message>
+        <source>The data file was not made by Kestrelwood Checkbook. It was left as it is.</source>
+        <translation>Die Datendatei wurde nicht von Kestrelwood Checkbook erstellt. Sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be upgraded safely. It was left as it is.</source>
+        <translation>Die Datendatei verzeichnet nicht, welche Version von Kestrelwood Checkbook sie erstellt hat, daher kann sie nicht sicher aktualisiert werden. Sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program. Please close that program and try again.</source>
+        <translation>Die Datendatei wird von einem anderen Programm verwendet. Bitte schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The disk is full. Please free some space and try again.</source>
+        <translation>Der Datenträger ist voll. Bitte schaffen Sie Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please check file permissions and try again.</source>
+        <translation>Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +375,29 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Other Income</source>
         <translation>Sonstige Einnahmen</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The data file is read-only.</source>
+        <translation>Die Datendatei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program.</source>
+        <translation>Die Datendatei wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>The data file is damaged.</source>
+        <translation>Die Datendatei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The data file could not be written.</source>
+        <translation>Die Datendatei konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +825,46 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Keyboard Shortcuts</source>
         <translation>Tastenkürzel</translation>
     </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>Der Saldo konnte nicht aus der Datenbank gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>Der Saldo ist zu groß für die Anzeige.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Neues Konto</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Das Konto konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Das Konto konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>Die Reihenfolge der Konten konnte nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>PaymentDepositChoice</name>
@@ -793,20 +891,8 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Buchung merken</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Zahlung</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Einzahlung</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Art:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Tippen, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -906,6 +992,14 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Clr</source>
         <translation>Best.</translation>
     </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>Der Saldo ist zu groß für die Anzeige.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -986,16 +1080,55 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Für Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
     </message>
     <message>
-        <source>Transfer to %1</source>
-        <translation>Transfer to %1</translation>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Transfer from %1</source>
-        <translation>Transfer from %1</translation>
+        <source>The transaction could not be changed.</source>
+        <translation>Die Buchung konnte nicht geändert werden.</translation>
     </message>
     <message>
-        <source>The transaction could not be saved</source>
-        <translation>Die Buchung konnte nicht gespeichert werden</translation>
+        <source>The transaction could not be deleted.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>%1
+
+What you typed is still on screen.</source>
+        <translation>%1
+
+Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Show Saved Version</source>
+        <translation>Gespeicherte Fassung zeigen</translation>
+    </message>
+    <message>
+        <source>Save Mine Instead</source>
+        <translation>Meine Fassung speichern</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>SmartAmountField</name>
+    <message>
+        <source>Amounts can be at most %1.</source>
+        <translation>Beträge dürfen höchstens %1 sein.</translation>
     </message>
 </context>
 <context>
@@ -1037,24 +1170,12 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Neue Buchung</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Zahlung</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Einzahlung</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Art:</translation>
     </message>
     <message>
         <source>Date:</source>
         <translation>Datum:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Tippen, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -1087,6 +1208,41 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>(none)</source>
         <translation>(keine)</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>Das Konto existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This transaction was changed elsewhere after you started editing it.</source>
+        <translation>Diese Buchung wurde an anderer Stelle geändert, nachdem Sie mit der Bearbeitung begonnen hatten.</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere after you started editing it.</source>
+        <translation>Diese Buchung wurde an anderer Stelle gelöscht, nachdem Sie mit der Bearbeitung begonnen hatten.</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Transfer to %1</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere.</source>
+        <translation>Diese Buchung wurde an anderer Stelle gelöscht.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Konto für die Umbuchung nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Für Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation>Transfer from %1</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,13 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>An account needs a name.</source>
+        <translation>An account needs a name.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -111,12 +118,40 @@
 
 Data directory: %1
 
-Please check file permissions and try again.</source>
+%2</source>
         <translation>Failed to initialize the database.
 
 Data directory: %1
 
-Please check file permissions and try again.</translation>
+%2</translation>
+    </message>
+    <message>
+        <source>The data file is damaged. It was left as it is; nothing more was written to it.</source>
+        <translation>The data file is damaged. It was left as it is; nothing more was written to it.</translation>
+    </message>
+    <message>
+        <source>The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.</source>
+        <translation>The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.</translation>
+    </message>
+    <message>
+        <source>The data file was not made by Kestrelwood Checkbook. It was left as it is.</source>
+        <translation>The data file was not made by Kestrelwood Checkbook. It was left as it is.</translation>
+    </message>
+    <message>
+        <source>The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be upgraded safely. It was left as it is.</source>
+        <translation>The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be upgraded safely. It was left as it is.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program. Please close that program and try again.</source>
+        <translation>The data file is in use by another program. Please close that program and try again.</translation>
+    </message>
+    <message>
+        <source>The disk is full. Please free some space and try again.</source>
+        <translation>The disk is full. Please free some space and try again.</translation>
+    </message>
+    <message>
+        <source>Please check file permissions and try again.</source>
+        <translation>Please check file permissions and try again.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +375,29 @@ Please check file permissions and try again.</translation>
     <message>
         <source>Other Income</source>
         <translation>Other Income</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>The data file is read-only.</source>
+        <translation>The data file is read-only.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program.</source>
+        <translation>The data file is in use by another program.</translation>
+    </message>
+    <message>
+        <source>The data file is damaged.</source>
+        <translation>The data file is damaged.</translation>
+    </message>
+    <message>
+        <source>The data file could not be written.</source>
+        <translation>The data file could not be written.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +825,46 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Keyboard Shortcuts</source>
         <translation>Keyboard Shortcuts</translation>
     </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Unavailable</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>The balance could not be read from the database.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>The balance is too large to show.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>New Account</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>The account could not be created.</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Edit Account</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>The account could not be saved.</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>The account could not be deleted.</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>The account order could not be saved</translation>
+    </message>
 </context>
 <context>
     <name>PaymentDepositChoice</name>
@@ -793,20 +891,8 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Memorize Transaction</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Payment</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Deposit</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Type:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Start typing to search payees...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -906,6 +992,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Clr</source>
         <translation>Clr</translation>
     </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>The balance is too large to show.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -986,16 +1080,55 @@ Both sides of the transfer will be deleted.</translation>
         <translation>Transfers require both accounts to use the same currency</translation>
     </message>
     <message>
-        <source>Transfer to %1</source>
-        <translation>Transfer to %1</translation>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>The recurring transaction could not be saved.</translation>
     </message>
     <message>
-        <source>Transfer from %1</source>
-        <translation>Transfer from %1</translation>
+        <source>The transaction could not be changed.</source>
+        <translation>The transaction could not be changed.</translation>
     </message>
     <message>
-        <source>The transaction could not be saved</source>
-        <translation>The transaction could not be saved</translation>
+        <source>The transaction could not be deleted.</source>
+        <translation>The transaction could not be deleted.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>The transaction could not be saved.</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transaction Changed</translation>
+    </message>
+    <message>
+        <source>%1
+
+What you typed is still on screen.</source>
+        <translation>%1
+
+What you typed is still on screen.</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Keep Editing</translation>
+    </message>
+    <message>
+        <source>Show Saved Version</source>
+        <translation>Show Saved Version</translation>
+    </message>
+    <message>
+        <source>Save Mine Instead</source>
+        <translation>Save Mine Instead</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Not Saved</translation>
+    </message>
+</context>
+<context>
+    <name>SmartAmountField</name>
+    <message>
+        <source>Amounts can be at most %1.</source>
+        <translation>Amounts can be at most %1.</translation>
     </message>
 </context>
 <context>
@@ -1037,24 +1170,12 @@ Both sides of the transfer will be deleted.</translation>
         <translation>New Transaction</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Payment</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Deposit</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Type:</translation>
     </message>
     <message>
         <source>Date:</source>
         <translation>Date:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Start typing to search payees...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -1087,6 +1208,41 @@ Both sides of the transfer will be deleted.</translation>
     <message>
         <source>(none)</source>
         <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>The account no longer exists.</translation>
+    </message>
+    <message>
+        <source>This transaction was changed elsewhere after you started editing it.</source>
+        <translation>This transaction was changed elsewhere after you started editing it.</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere after you started editing it.</source>
+        <translation>This transaction was deleted elsewhere after you started editing it.</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Transfer to %1</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere.</source>
+        <translation>This transaction was deleted elsewhere.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Transfer account not found</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Transfers require both accounts to use the same currency</translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation>Transfer from %1</translation>
     </message>
 </context>
 <context>

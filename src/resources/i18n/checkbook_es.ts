@@ -101,6 +101,13 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>An account needs a name.</source>
+        <translation>Una cuenta necesita un nombre.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -111,12 +118,40 @@
 
 Data directory: %1
 
-Please check file permissions and try again.</source>
+%2</source>
         <translation>No se pudo inicializar la base de datos.
 
-Directorio de datos: %1
+Carpeta de datos: %1
 
-Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
+%2</translation>
+    </message>
+    <message>
+        <source>The data file is damaged. It was left as it is; nothing more was written to it.</source>
+        <translation>El archivo de datos está dañado. Se ha dejado tal como está; no se ha escrito nada más en él.</translation>
+    </message>
+    <message>
+        <source>The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.</source>
+        <translation>El archivo de datos fue creado por una versión más reciente de Kestrelwood Checkbook. Ábralo con esa versión.</translation>
+    </message>
+    <message>
+        <source>The data file was not made by Kestrelwood Checkbook. It was left as it is.</source>
+        <translation>El archivo de datos no fue creado por Kestrelwood Checkbook. Se ha dejado tal como está.</translation>
+    </message>
+    <message>
+        <source>The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be upgraded safely. It was left as it is.</source>
+        <translation>El archivo de datos no indica qué versión de Kestrelwood Checkbook lo creó, por lo que no se puede actualizar con seguridad. Se ha dejado tal como está.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program. Please close that program and try again.</source>
+        <translation>Otro programa está usando el archivo de datos. Cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The disk is full. Please free some space and try again.</source>
+        <translation>El disco está lleno. Libere espacio e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Please check file permissions and try again.</source>
+        <translation>Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +375,29 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Other Income</source>
         <translation>Otros ingresos</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The data file is read-only.</source>
+        <translation>El archivo de datos es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program.</source>
+        <translation>Otro programa está usando el archivo de datos.</translation>
+    </message>
+    <message>
+        <source>The data file is damaged.</source>
+        <translation>El archivo de datos está dañado.</translation>
+    </message>
+    <message>
+        <source>The data file could not be written.</source>
+        <translation>No se pudo escribir en el archivo de datos.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +825,46 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <source>Keyboard Shortcuts</source>
         <translation>Atajos de teclado</translation>
     </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>No se pudo leer el saldo de la base de datos.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>El saldo es demasiado grande para mostrarlo.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>No se pudo crear la cuenta.</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Editar cuenta</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>No se pudo guardar la cuenta.</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>No se pudo eliminar la cuenta.</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>No se pudo guardar el orden de las cuentas</translation>
+    </message>
 </context>
 <context>
     <name>PaymentDepositChoice</name>
@@ -793,20 +891,8 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>Memorizar transacción</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Pago</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Depósito</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Tipo:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Escriba para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -906,6 +992,14 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <source>Clr</source>
         <translation>Comp</translation>
     </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>El saldo es demasiado grande para mostrarlo.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -986,16 +1080,55 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
     </message>
     <message>
-        <source>Transfer to %1</source>
-        <translation>Transfer to %1</translation>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>No se pudo guardar el movimiento periódico.</translation>
     </message>
     <message>
-        <source>Transfer from %1</source>
-        <translation>Transfer from %1</translation>
+        <source>The transaction could not be changed.</source>
+        <translation>No se pudo modificar el movimiento.</translation>
     </message>
     <message>
-        <source>The transaction could not be saved</source>
-        <translation>No se pudo guardar la transacción</translation>
+        <source>The transaction could not be deleted.</source>
+        <translation>No se pudo eliminar el movimiento.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>No se pudo guardar el movimiento.</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Movimiento modificado</translation>
+    </message>
+    <message>
+        <source>%1
+
+What you typed is still on screen.</source>
+        <translation>%1
+
+Lo que escribió sigue en pantalla.</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Seguir editando</translation>
+    </message>
+    <message>
+        <source>Show Saved Version</source>
+        <translation>Mostrar la versión guardada</translation>
+    </message>
+    <message>
+        <source>Save Mine Instead</source>
+        <translation>Guardar la mía</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>No guardado</translation>
+    </message>
+</context>
+<context>
+    <name>SmartAmountField</name>
+    <message>
+        <source>Amounts can be at most %1.</source>
+        <translation>Los importes pueden ser como máximo %1.</translation>
     </message>
 </context>
 <context>
@@ -1037,24 +1170,12 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>Nueva transacción</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Pago</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Depósito</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Tipo:</translation>
     </message>
     <message>
         <source>Date:</source>
         <translation>Fecha:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Escriba para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -1087,6 +1208,41 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>(none)</source>
         <translation>(ninguna)</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>La cuenta ya no existe.</translation>
+    </message>
+    <message>
+        <source>This transaction was changed elsewhere after you started editing it.</source>
+        <translation>Este movimiento se modificó en otro lugar después de que empezara a editarlo.</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere after you started editing it.</source>
+        <translation>Este movimiento se eliminó en otro lugar después de que empezara a editarlo.</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Transfer to %1</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere.</source>
+        <translation>Este movimiento se eliminó en otro lugar.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>No se encontró la cuenta de la transferencia</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation>Transfer from %1</translation>
     </message>
 </context>
 <context>

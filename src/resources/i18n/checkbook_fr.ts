@@ -101,6 +101,13 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>An account needs a name.</source>
+        <translation>Un compte doit avoir un nom.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -111,12 +118,40 @@
 
 Data directory: %1
 
-Please check file permissions and try again.</source>
+%2</source>
         <translation>Impossible d’initialiser la base de données.
 
-Dossier de données : %1
+Dossier des données : %1
 
-Vérifiez les autorisations des fichiers et réessayez.</translation>
+%2</translation>
+    </message>
+    <message>
+        <source>The data file is damaged. It was left as it is; nothing more was written to it.</source>
+        <translation>Le fichier de données est endommagé. Il a été laissé tel quel ; rien de plus n’y a été écrit.</translation>
+    </message>
+    <message>
+        <source>The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.</source>
+        <translation>Le fichier de données a été créé par une version plus récente de Kestrelwood Checkbook. Veuillez l’ouvrir avec cette version.</translation>
+    </message>
+    <message>
+        <source>The data file was not made by Kestrelwood Checkbook. It was left as it is.</source>
+        <translation>Le fichier de données n’a pas été créé par Kestrelwood Checkbook. Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be upgraded safely. It was left as it is.</source>
+        <translation>Le fichier de données n’indique pas quelle version de Kestrelwood Checkbook l’a créé ; il ne peut donc pas être mis à niveau sans risque. Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program. Please close that program and try again.</source>
+        <translation>Le fichier de données est utilisé par un autre programme. Veuillez fermer ce programme et réessayer.</translation>
+    </message>
+    <message>
+        <source>The disk is full. Please free some space and try again.</source>
+        <translation>Le disque est plein. Veuillez libérer de l’espace et réessayer.</translation>
+    </message>
+    <message>
+        <source>Please check file permissions and try again.</source>
+        <translation>Veuillez vérifier les autorisations des fichiers et réessayer.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +375,29 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Other Income</source>
         <translation>Autres revenus</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The data file is read-only.</source>
+        <translation>Le fichier de données est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program.</source>
+        <translation>Le fichier de données est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The data file is damaged.</source>
+        <translation>Le fichier de données est endommagé.</translation>
+    </message>
+    <message>
+        <source>The data file could not be written.</source>
+        <translation>Impossible d’écrire dans le fichier de données.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +825,46 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Keyboard Shortcuts</source>
         <translation>Raccourcis clavier</translation>
     </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>Impossible de lire le solde dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>Le solde est trop grand pour être affiché.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Nouveau compte</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Impossible de créer le compte.</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Modifier le compte</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Impossible d’enregistrer le compte.</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>Impossible de supprimer le compte.</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>Impossible d’enregistrer l’ordre des comptes</translation>
+    </message>
 </context>
 <context>
     <name>PaymentDepositChoice</name>
@@ -793,20 +891,8 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Mémoriser l&apos;opération</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Paiement</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Dépôt</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Type :</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Saisissez pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -906,6 +992,14 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Clr</source>
         <translation>Pt</translation>
     </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>Le solde est trop grand pour être affiché.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -986,16 +1080,55 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
     </message>
     <message>
-        <source>Transfer to %1</source>
-        <translation>Transfer to %1</translation>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Impossible d’enregistrer l’opération récurrente.</translation>
     </message>
     <message>
-        <source>Transfer from %1</source>
-        <translation>Transfer from %1</translation>
+        <source>The transaction could not be changed.</source>
+        <translation>Impossible de modifier l’opération.</translation>
     </message>
     <message>
-        <source>The transaction could not be saved</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée</translation>
+        <source>The transaction could not be deleted.</source>
+        <translation>Impossible de supprimer l’opération.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>Impossible d’enregistrer l’opération.</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>%1
+
+What you typed is still on screen.</source>
+        <translation>%1
+
+Ce que vous avez saisi est toujours à l’écran.</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Continuer la modification</translation>
+    </message>
+    <message>
+        <source>Show Saved Version</source>
+        <translation>Afficher la version enregistrée</translation>
+    </message>
+    <message>
+        <source>Save Mine Instead</source>
+        <translation>Enregistrer la mienne</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>SmartAmountField</name>
+    <message>
+        <source>Amounts can be at most %1.</source>
+        <translation>Les montants ne peuvent pas dépasser %1.</translation>
     </message>
 </context>
 <context>
@@ -1037,24 +1170,12 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Nouvelle opération</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>Paiement</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>Dépôt</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>Type :</translation>
     </message>
     <message>
         <source>Date:</source>
         <translation>Date :</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>Saisissez pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -1087,6 +1208,41 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>(none)</source>
         <translation>(aucune)</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>Le compte n’existe plus.</translation>
+    </message>
+    <message>
+        <source>This transaction was changed elsewhere after you started editing it.</source>
+        <translation>Cette opération a été modifiée ailleurs après que vous avez commencé à la modifier.</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere after you started editing it.</source>
+        <translation>Cette opération a été supprimée ailleurs après que vous avez commencé à la modifier.</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Transfer to %1</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere.</source>
+        <translation>Cette opération a été supprimée ailleurs.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Compte du virement introuvable</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation>Transfer from %1</translation>
     </message>
 </context>
 <context>

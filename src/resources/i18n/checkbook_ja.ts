@@ -101,6 +101,13 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>An account needs a name.</source>
+        <translation>口座には名前が必要です。</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -111,12 +118,40 @@
 
 Data directory: %1
 
-Please check file permissions and try again.</source>
+%2</source>
         <translation>データベースを初期化できませんでした。
 
-データディレクトリ: %1
+データフォルダー: %1
 
-ファイルのアクセス権を確認して、もう一度お試しください。</translation>
+%2</translation>
+    </message>
+    <message>
+        <source>The data file is damaged. It was left as it is; nothing more was written to it.</source>
+        <translation>データファイルが破損しています。ファイルはそのままにしてあり、これ以上何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.</source>
+        <translation>データファイルは新しいバージョンの Kestrelwood Checkbook で作成されています。そのバージョンで開いてください。</translation>
+    </message>
+    <message>
+        <source>The data file was not made by Kestrelwood Checkbook. It was left as it is.</source>
+        <translation>データファイルは Kestrelwood Checkbook で作成されたものではありません。ファイルはそのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be upgraded safely. It was left as it is.</source>
+        <translation>データファイルにはどのバージョンの Kestrelwood Checkbook で作成されたかの記録がないため、安全に更新できません。ファイルはそのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program. Please close that program and try again.</source>
+        <translation>データファイルは別のプログラムで使用中です。そのプログラムを閉じてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The disk is full. Please free some space and try again.</source>
+        <translation>ディスクがいっぱいです。空き容量を確保してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Please check file permissions and try again.</source>
+        <translation>ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -340,6 +375,29 @@ Please check file permissions and try again.</source>
     <message>
         <source>Other Income</source>
         <translation>その他の収入</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>ディスクがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>The data file is read-only.</source>
+        <translation>データファイルは読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>The data file is in use by another program.</source>
+        <translation>データファイルは別のプログラムで使用中です。</translation>
+    </message>
+    <message>
+        <source>The data file is damaged.</source>
+        <translation>データファイルが破損しています。</translation>
+    </message>
+    <message>
+        <source>The data file could not be written.</source>
+        <translation>データファイルに書き込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -767,6 +825,46 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Keyboard Shortcuts</source>
         <translation>キーボードショートカット</translation>
     </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>取得できません</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>データベースから残高を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>桁あふれ</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>残高が大きすぎて表示できません。</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>新しい口座</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>口座を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>口座の編集</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>口座を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>口座を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>口座の並び順を保存できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>PaymentDepositChoice</name>
@@ -793,20 +891,8 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>定期取引として登録</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>支払い</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>入金</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>種類:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>入力して支払先を検索...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -906,6 +992,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Clr</source>
         <translation>済</translation>
     </message>
+    <message>
+        <source>Overflow</source>
+        <translation>桁あふれ</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>残高が大きすぎて表示できません。</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -986,16 +1080,55 @@ Both sides of the transfer will be deleted.</source>
         <translation>振替には両方の口座が同じ通貨である必要があります</translation>
     </message>
     <message>
-        <source>Transfer to %1</source>
-        <translation>Transfer to %1</translation>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>定期取引を保存できませんでした。</translation>
     </message>
     <message>
-        <source>Transfer from %1</source>
-        <translation>Transfer from %1</translation>
+        <source>The transaction could not be changed.</source>
+        <translation>取引を変更できませんでした。</translation>
     </message>
     <message>
-        <source>The transaction could not be saved</source>
-        <translation>取引を保存できませんでした</translation>
+        <source>The transaction could not be deleted.</source>
+        <translation>取引を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>取引を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>%1
+
+What you typed is still on screen.</source>
+        <translation>%1
+
+入力した内容は画面に残っています。</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>編集を続ける</translation>
+    </message>
+    <message>
+        <source>Show Saved Version</source>
+        <translation>保存済みの内容を表示</translation>
+    </message>
+    <message>
+        <source>Save Mine Instead</source>
+        <translation>自分の内容で保存</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>保存されていません</translation>
+    </message>
+</context>
+<context>
+    <name>SmartAmountField</name>
+    <message>
+        <source>Amounts can be at most %1.</source>
+        <translation>金額は最大 %1 までです。</translation>
     </message>
 </context>
 <context>
@@ -1035,24 +1168,12 @@ Both sides of the transfer will be deleted.</source>
         <translation>新しい取引</translation>
     </message>
     <message>
-        <source>Payment</source>
-        <translation>支払い</translation>
-    </message>
-    <message>
-        <source>Deposit</source>
-        <translation>入金</translation>
-    </message>
-    <message>
         <source>Type:</source>
         <translation>種類:</translation>
     </message>
     <message>
         <source>Date:</source>
         <translation>日付:</translation>
-    </message>
-    <message>
-        <source>Start typing to search payees...</source>
-        <translation>入力して支払先を検索...</translation>
     </message>
     <message>
         <source>Payee:</source>
@@ -1085,6 +1206,41 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>(none)</source>
         <translation>(なし)</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>口座はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>This transaction was changed elsewhere after you started editing it.</source>
+        <translation>この取引は、編集を始めた後に別の場所で変更されました。</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere after you started editing it.</source>
+        <translation>この取引は、編集を始めた後に別の場所で削除されました。</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Transfer to %1</translation>
+    </message>
+    <message>
+        <source>This transaction was deleted elsewhere.</source>
+        <translation>この取引は別の場所で削除されました。</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>振替先の口座が見つかりません</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>振替には両方の口座が同じ通貨である必要があります</translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation>Transfer from %1</translation>
     </message>
 </context>
 <context>
