@@ -1,8 +1,8 @@
 #include "register/accountformdialog.h"
 
-#include "app/firstdayofweek.h"
-#include "register/smartamountfield.h"
-#include "register/storedtextedit.h"
+#include "widgets/firstdayofweek.h"
+#include "widgets/smartamountfield.h"
+#include "widgets/storedtextedit.h"
 #include "storage/clock.h"
 #include "storage/identifiers.h"
 #include "storage/textlimits.h"

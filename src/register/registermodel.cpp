@@ -1,6 +1,6 @@
 #include "register/registermodel.h"
 
-#include "register/datetext.h"
+#include "widgets/datetext.h"
 #include "storage/clock.h"
 #include "storage/money.h"
 #include "storage/textlimits.h"

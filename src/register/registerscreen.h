@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/transactionservice.h"
+#include "bookkeeping/transactionservice.h"
 #include "storage/account.h"
 #include "storage/money.h"
 #include "storage/transaction.h"

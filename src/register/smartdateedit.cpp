@@ -1,7 +1,7 @@
 #include "register/smartdateedit.h"
 
-#include "register/calendarpopup.h"
-#include "register/datetext.h"
+#include "widgets/calendarpopup.h"
+#include "widgets/datetext.h"
 #include "storage/clock.h"
 
 #include <QAction>

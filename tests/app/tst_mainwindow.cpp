@@ -4,7 +4,7 @@
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
-#include "register/smartamountfield.h"
+#include "widgets/smartamountfield.h"
 #include "storage/accountrepository.h"
 #include "storage/clock.h"
 #include "storage/database.h"

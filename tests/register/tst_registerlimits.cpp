@@ -1,8 +1,8 @@
 #include "registertesting.h"
 
 #include "register/accountformdialog.h"
-#include "register/elidedlabel.h"
-#include "register/smartamountfield.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/smartamountfield.h"
 #include "register/transactionformdialog.h"
 #include "storage/preferencesrepository.h"
 #include "storage/textlimits.h"

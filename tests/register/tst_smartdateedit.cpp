@@ -1,6 +1,6 @@
 #include "registertesting.h"
 
-#include "register/calendarpopup.h"
+#include "widgets/calendarpopup.h"
 #include "register/smartdateedit.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "app/appstate.h"
-#include "register/datefield.h"
-#include "register/smartamountfield.h"
+#include "widgets/datefield.h"
+#include "widgets/smartamountfield.h"
 #include "register/transactionformdialog.h"
 #include "storage/transactionrepository.h"
 #include "support/dialogtesting.h"

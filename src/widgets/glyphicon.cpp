@@ -1,4 +1,4 @@
-#include "app/glyphicon.h"
+#include "widgets/glyphicon.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "register/categorychoices.h"
+#include "widgets/categorychoices.h"
 
 #include "storage/textlimits.h"
 

@@ -1,4 +1,4 @@
-#include "register/datetext.h"
+#include "widgets/datetext.h"
 #include "storage/clock.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "register/paymentformfields.h"
+#include "widgets/paymentformfields.h"
 
-#include "register/smartamountfield.h"
+#include "widgets/smartamountfield.h"
 #include "storage/textlimits.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/writeoutcome.h"
+#include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
 
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "services/transactionservice.h"
+#include "bookkeeping/transactionservice.h"
 
 #include "storage/account.h"
 #include "storage/accountrepository.h"

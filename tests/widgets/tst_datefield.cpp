@@ -1,5 +1,5 @@
-#include "register/calendarpopup.h"
-#include "register/datefield.h"
+#include "widgets/calendarpopup.h"
+#include "widgets/datefield.h"
 #include "storage/clock.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "services/writeoutcome.h"
+#include "bookkeeping/writeoutcome.h"
 
 #include "storage/database.h"
 

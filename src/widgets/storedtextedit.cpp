@@ -1,4 +1,4 @@
-#include "register/storedtextedit.h"
+#include "widgets/storedtextedit.h"
 
 #include <QLineEdit>
 #include <algorithm>

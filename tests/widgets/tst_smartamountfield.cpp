@@ -1,4 +1,4 @@
-#include "register/smartamountfield.h"
+#include "widgets/smartamountfield.h"
 
 #include <QLineEdit>
 #include <QtTest>

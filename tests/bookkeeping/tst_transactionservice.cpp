@@ -1,6 +1,6 @@
 #include "app/appstate.h"
-#include "services/accountservice.h"
-#include "services/transactionservice.h"
+#include "bookkeeping/accountservice.h"
+#include "bookkeeping/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/database.h"
 #include "storage/transactionrepository.h"

@@ -3,8 +3,8 @@
 // transfer has both legs or none, a new account has its opening balance,
 // and a deleted account keeps no live rows.
 
-#include "services/accountservice.h"
-#include "services/transactionservice.h"
+#include "bookkeeping/accountservice.h"
+#include "bookkeeping/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/database.h"
 #include "storage/reconciliationrepository.h"

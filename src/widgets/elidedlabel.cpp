@@ -1,4 +1,4 @@
-#include "register/elidedlabel.h"
+#include "widgets/elidedlabel.h"
 
 #include "storage/textlimits.h"
 

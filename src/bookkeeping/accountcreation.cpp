@@ -1,4 +1,4 @@
-#include "services/accountcreation.h"
+#include "bookkeeping/accountcreation.h"
 
 #include "storage/clock.h"
 #include "storage/identifiers.h"

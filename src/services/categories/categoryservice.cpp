@@ -1,4 +1,4 @@
-#include "services/categoryservice.h"
+#include "services/categories/categoryservice.h"
 
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"

@@ -1,6 +1,6 @@
-#include "services/accountservice.h"
+#include "bookkeeping/accountservice.h"
 
-#include "services/accountcreation.h"
+#include "bookkeeping/accountcreation.h"
 #include "storage/accountrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"

@@ -1,7 +1,7 @@
-#include "register/datefield.h"
+#include "widgets/datefield.h"
 
-#include "register/calendarpopup.h"
-#include "register/datetext.h"
+#include "widgets/calendarpopup.h"
+#include "widgets/datetext.h"
 #include "storage/clock.h"
 
 #include <QAction>

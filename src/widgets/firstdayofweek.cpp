@@ -1,4 +1,4 @@
-#include "app/firstdayofweek.h"
+#include "widgets/firstdayofweek.h"
 
 #include <QLocale>
 #include <optional>

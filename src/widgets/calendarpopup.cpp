@@ -1,7 +1,7 @@
-#include "register/calendarpopup.h"
+#include "widgets/calendarpopup.h"
 
-#include "app/firstdayofweek.h"
-#include "app/glyphicon.h"
+#include "widgets/firstdayofweek.h"
+#include "widgets/glyphicon.h"
 #include "storage/clock.h"
 
 #include <QAction>

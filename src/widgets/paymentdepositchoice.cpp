@@ -1,4 +1,4 @@
-#include "register/paymentdepositchoice.h"
+#include "widgets/paymentdepositchoice.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
