@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/appstate.h"
+#include "app/buildinfo.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/privatesettings.h"
@@ -67,7 +68,10 @@ Application::Application(int& argc, char** argv)
     setOrganizationName(QStringLiteral("Kestrelwood"));
     setOrganizationDomain(QStringLiteral("kestrelwood.app"));
     setApplicationName(QStringLiteral("Checkbook"));
-    setApplicationVersion(QStringLiteral("1.0.7"));
+    setApplicationVersion(QStringLiteral(CHECKBOOK_VERSION));
+    // Lets a Wayland desktop match the window to the installed desktop entry
+    // and its icon.
+    setDesktopFileName(QStringLiteral(CHECKBOOK_APP_ID));
     loadTranslations();
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
