@@ -25,21 +25,6 @@ QTableView* dayGrid(CalendarPopup* popup)
     return popup->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
 }
 
-// The grid cell showing `day` of the shown month; the days of neighbouring
-// months shown around it never reach the middle of the month.
-QModelIndex cellOfDay(QTableView* grid, int day)
-{
-    QAbstractItemModel* model = grid->model();
-    for (int row = 1; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const QModelIndex index = model->index(row, column);
-            if (index.data().toInt() == day)
-                return index;
-        }
-    }
-    return {};
-}
-
 // Lets a closed popup finish deleting itself.
 void processDeferredDeletes()
 {
