@@ -10,6 +10,7 @@ packages=(
   libgl-dev libsqlite3-dev
   fonts-material-design-icons-iconfont
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()

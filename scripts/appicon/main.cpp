@@ -1,10 +1,16 @@
 // Draws the program icon, src/resources/icons/app_icon.png: a ledger page
 // on a kestrel-brown checkbook cover, with a green check mark for a
-// balanced register. Run it again and commit the PNG when the design changes:
+// balanced register. The smaller sizes installed for desktop menus,
+// dist/icons/app_icon_<size>.png, are the same drawing scaled. Run it again
+// and commit the PNGs when the design changes:
 //
 //   cmake -S scripts/appicon -B /tmp/appicon -G Ninja && cmake --build /tmp/appicon
 //   QT_QPA_PLATFORM=offscreen /tmp/appicon/appicon src/resources/icons/app_icon.png
+//   for size in 16 24 32 48 64 128; do
+//     QT_QPA_PLATFORM=offscreen /tmp/appicon/appicon dist/icons/app_icon_$size.png $size
+//   done
 
+#include <QByteArray>
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
@@ -95,14 +101,17 @@ void drawCheckBadge(QPainter& painter)
 int main(int argc, char** argv)
 {
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: appicon OUTPUT.png\n");
+    const int size = argc == 3 ? QByteArray(argv[2]).toInt() : iconSize;
+    if (argc < 2 || argc > 3 || size <= 0) {
+        std::fprintf(stderr, "usage: appicon OUTPUT.png [SIZE]\n");
         return 2;
     }
-    QImage icon(iconSize, iconSize, QImage::Format_ARGB32_Premultiplied);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The drawing is laid out on a 256-pixel square; other sizes scale it.
+    painter.scale(qreal(size) / iconSize, qreal(size) / iconSize);
     drawCover(painter);
     drawPage(painter);
     drawCheckBadge(painter);
