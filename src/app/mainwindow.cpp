@@ -1,13 +1,13 @@
 #include "app/mainwindow.h"
 
 #include "app/appstate.h"
-#include "widgets/glyphicon.h"
 #include "app/statusbar.h"
 #include "app/thememanager.h"
 #include "app/totalslabel.h"
 #include "app/welcomescreen.h"
 #include "register/accountformdialog.h"
 #include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
 #include "register/registerscreen.h"
 #include "bookkeeping/accountservice.h"
 #include "storage/account.h"
@@ -57,10 +57,10 @@ const QString sidebarStyleSheet = QStringLiteral(
 const QString createAccountButtonStyleSheet = QStringLiteral(
     "QPushButton {  background-color: %1;  color: white;  border: none;  border-radius: 4px;  padding: 6px 16px;"
     "  font-weight: 600;  min-width: 80px;}"
-    "QPushButton:hover {  background-color: #00796B;}"
-    "QPushButton:pressed {  background-color: #004D40;}");
+    "QPushButton:hover {  background-color: %2;}"
+    "QPushButton:pressed {  background-color: %3;}");
 
-const QString mutedColor = QStringLiteral("#6E8A7E");
+const QString colorStyle = QStringLiteral("color: %1;");
 // The 7 pixels above and below every item in the sidebar's style sheet.
 constexpr int sidebarItemVerticalPadding = 14;
 
@@ -115,13 +115,16 @@ QFont adjustedFont(int pointSizeDelta, int weight)
     return font;
 }
 
-QLabel* glyphLabel(char16_t glyph, int pixelSize, const QString& color, QWidget* parent)
+QString colorText(const QColor& color)
+{
+    return colorStyle.arg(Palette::styleName(color));
+}
+
+QLabel* glyphLabel(char16_t glyph, int pixelSize, QWidget* parent)
 {
     auto* label = new QLabel(QString(QChar(glyph)), parent);
-    QFont font(QStringLiteral("Material Icons"));
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(color));
+    label->setFont(Palette::iconFont(pixelSize));
+    label->setStyleSheet(colorText(Palette::glyph()));
     return label;
 }
 
@@ -219,7 +222,7 @@ void showBalance(QLabel* label, const KnownBalance& balance, Currency currency)
     const BalanceDisplay shown = balanceDisplay(balance, currency);
     label->setText(shown.text);
     label->setToolTip(shown.toolTip);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(shown.negative ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A")));
+    label->setStyleSheet(colorText(shown.negative ? Palette::sidebarNegative() : Palette::sidebarPositive()));
 }
 
 QWidget* accountRowWidget(const Account& account, const KnownBalance& balance, QWidget* parent)
@@ -228,7 +231,7 @@ QWidget* accountRowWidget(const Account& account, const KnownBalance& balance, Q
     auto* layout = new QHBoxLayout(widget);
     layout->setContentsMargins(6, 8, 8, 8);
     layout->setSpacing(8);
-    layout->addWidget(glyphLabel(accountTypeGlyph(account.type), 22, QStringLiteral("#4DB6AC"), widget));
+    layout->addWidget(glyphLabel(accountTypeGlyph(account.type), 22, widget));
 
     auto* text = new QVBoxLayout;
     text->setContentsMargins(0, 0, 0, 0);
@@ -238,7 +241,7 @@ QWidget* accountRowWidget(const Account& account, const KnownBalance& balance, Q
     auto* name = new ElidedLabel(account.name, widget);
     name->setObjectName(QStringLiteral("accountName"));
     name->setFont(adjustedFont(0, QFont::Medium));
-    name->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#FFFFFF")));
+    name->setStyleSheet(colorText(Palette::sidebarBrightText()));
     name->setToolTip(shownText(account.name));
     firstLine->addWidget(name, 1);
     auto* balanceLabel = new QLabel(widget);
@@ -255,7 +258,7 @@ QWidget* accountRowWidget(const Account& account, const KnownBalance& balance, Q
     QFont detailsFont = QApplication::font();
     detailsFont.setPointSize(smallPointSize());
     detailsLabel->setFont(detailsFont);
-    detailsLabel->setStyleSheet(QStringLiteral("color: %1;").arg(QStringLiteral("#8FAF9F")));
+    detailsLabel->setStyleSheet(colorText(Palette::sidebarText()));
     text->addWidget(detailsLabel);
     layout->addLayout(text, 1);
     return widget;
@@ -683,7 +686,7 @@ QWidget* MainWindow::buildEmptyStatePage()
     layout->setAlignment(Qt::AlignCenter);
     layout->setSpacing(12);
 
-    QLabel* icon = glyphLabel(0xE850, 96, QStringLiteral("#4DB6AC"), page);
+    QLabel* icon = glyphLabel(0xE850, 96, page);
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon);
     layout->addSpacing(8);
@@ -696,13 +699,14 @@ QWidget* MainWindow::buildEmptyStatePage()
     auto* subtitle = new QLabel(tr("Create your first account to get started."), page);
     subtitle->setFont(adjustedFont(1, QFont::Medium));
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(QStringLiteral("color: %1;").arg(mutedColor));
+    subtitle->setStyleSheet(colorText(Palette::muted()));
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
     auto* create = new QPushButton(tr("Create Account"), page);
     create->setObjectName(QStringLiteral("createAccountButton"));
-    create->setStyleSheet(createAccountButtonStyleSheet.arg(QStringLiteral("#00897B")));
+    create->setStyleSheet(createAccountButtonStyleSheet.arg(Palette::styleName(Palette::primaryButton()),
+        Palette::styleName(Palette::primaryButtonHover()), Palette::styleName(Palette::primaryButtonPressed())));
     create->setMinimumSize(180, 40);
     create->setCursor(Qt::PointingHandCursor);
     connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
@@ -714,7 +718,7 @@ QWidget* MainWindow::buildEmptyStatePage()
     hint->setWordWrap(true);
     // A wrapped label centred in its layout would shrink to a narrow column.
     hint->setFixedWidth(480);
-    hint->setStyleSheet(QStringLiteral("color: %1;").arg(mutedColor));
+    hint->setStyleSheet(colorText(Palette::muted()));
     QFont hintFont = QApplication::font();
     hintFont.setPointSize(smallPointSize());
     hint->setFont(hintFont);
@@ -760,8 +764,10 @@ QWidget* MainWindow::buildSidebarPanel()
     m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
     m_accountList->setDefaultDropAction(Qt::MoveAction);
-    m_accountList->setStyleSheet(sidebarStyleSheet.arg(QStringLiteral("#152420"), QStringLiteral("#8FAF9F"),
-        QStringLiteral("#1E3530"), QStringLiteral("#FFFFFF"), QStringLiteral("#26574A"), QStringLiteral("#5A7A6E")));
+    m_accountList->setStyleSheet(sidebarStyleSheet.arg(Palette::styleName(Palette::sidebarBackground()),
+        Palette::styleName(Palette::sidebarText()), Palette::styleName(Palette::sidebarHover()),
+        Palette::styleName(Palette::sidebarBrightText()), Palette::styleName(Palette::sidebarSelection()),
+        Palette::styleName(Palette::sidebarHeading())));
     connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
     connect(m_accountList, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
     // A drop moves the row inside the list model; the new order is stored
@@ -778,7 +784,8 @@ QWidget* MainWindow::buildSidebarPanel()
     // currencies may need more lines rather than being cut off.
     m_totalLabel->setMinimumHeight(32);
     m_totalLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-                                    .arg(QStringLiteral("#1E3028"), QStringLiteral("#8FAF9F"), QStringLiteral("#152420")));
+                                    .arg(Palette::styleName(Palette::totalsBackground()),
+                                        Palette::styleName(Palette::sidebarText()), Palette::styleName(Palette::totalsBorder())));
     layout->addWidget(m_totalLabel);
     return panel;
 }
@@ -950,9 +957,10 @@ void MainWindow::showAboutBox()
                                  tr("A digital checkbook register for tracking household finances.").toHtmlEscaped(),
                                  tr("This program uses the Qt framework under the GNU Lesser General Public License, "
                                     "version 3. The source code of Qt is available at %1.")
-                                     .arg(QStringLiteral("<a style=\"color: #4DB6AC;\" "
+                                     .arg(QStringLiteral("<a style=\"color: %1;\" "
                                                          "href=\"https://download.qt.io/official_releases/qt/\">"
-                                                         "download.qt.io</a>")));
+                                                         "download.qt.io</a>")
+                                              .arg(Palette::styleName(Palette::link()))));
     QMessageBox::about(this, tr("About Kestrelwood Checkbook"), text);
 }
 

@@ -1,6 +1,6 @@
 #include "app/statusbar.h"
 
-#include "app/thememanager.h"
+#include "widgets/palette.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -10,16 +10,6 @@ namespace {
 const QString barStyleSheet = QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }");
 const QString labelStyle = QStringLiteral("color: %1;");
 const QString recurringDueStyle = QStringLiteral("color: %1; font-weight: bold;");
-
-QString labelColor()
-{
-    return ThemeManager::isDark() ? QStringLiteral("#8FAF9F") : QStringLiteral("#2A3D33");
-}
-
-QString warningColor()
-{
-    return ThemeManager::isDark() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
-}
 
 } // namespace
 
@@ -96,7 +86,7 @@ void StatusBar::showMessage(const QString& text, int milliseconds)
 
 void StatusBar::restyle()
 {
-    const QString style = labelStyle.arg(labelColor());
+    const QString style = labelStyle.arg(Palette::styleName(Palette::statusText()));
     m_accountCountLabel->setStyleSheet(style);
     m_progressLabel->setStyleSheet(style);
     m_syncLabel->setStyleSheet(style);
@@ -105,5 +95,5 @@ void StatusBar::restyle()
 
 void StatusBar::styleRecurringLabel()
 {
-    m_recurringDueLabel->setStyleSheet(recurringDueStyle.arg(warningColor()));
+    m_recurringDueLabel->setStyleSheet(recurringDueStyle.arg(Palette::styleName(Palette::warning())));
 }

@@ -1,6 +1,7 @@
 #include "app/thememanager.h"
 
 #include "storage/preferencesrepository.h"
+#include "widgets/palette.h"
 
 #include <QApplication>
 #include <QColor>
@@ -81,11 +82,6 @@ ThemeManager::Theme themeFromName(const QString& name)
     return ThemeManager::Theme::System;
 }
 
-bool isDarkColor(const QColor& windowColor)
-{
-    return windowColor.lightness() < 128;
-}
-
 } // namespace
 
 ThemeManager::ThemeManager(PreferencesRepository* preferences, QObject* parent)
@@ -141,11 +137,6 @@ QPalette ThemeManager::darkPalette()
     });
 }
 
-bool ThemeManager::isDark()
-{
-    return isDarkColor(QApplication::palette().color(QPalette::Window));
-}
-
 void ThemeManager::setTheme(const QString& name)
 {
     m_theme = themeFromName(name);
@@ -168,7 +159,7 @@ bool ThemeManager::platformPrefersDark()
     // scheme. The first manager is created before any window, hence this
     // snapshot is the platform's; a scheme changed while the program runs
     // is seen at the next start.
-    static const bool darkAtStart = isDarkColor(QGuiApplication::palette().color(QPalette::Window));
+    static const bool darkAtStart = Palette::isDark();
     return darkAtStart;
 #endif
 }

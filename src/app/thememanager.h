@@ -30,11 +30,6 @@ public:
     static QPalette lightPalette();
     static QPalette darkPalette();
 
-    // True while the installed application palette is a dark one (its Window
-    // colour has a lightness below 128). Screens with colours of their own
-    // pick their light or dark variant by this.
-    static bool isDark();
-
 public Q_SLOTS:
     // "light" and "dark" (exactly so) choose that palette; anything else is
     // "system" and follows the platform's colour scheme as it is now. Stores

@@ -1,6 +1,6 @@
 #include "app/welcomescreen.h"
 
-#include "app/thememanager.h"
+#include "widgets/palette.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -46,16 +46,15 @@ QFont smallFont()
     return font;
 }
 
-QString mutedColor()
+QString colorText(const QColor& color)
 {
-    return ThemeManager::isDark() ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358");
+    return colorStyle.arg(Palette::styleName(color));
 }
 
 QString secondaryButtonStyleSheet()
 {
-    if (ThemeManager::isDark())
-        return secondaryButtonStyle.arg(QStringLiteral("#4DB6AC"), QStringLiteral("#1E3530"), QStringLiteral("#26574A"));
-    return secondaryButtonStyle.arg(QStringLiteral("#00897B"), QStringLiteral("#E0F2F1"), QStringLiteral("#B2DFDB"));
+    return secondaryButtonStyle.arg(Palette::styleName(Palette::outlineButton()),
+        Palette::styleName(Palette::outlineButtonHover()), Palette::styleName(Palette::outlineButtonPressed()));
 }
 
 QLabel* centredLabel(const QString& text, QWidget* parent)
@@ -98,7 +97,7 @@ void WelcomeScreen::changeEvent(QEvent* event)
 {
     // Only a switch between light and dark needs new colours; re-applying
     // style sheets on every palette event would feed further palette events.
-    if (event->type() == QEvent::PaletteChange && ThemeManager::isDark() != m_darkColorsApplied)
+    if (event->type() == QEvent::PaletteChange && Palette::isDark() != m_darkColorsApplied)
         applyThemeColors();
     QWidget::changeEvent(event);
 }
@@ -147,13 +146,11 @@ QWidget* WelcomeScreen::buildFeatureRow(char16_t glyph, const QString& title, co
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
 
-    QFont glyphFont(QStringLiteral("Material Icons"));
-    glyphFont.setPixelSize(featureGlyphPixelSize);
     auto* icon = new QLabel(QString(QChar(glyph)), row);
-    icon->setFont(glyphFont);
+    icon->setFont(Palette::iconFont(featureGlyphPixelSize));
     icon->setFixedSize(featureIconBoxSize, featureIconBoxSize);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setStyleSheet(featureIconStyle.arg(QStringLiteral("#00897B"), QStringLiteral("#FFFFFF")));
+    icon->setStyleSheet(featureIconStyle.arg(Palette::styleName(Palette::badgeBackground()), Palette::styleName(Palette::badgeText())));
     layout->addWidget(icon, 0, Qt::AlignTop);
 
     auto* text = new QVBoxLayout;
@@ -179,13 +176,13 @@ void WelcomeScreen::addActions(QLayout* column)
     m_signInButton->setObjectName(QStringLiteral("signInButton"));
     m_signInButton->setFlat(true);
     m_signInButton->setCursor(Qt::PointingHandCursor);
-    m_signInButton->setStyleSheet(signInButtonStyle.arg(QStringLiteral("#4DB6AC")));
+    m_signInButton->setStyleSheet(signInButtonStyle.arg(Palette::styleName(Palette::link())));
     column->addWidget(m_signInButton);
     column->setAlignment(m_signInButton, Qt::AlignHCenter);
 
     auto* hint = centredLabel(tr("Opens in your web browser"), this);
     hint->setFont(smallFont());
-    hint->setStyleSheet(colorStyle.arg(QStringLiteral("#6E8A7E")));
+    hint->setStyleSheet(colorText(Palette::muted()));
     column->addWidget(hint);
 
     m_continueButton = new QPushButton(tr("Continue Without an Account"), this);
@@ -198,8 +195,8 @@ void WelcomeScreen::addActions(QLayout* column)
 
 void WelcomeScreen::applyThemeColors()
 {
-    m_darkColorsApplied = ThemeManager::isDark();
-    const QString muted = colorStyle.arg(mutedColor());
+    m_darkColorsApplied = Palette::isDark();
+    const QString muted = colorText(Palette::welcomeText());
     for (QLabel* label : std::as_const(m_mutedLabels))
         label->setStyleSheet(muted);
     m_continueButton->setStyleSheet(secondaryButtonStyleSheet());

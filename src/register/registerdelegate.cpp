@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "widgets/categorychoices.h"
 #include "widgets/datetext.h"
+#include "widgets/palette.h"
 #include "register/registercombobox.h"
 #include "register/registerlineedit.h"
 #include "register/registermodel.h"
@@ -351,7 +352,7 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
     const QVariant foreground = index.data(Qt::ForegroundRole);
     QColor textColor = foreground.canConvert<QColor>() && foreground.isValid() ? foreground.value<QColor>() : palette.color(QPalette::Text);
     if (column == RegisterModel::BalanceColumn && readsNegative(text, m_model->currency()))
-        textColor = RegisterModel::negativeColor();
+        textColor = Palette::negative();
     if (selected)
         textColor = palette.color(QPalette::HighlightedText);
     const QVariant font = index.data(Qt::FontRole);
@@ -374,7 +375,7 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
             memoRect.setRight(right);
         }
         painter->setFont(memoFont(option.font));
-        painter->setPen(selected ? palette.color(QPalette::HighlightedText) : RegisterModel::mutedColor());
+        painter->setPen(selected ? palette.color(QPalette::HighlightedText) : Palette::muted());
         painter->drawText(memoRect, Qt::AlignLeft | Qt::AlignVCenter, memo);
     }
     painter->restore();

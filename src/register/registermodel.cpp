@@ -1,13 +1,13 @@
 #include "register/registermodel.h"
 
 #include "widgets/datetext.h"
+#include "widgets/palette.h"
 #include "storage/clock.h"
 #include "storage/money.h"
 #include "storage/textlimits.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QPalette>
 
 namespace {
 
@@ -85,9 +85,9 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
             return role == Qt::DisplayRole ? shownText(text) : text;
         }
         if (role == Qt::ForegroundRole && showsPlaceholders && isBufferColumn(column) && bufferText(column).isEmpty())
-            return mutedColor();
+            return Palette::muted();
         if (role == Qt::BackgroundRole && !m_twoLine)
-            return bufferRowColor();
+            return Palette::bufferRow();
     }
     return storedRowData(index, role);
 }
@@ -227,11 +227,6 @@ void RegisterModel::notifyRowChanged(int row)
     Q_EMIT dataChanged(index(row, 0), index(row, BalanceColumn));
 }
 
-bool RegisterModel::isDarkPalette()
-{
-    return QApplication::palette().color(QPalette::Window).lightness() < 128;
-}
-
 QString RegisterModel::overflowText()
 {
     return tr("Overflow");
@@ -240,26 +235,6 @@ QString RegisterModel::overflowText()
 QString RegisterModel::overflowToolTip()
 {
     return tr("The balance is too large to show.");
-}
-
-QColor RegisterModel::negativeColor()
-{
-    return QColor(isDarkPalette() ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"));
-}
-
-QColor RegisterModel::positiveColor()
-{
-    return QColor(isDarkPalette() ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
-}
-
-QColor RegisterModel::mutedColor()
-{
-    return QColor(QStringLiteral("#6E8A7E"));
-}
-
-QColor RegisterModel::bufferRowColor()
-{
-    return QColor(isDarkPalette() ? QStringLiteral("#1A2E28") : QStringLiteral("#E8F5E9"));
 }
 
 QString RegisterModel::bufferText(int column) const
@@ -339,7 +314,7 @@ QVariant RegisterModel::storedRowData(const QModelIndex& index, int role) const
     case Qt::FontRole:
         return isMoneyColumn(column) ? QVariant(moneyFont()) : QVariant();
     case Qt::BackgroundRole:
-        return index.row() == m_editingRow && !m_twoLine ? QVariant(bufferRowColor()) : QVariant();
+        return index.row() == m_editingRow && !m_twoLine ? QVariant(Palette::bufferRow()) : QVariant();
     default:
         return QVariant();
     }
@@ -350,13 +325,13 @@ QVariant RegisterModel::foreground(const RegisterRow& row, int column) const
     switch (column) {
     case MemoColumn:
     case ClearedColumn:
-        return mutedColor();
+        return Palette::muted();
     case PaymentColumn:
-        return negativeColor();
+        return Palette::negative();
     case DepositColumn:
-        return row.transaction.amount >= 0 ? QVariant(positiveColor()) : QVariant();
+        return row.transaction.amount >= 0 ? QVariant(Palette::positive()) : QVariant();
     case BalanceColumn:
-        return !row.runningBalance || *row.runningBalance < 0 ? QVariant(negativeColor()) : QVariant();
+        return !row.runningBalance || *row.runningBalance < 0 ? QVariant(Palette::negative()) : QVariant();
     default:
         return QVariant();
     }

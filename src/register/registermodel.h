@@ -4,7 +4,6 @@
 #include "storage/registerrow.h"
 
 #include <QAbstractTableModel>
-#include <QColor>
 #include <QList>
 
 // The account register as a table: one row per stored transaction, oldest
@@ -94,12 +93,6 @@ public:
     // Repaints every cell of `row` after the buffer changed behind the view.
     void notifyRowChanged(int row);
 
-    // The program's shared colours, for the palette in use.
-    static bool isDarkPalette();
-    static QColor negativeColor();
-    static QColor positiveColor();
-    static QColor mutedColor();
-    static QColor bufferRowColor();
     // What a balance too large to hold shows instead of a wrong number, and
     // the tool tip that says why.
     static QString overflowText();

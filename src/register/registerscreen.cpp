@@ -4,6 +4,7 @@
 #include "register/balancelabel.h"
 #include "widgets/datetext.h"
 #include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
 #include "register/registerdelegate.h"
 #include "register/registermodel.h"
 #include "register/registertableview.h"
@@ -501,7 +502,7 @@ void RegisterScreen::buildLayout()
     QFont subtitleFont = QApplication::font();
     subtitleFont.setPointSize(std::max(subtitleFont.pointSize() - 2, 7));
     m_subtitleLabel->setFont(subtitleFont);
-    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(RegisterModel::mutedColor())));
+    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(Palette::muted())));
     m_subtitleLabel->hide();
     layout->addWidget(m_subtitleLabel);
     layout->addSpacing(8);
@@ -511,13 +512,13 @@ void RegisterScreen::buildLayout()
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel->setFont(QApplication::font());
-    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(colorName(RegisterModel::mutedColor())));
+    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(colorName(Palette::muted())));
     m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
                                  .arg(nativeKeys(QStringLiteral("Ctrl+Return")), nativeKeys(QStringLiteral("Ctrl+D")),
                                      nativeKeys(QStringLiteral("Ctrl+M"))),
         this);
     m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
-    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(Palette::styleName(Palette::hint())));
     footer->addWidget(m_statusLabel);
     footer->addStretch();
     footer->addWidget(m_hintLabel);
@@ -636,7 +637,7 @@ void RegisterScreen::showBalance(const CheckedSum& balance, Currency currency)
 {
     m_balanceLabel->setText(balance ? formatCurrency(*balance, currency) : RegisterModel::overflowText());
     m_balanceLabel->setToolTip(balance ? QString() : RegisterModel::overflowToolTip());
-    const QColor color = !balance || *balance < 0 ? RegisterModel::negativeColor() : RegisterModel::positiveColor();
+    const QColor color = !balance || *balance < 0 ? Palette::negative() : Palette::positive();
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(color)));
 }
 

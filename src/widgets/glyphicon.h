@@ -3,8 +3,8 @@
 #include <QColor>
 #include <QPixmap>
 
-// Icons are glyphs of the "Material Icons" font, which the application
-// registers from its resources at start.
+// Icons are glyphs of the icon font (Palette::iconFontFamily), which the
+// application registers from its resources at start.
 class GlyphIcon
 {
 public:

@@ -3,6 +3,7 @@
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
 #include "support/testdatabase.h"
+#include "widgets/palette.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -98,7 +99,7 @@ void ThemeManagerTest::setThemeAppliesStoresAndAnnounces()
     QCOMPARE(changed.at(0).at(0).value<ThemeManager::Theme>(), theme);
     QCOMPARE(preferences.get(QStringLiteral("theme")), std::optional<QString>(stored));
     QCOMPARE(applicationColor(QPalette::Active, QPalette::Window), dark ? darkWindow : lightWindow);
-    QCOMPARE(ThemeManager::isDark(), dark);
+    QCOMPARE(Palette::isDark(), dark);
 }
 
 void ThemeManagerTest::installedPaletteReachesExistingWidgets()
@@ -157,7 +158,7 @@ void ThemeManagerTest::startupAppliesStoredTheme()
     QCOMPARE(state.themeManager()->parent(), &state);
     QCOMPARE(state.themeManager()->theme(), theme);
     QCOMPARE(state.preferences()->get(QStringLiteral("theme")), std::optional<QString>(storedAfterStart));
-    QCOMPARE(ThemeManager::isDark(), dark);
+    QCOMPARE(Palette::isDark(), dark);
 }
 
 QTEST_MAIN(ThemeManagerTest)

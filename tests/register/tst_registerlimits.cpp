@@ -2,6 +2,7 @@
 
 #include "register/accountformdialog.h"
 #include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
 #include "widgets/smartamountfield.h"
 #include "register/transactionformdialog.h"
 #include "storage/preferencesrepository.h"
@@ -49,12 +50,12 @@ private Q_SLOTS:
         for (int row = 0; row < expected.size(); ++row)
             QCOMPARE(cellText(*screen, row, RegisterModel::BalanceColumn), expected[row]);
         QCOMPARE(screen->model()->index(2, RegisterModel::BalanceColumn).data(Qt::ForegroundRole).value<QColor>(),
-            RegisterModel::negativeColor());
+            Palette::negative());
         QCOMPARE(cellText(*screen, 2, RegisterModel::BalanceColumn, Qt::ToolTipRole), QStringLiteral("The balance is too large to show."));
         auto* balance = screen->findChild<QLabel*>(QStringLiteral("balanceLabel"));
         QCOMPARE(balance->text(), QStringLiteral("Overflow"));
         QCOMPARE(balance->toolTip(), QStringLiteral("The balance is too large to show."));
-        QVERIFY(balance->styleSheet().contains(RegisterModel::negativeColor().name()));
+        QVERIFY(balance->styleSheet().contains(Palette::negative().name()));
     }
 
     void refusesAmountsBeyondTheLimit_data()
