@@ -4,6 +4,7 @@
 #include "widgets/categorychoices.h"
 #include "widgets/datetext.h"
 #include "widgets/palette.h"
+#include "register/payeememoeditor.h"
 #include "register/registercombobox.h"
 #include "register/registerlineedit.h"
 #include "register/registermodel.h"
@@ -20,19 +21,12 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace {
 
-const QString payeeMemoEditorName = QStringLiteral("PayeeMemoEditor");
 constexpr int twoLineRowHeight = 52;
 constexpr int firstLineHeight = 36;
 constexpr int textInset = 4;
-
-bool isPayeeMemoEditor(const QWidget* editor)
-{
-    return editor && editor->objectName() == payeeMemoEditorName;
-}
 
 // The most a user may type into the line edit of `column`; none for the
 // columns whose texts have no limit of their own.
@@ -51,14 +45,6 @@ void showCellText(QLineEdit* edit, const QString& text, int column)
         showStoredText(edit, text, *limit);
     else
         edit->setText(text);
-}
-
-QFont memoFont(const QFont& base)
-{
-    QFont font = base;
-    font.setItalic(true);
-    font.setPointSize(std::max(base.pointSize() - 1, 7));
-    return font;
 }
 
 QRect firstLine(const QRect& cell)
@@ -128,11 +114,8 @@ void RegisterDelegate::autoFillFromPayee(int row, const QString& payee, QWidget*
     }
     if (!last->memo.isEmpty()) {
         m_model->setBufferText(RegisterModel::MemoColumn, last->memo);
-        QWidget* container = payeeEditor ? payeeEditor->parentWidget() : nullptr;
-        if (isPayeeMemoEditor(container)) {
-            if (auto* memoEdit = container->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
-                showStoredText(memoEdit, last->memo, maxMemoLength);
-        }
+        if (auto* container = qobject_cast<PayeeMemoEditor*>(payeeEditor ? payeeEditor->parentWidget() : nullptr))
+            showStoredText(container->memoEdit(), last->memo, maxMemoLength);
     }
     m_model->notifyRowChanged(row);
 }
@@ -209,10 +192,10 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     if (auto* dateEdit = qobject_cast<SmartDateEdit*>(editor)) {
         if (const std::optional<QDate> date = resolveTypedDate(text))
             dateEdit->setDate(*date);
-    } else if (isPayeeMemoEditor(editor)) {
-        showCellText(editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit")), text, RegisterModel::PayeeColumn);
+    } else if (auto* payeeMemoEditor = qobject_cast<PayeeMemoEditor*>(editor)) {
+        showCellText(payeeMemoEditor->payeeEdit(), text, RegisterModel::PayeeColumn);
         const QString memo = index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::EditRole).toString();
-        showCellText(editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")), memo, RegisterModel::MemoColumn);
+        showCellText(payeeMemoEditor->memoEdit(), memo, RegisterModel::MemoColumn);
     } else if (auto* comboBox = qobject_cast<RegisterComboBox*>(editor)) {
         // The chosen category is found by its id first: the buffer holds a
         // child category by its own name, the list by "Parent > Child".
@@ -228,9 +211,9 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
 {
     if (auto* dateEdit = qobject_cast<SmartDateEdit*>(editor)) {
         model->setData(index, registerDateText(dateEdit->resolvedDate()), Qt::EditRole);
-    } else if (isPayeeMemoEditor(editor)) {
-        auto* payeeEdit = editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit"));
-        m_model->setBufferText(RegisterModel::MemoColumn, editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"))->text());
+    } else if (auto* payeeMemoEditor = qobject_cast<PayeeMemoEditor*>(editor)) {
+        QLineEdit* payeeEdit = payeeMemoEditor->payeeEdit();
+        m_model->setBufferText(RegisterModel::MemoColumn, payeeMemoEditor->memoEdit()->text());
         m_model->setBufferText(RegisterModel::PayeeColumn, payeeEdit->text());
         m_model->notifyRowChanged(index.row());
         autoFillFromPayee(index.row(), payeeEdit->text().trimmed(), payeeEdit);
@@ -263,24 +246,8 @@ QWidget* RegisterDelegate::createPayeeEditor(QWidget* parent, const QModelIndex&
 
 QWidget* RegisterDelegate::createPayeeMemoEditor(QWidget* parent, const QModelIndex& index) const
 {
-    auto* editor = new QWidget(parent);
-    editor->setObjectName(payeeMemoEditorName);
-    auto* layout = new QVBoxLayout(editor);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    auto* payeeEdit = new RegisterLineEdit(editor);
-    payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
-    payeeEdit->setMaxLength(maxNameLength);
-    attachPayeeCompleter(payeeEdit, index);
-    auto* memoEdit = new RegisterLineEdit(editor);
-    memoEdit->setObjectName(QStringLiteral("memoEdit"));
-    memoEdit->setMaxLength(maxMemoLength);
-    memoEdit->setFont(memoFont(memoEdit->font()));
-    memoEdit->setPlaceholderText(tr("Memo"));
-    layout->addWidget(payeeEdit);
-    layout->addWidget(memoEdit);
-    editor->setFocusProxy(payeeEdit);
+    auto* editor = new PayeeMemoEditor(parent);
+    attachPayeeCompleter(editor->payeeEdit(), index);
     return editor;
 }
 
@@ -374,7 +341,7 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
             memoRect.setLeft(left);
             memoRect.setRight(right);
         }
-        painter->setFont(memoFont(option.font));
+        painter->setFont(PayeeMemoEditor::memoFont(option.font));
         painter->setPen(selected ? palette.color(QPalette::HighlightedText) : Palette::muted());
         painter->drawText(memoRect, Qt::AlignLeft | Qt::AlignVCenter, memo);
     }

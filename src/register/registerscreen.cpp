@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "register/balancelabel.h"
+#include "register/payeememoeditor.h"
 #include "widgets/datetext.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
@@ -203,7 +204,7 @@ void RegisterScreen::commitOpenEditor()
     if (!editor)
         return;
     m_delegate->setModelData(editor, m_model, m_view->currentIndex());
-    if (editor->objectName() == QLatin1String("PayeeMemoEditor"))
+    if (qobject_cast<PayeeMemoEditor*>(editor))
         m_view->closeEditorQuietly(editor);
 }
 
@@ -286,16 +287,15 @@ bool RegisterScreen::focusNextPrevChild(bool next)
     if (focus != m_view && !m_view->isAncestorOf(focus))
         return QWidget::focusNextPrevChild(next);
     if (m_view->focusInPayeeMemoEditor()) {
-        QWidget* editor = m_view->openEditor();
-        auto* payeeEdit = editor ? editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit")) : nullptr;
-        auto* memoEdit = editor ? editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")) : nullptr;
-        if (next && focus == payeeEdit && memoEdit) {
-            memoEdit->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (!next && focus == memoEdit && payeeEdit) {
-            payeeEdit->setFocus(Qt::BacktabFocusReason);
-            return true;
+        if (auto* editor = qobject_cast<PayeeMemoEditor*>(m_view->openEditor())) {
+            if (next && focus == editor->payeeEdit()) {
+                editor->memoEdit()->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            if (!next && focus == editor->memoEdit()) {
+                editor->payeeEdit()->setFocus(Qt::BacktabFocusReason);
+                return true;
+            }
         }
     }
     next ? tabForward() : tabBackward();
@@ -689,11 +689,8 @@ void RegisterScreen::moveQuietlyTo(int row, int column)
 
 void RegisterScreen::focusMemoIfPayeeMemoEditor()
 {
-    QWidget* editor = m_view->openEditor();
-    if (!editor || editor->objectName() != QLatin1String("PayeeMemoEditor"))
-        return;
-    if (auto* memoEdit = editor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
-        memoEdit->setFocus(Qt::BacktabFocusReason);
+    if (auto* editor = qobject_cast<PayeeMemoEditor*>(m_view->openEditor()))
+        editor->memoEdit()->setFocus(Qt::BacktabFocusReason);
 }
 
 int RegisterScreen::nextVisibleColumn(int column) const

@@ -1,5 +1,6 @@
 #include "register/registertableview.h"
 
+#include "register/payeememoeditor.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 
@@ -48,11 +49,7 @@ void RegisterTableView::closeEditorQuietly(QWidget* editor)
 
 bool RegisterTableView::focusInPayeeMemoEditor() const
 {
-    for (const QWidget* w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
-        if (w->objectName() == QLatin1String("PayeeMemoEditor"))
-            return true;
-    }
-    return false;
+    return PayeeMemoEditor::around(QApplication::focusWidget()) != nullptr;
 }
 
 bool RegisterTableView::focusNextPrevChild(bool next)

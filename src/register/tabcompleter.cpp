@@ -1,5 +1,7 @@
 #include "register/tabcompleter.h"
 
+#include "register/payeememoeditor.h"
+
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,15 +18,6 @@ bool isTabKey(const QKeyEvent* event)
 bool isBackwardTab(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
-}
-
-QWidget* payeeMemoEditorAround(QWidget* widget)
-{
-    for (QWidget* w = widget; w; w = w->parentWidget()) {
-        if (w->objectName() == QLatin1String("PayeeMemoEditor"))
-            return w;
-    }
-    return nullptr;
 }
 
 QAbstractItemView* itemViewAround(QWidget* widget)
@@ -105,9 +98,8 @@ void TabCompleter::acceptHighlighted()
 
 void TabCompleter::moveOn(bool backward)
 {
-    if (QWidget* payeeMemoEditor = payeeMemoEditorAround(widget())) {
-        if (auto* memoEdit = payeeMemoEditor->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
-            memoEdit->setFocus(Qt::TabFocusReason);
+    if (PayeeMemoEditor* payeeMemoEditor = PayeeMemoEditor::around(widget())) {
+        payeeMemoEditor->memoEdit()->setFocus(Qt::TabFocusReason);
         return;
     }
     QAbstractItemView* view = itemViewAround(widget());
