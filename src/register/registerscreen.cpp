@@ -2,7 +2,7 @@
 
 #include "app/appstate.h"
 #include "register/balancelabel.h"
-#include "register/payeememoeditor.h"
+#include "register/fieldnavigator.h"
 #include "widgets/datetext.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
@@ -28,11 +28,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -57,11 +55,6 @@ QString nativeKeys(const QString& portableText)
     return QKeySequence(portableText, QKeySequence::PortableText).toString(QKeySequence::NativeText);
 }
 
-bool isReturnKey(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
 } // namespace
 
 RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
@@ -69,9 +62,12 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     , m_appState(appState)
     , m_model(new RegisterModel(this))
     , m_delegate(new RegisterDelegate(appState, m_model, this))
-    , m_view(new RegisterTableView(this, this))
+    , m_view(new RegisterTableView(this))
+    , m_navigator(new FieldNavigator(m_view, m_model, m_delegate, this))
     , m_statusTimer(new QTimer(this))
 {
+    m_view->setNavigator(m_navigator);
+    connect(m_navigator, &FieldNavigator::rowFinished, this, &RegisterScreen::commitCurrentRow);
     buildLayout();
     configureView();
     m_statusTimer->setSingleShot(true);
@@ -91,7 +87,7 @@ RegisterScreen::~RegisterScreen()
 
 void RegisterScreen::setAccount(const QString& accountId)
 {
-    closeOpenEditor();
+    m_navigator->closeOpenEditor();
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     reload();
@@ -139,7 +135,7 @@ void RegisterScreen::reload()
 
 void RegisterScreen::insertNew()
 {
-    closeOpenEditor();
+    m_navigator->closeOpenEditor();
     m_model->clearBuffer();
     m_model->setEditingRow(-1);
     const int entryRow = m_model->entryRow();
@@ -167,45 +163,9 @@ void RegisterScreen::showStatus(const QString& text, int milliseconds)
     m_statusTimer->start(milliseconds);
 }
 
-void RegisterScreen::tabForward()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    commitOpenEditor();
-    const int column = fieldColumnAfter(current.column());
-    if (column < 0)
-        return;
-    moveQuietlyTo(current.row(), column);
-}
-
-void RegisterScreen::tabBackward()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid() || current.column() == RegisterModel::BalanceColumn)
-        return;
-    commitOpenEditor();
-    const int column = previousVisibleColumn(current.column());
-    if (column < 0)
-        return;
-    moveQuietlyTo(current.row(), column);
-    if (column == RegisterModel::PayeeColumn)
-        focusMemoIfPayeeMemoEditor();
-}
-
 int RegisterScreen::rowForTransactionId(const QString& id) const
 {
     return m_model->rowForTransactionId(id);
-}
-
-void RegisterScreen::commitOpenEditor()
-{
-    QWidget* editor = m_view->openEditor();
-    if (!editor)
-        return;
-    m_delegate->setModelData(editor, m_model, m_view->currentIndex());
-    if (qobject_cast<PayeeMemoEditor*>(editor))
-        m_view->closeEditorQuietly(editor);
 }
 
 void RegisterScreen::memorizeCurrentRow()
@@ -251,7 +211,7 @@ void RegisterScreen::toggleCleared(int row)
     if (!stored || stored->transaction.id.isEmpty())
         return;
     const Transaction transaction = stored->transaction;
-    closeOpenEditor();
+    m_navigator->closeOpenEditor();
     const WriteOutcome outcome = m_appState->transactionService()->setCleared(transaction.id, !transaction.cleared);
     if (!outcome.ok())
         reportFailure(tr("The transaction could not be changed."), outcome);
@@ -264,7 +224,7 @@ void RegisterScreen::confirmAndDelete(int row)
     if (!stored || stored->transaction.id.isEmpty())
         return;
     const Transaction transaction = stored->transaction;
-    closeOpenEditor();
+    m_navigator->closeOpenEditor();
     const QString amount = formatCurrency(qAbs(transaction.amount), m_model->currency());
     const QString question = transaction.transferLinkId.isEmpty()
         ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
@@ -279,26 +239,12 @@ void RegisterScreen::confirmAndDelete(int row)
 
 bool RegisterScreen::focusNextPrevChild(bool next)
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus) {
-        next ? tabForward() : tabBackward();
-        return true;
-    }
-    if (focus != m_view && !m_view->isAncestorOf(focus))
+    // Outside the grid (from the Reconcile button, say) Tab follows the
+    // usual focus chain.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && focus != m_view && !m_view->isAncestorOf(focus))
         return QWidget::focusNextPrevChild(next);
-    if (m_view->focusInPayeeMemoEditor()) {
-        if (auto* editor = qobject_cast<PayeeMemoEditor*>(m_view->openEditor())) {
-            if (next && focus == editor->payeeEdit()) {
-                editor->memoEdit()->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            if (!next && focus == editor->memoEdit()) {
-                editor->payeeEdit()->setFocus(Qt::BacktabFocusReason);
-                return true;
-            }
-        }
-    }
-    next ? tabForward() : tabBackward();
+    m_navigator->moveFocus(next);
     return true;
 }
 
@@ -344,8 +290,8 @@ void RegisterScreen::onContextMenu(const QPoint& position)
 void RegisterScreen::commitCurrentRow()
 {
     const QModelIndex current = m_view->currentIndex();
-    commitOpenEditor();
-    closeOpenEditor();
+    m_navigator->commitOpenEditor();
+    m_navigator->closeOpenEditor();
     m_view->setCurrentIndex(QModelIndex());
 
     const std::optional<TransactionEntry> entry = entryFromBuffer();
@@ -368,10 +314,10 @@ void RegisterScreen::deleteCurrentRow()
         confirmAndDelete(current.row());
         return;
     }
-    closeOpenEditor();
+    m_navigator->closeOpenEditor();
     m_model->clearBuffer();
     m_model->notifyRowChanged(current.row());
-    openEditorAt(current.row(), RegisterModel::DateColumn);
+    m_navigator->openEditorAt(current.row(), RegisterModel::DateColumn);
     showStatus(tr("Fields cleared"), shortStatusMs);
 }
 
@@ -392,35 +338,6 @@ void RegisterScreen::copyFromAbove()
     m_model->setData(current, value, Qt::EditRole);
     if (QWidget* editor = m_view->openEditor())
         m_delegate->setEditorData(editor, current);
-}
-
-void RegisterScreen::advanceToNextField()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    commitOpenEditor();
-    const int column = fieldColumnAfter(current.column());
-    if (column < 0) {
-        commitCurrentRow();
-        return;
-    }
-    openEditorAt(current.row(), column);
-}
-
-void RegisterScreen::advanceToPreviousField()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    commitOpenEditor();
-    const int column = current.column() == RegisterModel::BalanceColumn ? previousVisibleColumn(RegisterModel::BalanceColumn)
-                                                                        : previousVisibleColumn(current.column());
-    if (column < 0)
-        return;
-    openEditorAt(current.row(), column);
-    if (column == RegisterModel::PayeeColumn)
-        focusMemoIfPayeeMemoEditor();
 }
 
 void RegisterScreen::startEditingRow(int row)
@@ -445,7 +362,7 @@ void RegisterScreen::newTransactionDialog()
 {
     if (m_accountId.isEmpty())
         return;
-    closeOpenEditor();
+    m_navigator->closeOpenEditor();
     TransactionFormDialog dialog(m_appState, m_accountId, this);
     // A refused save reopens the form with everything as typed.
     while (dialog.exec() == QDialog::Accepted) {
@@ -584,14 +501,14 @@ bool RegisterScreen::handleKey(const QKeyEvent* event)
         focusNextPrevChild(false);
         return true;
     }
-    if (isReturnKey(event)) {
+    if (FieldNavigator::isReturnKey(event)) {
         if (control) {
             commitCurrentRow();
             return true;
         }
         const QModelIndex current = m_view->currentIndex();
         if (!current.isValid() || m_view->openEditor()) {
-            advanceToNextField();
+            m_navigator->advanceToNextField();
         } else {
             startEditingRow(current.row());
             m_view->edit(current);
@@ -657,63 +574,6 @@ void RegisterScreen::restorePosition(int row, int column, const QString& transac
         m_view->scrollTo(m_model->index(firstVisible, 0), QAbstractItemView::PositionAtTop);
     if (currentRow >= 0)
         m_view->scrollTo(m_view->currentIndex());
-}
-
-void RegisterScreen::closeOpenEditor()
-{
-    m_view->closeEditorQuietly(m_view->openEditor());
-}
-
-void RegisterScreen::openEditorAt(int row, int column)
-{
-    const QModelIndex cell = m_model->index(row, column);
-    m_view->setCurrentIndex(cell);
-    m_view->scrollTo(cell);
-    m_view->edit(cell);
-}
-
-void RegisterScreen::moveQuietlyTo(int row, int column)
-{
-    closeOpenEditor();
-    const QModelIndex cell = m_model->index(row, column);
-    {
-        // Staying in the row must not restart its edit.
-        const QSignalBlocker blocker(m_view->selectionModel());
-        m_view->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
-    }
-    m_view->viewport()->update();
-    m_view->scrollTo(cell);
-    if (m_model->flags(cell).testFlag(Qt::ItemIsEditable))
-        m_view->edit(cell);
-}
-
-void RegisterScreen::focusMemoIfPayeeMemoEditor()
-{
-    if (auto* editor = qobject_cast<PayeeMemoEditor*>(m_view->openEditor()))
-        editor->memoEdit()->setFocus(Qt::BacktabFocusReason);
-}
-
-int RegisterScreen::nextVisibleColumn(int column) const
-{
-    for (int next = column + 1; next <= RegisterModel::ClearedColumn; ++next) {
-        if (!m_view->isColumnHidden(next))
-            return next;
-    }
-    return -1;
-}
-
-int RegisterScreen::fieldColumnAfter(int column) const
-{
-    return column == RegisterModel::BalanceColumn ? nextVisibleColumn(-1) : nextVisibleColumn(column);
-}
-
-int RegisterScreen::previousVisibleColumn(int column) const
-{
-    for (int previous = column - 1; previous >= RegisterModel::DateColumn; --previous) {
-        if (!m_view->isColumnHidden(previous))
-            return previous;
-    }
-    return -1;
 }
 
 std::optional<TransactionEntry> RegisterScreen::entryFromBuffer()

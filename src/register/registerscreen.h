@@ -11,6 +11,7 @@
 class AppState;
 class BalanceLabel;
 class ElidedLabel;
+class FieldNavigator;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -40,10 +41,7 @@ public:
     void insertNew();
     void focusEntryRow();
     void showStatus(const QString& text, int milliseconds);
-    void tabForward();
-    void tabBackward();
     int rowForTransactionId(const QString& id) const;
-    void commitOpenEditor();
     void memorizeCurrentRow();
     void toggleCleared(int row);
     // Asks, then deletes the stored row (both sides of a transfer).
@@ -66,8 +64,6 @@ public Q_SLOTS:
     void commitCurrentRow();
     void deleteCurrentRow();
     void copyFromAbove();
-    void advanceToNextField();
-    void advanceToPreviousField();
     void startEditingRow(int row);
     void newTransactionDialog();
 
@@ -82,14 +78,6 @@ private:
     void showAccountHeader(const Account& account);
     void showBalance(const CheckedSum& balance, Currency currency);
     void restorePosition(int row, int column, const QString& transactionId, int topRow, const QString& topTransactionId);
-    void closeOpenEditor();
-    void openEditorAt(int row, int column);
-    void moveQuietlyTo(int row, int column);
-    void focusMemoIfPayeeMemoEditor();
-    int nextVisibleColumn(int column) const;
-    // The field after `column`; after the balance the row starts over.
-    int fieldColumnAfter(int column) const;
-    int previousVisibleColumn(int column) const;
 
     std::optional<TransactionEntry> entryFromBuffer();
     std::optional<qint64> amountFromBuffer();
@@ -112,6 +100,7 @@ private:
     RegisterModel* m_model;
     RegisterDelegate* m_delegate;
     RegisterTableView* m_view;
+    FieldNavigator* m_navigator;
     ElidedLabel* m_nameLabel = nullptr;
     BalanceLabel* m_balanceLabel = nullptr;
     ElidedLabel* m_subtitleLabel = nullptr;

@@ -1,31 +1,19 @@
 #include "register/registertableview.h"
 
-#include "register/payeememoeditor.h"
+#include "register/fieldnavigator.h"
 #include "register/registermodel.h"
-#include "register/registerscreen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 
-namespace {
-
-bool isForwardTab(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Tab && !event->modifiers().testFlag(Qt::ShiftModifier);
-}
-
-bool isBackwardTab(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Backtab || (event->key() == Qt::Key_Tab && event->modifiers().testFlag(Qt::ShiftModifier));
-}
-
-} // namespace
-
-RegisterTableView::RegisterTableView(RegisterScreen* screen, QWidget* parent)
+RegisterTableView::RegisterTableView(QWidget* parent)
     : QTableView(parent)
-    , m_screen(screen)
 {
+}
+
+void RegisterTableView::setNavigator(FieldNavigator* navigator)
+{
+    m_navigator = navigator;
 }
 
 QWidget* RegisterTableView::openEditor() const
@@ -47,49 +35,31 @@ void RegisterTableView::closeEditorQuietly(QWidget* editor)
         setFocus(Qt::OtherFocusReason);
 }
 
-bool RegisterTableView::focusInPayeeMemoEditor() const
+void RegisterTableView::stepCursor(bool forward)
 {
-    return PayeeMemoEditor::around(QApplication::focusWidget()) != nullptr;
+    QKeyEvent arrow(QEvent::KeyPress, forward ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+    QTableView::keyPressEvent(&arrow);
 }
 
 bool RegisterTableView::focusNextPrevChild(bool next)
 {
-    if (!m_screen)
+    if (!m_navigator)
         return QTableView::focusNextPrevChild(next);
-    if (focusInPayeeMemoEditor())
-        return m_screen->focusNextPrevChild(next);
-    if (next)
-        m_screen->tabForward();
-    else
-        m_screen->tabBackward();
+    m_navigator->moveFocus(next);
     return true;
 }
 
 bool RegisterTableView::event(QEvent* event)
 {
-    if (m_screen && event->type() == QEvent::KeyPress && !focusInPayeeMemoEditor()) {
-        const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const bool forward = isForwardTab(keyEvent);
-        if (forward || isBackwardTab(keyEvent)) {
-            QKeyEvent arrow(QEvent::KeyPress, forward ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
-            keyPressEvent(&arrow);
-            edit(currentIndex());
-            return true;
-        }
-    }
+    if (m_navigator && event->type() == QEvent::KeyPress && m_navigator->stepOnGrid(static_cast<QKeyEvent*>(event)))
+        return true;
     return QTableView::event(event);
 }
 
 void RegisterTableView::keyPressEvent(QKeyEvent* event)
 {
-    if (m_screen && isBackwardTab(event)) {
-        m_screen->tabBackward();
+    if (m_navigator && m_navigator->tabOnGrid(event))
         return;
-    }
-    if (m_screen && isForwardTab(event)) {
-        m_screen->tabForward();
-        return;
-    }
     QTableView::keyPressEvent(event);
 }
 
@@ -104,26 +74,12 @@ QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::Keyboar
 void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     const bool movesOn = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
-    if (!movesOn || !m_screen) {
+    if (!movesOn || !m_navigator) {
         QTableView::closeEditor(editor, hint);
         return;
     }
-    // The move happens once the editor is gone, from the cell it was on.
     const int row = currentIndex().row();
     const int column = currentIndex().column();
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
-    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
-    QTimer::singleShot(0, this, [this, row, column, forward] {
-        if (!m_screen || !model())
-            return;
-        const QModelIndex cell = model()->index(row, column);
-        if (!cell.isValid())
-            return;
-        if (currentIndex() != cell)
-            setCurrentIndex(cell);
-        if (forward)
-            m_screen->tabForward();
-        else
-            m_screen->tabBackward();
-    });
+    m_navigator->moveOnAfterClose(row, column, hint == QAbstractItemDelegate::EditNextItem);
 }

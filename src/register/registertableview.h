@@ -3,26 +3,28 @@
 #include <QPointer>
 #include <QTableView>
 
-class RegisterScreen;
+class FieldNavigator;
 
 // The register's grid. Tab and Shift+Tab move cell by cell within the row
 // being typed (never onto Balance) and open the next cell's editor, so a
-// row can be typed without leaving the keyboard.
+// row can be typed without leaving the keyboard; the navigator makes the
+// moves (see fieldnavigator.h for the way a key travels).
 class RegisterTableView : public QTableView
 {
     Q_OBJECT
 
 public:
-    // `screen` may be null; the view then behaves as a plain table.
-    explicit RegisterTableView(RegisterScreen* screen, QWidget* parent = nullptr);
+    // Without a navigator the view behaves as a plain table.
+    explicit RegisterTableView(QWidget* parent = nullptr);
+    void setNavigator(FieldNavigator* navigator);
 
     // The editor open on the current cell, or nullptr.
     QWidget* openEditor() const;
     // Closes `editor` without writing its text and without moving on.
     void closeEditorQuietly(QWidget* editor);
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
-    // True while the keyboard focus is inside the two-line payee/memo editor.
-    bool focusInPayeeMemoEditor() const;
+    // Moves the current cell one to the right or left, as the arrow keys do.
+    void stepCursor(bool forward);
 
     bool focusNextPrevChild(bool next) override;
 
@@ -33,5 +35,5 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
-    QPointer<RegisterScreen> m_screen;
+    QPointer<FieldNavigator> m_navigator;
 };

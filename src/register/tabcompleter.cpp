@@ -1,5 +1,6 @@
 #include "register/tabcompleter.h"
 
+#include "register/fieldnavigator.h"
 #include "register/payeememoeditor.h"
 
 #include <QAbstractItemDelegate>
@@ -9,16 +10,6 @@
 #include <QLineEdit>
 
 namespace {
-
-bool isTabKey(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
-}
-
-bool isBackwardTab(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
-}
 
 QAbstractItemView* itemViewAround(QWidget* widget)
 {
@@ -67,12 +58,12 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
     // the widget itself is treated the same. The event type is checked
     // first: asking for the list creates it, and that must not happen from
     // inside the events of its own creation.
-    if (event->type() == QEvent::KeyPress && isTabKey(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::KeyPress && FieldNavigator::isTabKey(static_cast<QKeyEvent*>(event))) {
         const bool fromListOrWidget = watched == popup() || watched == widget();
         if (fromListOrWidget && popup()->isVisible()) {
             acceptHighlighted();
             popup()->hide();
-            moveOn(isBackwardTab(static_cast<QKeyEvent*>(event)));
+            moveOn(FieldNavigator::isBackwardTab(static_cast<QKeyEvent*>(event)));
             return true;
         }
     }
