@@ -9,7 +9,9 @@
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
 #include "register/registerscreen.h"
+#include "services/recurring/recurringformdialog.h"
 #include "bookkeeping/accountservice.h"
+#include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
@@ -413,6 +415,20 @@ void MainWindow::showEditAccountDialog()
     }
 }
 
+void MainWindow::memorizeTransaction(const RecurringTransaction& seed)
+{
+    RecurringFormDialog dialog(m_appState, seed, this);
+    // A refused save reopens the form with everything as typed.
+    while (dialog.exec() == QDialog::Accepted) {
+        if (m_appState->recurring()->insert(dialog.recurring())) {
+            m_registerScreen->showStatus(tr("Transaction memorized as recurring"), hintMilliseconds);
+            return;
+        }
+        reportWriteFailure(tr("Not Saved"), tr("The recurring transaction could not be saved."),
+            storageFailure(m_appState->database()));
+    }
+}
+
 void MainWindow::reportWriteFailure(const QString& title, const QString& what, const WriteOutcome& outcome)
 {
     QMessageBox::warning(this, title, QStringLiteral("%1\n\n%2").arg(what, outcome.message));
@@ -666,6 +682,7 @@ void MainWindow::createRegisterScreen()
 {
     m_registerScreen = new RegisterScreen(m_appState, this);
     connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
+    connect(m_registerScreen, &RegisterScreen::memorizeRequested, this, &MainWindow::memorizeTransaction);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
         [this](const QString& text) { showStatusMessage(text, failureMilliseconds); });
 }

@@ -22,6 +22,7 @@ class StatusBar;
 class TotalsLabel;
 class WelcomeScreen;
 struct Account;
+struct RecurringTransaction;
 struct WriteOutcome;
 
 // The program's one top-level window: the accounts with their balances in a
@@ -76,6 +77,9 @@ public Q_SLOTS:
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
     void showKestrelwoodAccountScreen();
+    // Opens the recurring form on a rule made from a register row and
+    // stores what the user saves.
+    void memorizeTransaction(const RecurringTransaction& seed);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

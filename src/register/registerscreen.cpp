@@ -10,16 +10,13 @@
 #include "register/registermodel.h"
 #include "register/registertableview.h"
 #include "register/transactionformdialog.h"
-#include "services/recurring/recurringformdialog.h"
 #include "bookkeeping/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
-#include "storage/database.h"
 #include "storage/identifiers.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
-#include "storage/recurringrepository.h"
 #include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
@@ -192,17 +189,7 @@ void RegisterScreen::memorizeCurrentRow()
     seed.autoPost = false;
     seed.isActive = true;
     seed.version = 1;
-
-    auto* dialog = new RecurringFormDialog(m_appState, seed, this);
-    while (dialog->exec() == QDialog::Accepted) {
-        if (m_appState->recurring()->insert(dialog->recurring())) {
-            showStatus(tr("Transaction memorized as recurring"), shortStatusMs);
-            break;
-        }
-        reportFailure(tr("The recurring transaction could not be saved."),
-            WriteOutcome::failed(Database::failureText(m_appState->database()->lastFailure())));
-    }
-    dialog->deleteLater();
+    Q_EMIT memorizeRequested(seed);
 }
 
 void RegisterScreen::toggleCleared(int row)

@@ -3,6 +3,7 @@
 #include "bookkeeping/transactionservice.h"
 #include "storage/account.h"
 #include "storage/money.h"
+#include "storage/recurringtransaction.h"
 #include "storage/transaction.h"
 
 #include <QWidget>
@@ -57,6 +58,9 @@ Q_SIGNALS:
     void newTransactionRequested(const QString& accountId);
     void editTransactionRequested(const QString& transactionId);
     void reconcileRequested(const QString& accountId);
+    // Ctrl+M on a stored row: `seed` is a monthly rule made from it, for
+    // the recurring form to start from.
+    void memorizeRequested(const RecurringTransaction& seed);
     void errorMessage(const QString& text);
 
 public Q_SLOTS:

@@ -1,5 +1,6 @@
 #include "registertesting.h"
 
+#include "app/mainwindow.h"
 #include "support/modalanswer.h"
 #include "support/storagetesting.h"
 #include "register/registerdelegate.h"
@@ -601,7 +602,13 @@ private Q_SLOTS:
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
         m_world->addTransaction(account.id, QDate(2024, 3, 5), QStringLiteral("Gym"), -3500, QString(), QStringLiteral("monthly"));
-        auto screen = showScreen(&m_world->appState, account.id);
+        // The main window answers the register's request to memorize.
+        MainWindow window(&m_world->appState);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.selectAccount(account.id);
+        RegisterScreen* screen = window.registerScreen();
         press(Qt::Key_Up);
         QString title;
         whenDialogShown([&title](QDialog* dialog) {
