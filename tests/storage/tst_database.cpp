@@ -11,9 +11,6 @@
 #include <QtTest>
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace {
 
@@ -68,15 +65,6 @@ bool ftsIndexIsConsistent(Database& database)
     return execute(&database, QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
 }
 
-#ifdef Q_OS_UNIX
-int modeOf(const QString& path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return -1;
-    return static_cast<int>(info.st_mode & 0777);
-}
-#endif
 
 } // namespace
 
@@ -87,7 +75,6 @@ class DatabaseTest : public QObject
 private Q_SLOTS:
     void migratesANewFile();
     void upgradesAVersionOneFile();
-    void leavesACurrentFileAlone();
     void failingStatementLeavesTheSchemaAtThePreviousVersion();
     void failedFirstMigrationLeavesANewFileEmpty();
     void identifiesWhoseFileItIs_data();
@@ -95,9 +82,6 @@ private Q_SLOTS:
     void splitsStatements_data();
     void splitsStatements();
     void fullTextTriggersFollowTheTransactions();
-    void refusesAFileThatIsNotADatabase_data();
-    void refusesAFileThatIsNotADatabase();
-    void createsAMissingDataDirectoryForItsOwnerOnly();
 };
 
 void DatabaseTest::migratesANewFile()
@@ -189,27 +173,6 @@ void DatabaseTest::upgradesAVersionOneFile()
                                 "FROM reconciliations ORDER BY id")),
         (QStringList{QStringLiteral("r1|2023-02-02T10:00:00Z|2023-02-02T10:00:00Z|1|pending|null|null"),
             QStringLiteral("r2|2023-03-05T18:30:15Z|2023-03-05T18:30:15Z|1|pending|null|null")}));
-}
-
-void DatabaseTest::leavesACurrentFileAlone()
-{
-    TestDataDirectory directory;
-    {
-        Database first;
-        QVERIFY(first.open(directory.databasePath()));
-        QVERIFY(first.runMigrations());
-    }
-
-    Database database;
-    QSignalSpy applied(&database, &Database::migrationApplied);
-    QSignalSpy failed(&database, &Database::migrationError);
-    QVERIFY(database.open(directory.databasePath()));
-    QVERIFY(database.runMigrations());
-
-    QCOMPARE(applied.count(), 0);
-    QCOMPARE(failed.count(), 0);
-    QCOMPARE(scalar(&database, QStringLiteral("SELECT COUNT(*) FROM schema_version")).toInt(), 3);
-    QCOMPARE(reconciliationColumns(database).size(), 12);
 }
 
 void DatabaseTest::failingStatementLeavesTheSchemaAtThePreviousVersion()
@@ -320,9 +283,6 @@ void DatabaseTest::splitsStatements_data()
                               "    UPDATE b SET y = 3;\n"
                               "END"),
                QStringLiteral("SELECT 1")};
-    QTest::newRow("lower-case trigger")
-        << QStringLiteral("create trigger t after delete on a begin\n  delete from b;\nend;")
-        << QStringList{QStringLiteral("create trigger t after delete on a begin\n  delete from b;\nend")};
     QTest::newRow("comment lines before and inside a statement")
         << QStringLiteral("-- header\n  -- indented comment\nCREATE TABLE a (\n    -- the key\n    id TEXT\n);\n")
         << QStringList{QStringLiteral("CREATE TABLE a (\n    id TEXT\n)")};
@@ -332,22 +292,15 @@ void DatabaseTest::splitsStatements_data()
     QTest::newRow("CR LF line ends")
         << QStringLiteral("-- comment\r\n\r\nALTER TABLE a ADD COLUMN b TEXT;\r\nUPDATE a SET b = c\r\nWHERE b IS NULL;\r\n")
         << QStringList{QStringLiteral("ALTER TABLE a ADD COLUMN b TEXT"), QStringLiteral("UPDATE a SET b = c\r\nWHERE b IS NULL")};
-    QTest::newRow("CR LF trigger")
-        << QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\r\n  INSERT INTO b VALUES (1);\r\nEND;\r\n")
-        << QStringList{QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\r\n  INSERT INTO b VALUES (1);\r\nEND")};
     QTest::newRow("final statement without a semicolon")
         << QStringLiteral("SELECT 1;\nSELECT 2\n")
         << QStringList{QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")};
     QTest::newRow("lone semicolon lines")
         << QStringLiteral(";\nSELECT 1;\n  ;  \n\n;\nSELECT 2;\n;")
         << QStringList{QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")};
-    QTest::newRow("semicolon on the line after a statement")
-        << QStringLiteral("SELECT 1\n;\nSELECT 2;")
-        << QStringList{QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")};
     QTest::newRow("END outside a trigger")
         << QStringLiteral("SELECT CASE WHEN 1 THEN 2\nEND;\nSELECT 3;")
         << QStringList{QStringLiteral("SELECT CASE WHEN 1 THEN 2\nEND"), QStringLiteral("SELECT 3")};
-    QTest::newRow("only comments") << QStringLiteral("-- one\n-- two;\n") << QStringList();
 }
 
 void DatabaseTest::splitsStatements()
@@ -388,58 +341,6 @@ void DatabaseTest::fullTextTriggersFollowTheTransactions()
     QCOMPARE(ftsMatches(database, QStringLiteral("bakery")), QStringList());
     QCOMPARE(ftsMatches(database, QStringLiteral("power")), QStringList{QStringLiteral("t2")});
     QVERIFY(ftsIndexIsConsistent(database));
-}
-
-void DatabaseTest::refusesAFileThatIsNotADatabase_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("a short text file") << QByteArray("these are my notes, not a checkbook\n");
-    QByteArray binary(8192, '\0');
-    for (int i = 0; i < binary.size(); ++i)
-        binary[i] = static_cast<char>((i * 37 + 11) % 256);
-    QTest::newRow("a larger binary file") << binary;
-}
-
-void DatabaseTest::refusesAFileThatIsNotADatabase()
-{
-    QFETCH(QByteArray, content);
-    TestDataDirectory directory;
-    const QString path = directory.databasePath();
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(content), qint64(content.size()));
-    }
-
-    {
-        Database database;
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Failed to open database:")));
-        QVERIFY(!database.open(path));
-    }
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), content);
-}
-
-void DatabaseTest::createsAMissingDataDirectoryForItsOwnerOnly()
-{
-    TestDataDirectory parent;
-    const QString dataDirectory = parent.path() + QStringLiteral("/not/yet/there");
-    qputenv("CHECKBOOK_DATA_DIR", dataDirectory.toUtf8());
-
-    QCOMPARE(Database::databasePath(), dataDirectory + QStringLiteral("/checkbook.db"));
-    QVERIFY(QFileInfo(dataDirectory).isDir());
-
-    Database database;
-    QVERIFY(database.open(Database::databasePath()));
-    QVERIFY(database.runMigrations());
-    QVERIFY(QFileInfo::exists(dataDirectory + QStringLiteral("/checkbook.db")));
-
-#ifdef Q_OS_UNIX
-    QCOMPARE(modeOf(dataDirectory), 0700);
-    QCOMPARE(modeOf(dataDirectory + QStringLiteral("/checkbook.db")), 0600);
-#endif
 }
 
 QTEST_GUILESS_MAIN(DatabaseTest)

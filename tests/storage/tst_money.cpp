@@ -18,8 +18,6 @@ private Q_SLOTS:
     void formatsAmounts_data();
     void formatsAmounts();
     void formatsTheMostNegativeAmount();
-    void describesEachCurrencysMinorUnit_data();
-    void describesEachCurrencysMinorUnit();
     void convertsMajorUnitsBothWays_data();
     void convertsMajorUnitsBothWays();
     void parsesWhatItFormats_data();
@@ -37,27 +35,20 @@ void TestMoney::parsesAmounts_data()
     QTest::addColumn<qint64>("expected");
 
     QTest::newRow("symbol, grouping, half-cent rounds up") << QStringLiteral("$1,234.565") << Currency::USD << qint64(123457);
-    QTest::newRow("negative whole units") << QStringLiteral("-12") << Currency::USD << qint64(-1200);
     QTest::newRow("half a cent rounds away from zero") << QStringLiteral("0.005") << Currency::USD << qint64(1);
     QTest::newRow("negative half a cent rounds away from zero") << QStringLiteral("-0.005") << Currency::USD << qint64(-1);
-    QTest::newRow("below half a cent rounds down") << QStringLiteral("0.0049") << Currency::USD << qint64(0);
-    QTest::newRow("one decimal") << QStringLiteral("12.5") << Currency::USD << qint64(1250);
     QTest::newRow("no whole units") << QStringLiteral(".45") << Currency::USD << qint64(45);
     QTest::newRow("trailing point") << QStringLiteral("7.") << Currency::USD << qint64(700);
     QTest::newRow("surrounding blanks") << QStringLiteral("  42.10 ") << Currency::USD << qint64(4210);
     QTest::newRow("minus before symbol") << QStringLiteral("-$1,234.56") << Currency::USD << qint64(-123456);
-    QTest::newRow("zero") << QStringLiteral("0") << Currency::USD << qint64(0);
     QTest::newRow("empty") << QString() << Currency::USD << qint64(0);
     QTest::newRow("euro symbol") << QStringLiteral("€99.99") << Currency::EUR << qint64(9999);
-    QTest::newRow("pound symbol") << QStringLiteral("£0.01") << Currency::GBP << qint64(1);
     QTest::newRow("yen with grouping") << QStringLiteral("1,500") << Currency::JPY << qint64(1500);
-    QTest::newRow("yen with symbol") << QStringLiteral("¥1500") << Currency::JPY << qint64(1500);
     QTest::newRow("negative yen") << QStringLiteral("-¥300") << Currency::JPY << qint64(-300);
     QTest::newRow("largest dollar amount") << QStringLiteral("100,000,000,000.00") << Currency::USD << maxAmountMinorUnits;
     QTest::newRow("largest negative dollar amount") << QStringLiteral("-$100000000000") << Currency::USD << -maxAmountMinorUnits;
     QTest::newRow("half a cent below the limit rounds to it") << QStringLiteral("99999999999.995") << Currency::USD << maxAmountMinorUnits;
     QTest::newRow("largest yen amount") << QStringLiteral("10,000,000,000,000") << Currency::JPY << maxAmountMinorUnits;
-    QTest::newRow("largest negative yen amount") << QStringLiteral("-¥10000000000000") << Currency::JPY << -maxAmountMinorUnits;
 }
 
 void TestMoney::parsesAmounts()
@@ -78,21 +69,17 @@ void TestMoney::refusesTextThatIsNotANumber_data()
     QTest::addColumn<Currency>("currency");
 
     QTest::newRow("two points") << QStringLiteral("12..5") << Currency::USD;
-    QTest::newRow("letters") << QStringLiteral("abc") << Currency::USD;
     QTest::newRow("digits and letters") << QStringLiteral("12abc") << Currency::USD;
     QTest::newRow("exponent") << QStringLiteral("1e3") << Currency::USD;
     QTest::newRow("double minus") << QStringLiteral("--5") << Currency::USD;
     QTest::newRow("plus sign") << QStringLiteral("+5") << Currency::USD;
     QTest::newRow("a lone point") << QStringLiteral(".") << Currency::USD;
-    QTest::newRow("a lone minus") << QStringLiteral("-") << Currency::USD;
     QTest::newRow("another currency's symbol") << QStringLiteral("€5") << Currency::USD;
     QTest::newRow("decimals in yen") << QStringLiteral("15.5") << Currency::JPY;
     QTest::newRow("too many digits to hold") << QStringLiteral("99999999999999999999") << Currency::USD;
     QTest::newRow("a cent beyond the limit") << QStringLiteral("100,000,000,000.01") << Currency::USD;
-    QTest::newRow("a cent beyond the negative limit") << QStringLiteral("-100000000000.01") << Currency::USD;
     QTest::newRow("half a cent beyond the limit rounds past it") << QStringLiteral("100000000000.005") << Currency::USD;
     QTest::newRow("a yen beyond the limit") << QStringLiteral("10,000,000,000,001") << Currency::JPY;
-    QTest::newRow("a yen beyond the negative limit") << QStringLiteral("-¥10000000000001") << Currency::JPY;
     QTest::newRow("fifteen digits of dollars") << QStringLiteral("999,999,999,999,999.99") << Currency::USD;
 }
 
@@ -113,15 +100,11 @@ void TestMoney::formatsAmounts_data()
     QTest::addColumn<QString>("withSymbol");
 
     QTest::newRow("negative dollars") << qint64(-123456) << Currency::USD << QStringLiteral("-1,234.56") << QStringLiteral("-$1,234.56");
-    QTest::newRow("cents only") << qint64(5) << Currency::USD << QStringLiteral("0.05") << QStringLiteral("$0.05");
     QTest::newRow("negative cents only") << qint64(-5) << Currency::USD << QStringLiteral("-0.05") << QStringLiteral("-$0.05");
-    QTest::newRow("zero") << qint64(0) << Currency::USD << QStringLiteral("0.00") << QStringLiteral("$0.00");
     QTest::newRow("millions") << qint64(123456789) << Currency::CAD << QStringLiteral("1,234,567.89") << QStringLiteral("$1,234,567.89");
     QTest::newRow("euro") << qint64(1000) << Currency::EUR << QStringLiteral("10.00") << QStringLiteral("€10.00");
     QTest::newRow("pound") << qint64(-99) << Currency::GBP << QStringLiteral("-0.99") << QStringLiteral("-£0.99");
-    QTest::newRow("australian dollar") << qint64(250) << Currency::AUD << QStringLiteral("2.50") << QStringLiteral("$2.50");
     QTest::newRow("yen") << qint64(1500) << Currency::JPY << QStringLiteral("1,500") << QStringLiteral("¥1,500");
-    QTest::newRow("negative yen") << qint64(-7) << Currency::JPY << QStringLiteral("-7") << QStringLiteral("-¥7");
 }
 
 void TestMoney::formatsAmounts()
@@ -143,44 +126,15 @@ void TestMoney::formatsTheMostNegativeAmount()
     QCOMPARE(formatAmount(lowest, Currency::JPY), QStringLiteral("-9,223,372,036,854,775,808"));
 }
 
-void TestMoney::describesEachCurrencysMinorUnit_data()
-{
-    QTest::addColumn<Currency>("currency");
-    QTest::addColumn<qint64>("perMajor");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("symbol");
-
-    QTest::newRow("USD") << Currency::USD << qint64(100) << 2 << QStringLiteral("$");
-    QTest::newRow("EUR") << Currency::EUR << qint64(100) << 2 << QStringLiteral("€");
-    QTest::newRow("GBP") << Currency::GBP << qint64(100) << 2 << QStringLiteral("£");
-    QTest::newRow("CAD") << Currency::CAD << qint64(100) << 2 << QStringLiteral("$");
-    QTest::newRow("AUD") << Currency::AUD << qint64(100) << 2 << QStringLiteral("$");
-    QTest::newRow("JPY") << Currency::JPY << qint64(1) << 0 << QStringLiteral("¥");
-}
-
-void TestMoney::describesEachCurrencysMinorUnit()
-{
-    QFETCH(Currency, currency);
-    QFETCH(qint64, perMajor);
-    QFETCH(int, decimals);
-    QFETCH(QString, symbol);
-
-    QCOMPARE(minorUnitsPerMajor(currency), perMajor);
-    QCOMPARE(currencyDecimals(currency), decimals);
-    QCOMPARE(currencySymbol(currency), symbol);
-}
-
 void TestMoney::convertsMajorUnitsBothWays_data()
 {
     QTest::addColumn<qint64>("minorUnits");
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<double>("majorUnits");
 
-    QTest::newRow("dollars and cents") << qint64(123456) << Currency::USD << 1234.56;
     QTest::newRow("a price that is inexact in binary") << qint64(1999) << Currency::USD << 19.99;
     QTest::newRow("negative cents") << qint64(-1) << Currency::EUR << -0.01;
     QTest::newRow("yen") << qint64(1500) << Currency::JPY << 1500.0;
-    QTest::newRow("zero") << qint64(0) << Currency::USD << 0.0;
     QTest::newRow("largest dollar amount") << maxAmountMinorUnits << Currency::USD << 100000000000.0;
     QTest::newRow("largest negative yen amount") << -maxAmountMinorUnits << Currency::JPY << -10000000000000.0;
 }

@@ -1,66 +1,84 @@
+#include "storage/clock.h"
+#include "storage/identifiers.h"
 #include "storage/storedtime.h"
 
+#include <QRegularExpression>
+#include <QUuid>
 #include <QtTest>
 
-// Stored stamps are read by a fast path for the program's own fixed forms;
-// anything else must read exactly as Qt's ISO 8601 parser reads it.
+// Stamps and ids are stored as text and compared as text across devices:
+// stamps are whole-second UTC, read by a fast path that must agree with Qt's
+// ISO 8601 parser, and ids have one fixed form.
 class StoredTimeTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsDatesAsQtDoes_data();
-    void readsDatesAsQtDoes();
-    void readsTimesAsQtDoes_data();
-    void readsTimesAsQtDoes();
-    void roundTripsThroughText();
+    void cleanup() { Clock::reset(); }
+
+    void readsDatesAsQtDoes_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"2024-03-15", "2024-02-29", "2023-02-29", "2024-13-01", "2024-00-10", "0000-01-01",
+                 "9999-12-31", "2024-3-15", "2024/03/15", "20240315xx", "2024-03-1a", "", " 2024-03-1"})
+            QTest::newRow(text) << QString::fromLatin1(text);
+    }
+
+    void readsDatesAsQtDoes()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(dateFromText(text), QDate::fromString(text, Qt::ISODate));
+    }
+
+    void readsTimesAsQtDoes_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"2024-03-09T14:05:00Z", "2024-03-09T23:59:59Z", "2024-03-09T24:00:00Z",
+                 "2024-03-09T12:00:60Z", "2023-02-29T10:00:00Z", "2024-03-09T14:05:00+02:00", "2024-03-09T14:05:00",
+                 "2024-03-09 14:05:00Z", "2024-03-09T14:05:00.123Z", "2024-03-09T1a:05:00Z", ""})
+            QTest::newRow(text) << QString::fromLatin1(text);
+    }
+
+    void readsTimesAsQtDoes()
+    {
+        QFETCH(QString, text);
+        const QDateTime expected = QDateTime::fromString(text, Qt::ISODate);
+        const QDateTime actual = timeFromText(text);
+        QCOMPARE(actual, expected);
+        QCOMPARE(actual.isValid(), expected.isValid());
+        if (expected.isValid())
+            QCOMPARE(actual.toUTC().toString(Qt::ISODate), expected.toUTC().toString(Qt::ISODate));
+    }
+
+    void writesUtcToTheSecond()
+    {
+        const QDateTime stamp(QDate(2024, 3, 9), QTime(14, 5, 0), Qt::UTC);
+        QCOMPARE(timeToText(stamp.toOffsetFromUtc(3600)), QStringLiteral("2024-03-09T14:05:00Z"));
+        QCOMPARE(timeFromText(timeToText(stamp)), stamp);
+        QVERIFY(!optionalTimeFromText(QString()));
+
+        // A pinned clock hands out its instant in UTC: 23:30 two hours behind
+        // UTC is 01:30 UTC on the next day.
+        Clock::setFixedNow(QDateTime(QDate(2024, 2, 28), QTime(23, 30, 0), Qt::OffsetFromUTC, -2 * 3600));
+        QCOMPARE(timeToText(Clock::nowUtc()), QStringLiteral("2024-02-29T01:30:00Z"));
+        Clock::reset();
+        const QDateTime now = Clock::nowUtc();
+        QCOMPARE(now.timeSpec(), Qt::UTC);
+        QCOMPARE(now.time().msec(), 0);
+        QVERIFY(qAbs(now.secsTo(QDateTime::currentDateTimeUtc())) <= 1);
+    }
+
+    void idsHaveTheirFixedForm()
+    {
+        static const QRegularExpression form(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"));
+        const QString id = newId();
+        QVERIFY2(form.match(id).hasMatch(), qPrintable(id));
+        QVERIFY(newId() != id);
+        // Worked out independently with the RFC 4122 name-based algorithm: ids
+        // already stored on other devices must never change.
+        QCOMPARE(defaultCategoryId(QStringLiteral("expense::Groceries")), QStringLiteral("f80ec558-0a5d-59fd-bb97-1216bc91c991"));
+    }
 };
-
-void StoredTimeTest::readsDatesAsQtDoes_data()
-{
-    QTest::addColumn<QString>("text");
-    for (const char* text : {"2024-03-15", "2024-02-29", "2023-02-29", "2024-13-01", "2024-00-10", "0000-01-01",
-             "9999-12-31", "2024-3-15", "2024/03/15", "20240315xx", "2024-03-1a", "", " 2024-03-1"})
-        QTest::newRow(text) << QString::fromLatin1(text);
-}
-
-void StoredTimeTest::readsDatesAsQtDoes()
-{
-    QFETCH(QString, text);
-    QCOMPARE(dateFromText(text), QDate::fromString(text, Qt::ISODate));
-}
-
-void StoredTimeTest::readsTimesAsQtDoes_data()
-{
-    QTest::addColumn<QString>("text");
-    for (const char* text : {"2024-03-09T14:05:00Z", "2024-03-09T23:59:59Z", "2024-03-09T24:00:00Z",
-             "2024-03-09T12:00:60Z", "2023-02-29T10:00:00Z", "2024-03-09T14:05:00+02:00", "2024-03-09T14:05:00",
-             "2024-03-09 14:05:00Z", "2024-03-09T14:05:00.123Z", "2024-03-09T1a:05:00Z", ""})
-        QTest::newRow(text) << QString::fromLatin1(text);
-}
-
-void StoredTimeTest::readsTimesAsQtDoes()
-{
-    QFETCH(QString, text);
-    const QDateTime expected = QDateTime::fromString(text, Qt::ISODate);
-    const QDateTime actual = timeFromText(text);
-    QCOMPARE(actual, expected);
-    QCOMPARE(actual.isValid(), expected.isValid());
-    if (expected.isValid())
-        QCOMPARE(actual.toUTC().toString(Qt::ISODate), expected.toUTC().toString(Qt::ISODate));
-}
-
-void StoredTimeTest::roundTripsThroughText()
-{
-    const QDateTime stamp(QDate(2024, 3, 9), QTime(14, 5, 0), Qt::UTC);
-    QCOMPARE(timeToText(stamp), QStringLiteral("2024-03-09T14:05:00Z"));
-    QCOMPARE(timeFromText(timeToText(stamp)), stamp);
-    QCOMPARE(timeToText(stamp.toOffsetFromUtc(3600)), QStringLiteral("2024-03-09T14:05:00Z"));
-    QCOMPARE(dateFromText(dateToText(QDate(2024, 1, 2))), QDate(2024, 1, 2));
-    QVERIFY(!optionalTimeFromText(QString()));
-    QVERIFY(optionalTimeValue(std::nullopt).isNull());
-    QCOMPARE(optionalDateFromText(QStringLiteral("2024-12-31")), std::optional<QDate>(QDate(2024, 12, 31)));
-}
 
 QTEST_GUILESS_MAIN(StoredTimeTest)
 #include "tst_storedtime.moc"

@@ -168,12 +168,3 @@ bool sameRecord(const RecurringTransaction& actual, const RecurringTransaction& 
         && sameField("autoPost", actual.autoPost, expected.autoPost) && sameField("isActive", actual.isActive, expected.isActive)
         && sameField("transferDestAccountId", actual.transferDestAccountId, expected.transferDestAccountId);
 }
-
-bool sameRecord(const Reconciliation& actual, const Reconciliation& expected)
-{
-    return sameStamps(actual, expected) && sameField("accountId", actual.accountId, expected.accountId)
-        && sameField("statementDate", actual.statementDate, expected.statementDate)
-        && sameField("statementBalance", actual.statementBalance, expected.statementBalance)
-        && sameField("reconciledBalance", actual.reconciledBalance, expected.reconciledBalance)
-        && sameField("completedAt", actual.completedAt, expected.completedAt);
-}
