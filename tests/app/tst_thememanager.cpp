@@ -6,7 +6,6 @@
 #include "widgets/palette.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -41,7 +40,6 @@ private Q_SLOTS:
     void initTestCase();
     void setThemeAppliesStoresAndAnnounces_data();
     void setThemeAppliesStoresAndAnnounces();
-    void installedPaletteReachesExistingWidgets();
     void startupAppliesStoredTheme_data();
     void startupAppliesStoredTheme();
 };
@@ -100,26 +98,6 @@ void ThemeManagerTest::setThemeAppliesStoresAndAnnounces()
     QCOMPARE(preferences.get(QStringLiteral("theme")), std::optional<QString>(stored));
     QCOMPARE(applicationColor(QPalette::Active, QPalette::Window), dark ? darkWindow : lightWindow);
     QCOMPARE(Palette::isDark(), dark);
-}
-
-void ThemeManagerTest::installedPaletteReachesExistingWidgets()
-{
-    TestDatabase testDatabase;
-    PreferencesRepository preferences(testDatabase.database());
-    ThemeManager manager(&preferences);
-    manager.setTheme(QStringLiteral("light"));
-
-    QWidget window;
-    QLabel label(QStringLiteral("Balance"), &window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(label.palette().color(QPalette::Window), lightWindow);
-
-    manager.setTheme(QStringLiteral("dark"));
-
-    QTRY_COMPARE(window.palette().color(QPalette::Window), darkWindow);
-    QCOMPARE(label.palette().color(QPalette::WindowText), QColor::fromRgb(0xD8E8DF));
-    QCOMPARE(label.palette().color(QPalette::Highlight), QColor::fromRgb(0x4DB6AC));
 }
 
 void ThemeManagerTest::startupAppliesStoredTheme_data()
