@@ -1,94 +1,41 @@
-#include "app/appstate.h"
 #include "app/mainwindow.h"
 #include "app/totalslabel.h"
-#include "register/registermodel.h"
-#include "register/registerscreen.h"
-#include "register/registertableview.h"
-#include "widgets/smartamountfield.h"
-#include "storage/accountrepository.h"
-#include "storage/clock.h"
-#include "storage/database.h"
-#include "storage/identifiers.h"
 #include "storage/reconciliationrepository.h"
+#include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
-#include "storage/transactionrepository.h"
-#include "register/registertesting.h"
 #include "support/dialogtesting.h"
 #include "support/modalanswer.h"
 #include "support/storagetesting.h"
-#include "support/testdatabase.h"
+#include "support/testworld.h"
+#include "widgets/smartamountfield.h"
 
-#include <QDialog>
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
-#include <QSqlQuery>
 #include <QStatusBar>
-#include <QtTest>
-#include <functional>
-#include <memory>
+#include <limits>
 
-using registertesting::whenDialogShown;
+using namespace testworld;
 
 namespace {
 
-const QDateTime fixedNow(QDate(2024, 5, 20), QTime(12, 0), Qt::UTC);
-
-// One initialized application state in its own data directory, with helpers
-// that store rows as other parts of the program would.
-class World
+QListWidget* sidebar(const MainWindow& window)
 {
-public:
-    World()
-    {
-        if (!appState.initialize())
-            qFatal("the test database could not be initialized");
-    }
-
-    Account addAccount(const QString& name, Currency currency = Currency::USD, int sortOrder = 0,
-        AccountType type = AccountType::Checking, const QString& last4 = QString())
-    {
-        Account account;
-        account.id = newId();
-        account.name = name;
-        account.currency = currency;
-        account.type = type;
-        account.accountNumberLast4 = last4;
-        account.sortOrder = sortOrder;
-        account.createdAt = Clock::nowUtc();
-        account.updatedAt = account.createdAt;
-        if (!appState.accounts()->insert(account))
-            qFatal("World: the account could not be stored");
-        return account;
-    }
-
-    Transaction addTransaction(const QString& accountId, qint64 amount)
-    {
-        const Transaction transaction = makeTransaction(newId(), accountId, QDate(2024, 5, 1), amount);
-        if (!appState.transactions()->insert(transaction))
-            qFatal("World: the transaction could not be stored");
-        return transaction;
-    }
-
-    QVariant column(const QString& table, const QString& column, const QString& id)
-    {
-        return scalar(appState.database(), QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(column, table), {id});
-    }
-
-    TestDataDirectory dataDirectory;
-    AppState appState;
-};
+    return window.findChild<QListWidget*>();
+}
 
 QWidget* rowWidget(const MainWindow& window, int row)
 {
-    QListWidget* list = window.accountList();
-    return list->itemWidget(list->item(row));
+    return sidebar(window)->itemWidget(sidebar(window)->item(row));
+}
+
+QVariant column(TestWorld& world, const QString& table, const QString& column, const QString& id)
+{
+    return scalar(world.appState.database(), QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(column, table), {id});
 }
 
 QString rowText(const MainWindow& window, int row, const char* labelName)
@@ -103,29 +50,22 @@ QString rowText(const MainWindow& window, int row, const char* labelName)
 QStringList sidebarNames(const MainWindow& window)
 {
     QStringList names;
-    for (int row = 0; row < window.accountList()->count(); ++row)
+    for (int row = 0; row < sidebar(window)->count(); ++row)
         names.append(rowText(window, row, "accountName"));
     return names;
 }
 
 QString selectedSidebarName(const MainWindow& window)
 {
-    const QList<QListWidgetItem*> selected = window.accountList()->selectedItems();
+    const QList<QListWidgetItem*> selected = sidebar(window)->selectedItems();
     if (selected.size() != 1)
         return QString();
-    return rowText(window, window.accountList()->row(selected.first()), "accountName");
+    return rowText(window, sidebar(window)->row(selected.first()), "accountName");
 }
 
 QString totalText(const MainWindow& window)
 {
     return window.findChild<TotalsLabel*>(QStringLiteral("totalLabel"))->totals();
-}
-
-void showActive(MainWindow& window)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 QAction* menuAction(const MainWindow& window, const QString& menuTitle, const QString& text)
@@ -150,7 +90,6 @@ class MainWindowTest : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void firstStartShowsWelcomeThenEmptyState();
     void creatingAnAccountOpensItsRegisterReadyForTyping();
     void aRefusedNewAccountReopensTheFormAsTyped();
@@ -164,6 +103,9 @@ private Q_SLOTS:
     void draggedOrderIsStored();
     void geometryAndSidebarWidthSurviveRestart();
     void opensCurrentAccountElseFirst();
+    void sidebarShowsOverflow_data();
+    void sidebarShowsOverflow();
+    void aLongAccountNameLeavesTheWindowSizeAlone();
 };
 
 void MainWindowTest::initTestCase()
@@ -176,25 +118,18 @@ void MainWindowTest::initTestCase()
 
 void MainWindowTest::init()
 {
-    Clock::setFixedNow(fixedNow);
-    QSettings().remove(QStringLiteral("mainwindow"));
-}
-
-void MainWindowTest::cleanup()
-{
-    Clock::reset();
     QSettings().remove(QStringLiteral("mainwindow"));
 }
 
 void MainWindowTest::firstStartShowsWelcomeThenEmptyState()
 {
-    World world;
+    TestWorld world;
     MainWindow window(&world.appState);
-    showActive(window);
+    showActive(&window);
 
     QCOMPARE(window.windowTitle(), QStringLiteral("Kestrelwood Checkbook"));
     QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
-    QCOMPARE(window.accountList()->count(), 0);
+    QCOMPARE(sidebar(window)->count(), 0);
     QCOMPARE(totalText(window), QStringLiteral("No accounts"));
 
     auto* continueButton = window.findChild<QPushButton*>(QStringLiteral("continueButton"));
@@ -206,9 +141,9 @@ void MainWindowTest::firstStartShowsWelcomeThenEmptyState()
 
 void MainWindowTest::creatingAnAccountOpensItsRegisterReadyForTyping()
 {
-    World world;
+    TestWorld world;
     MainWindow window(&world.appState);
-    showActive(window);
+    showActive(&window);
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("continueButton")), Qt::LeftButton);
     QCOMPARE(window.currentPage(), MainWindow::Page::EmptyState);
 
@@ -238,7 +173,7 @@ void MainWindowTest::creatingAnAccountOpensItsRegisterReadyForTyping()
 
     // The window system hands the activation back once the dialog is gone;
     // the keyboard then lands in the register, not on the button clicked.
-    showActive(window);
+    showActive(&window);
     RegisterTableView* view = window.registerScreen()->view();
     QCOMPARE(QApplication::focusWidget(), view);
     QCOMPARE(view->currentIndex().row(), window.registerScreen()->model()->entryRow());
@@ -246,9 +181,9 @@ void MainWindowTest::creatingAnAccountOpensItsRegisterReadyForTyping()
 
 void MainWindowTest::aRefusedNewAccountReopensTheFormAsTyped()
 {
-    World world;
+    TestWorld world;
     MainWindow window(&world.appState);
-    showActive(window);
+    showActive(&window);
     QVERIFY(execute(world.appState.database(), QStringLiteral("PRAGMA query_only = 1")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed:.*readonly")));
 
@@ -273,10 +208,10 @@ void MainWindowTest::aRefusedNewAccountReopensTheFormAsTyped()
 
 void MainWindowTest::editingTheCurrentAccountUpdatesSidebarAndRegister()
 {
-    World world;
+    TestWorld world;
     const Account account = world.addAccount(QStringLiteral("Checking"));
     MainWindow window(&world.appState);
-    showActive(window);
+    showActive(&window);
 
     whenDialogShown([](QDialog* dialog) {
         typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Joint Checking"));
@@ -298,11 +233,14 @@ void MainWindowTest::editingTheCurrentAccountUpdatesSidebarAndRegister()
 
 void MainWindowTest::sidebarShowsAccountsAndFollowsTransactions()
 {
-    World world;
-    const Account checking =
-        world.addAccount(QStringLiteral("Checking"), Currency::USD, 0, AccountType::Checking, QStringLiteral("1234"));
-    Account card = world.addAccount(QStringLiteral("Visa"), Currency::USD, 1, AccountType::CreditCard);
-    world.addTransaction(checking.id, 10000);
+    TestWorld world;
+    Account checking = world.addAccount(QStringLiteral("Checking"));
+    checking.accountNumberLast4 = QStringLiteral("1234");
+    QVERIFY(world.appState.accounts()->update(checking));
+    Account card = world.addAccount(QStringLiteral("Visa"), Currency::USD, 0, 1);
+    card.type = AccountType::CreditCard;
+    QVERIFY(world.appState.accounts()->update(card));
+    world.addTransaction(checking.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 10000);
     MainWindow window(&world.appState);
 
     QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa")}));
@@ -312,10 +250,8 @@ void MainWindowTest::sidebarShowsAccountsAndFollowsTransactions()
     QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$0.00"));
 
     // A write from anywhere reaches the sidebar through the repository.
-    const Transaction payment = world.addTransaction(card.id, -2550);
+    const Transaction payment = world.addTransaction(card.id, QDate(2024, 5, 1), QStringLiteral("Pay"), -2550);
     QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("-$25.50"));
-    QVERIFY(rowWidget(window, 1)->findChild<QLabel*>(QStringLiteral("accountBalance"))->styleSheet().contains(
-        QStringLiteral("#FF8A80")));
     QCOMPARE(totalText(window), QStringLiteral("Total: $74.50"));
 
     QVERIFY(world.appState.transactions()->softDelete(payment.id));
@@ -360,10 +296,10 @@ void MainWindowTest::totalsArePerCurrency()
     QFETCH(QList<qint64>, balances);
     QFETCH(QString, expected);
 
-    World world;
+    TestWorld world;
     for (int i = 0; i < currencies.size(); ++i) {
-        const Account account = world.addAccount(QStringLiteral("Account %1").arg(i), currencies[i], i);
-        world.addTransaction(account.id, balances[i]);
+        const Account account = world.addAccount(QStringLiteral("Account %1").arg(i), currencies[i], 0, i);
+        world.addTransaction(account.id, QDate(2024, 5, 1), QStringLiteral("Pay"), balances[i]);
     }
     MainWindow window(&world.appState);
     QCOMPARE(totalText(window), expected);
@@ -371,12 +307,12 @@ void MainWindowTest::totalsArePerCurrency()
 
 void MainWindowTest::altDigitSelectsSidebarRow()
 {
-    World world;
+    TestWorld world;
     QStringList ids;
     for (int i = 0; i < 11; ++i)
-        ids.append(world.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), Currency::USD, i).id);
+        ids.append(world.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), Currency::USD, 0, i).id);
     MainWindow window(&world.appState);
-    showActive(window);
+    showActive(&window);
     QCOMPARE(world.appState.currentAccountId(), ids[0]);
 
     QTest::keyClick(&window, Qt::Key_0, Qt::AltModifier);
@@ -398,12 +334,12 @@ void MainWindowTest::altDigitSelectsSidebarRow()
 
 void MainWindowTest::deletingCurrentAccountCascadesThenClearsSelection()
 {
-    World world;
-    const Account kept = world.addAccount(QStringLiteral("Kept"), Currency::USD, 0);
-    const Account doomed = world.addAccount(QStringLiteral("Doomed"), Currency::USD, 1);
-    const Transaction first = world.addTransaction(doomed.id, -1000);
-    const Transaction second = world.addTransaction(doomed.id, 2000);
-    const Transaction other = world.addTransaction(kept.id, 500);
+    TestWorld world;
+    const Account kept = world.addAccount(QStringLiteral("Kept"), Currency::USD, 0, 0);
+    const Account doomed = world.addAccount(QStringLiteral("Doomed"), Currency::USD, 0, 1);
+    const Transaction first = world.addTransaction(doomed.id, QDate(2024, 5, 1), QStringLiteral("Pay"), -1000);
+    const Transaction second = world.addTransaction(doomed.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 2000);
+    const Transaction other = world.addTransaction(kept.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 500);
 
     const RecurringTransaction rule = makeRecurring(newId(), QDate(2024, 6, 1), doomed.id);
     QVERIFY(world.appState.recurring()->insert(rule));
@@ -417,7 +353,7 @@ void MainWindowTest::deletingCurrentAccountCascadesThenClearsSelection()
     // comes once, after the commit, when the account is already deleted.
     QStringList order;
     const auto step = [&](const QString& what) {
-        const bool accountLive = world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).isNull();
+        const bool accountLive = column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).isNull();
         order.append(what + (accountLive ? QStringLiteral(" (account live)") : QString()));
     };
     connect(world.appState.transactions(), &TransactionRepository::transactionsChanged, &window,
@@ -448,22 +384,22 @@ void MainWindowTest::deletingCurrentAccountCascadesThenClearsSelection()
     QCOMPARE(order,
         (QStringList{QStringLiteral("transactions"), QStringLiteral("recurring"), QStringLiteral("reconciliations"),
             QStringLiteral("account")}));
-    const QString accountDeleted = world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).toString();
+    const QString accountDeleted = column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).toString();
     QVERIFY(!accountDeleted.isEmpty());
     for (const QString& id : {first.id, second.id}) {
-        const QString deleted = world.column(QStringLiteral("transactions"), QStringLiteral("deleted_at"), id).toString();
+        const QString deleted = column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), id).toString();
         QVERIFY(!deleted.isEmpty());
         QVERIFY(deleted <= accountDeleted);
     }
-    QVERIFY(world.column(QStringLiteral("recurring_transactions"), QStringLiteral("deleted_at"), rule.id).toString()
+    QVERIFY(column(world, QStringLiteral("recurring_transactions"), QStringLiteral("deleted_at"), rule.id).toString()
         <= accountDeleted);
-    QVERIFY(world.column(QStringLiteral("reconciliations"), QStringLiteral("deleted_at"), reconciliation.id).toString()
+    QVERIFY(column(world, QStringLiteral("reconciliations"), QStringLiteral("deleted_at"), reconciliation.id).toString()
         <= accountDeleted);
-    QVERIFY(world.column(QStringLiteral("transactions"), QStringLiteral("deleted_at"), other.id).isNull());
+    QVERIFY(column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), other.id).isNull());
 
     QCOMPARE(world.appState.currentAccountId(), QString());
     QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Kept")});
-    QVERIFY(window.accountList()->selectedItems().isEmpty());
+    QVERIFY(sidebar(window)->selectedItems().isEmpty());
     QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
 
     // Going on from the welcome page shows an account that is left.
@@ -474,24 +410,24 @@ void MainWindowTest::deletingCurrentAccountCascadesThenClearsSelection()
 
 void MainWindowTest::declinedDeleteKeepsEverything()
 {
-    World world;
+    TestWorld world;
     const Account account = world.addAccount(QStringLiteral("Savings"));
-    const Transaction transaction = world.addTransaction(account.id, 100);
+    const Transaction transaction = world.addTransaction(account.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 100);
     MainWindow window(&world.appState);
     QCOMPARE(world.appState.currentAccountId(), account.id);
 
     ModalAnswer::pressWhenShown(QMessageBox::No);
     window.deleteCurrentAccount();
 
-    QVERIFY(world.column(QStringLiteral("accounts"), QStringLiteral("deleted_at"), account.id).isNull());
-    QVERIFY(world.column(QStringLiteral("transactions"), QStringLiteral("deleted_at"), transaction.id).isNull());
+    QVERIFY(column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), account.id).isNull());
+    QVERIFY(column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), transaction.id).isNull());
     QCOMPARE(world.appState.currentAccountId(), account.id);
     QCOMPARE(window.currentPage(), MainWindow::Page::Register);
 }
 
 void MainWindowTest::draggedOrderIsStored()
 {
-    World world;
+    TestWorld world;
     const Account a = world.addAccount(QStringLiteral("Alpha"));
     const Account b = world.addAccount(QStringLiteral("Bravo"));
     const Account c = world.addAccount(QStringLiteral("Charlie"));
@@ -500,19 +436,19 @@ void MainWindowTest::draggedOrderIsStored()
 
     // What a drop does to the list: Alpha moves below Charlie.
     QSignalSpy stored(world.appState.accounts(), &AccountRepository::accountsChanged);
-    QVERIFY(window.accountList()->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
+    QVERIFY(sidebar(window)->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
     QVERIFY(stored.wait());
 
-    QCOMPARE(world.column(QStringLiteral("accounts"), QStringLiteral("sort_order"), b.id).toInt(), 0);
-    QCOMPARE(world.column(QStringLiteral("accounts"), QStringLiteral("sort_order"), c.id).toInt(), 1);
-    QCOMPARE(world.column(QStringLiteral("accounts"), QStringLiteral("sort_order"), a.id).toInt(), 2);
+    QCOMPARE(column(world, QStringLiteral("accounts"), QStringLiteral("sort_order"), b.id).toInt(), 0);
+    QCOMPARE(column(world, QStringLiteral("accounts"), QStringLiteral("sort_order"), c.id).toInt(), 1);
+    QCOMPARE(column(world, QStringLiteral("accounts"), QStringLiteral("sort_order"), a.id).toInt(), 2);
     QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie"), QStringLiteral("Alpha")}));
     QCOMPARE(selectedSidebarName(window), QStringLiteral("Alpha"));
 }
 
 void MainWindowTest::geometryAndSidebarWidthSurviveRestart()
 {
-    World world;
+    TestWorld world;
     world.addAccount(QStringLiteral("Checking"));
     {
         MainWindow window(&world.appState);
@@ -534,9 +470,9 @@ void MainWindowTest::geometryAndSidebarWidthSurviveRestart()
 
 void MainWindowTest::opensCurrentAccountElseFirst()
 {
-    World world;
-    world.addAccount(QStringLiteral("First"), Currency::USD, 0);
-    const Account second = world.addAccount(QStringLiteral("Second"), Currency::USD, 1);
+    TestWorld world;
+    world.addAccount(QStringLiteral("First"), Currency::USD, 0, 0);
+    const Account second = world.addAccount(QStringLiteral("Second"), Currency::USD, 0, 1);
     world.appState.setCurrentAccountId(second.id);
     {
         MainWindow window(&world.appState);
@@ -550,6 +486,49 @@ void MainWindowTest::opensCurrentAccountElseFirst()
     QCOMPARE(window.currentPage(), MainWindow::Page::Register);
     QCOMPARE(selectedSidebarName(window), QStringLiteral("First"));
     QCOMPARE(world.appState.currentAccountId(), world.appState.accounts()->all().first().id);
+}
+
+// A balance too large to hold reads "Overflow", never a wrapped number.
+void MainWindowTest::sidebarShowsOverflow_data()
+{
+    QTest::addColumn<Currency>("hugeCurrency");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("same currency") << Currency::USD << QStringLiteral("Total: Overflow USD");
+    QTest::newRow("another currency") << Currency::EUR << QStringLiteral("Total: $1.00 · Overflow EUR");
+}
+
+void MainWindowTest::sidebarShowsOverflow()
+{
+    QFETCH(Currency, hugeCurrency);
+    QFETCH(QString, total);
+    TestWorld world;
+    world.addTransaction(world.addAccount(QStringLiteral("Everyday")).id, QDate(2024, 3, 1), QStringLiteral("Pay"), 100);
+    const QString huge = world.addAccount(QStringLiteral("Winnings"), hugeCurrency, 0, 1).id;
+    world.addTransaction(huge, QDate(2024, 3, 1), QStringLiteral("Pay"), 100);
+    const Transaction wrapped = world.addTransaction(huge, QDate(2024, 3, 2), QStringLiteral("Jackpot"), 0);
+    QVERIFY(execute(world.appState.database(), QStringLiteral("UPDATE transactions SET amount = %1 WHERE id = '%2'")
+                                                   .arg(std::numeric_limits<qint64>::max()).arg(wrapped.id)));
+
+    MainWindow window(&world.appState);
+    QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$1.00"));
+    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("Overflow"));
+    QCOMPARE(totalText(window), total);
+    // Deleting the row that overflowed brings the number back.
+    QVERIFY(world.appState.transactions()->softDelete(wrapped.id));
+    QCOMPARE(rowText(window, 1, "accountBalance"), formatCurrency(100, hugeCurrency));
+}
+
+void MainWindowTest::aLongAccountNameLeavesTheWindowSizeAlone()
+{
+    TestWorld world;
+    const QString name(100000, QLatin1Char('n'));
+    world.addAccount(name);
+    MainWindow window(&world.appState);
+    window.resize(1000, 700);
+    showActive(&window);
+    QCOMPARE(labelText(*window.registerScreen(), "accountNameLabel"), name);
+    QCOMPARE(window.width(), 1000);
+    QVERIFY(window.minimumSizeHint().width() < 1000);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -5,7 +5,7 @@
 #include "storage/database.h"
 #include "storage/transactionrepository.h"
 #include "support/storagetesting.h"
-#include "support/testappstate.h"
+#include "support/testworld.h"
 
 #include <QtTest>
 
@@ -43,7 +43,7 @@ private Q_SLOTS:
     void deletesAnAccountWithEverythingInItOrNothing();
 
 private:
-    AppState* state() { return m_world->appState(); }
+    AppState* state() { return &m_world->appState; }
     TransactionService* service() { return state()->transactionService(); }
     Database* database() { return state()->database(); }
     Transaction stored(const QString& id) { return *state()->transactions()->byId(id); }
@@ -51,7 +51,7 @@ private:
     // Asserts that both legs of the transfer `id` link each other and balance.
     void verifyPaired(const QString& id, const QString& expectedOtherAccount);
 
-    std::unique_ptr<TestAppState> m_world;
+    std::unique_ptr<TestWorld> m_world;
     QString m_checking;
     QString m_savings;
     QString m_card;
@@ -59,11 +59,10 @@ private:
 
 void TransactionServiceTest::init()
 {
-    m_world = std::make_unique<TestAppState>();
-    QVERIFY(m_world->isReady());
-    m_checking = m_world->addAccount(QStringLiteral("Checking"), Currency::USD);
-    m_savings = m_world->addAccount(QStringLiteral("Savings"), Currency::USD);
-    m_card = m_world->addAccount(QStringLiteral("Card"), Currency::USD);
+    m_world = std::make_unique<TestWorld>();
+    m_checking = m_world->addAccount(QStringLiteral("Checking"), Currency::USD).id;
+    m_savings = m_world->addAccount(QStringLiteral("Savings"), Currency::USD).id;
+    m_card = m_world->addAccount(QStringLiteral("Card"), Currency::USD).id;
 }
 
 void TransactionServiceTest::cleanup()

@@ -1,4 +1,4 @@
-#include "registertesting.h"
+#include "support/testworld.h"
 
 #include "register/registercombobox.h"
 #include "register/registerdelegate.h"
@@ -6,10 +6,11 @@
 #include "storage/preferencesrepository.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPixmap>
 
-using namespace registertesting;
+using namespace testworld;
 
 namespace {
 
@@ -40,7 +41,7 @@ class TestRegisterDelegate : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_world = std::make_unique<RegisterWorld>();
+        m_world = std::make_unique<TestWorld>();
         m_checking = m_world->addAccount(QStringLiteral("Checking"));
         m_savings = m_world->addAccount(QStringLiteral("Savings"));
         m_housingMaintenance = m_world->categoryId(QStringLiteral("Maintenance"), QStringLiteral("Housing"));
@@ -195,7 +196,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<RegisterWorld> m_world;
+    std::unique_ptr<TestWorld> m_world;
     Account m_checking;
     Account m_savings;
     QString m_housingMaintenance;

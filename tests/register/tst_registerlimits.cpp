@@ -1,4 +1,4 @@
-#include "registertesting.h"
+#include "support/testworld.h"
 
 #include "register/accountformdialog.h"
 #include "widgets/elidedlabel.h"
@@ -14,7 +14,7 @@
 #include <QToolTip>
 #include <limits>
 
-using namespace registertesting;
+using namespace testworld;
 
 namespace {
 
@@ -33,7 +33,7 @@ class TestRegisterLimits : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { m_world = std::make_unique<RegisterWorld>(); }
+    void init() { m_world = std::make_unique<TestWorld>(); }
     void cleanup() { m_world.reset(); }
 
     void showsOverflowInsteadOfAWrappedBalance()
@@ -92,7 +92,7 @@ private Q_SLOTS:
         type(typed);
         saveRow();
 
-        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        const std::optional<Transaction> saved = m_world->onlyTransaction(account.id);
         QCOMPARE(saved.has_value(), stored.has_value());
         if (stored) {
             QCOMPARE(saved->amount, *stored);
@@ -100,36 +100,6 @@ private Q_SLOTS:
         }
         QCOMPARE(status(*screen), QStringLiteral("Enter a valid amount"));
         QCOMPARE(cellText(*screen, entryRow, column, Qt::EditRole), typed);
-    }
-
-    void editorsLimitWhatIsTyped_data()
-    {
-        QTest::addColumn<bool>("twoLine");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("editorName");
-        QTest::addColumn<int>("maxLength");
-
-        QTest::newRow("payee") << false << int(RegisterModel::PayeeColumn) << QString() << maxNameLength;
-        QTest::newRow("memo") << false << int(RegisterModel::MemoColumn) << QString() << maxMemoLength;
-        QTest::newRow("two-line payee") << true << int(RegisterModel::PayeeColumn) << QStringLiteral("payeeEdit") << maxNameLength;
-        QTest::newRow("two-line memo") << true << int(RegisterModel::PayeeColumn) << QStringLiteral("memoEdit") << maxMemoLength;
-    }
-
-    void editorsLimitWhatIsTyped()
-    {
-        QFETCH(bool, twoLine);
-        QFETCH(int, column);
-        QFETCH(QString, editorName);
-        QFETCH(int, maxLength);
-
-        QVERIFY(m_world->appState.preferences()->setBool(QStringLiteral("registerTwoLine"), twoLine));
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        auto screen = showScreen(&m_world->appState, account.id);
-        openCell(*screen, screen->model()->entryRow(), column);
-        QWidget* editor = openEditor(*screen);
-        auto* edit = editorName.isEmpty() ? qobject_cast<QLineEdit*>(editor) : editor->findChild<QLineEdit*>(editorName);
-        QVERIFY(edit);
-        QCOMPARE(edit->maxLength(), maxLength);
     }
 
     void keepsAnOverlongStoredPayeeWhenAnotherFieldIsEdited()
@@ -150,7 +120,7 @@ private Q_SLOTS:
         type(QStringLiteral("2"));
         saveRow();
 
-        const std::optional<Transaction> saved = onlyTransaction(*m_world, account.id);
+        const std::optional<Transaction> saved = m_world->onlyTransaction(account.id);
         QVERIFY(saved);
         QCOMPARE(saved->amount, qint64(-200));
         QCOMPARE(saved->payee, payee);
@@ -193,33 +163,6 @@ private Q_SLOTS:
         QCOMPARE(accountForm.account().institution, QStringLiteral("Bank"));
     }
 
-    void formsLimitWhatIsTyped_data()
-    {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("maxLength");
-
-        QTest::newRow("transaction payee") << QStringLiteral("transaction") << QStringLiteral("payeeField") << maxNameLength;
-        QTest::newRow("transaction memo") << QStringLiteral("transaction") << QStringLiteral("memoField") << maxMemoLength;
-        QTest::newRow("account name") << QStringLiteral("account") << QStringLiteral("nameField") << maxNameLength;
-        QTest::newRow("institution") << QStringLiteral("account") << QStringLiteral("institutionField") << maxNameLength;
-    }
-
-    void formsLimitWhatIsTyped()
-    {
-        QFETCH(QString, form);
-        QFETCH(QString, field);
-        QFETCH(int, maxLength);
-
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        std::unique_ptr<QDialog> dialog;
-        if (form == QLatin1String("account"))
-            dialog = std::make_unique<AccountFormDialog>();
-        else
-            dialog = std::make_unique<TransactionFormDialog>(&m_world->appState, account.id);
-        QCOMPARE(child<QLineEdit>(dialog.get(), field.toLatin1().constData())->maxLength(), maxLength);
-    }
-
     void amountFieldRefusesTypingBeyondTheLimit_data()
     {
         QTest::addColumn<Currency>("currency");
@@ -253,7 +196,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<RegisterWorld> m_world;
+    std::unique_ptr<TestWorld> m_world;
 };
 
 QTEST_MAIN(TestRegisterLimits)

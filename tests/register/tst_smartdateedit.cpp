@@ -1,18 +1,18 @@
-#include "registertesting.h"
+#include "support/testworld.h"
 
 #include "widgets/calendarpopup.h"
 #include "register/smartdateedit.h"
 
 #include <QLineEdit>
 
-using namespace registertesting;
+using namespace testworld;
 
 class TestSmartDateEdit : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { m_world = std::make_unique<RegisterWorld>(); }
+    void init() { m_world = std::make_unique<TestWorld>(); }
     void cleanup() { m_world.reset(); }
 
     void dateKeys_data()
@@ -118,7 +118,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<RegisterWorld> m_world;
+    std::unique_ptr<TestWorld> m_world;
 };
 
 QTEST_MAIN(TestSmartDateEdit)
