@@ -502,6 +502,19 @@ private Q_SLOTS:
         QCOMPARE(m_world->appState.accounts()->byId(account.id)->startingBalance, 50000);
     }
 
+    void deleteConfirmationUsesTheAccountCurrency()
+    {
+        const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
+        const Transaction ramen = m_world->addTransaction(yen.id, QDate(2024, 3, 1), QStringLiteral("Ramen"), -1500);
+        auto screen = showScreen(&m_world->appState, yen.id);
+        press(Qt::Key_Up);
+        QString question;
+        ModalAnswer::pressWhenShown(QMessageBox::Yes, &question);
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(question, QStringLiteral("Delete \"Ramen\" for ¥1,500?"));
+        QVERIFY(m_world->appState.transactions()->byId(ramen.id)->deletedAt.has_value());
+    }
+
     void reloadKeepsTheCurrentCellAndScrollPosition()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
