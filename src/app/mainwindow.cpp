@@ -1,12 +1,12 @@
 #include "app/mainwindow.h"
 
+#include "app/accountsidebar.h"
 #include "app/appstate.h"
 #include "app/statusbar.h"
 #include "app/thememanager.h"
-#include "app/totalslabel.h"
 #include "app/welcomescreen.h"
 #include "register/accountformdialog.h"
-#include "widgets/elidedlabel.h"
+#include "widgets/glyphicon.h"
 #include "widgets/palette.h"
 #include "register/registerscreen.h"
 #include "services/recurring/recurringformdialog.h"
@@ -14,257 +14,35 @@
 #include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
-#include "storage/money.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
-#include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDebug>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
 const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
-constexpr int accountIdRole = Qt::UserRole;
-constexpr int accountNameRole = Qt::UserRole + 1;
-constexpr int menuNameWidth = 320;
-constexpr int shortcutAccountCount = 10;
 constexpr int hintMilliseconds = 3000;
 constexpr int failureMilliseconds = 5000;
-
-const QString sidebarStyleSheet = QStringLiteral(
-    "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  font-size: 10pt;}"
-    "QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
-    "QListWidget::item:hover {  background-color: %3;  color: %4;}"
-    "QListWidget::item:selected {  background-color: %5;  color: %4;}"
-    "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  background: transparent;}");
 
 const QString createAccountButtonStyleSheet = QStringLiteral(
     "QPushButton {  background-color: %1;  color: white;  border: none;  border-radius: 4px;  padding: 6px 16px;"
     "  font-weight: 600;  min-width: 80px;}"
     "QPushButton:hover {  background-color: %2;}"
     "QPushButton:pressed {  background-color: %3;}");
-
-const QString colorStyle = QStringLiteral("color: %1;");
-// The 7 pixels above and below every item in the sidebar's style sheet.
-constexpr int sidebarItemVerticalPadding = 14;
-
-char16_t accountTypeGlyph(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return 0xE84F;
-    case AccountType::Savings:
-        return 0xE2EB;
-    case AccountType::CreditCard:
-        return 0xE870;
-    case AccountType::Cash:
-        return 0xE57D;
-    case AccountType::Investment:
-        return 0xE8E5;
-    case AccountType::Other:
-        break;
-    }
-    return 0xE850;
-}
-
-QString accountTypeName(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return MainWindow::tr("Checking");
-    case AccountType::Savings:
-        return MainWindow::tr("Savings");
-    case AccountType::CreditCard:
-        return MainWindow::tr("Credit Card");
-    case AccountType::Cash:
-        return MainWindow::tr("Cash");
-    case AccountType::Investment:
-        return MainWindow::tr("Investment");
-    case AccountType::Other:
-        break;
-    }
-    return MainWindow::tr("Other");
-}
-
-int smallPointSize()
-{
-    return std::max(QApplication::font().pointSize() - 2, 7);
-}
-
-QFont adjustedFont(int pointSizeDelta, int weight)
-{
-    QFont font = QApplication::font();
-    font.setPointSize(font.pointSize() + pointSizeDelta);
-    font.setWeight(static_cast<QFont::Weight>(weight));
-    return font;
-}
-
-QString colorText(const QColor& color)
-{
-    return colorStyle.arg(Palette::styleName(color));
-}
-
-QLabel* glyphLabel(char16_t glyph, int pixelSize, QWidget* parent)
-{
-    auto* label = new QLabel(QString(QChar(glyph)), parent);
-    label->setFont(Palette::iconFont(pixelSize));
-    label->setStyleSheet(colorText(Palette::glyph()));
-    return label;
-}
-
-// A balance as the sidebar knows it: none when it could not be read, an
-// empty CheckedSum when it is too large to hold.
-using KnownBalance = std::optional<CheckedSum>;
-
-KnownBalance knownBalance(const QHash<QString, CheckedSum>& balances, const QString& accountId)
-{
-    const auto found = balances.constFind(accountId);
-    return found == balances.cend() ? KnownBalance() : KnownBalance(*found);
-}
-
-// How a balance or a total reads, or the error shown in its place: never a
-// number that is not the true one.
-struct BalanceDisplay
-{
-    QString text;
-    QString toolTip;
-    bool negative = false;
-    bool isError() const { return !toolTip.isEmpty(); }
-};
-
-BalanceDisplay balanceDisplay(const KnownBalance& balance, Currency currency)
-{
-    if (!balance)
-        return {MainWindow::tr("Unavailable"), MainWindow::tr("The balance could not be read from the database."), true};
-    if (!*balance)
-        return {MainWindow::tr("Overflow"), MainWindow::tr("The balance is too large to show."), true};
-    return {formatCurrency(**balance, currency), QString(), **balance < 0};
-}
-
-// The sum of the balances held in one currency.
-struct CurrencyTotal
-{
-    Currency currency;
-    KnownBalance amount;
-};
-
-void addToTotals(QList<CurrencyTotal>& totals, Currency currency, const KnownBalance& balance)
-{
-    for (CurrencyTotal& total : totals) {
-        if (total.currency != currency)
-            continue;
-        // An unread balance leaves the total unread, one too large to hold
-        // leaves it too large.
-        if (!total.amount || !balance)
-            total.amount = std::nullopt;
-        else if (*total.amount && *balance)
-            total.amount = checkedAdd(**total.amount, **balance);
-        else
-            total.amount = CheckedSum();
-        return;
-    }
-    totals.append({currency, balance});
-}
-
-// Dollars of three countries all print as "$": where a symbol is shared the
-// currency code tells the totals apart.
-bool symbolIsShared(const QList<CurrencyTotal>& totals, Currency currency)
-{
-    const QString symbol = currencySymbol(currency);
-    return std::any_of(totals.cbegin(), totals.cend(), [&](const CurrencyTotal& other) {
-        return other.currency != currency && currencySymbol(other.currency) == symbol;
-    });
-}
-
-// Balances in different currencies cannot be added up: one total per
-// currency, in the order the currencies first appear in the sidebar.
-// A total shown as an error names its currency, having no symbol.
-void showTotals(TotalsLabel* label, const QList<CurrencyTotal>& totals)
-{
-    if (totals.isEmpty()) {
-        label->setTotals(MainWindow::tr("No accounts"));
-        label->setToolTip(QString());
-        return;
-    }
-    QStringList parts;
-    QString toolTip;
-    for (const CurrencyTotal& total : totals) {
-        const BalanceDisplay shown = balanceDisplay(total.amount, total.currency);
-        QString part = shown.text;
-        if (shown.isError() || symbolIsShared(totals, total.currency))
-            part += QLatin1Char(' ') + toStoredText(total.currency);
-        if (shown.isError())
-            toolTip = shown.toolTip;
-        parts.append(part);
-    }
-    label->setTotals(MainWindow::tr("Total: %1").arg(parts.join(QStringLiteral(" · "))));
-    label->setToolTip(toolTip);
-}
-
-void showBalance(QLabel* label, const KnownBalance& balance, Currency currency)
-{
-    const BalanceDisplay shown = balanceDisplay(balance, currency);
-    label->setText(shown.text);
-    label->setToolTip(shown.toolTip);
-    label->setStyleSheet(colorText(shown.negative ? Palette::sidebarNegative() : Palette::sidebarPositive()));
-}
-
-QWidget* accountRowWidget(const Account& account, const KnownBalance& balance, QWidget* parent)
-{
-    auto* widget = new QWidget(parent);
-    auto* layout = new QHBoxLayout(widget);
-    layout->setContentsMargins(6, 8, 8, 8);
-    layout->setSpacing(8);
-    layout->addWidget(glyphLabel(accountTypeGlyph(account.type), 22, widget));
-
-    auto* text = new QVBoxLayout;
-    text->setContentsMargins(0, 0, 0, 0);
-    text->setSpacing(2);
-    auto* firstLine = new QHBoxLayout;
-    firstLine->setSpacing(8);
-    auto* name = new ElidedLabel(account.name, widget);
-    name->setObjectName(QStringLiteral("accountName"));
-    name->setFont(adjustedFont(0, QFont::Medium));
-    name->setStyleSheet(colorText(Palette::sidebarBrightText()));
-    name->setToolTip(shownText(account.name));
-    firstLine->addWidget(name, 1);
-    auto* balanceLabel = new QLabel(widget);
-    balanceLabel->setObjectName(QStringLiteral("accountBalance"));
-    showBalance(balanceLabel, balance, account.currency);
-    firstLine->addWidget(balanceLabel);
-    text->addLayout(firstLine);
-
-    QString details = accountTypeName(account.type);
-    if (!account.accountNumberLast4.isEmpty())
-        details += QStringLiteral("  ·  *%1").arg(account.accountNumberLast4);
-    auto* detailsLabel = new QLabel(details, widget);
-    detailsLabel->setObjectName(QStringLiteral("accountDetails"));
-    QFont detailsFont = QApplication::font();
-    detailsFont.setPointSize(smallPointSize());
-    detailsLabel->setFont(detailsFont);
-    detailsLabel->setStyleSheet(colorText(Palette::sidebarText()));
-    text->addWidget(detailsLabel);
-    layout->addLayout(text, 1);
-    return widget;
-}
 
 QString shortcutText(const char* keys)
 {
@@ -292,11 +70,12 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     createRegisterScreen();
     createWelcomeScreen();
     m_emptyStatePage = buildEmptyStatePage();
+    createSidebar();
     buildCentralArea();
     createStatusBar();
     connectRepositories();
     updateAuthUI();
-    onAccountsChanged();
+    m_sidebar->reload();
     updateRecurringDue();
     restoreSelection();
 }
@@ -320,61 +99,6 @@ void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSi
     window->activateWindow();
 }
 
-void MainWindow::onAccountClicked(QListWidgetItem* item)
-{
-    const QString accountId = item->data(accountIdRole).toString();
-    if (!accountId.isEmpty())
-        selectAccount(accountId);
-}
-
-void MainWindow::onAccountsChanged()
-{
-    m_balances = m_appState->transactions()->balances();
-    rebuildSidebar();
-}
-
-void MainWindow::onTransactionsChanged(const QString& accountId)
-{
-    const std::optional<CheckedSum> balance =
-        m_balances.contains(accountId) ? m_appState->transactions()->balance(accountId) : std::nullopt;
-    if (!balance) {
-        onAccountsChanged();
-        return;
-    }
-    m_balances.insert(accountId, *balance);
-    refreshBalances(m_appState->accounts()->all());
-}
-
-void MainWindow::rebuildSidebar()
-{
-    const QList<Account> accounts = m_appState->accounts()->all();
-    m_accountList->clear();
-    for (const Account& account : accounts)
-        addSidebarRow(account, knownBalance(m_balances, account.id));
-    m_statusBar->setAccountCount(accounts.size());
-    rebuildAccountShortcuts();
-    refreshBalances(accounts);
-    selectSidebarRow(m_appState->currentAccountId());
-}
-
-void MainWindow::refreshBalances(const QList<Account>& accounts)
-{
-    QList<CurrencyTotal> totals;
-    for (const Account& account : accounts)
-        addToTotals(totals, account.currency, knownBalance(m_balances, account.id));
-    showTotals(m_totalLabel, totals);
-
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        QListWidgetItem* item = m_accountList->item(row);
-        const QString accountId = item->data(accountIdRole).toString();
-        const auto account = std::find_if(accounts.cbegin(), accounts.cend(), [&](const Account& a) { return a.id == accountId; });
-        QWidget* rowWidget = m_accountList->itemWidget(item);
-        auto* label = rowWidget ? rowWidget->findChild<QLabel*>(QStringLiteral("accountBalance")) : nullptr;
-        if (account != accounts.cend() && label)
-            showBalance(label, knownBalance(m_balances, account->id), account->currency);
-    }
-}
-
 void MainWindow::selectAccount(const QString& accountId)
 {
     m_appState->setCurrentAccountId(accountId);
@@ -382,7 +106,7 @@ void MainWindow::selectAccount(const QString& accountId)
     // entry row really gets it.
     showPage(Page::Register);
     m_registerScreen->setAccount(accountId);
-    selectSidebarRow(accountId);
+    m_sidebar->select(accountId);
 }
 
 void MainWindow::showNewAccountDialog()
@@ -493,38 +217,31 @@ void MainWindow::showShareAccountDialog()
     reportNotAvailable(tr("Share Account"));
 }
 
-void MainWindow::onAccountContextMenu(const QPoint& position)
+void MainWindow::runAccountCommand(AccountSidebar::Command command, const QString& accountId)
 {
-    QMenu menu(this);
-    QAction* newAccount = menu.addAction(tr("New Account..."));
-    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
-
-    const QListWidgetItem* item = m_accountList->itemAt(position);
-    const QString accountId = item ? item->data(accountIdRole).toString() : QString();
-    if (!accountId.isEmpty()) {
-        // A stored name may be far longer than any menu is wide.
-        const QString name =
-            menu.fontMetrics().elidedText(shownText(item->data(accountNameRole).toString()), Qt::ElideRight, menuNameWidth);
-        // Every command acts on the account that was clicked, so it becomes
-        // the current one first.
-        const auto addCommand = [&](const QString& text, void (MainWindow::*slot)()) {
-            QAction* action = menu.addAction(text);
-            connect(action, &QAction::triggered, this, [this, accountId, slot] {
-                selectAccount(accountId);
-                (this->*slot)();
-            });
-        };
-        menu.addSeparator();
-        addCommand(tr("Edit \"%1\"...").arg(name), &MainWindow::showEditAccountDialog);
-        addCommand(tr("Reconcile..."), &MainWindow::showReconciliationWindow);
-        addCommand(tr("Reconciliation History..."), &MainWindow::showReconciliationHistoryWindow);
-        addCommand(tr("Rename Payees..."), &MainWindow::showPayeesWindow);
-        menu.addSeparator();
-        addCommand(tr("Share..."), &MainWindow::showShareAccountDialog);
-        menu.addSeparator();
-        addCommand(tr("Delete \"%1\"").arg(name), &MainWindow::deleteCurrentAccount);
+    // Every command acts on the account that was clicked, so it becomes the
+    // current one first.
+    selectAccount(accountId);
+    switch (command) {
+    case AccountSidebar::Command::Edit:
+        showEditAccountDialog();
+        return;
+    case AccountSidebar::Command::Reconcile:
+        showReconciliationWindow();
+        return;
+    case AccountSidebar::Command::ReconciliationHistory:
+        showReconciliationHistoryWindow();
+        return;
+    case AccountSidebar::Command::RenamePayees:
+        showPayeesWindow();
+        return;
+    case AccountSidebar::Command::Share:
+        showShareAccountDialog();
+        return;
+    case AccountSidebar::Command::Delete:
+        deleteCurrentAccount();
+        return;
     }
-    menu.exec(m_accountList->viewport()->mapToGlobal(position));
 }
 
 void MainWindow::deleteAccount(const QString& accountId)
@@ -548,7 +265,7 @@ void MainWindow::deleteAccount(const QString& accountId)
 
     if (accountId == m_appState->currentAccountId()) {
         m_appState->setCurrentAccountId(QString());
-        selectSidebarRow(QString());
+        m_sidebar->select(QString());
         showPage(Page::Welcome);
     }
 }
@@ -703,20 +420,20 @@ QWidget* MainWindow::buildEmptyStatePage()
     layout->setAlignment(Qt::AlignCenter);
     layout->setSpacing(12);
 
-    QLabel* icon = glyphLabel(0xE850, 96, page);
+    QLabel* icon = GlyphIcon::label(0xE850, 96, page);
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon);
     layout->addSpacing(8);
 
     auto* title = new QLabel(tr("Welcome to Kestrelwood Checkbook"), page);
-    title->setFont(adjustedFont(8, QFont::DemiBold));
+    title->setFont(Palette::adjustedFont(8, QFont::DemiBold));
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
 
     auto* subtitle = new QLabel(tr("Create your first account to get started."), page);
-    subtitle->setFont(adjustedFont(1, QFont::Medium));
+    subtitle->setFont(Palette::adjustedFont(1, QFont::Medium));
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(colorText(Palette::muted()));
+    subtitle->setStyleSheet(Palette::textColorStyle(Palette::muted()));
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -735,12 +452,20 @@ QWidget* MainWindow::buildEmptyStatePage()
     hint->setWordWrap(true);
     // A wrapped label centred in its layout would shrink to a narrow column.
     hint->setFixedWidth(480);
-    hint->setStyleSheet(colorText(Palette::muted()));
-    QFont hintFont = QApplication::font();
-    hintFont.setPointSize(smallPointSize());
-    hint->setFont(hintFont);
+    hint->setStyleSheet(Palette::textColorStyle(Palette::muted()));
+    hint->setFont(Palette::smallFont());
     layout->addWidget(hint, 0, Qt::AlignHCenter);
     return page;
+}
+
+void MainWindow::createSidebar()
+{
+    m_sidebar = new AccountSidebar(m_appState, this);
+    connect(m_sidebar, &AccountSidebar::accountActivated, this, &MainWindow::selectAccount);
+    connect(m_sidebar, &AccountSidebar::newAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_sidebar, &AccountSidebar::commandRequested, this, &MainWindow::runAccountCommand);
+    connect(m_sidebar, &AccountSidebar::statusMessage, this,
+        [this](const QString& text) { showStatusMessage(text, failureMilliseconds); });
 }
 
 void MainWindow::buildCentralArea()
@@ -752,7 +477,7 @@ void MainWindow::buildCentralArea()
     m_centralStack->addWidget(m_emptyStatePage);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->addWidget(buildSidebarPanel());
+    m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_centralStack);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -760,51 +485,8 @@ void MainWindow::buildCentralArea()
     const QByteArray state = QSettings().value(splitterKey).toByteArray();
     if (state.isEmpty() || !m_splitter->restoreState(state))
         m_splitter->setSizes({280, 1000});
-    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::fitSidebarRowsToWidth);
+    connect(m_splitter, &QSplitter::splitterMoved, m_sidebar, &AccountSidebar::fitRowsToWidth);
     setCentralWidget(m_splitter);
-}
-
-QWidget* MainWindow::buildSidebarPanel()
-{
-    auto* panel = new QWidget(this);
-    panel->setMinimumWidth(260);
-    panel->setMaximumWidth(500);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    m_accountList = new QListWidget(panel);
-    m_accountList->setObjectName(QStringLiteral("accountList"));
-    m_accountList->setMinimumWidth(260);
-    m_accountList->setFocusPolicy(Qt::NoFocus);
-    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
-    m_accountList->setDefaultDropAction(Qt::MoveAction);
-    m_accountList->setStyleSheet(sidebarStyleSheet.arg(Palette::styleName(Palette::sidebarBackground()),
-        Palette::styleName(Palette::sidebarText()), Palette::styleName(Palette::sidebarHover()),
-        Palette::styleName(Palette::sidebarBrightText()), Palette::styleName(Palette::sidebarSelection()),
-        Palette::styleName(Palette::sidebarHeading())));
-    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
-    connect(m_accountList, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
-    // A drop moves the row inside the list model; the new order is stored
-    // once the drop has finished, since storing it rebuilds the list.
-    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this, &MainWindow::saveSidebarOrder,
-        Qt::QueuedConnection);
-    layout->addWidget(m_accountList, 1);
-
-    m_totalLabel = new TotalsLabel(panel);
-    m_totalLabel->setObjectName(QStringLiteral("totalLabel"));
-    m_totalLabel->setFont(adjustedFont(0, QFont::Medium));
-    m_totalLabel->setAlignment(Qt::AlignCenter);
-    // One line of 32 pixels holds a single total; totals in several
-    // currencies may need more lines rather than being cut off.
-    m_totalLabel->setMinimumHeight(32);
-    m_totalLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-                                    .arg(Palette::styleName(Palette::totalsBackground()),
-                                        Palette::styleName(Palette::sidebarText()), Palette::styleName(Palette::totalsBorder())));
-    layout->addWidget(m_totalLabel);
-    return panel;
 }
 
 void MainWindow::createStatusBar()
@@ -813,6 +495,7 @@ void MainWindow::createStatusBar()
     setStatusBar(m_statusBar);
     m_statusBar->restyle();
     connect(m_appState->themeManager(), &ThemeManager::themeChanged, m_statusBar, &StatusBar::restyle);
+    connect(m_sidebar, &AccountSidebar::reloaded, m_statusBar, &StatusBar::setAccountCount);
 }
 
 void MainWindow::connectRepositories()
@@ -823,74 +506,9 @@ void MainWindow::connectRepositories()
         if (registerKeys.contains(key))
             m_registerScreen->reload();
     });
-    connect(m_appState->transactions(), &TransactionRepository::transactionsChanged, this, &MainWindow::onTransactionsChanged);
-    connect(m_appState->accounts(), &AccountRepository::accountsChanged, this, &MainWindow::onAccountsChanged);
+    connect(m_appState->transactions(), &TransactionRepository::transactionsChanged, m_sidebar, &AccountSidebar::refreshBalance);
+    connect(m_appState->accounts(), &AccountRepository::accountsChanged, m_sidebar, &AccountSidebar::reload);
     connect(m_appState->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateRecurringDue);
-}
-
-void MainWindow::addSidebarRow(const Account& account, const std::optional<CheckedSum>& balance)
-{
-    auto* item = new QListWidgetItem(m_accountList);
-    item->setData(accountIdRole, account.id);
-    item->setData(accountNameRole, account.name);
-    QWidget* widget = accountRowWidget(account, balance, m_accountList->viewport());
-    // The sidebar's style sheet sets the fonts, and its item padding is taken
-    // from the room the row widget gets: the row is measured with both.
-    widget->ensurePolished();
-    item->setSizeHint(QSize(m_accountList->viewport()->width(), widget->sizeHint().height() + sidebarItemVerticalPadding));
-    m_accountList->setItemWidget(item, widget);
-}
-
-void MainWindow::fitSidebarRowsToWidth()
-{
-    const int width = m_accountList->viewport()->width();
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        QListWidgetItem* item = m_accountList->item(row);
-        item->setSizeHint(QSize(width, item->sizeHint().height()));
-    }
-}
-
-void MainWindow::selectSidebarRow(const QString& accountId)
-{
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        QListWidgetItem* item = m_accountList->item(row);
-        if (!accountId.isEmpty() && item->data(accountIdRole).toString() == accountId) {
-            m_accountList->setCurrentItem(item);
-            return;
-        }
-    }
-    m_accountList->clearSelection();
-    m_accountList->setCurrentItem(nullptr);
-}
-
-void MainWindow::saveSidebarOrder()
-{
-    QList<AccountRepository::SortOrderEntry> entries;
-    for (int row = 0; row < m_accountList->count(); ++row)
-        entries.append({m_accountList->item(row)->data(accountIdRole).toString(), row});
-    // The order on screen stays; only the next start would show the old one.
-    if (!m_appState->accounts()->updateSortOrders(entries))
-        showStatusMessage(tr("The account order could not be saved"), 5000);
-}
-
-void MainWindow::rebuildAccountShortcuts()
-{
-    qDeleteAll(m_accountShortcuts);
-    m_accountShortcuts.clear();
-    const int count = std::min(m_accountList->count(), shortcutAccountCount);
-    for (int row = 0; row < count; ++row) {
-        // Alt+1 is the first row … Alt+9 the ninth, Alt+0 the tenth.
-        const Qt::Key digit = row == 9 ? Qt::Key_0 : static_cast<Qt::Key>(Qt::Key_1 + row);
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | digit), this);
-        connect(shortcut, &QShortcut::activated, this, [this, row] { selectAccountAtRow(row); });
-        m_accountShortcuts.append(shortcut);
-    }
-}
-
-void MainWindow::selectAccountAtRow(int row)
-{
-    if (const QListWidgetItem* item = m_accountList->item(row))
-        selectAccount(item->data(accountIdRole).toString());
 }
 
 void MainWindow::startNewTransaction()
@@ -910,21 +528,17 @@ void MainWindow::updateRecurringDue()
 void MainWindow::restoreSelection()
 {
     const QString current = m_appState->currentAccountId();
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        if (m_accountList->item(row)->data(accountIdRole).toString() == current) {
-            selectAccount(current);
-            return;
-        }
-    }
-    if (m_accountList->count() > 0)
-        selectAccountAtRow(0);
+    if (m_sidebar->contains(current))
+        selectAccount(current);
+    else if (m_sidebar->accountCount() > 0)
+        selectAccount(m_sidebar->accountIdAt(0));
     else
         showPage(isSignedIn() ? Page::EmptyState : Page::Welcome);
 }
 
 void MainWindow::continueWithoutSignIn()
 {
-    if (m_accountList->count() > 0)
+    if (m_sidebar->accountCount() > 0)
         restoreSelection();
     else
         showPage(Page::EmptyState);

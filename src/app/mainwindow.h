@@ -1,10 +1,8 @@
 #pragma once
 
-#include "storage/money.h"
+#include "app/accountsidebar.h"
 
-#include <QHash>
 #include <QKeySequence>
-#include <QList>
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
@@ -12,16 +10,12 @@
 class AppState;
 class QAction;
 class QListWidget;
-class QListWidgetItem;
 class QMenu;
-class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class RegisterScreen;
 class StatusBar;
-class TotalsLabel;
 class WelcomeScreen;
-struct Account;
 struct RecurringTransaction;
 struct WriteOutcome;
 
@@ -45,7 +39,7 @@ public:
     explicit MainWindow(AppState* appState, QWidget* parent = nullptr);
 
     Page currentPage() const;
-    QListWidget* accountList() const { return m_accountList; }
+    QListWidget* accountList() const { return m_sidebar->accountList(); }
     RegisterScreen* registerScreen() const { return m_registerScreen; }
 
     // Shows `window` as a tool window titled `title`. On first use it becomes
@@ -54,10 +48,6 @@ public:
     void showToolWindow(QWidget* window, const QString& title, const QSize& defaultSize);
 
 public Q_SLOTS:
-    void onAccountClicked(QListWidgetItem* item);
-    // Rebuilds the sidebar, its total, the account count and the Alt+digit
-    // shortcuts from the database.
-    void onAccountsChanged();
     void selectAccount(const QString& accountId);
     void showNewAccountDialog();
     void showEditAccountDialog();
@@ -71,7 +61,6 @@ public Q_SLOTS:
     void showImportWindow();
     void showPayeesWindow();
     void showShareAccountDialog();
-    void onAccountContextMenu(const QPoint& position);
     // Asks, then soft-deletes the account with its transactions, recurring
     // transactions and reconciliation history.
     void deleteAccount(const QString& accountId);
@@ -97,27 +86,13 @@ private:
     void createRegisterScreen();
     void createWelcomeScreen();
     QWidget* buildEmptyStatePage();
+    void createSidebar();
     void buildCentralArea();
-    QWidget* buildSidebarPanel();
     void createStatusBar();
     void connectRepositories();
-    // A change in one account's register re-reads that account's balance
-    // only; the other balances are unchanged.
-    void onTransactionsChanged(const QString& accountId);
-    void rebuildSidebar();
-    // The balance texts of the sidebar rows and the total, from the known
-    // balances of `accounts`, without rebuilding the rows.
-    void refreshBalances(const QList<Account>& accounts);
-
-    // `balance` is none when it could not be read.
-    void addSidebarRow(const Account& account, const std::optional<CheckedSum>& balance);
-    void fitSidebarRowsToWidth();
-    void selectSidebarRow(const QString& accountId);
-    void saveSidebarOrder();
-    void rebuildAccountShortcuts();
+    void runAccountCommand(AccountSidebar::Command command, const QString& accountId);
     // A fresh entry row in the register of the current account.
     void startNewTransaction();
-    void selectAccountAtRow(int row);
     void updateRecurringDue();
     // The account shown when the window opens: the last one viewed, else
     // the first, else the welcome or empty-state page.
@@ -139,8 +114,7 @@ private:
     void showKeyboardShortcuts();
 
     AppState* m_appState;
-    QListWidget* m_accountList = nullptr;
-    TotalsLabel* m_totalLabel = nullptr;
+    AccountSidebar* m_sidebar = nullptr;
     QSplitter* m_splitter = nullptr;
     QStackedWidget* m_centralStack = nullptr;
     RegisterScreen* m_registerScreen = nullptr;
@@ -149,7 +123,4 @@ private:
     StatusBar* m_statusBar = nullptr;
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
-    QList<QShortcut*> m_accountShortcuts;
-    // Each live account's balance, as last read from the database.
-    QHash<QString, CheckedSum> m_balances;
 };

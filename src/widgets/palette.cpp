@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
 
 namespace {
 
@@ -189,6 +190,26 @@ QColor Palette::statusText()
 QString Palette::styleName(const QColor& color)
 {
     return color.name(QColor::HexRgb).toUpper();
+}
+
+QString Palette::textColorStyle(const QColor& color)
+{
+    return QStringLiteral("color: %1;").arg(styleName(color));
+}
+
+QFont Palette::adjustedFont(int pointSizeDelta, QFont::Weight weight)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(font.pointSize() + pointSizeDelta);
+    font.setWeight(weight);
+    return font;
+}
+
+QFont Palette::smallFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(std::max(font.pointSize() - 2, 7));
+    return font;
 }
 
 QString Palette::iconFontFamily()

@@ -62,6 +62,13 @@ public:
 
     // A colour as the style sheets spell it: "#RRGGBB".
     static QString styleName(const QColor& color);
+    // The style sheet that sets a label's text colour.
+    static QString textColorStyle(const QColor& color);
+
+    // The application font `pointSizeDelta` points larger, in `weight`.
+    static QFont adjustedFont(int pointSizeDelta, QFont::Weight weight);
+    // Small print: two points below the application font, never below 7.
+    static QFont smallFont();
 
     // The family of the glyph font the application registers at start.
     static QString iconFontFamily();
