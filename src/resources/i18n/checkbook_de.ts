@@ -108,6 +108,89 @@
     </message>
 </context>
 <context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>Der Saldo konnte nicht aus der Datenbank gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>Der Saldo ist zu groß für die Anzeige.</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Keine Konten</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Summe: %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Neues Konto...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>„%1“ bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Abgleichen...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Abgleichsverlauf...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Empfänger umbenennen...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>Die Reihenfolge der Konten konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -410,38 +493,6 @@ Datenverzeichnis: %1
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Checking</source>
-        <translation>Girokonto</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Sparkonto</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>Kreditkarte</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Bargeld</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>Anlage</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Sonstiges</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>Keine Konten</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Summe: %1</translation>
-    </message>
-    <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
@@ -492,34 +543,6 @@ Datenverzeichnis: %1
     <message>
         <source>Share Account</source>
         <translation>Konto teilen</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>Neues Konto...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>„%1“ bearbeiten...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>Abgleichen...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>Abgleichsverlauf...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>Empfänger umbenennen...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Teilen...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>„%1“ löschen</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -826,22 +849,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Tastenkürzel</translation>
     </message>
     <message>
-        <source>Unavailable</source>
-        <translation>Nicht verfügbar</translation>
-    </message>
-    <message>
-        <source>The balance could not be read from the database.</source>
-        <translation>Der Saldo konnte nicht aus der Datenbank gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Überlauf</translation>
-    </message>
-    <message>
-        <source>The balance is too large to show.</source>
-        <translation>Der Saldo ist zu groß für die Anzeige.</translation>
-    </message>
-    <message>
         <source>New Account</source>
         <translation>Neues Konto</translation>
     </message>
@@ -862,8 +869,23 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Das Konto konnte nicht gelöscht werden.</translation>
     </message>
     <message>
-        <source>The account order could not be saved</source>
-        <translation>Die Reihenfolge der Konten konnte nicht gespeichert werden</translation>
+        <source>Transaction memorized as recurring</source>
+        <translation>Buchung als wiederkehrend gemerkt</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -944,13 +966,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Memo</source>
-        <translation>Notiz</translation>
-    </message>
-</context>
-<context>
     <name>RegisterModel</name>
     <message>
         <source>Payee / Memo</source>
@@ -1006,10 +1021,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
         <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>Buchung als wiederkehrend gemerkt</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
@@ -1078,10 +1089,6 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>Für Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
-    </message>
-    <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The transaction could not be changed.</source>

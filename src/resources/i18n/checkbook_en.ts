@@ -108,6 +108,89 @@
     </message>
 </context>
 <context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Checking</source>
+        <translation>Checking</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Savings</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Credit Card</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Unavailable</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>The balance could not be read from the database.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>The balance is too large to show.</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>No accounts</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>New Account...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Edit &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Reconcile...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Reconciliation History...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Rename Payees...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Share...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Delete &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>The account order could not be saved</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -410,38 +493,6 @@ Data directory: %1
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Checking</source>
-        <translation>Checking</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Savings</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>Credit Card</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Cash</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>Investment</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Other</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>No accounts</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Total: %1</translation>
-    </message>
-    <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
@@ -492,34 +543,6 @@ Data directory: %1
     <message>
         <source>Share Account</source>
         <translation>Share Account</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>New Account...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>Edit &quot;%1&quot;...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>Reconcile...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>Reconciliation History...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>Rename Payees...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Share...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>Delete &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -826,22 +849,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Keyboard Shortcuts</translation>
     </message>
     <message>
-        <source>Unavailable</source>
-        <translation>Unavailable</translation>
-    </message>
-    <message>
-        <source>The balance could not be read from the database.</source>
-        <translation>The balance could not be read from the database.</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Overflow</translation>
-    </message>
-    <message>
-        <source>The balance is too large to show.</source>
-        <translation>The balance is too large to show.</translation>
-    </message>
-    <message>
         <source>New Account</source>
         <translation>New Account</translation>
     </message>
@@ -862,8 +869,23 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>The account could not be deleted.</translation>
     </message>
     <message>
-        <source>The account order could not be saved</source>
-        <translation>The account order could not be saved</translation>
+        <source>Transaction memorized as recurring</source>
+        <translation>Transaction memorized as recurring</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Not Saved</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>The recurring transaction could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Memo</source>
+        <translation>Memo</translation>
     </message>
 </context>
 <context>
@@ -944,13 +966,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Memo</source>
-        <translation>Memo</translation>
-    </message>
-</context>
-<context>
     <name>RegisterModel</name>
     <message>
         <source>Payee / Memo</source>
@@ -1006,10 +1021,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
         <translation>Cannot memorize: source transaction has an invalid date</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>Transaction memorized as recurring</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
@@ -1078,10 +1089,6 @@ Both sides of the transfer will be deleted.</translation>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>Transfers require both accounts to use the same currency</translation>
-    </message>
-    <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation>The recurring transaction could not be saved.</translation>
     </message>
     <message>
         <source>The transaction could not be changed.</source>

@@ -108,6 +108,89 @@
     </message>
 </context>
 <context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Checking</source>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>No se pudo leer el saldo de la base de datos.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>El saldo es demasiado grande para mostrarlo.</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Sin cuentas</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nueva cuenta...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Editar «%1»...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Conciliar...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Historial de conciliaciones...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Renombrar beneficiarios...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Eliminar «%1»</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>No se pudo guardar el orden de las cuentas</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -410,38 +493,6 @@ Carpeta de datos: %1
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Checking</source>
-        <translation>Corriente</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Ahorros</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>Tarjeta de crédito</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Efectivo</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>Inversión</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Otra</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>Sin cuentas</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Total: %1</translation>
-    </message>
-    <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
@@ -492,34 +543,6 @@ Carpeta de datos: %1
     <message>
         <source>Share Account</source>
         <translation>Compartir cuenta</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>Nueva cuenta...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>Editar «%1»...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>Conciliar...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>Historial de conciliaciones...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>Renombrar beneficiarios...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Compartir...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>Eliminar «%1»</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -826,22 +849,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>Atajos de teclado</translation>
     </message>
     <message>
-        <source>Unavailable</source>
-        <translation>No disponible</translation>
-    </message>
-    <message>
-        <source>The balance could not be read from the database.</source>
-        <translation>No se pudo leer el saldo de la base de datos.</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Desbordamiento</translation>
-    </message>
-    <message>
-        <source>The balance is too large to show.</source>
-        <translation>El saldo es demasiado grande para mostrarlo.</translation>
-    </message>
-    <message>
         <source>New Account</source>
         <translation>Nueva cuenta</translation>
     </message>
@@ -862,8 +869,23 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>No se pudo eliminar la cuenta.</translation>
     </message>
     <message>
-        <source>The account order could not be saved</source>
-        <translation>No se pudo guardar el orden de las cuentas</translation>
+        <source>Transaction memorized as recurring</source>
+        <translation>Transacción memorizada como periódica</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>No guardado</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>No se pudo guardar el movimiento periódico.</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
@@ -944,13 +966,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Memo</source>
-        <translation>Nota</translation>
-    </message>
-</context>
-<context>
     <name>RegisterModel</name>
     <message>
         <source>Payee / Memo</source>
@@ -1006,10 +1021,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
         <translation>No se puede memorizar: la transacción de origen tiene una fecha no válida</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>Transacción memorizada como periódica</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
@@ -1078,10 +1089,6 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
-    </message>
-    <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation>No se pudo guardar el movimiento periódico.</translation>
     </message>
     <message>
         <source>The transaction could not be changed.</source>

@@ -108,6 +108,89 @@
     </message>
 </context>
 <context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Checking</source>
+        <translation>Compte courant</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investissement</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>Impossible de lire le solde dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>Le solde est trop grand pour être affiché.</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Aucun compte</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nouveau compte...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Modifier « %1 »...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Rapprocher...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Historique des rapprochements...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Renommer les bénéficiaires...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Supprimer « %1 »</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>Impossible d’enregistrer l’ordre des comptes</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -410,38 +493,6 @@ Dossier des données : %1
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Checking</source>
-        <translation>Compte courant</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Épargne</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>Carte de crédit</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Espèces</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>Investissement</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Autre</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>Aucun compte</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Total : %1</translation>
-    </message>
-    <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
@@ -492,34 +543,6 @@ Dossier des données : %1
     <message>
         <source>Share Account</source>
         <translation>Partager le compte</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>Nouveau compte...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>Modifier « %1 »...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>Rapprocher...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>Historique des rapprochements...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>Renommer les bénéficiaires...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Partager...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>Supprimer « %1 »</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -826,22 +849,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Raccourcis clavier</translation>
     </message>
     <message>
-        <source>Unavailable</source>
-        <translation>Indisponible</translation>
-    </message>
-    <message>
-        <source>The balance could not be read from the database.</source>
-        <translation>Impossible de lire le solde dans la base de données.</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Dépassement</translation>
-    </message>
-    <message>
-        <source>The balance is too large to show.</source>
-        <translation>Le solde est trop grand pour être affiché.</translation>
-    </message>
-    <message>
         <source>New Account</source>
         <translation>Nouveau compte</translation>
     </message>
@@ -862,8 +869,23 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Impossible de supprimer le compte.</translation>
     </message>
     <message>
-        <source>The account order could not be saved</source>
-        <translation>Impossible d’enregistrer l’ordre des comptes</translation>
+        <source>Transaction memorized as recurring</source>
+        <translation>Opération mémorisée comme récurrente</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Impossible d’enregistrer l’opération récurrente.</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
     </message>
 </context>
 <context>
@@ -944,13 +966,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Memo</source>
-        <translation>Mémo</translation>
-    </message>
-</context>
-<context>
     <name>RegisterModel</name>
     <message>
         <source>Payee / Memo</source>
@@ -1006,10 +1021,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
         <translation>Impossible de mémoriser : la date de l&apos;opération d&apos;origine n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
@@ -1078,10 +1089,6 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
-    </message>
-    <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation>Impossible d’enregistrer l’opération récurrente.</translation>
     </message>
     <message>
         <source>The transaction could not be changed.</source>

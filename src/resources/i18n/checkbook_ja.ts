@@ -108,6 +108,89 @@
     </message>
 </context>
 <context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Checking</source>
+        <translation>当座預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>現金</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>投資</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>取得できません</translation>
+    </message>
+    <message>
+        <source>The balance could not be read from the database.</source>
+        <translation>データベースから残高を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>桁あふれ</translation>
+    </message>
+    <message>
+        <source>The balance is too large to show.</source>
+        <translation>残高が大きすぎて表示できません。</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>口座がありません</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>合計: %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>新しい口座...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>「%1」を編集...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>照合...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>照合履歴...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>支払先の名前を変更...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>共有...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>「%1」を削除</translation>
+    </message>
+    <message>
+        <source>The account order could not be saved</source>
+        <translation>口座の並び順を保存できませんでした</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -410,38 +493,6 @@ Data directory: %1
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Checking</source>
-        <translation>当座預金</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>普通預金</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>クレジットカード</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>現金</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>投資</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>その他</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>口座がありません</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>合計: %1</translation>
-    </message>
-    <message>
         <source>Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook</translation>
     </message>
@@ -492,34 +543,6 @@ Data directory: %1
     <message>
         <source>Share Account</source>
         <translation>口座の共有</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>新しい口座...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>「%1」を編集...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>照合...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>照合履歴...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>支払先の名前を変更...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>共有...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>「%1」を削除</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -826,22 +849,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>キーボードショートカット</translation>
     </message>
     <message>
-        <source>Unavailable</source>
-        <translation>取得できません</translation>
-    </message>
-    <message>
-        <source>The balance could not be read from the database.</source>
-        <translation>データベースから残高を読み取れませんでした。</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>桁あふれ</translation>
-    </message>
-    <message>
-        <source>The balance is too large to show.</source>
-        <translation>残高が大きすぎて表示できません。</translation>
-    </message>
-    <message>
         <source>New Account</source>
         <translation>新しい口座</translation>
     </message>
@@ -862,8 +869,23 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>口座を削除できませんでした。</translation>
     </message>
     <message>
-        <source>The account order could not be saved</source>
-        <translation>口座の並び順を保存できませんでした</translation>
+        <source>Transaction memorized as recurring</source>
+        <translation>取引を定期取引として登録しました</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>保存されていません</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>定期取引を保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
     </message>
 </context>
 <context>
@@ -944,13 +966,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Memo</source>
-        <translation>メモ</translation>
-    </message>
-</context>
-<context>
     <name>RegisterModel</name>
     <message>
         <source>Payee / Memo</source>
@@ -1006,10 +1021,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
         <translation>登録できません: 元の取引の日付が無効です</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>取引を定期取引として登録しました</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
@@ -1078,10 +1089,6 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>振替には両方の口座が同じ通貨である必要があります</translation>
-    </message>
-    <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation>定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>The transaction could not be changed.</source>
