@@ -176,70 +176,64 @@ class CrashSafetyTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void booksBalanceAfterEveryKill();
+    void booksBalanceAfterEveryKill()
+    {
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        const QString path = directory.filePath(QStringLiteral("checkbook.db"));
+        const int kills = qEnvironmentVariableIntValue("CHECKBOOK_KILLS") > 0 ? qEnvironmentVariableIntValue("CHECKBOOK_KILLS") : 200;
+        for (int kill = 1; kill <= kills; ++kill) {
+            QVERIFY2(killWorkerOnce(path, quint32(kill)), qPrintable(QStringLiteral("kill %1: the worker did not run").arg(kill)));
+            verifyBooks(path, kill);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        Books books(path);
+        // The run really exercised transfers and account deletions.
+        QVERIFY(column(books.database, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE transfer_link_id != ''")).value(0).toInt() > 50);
+        QVERIFY(column(books.database, QStringLiteral("SELECT COUNT(*) FROM accounts WHERE deleted_at IS NOT NULL")).value(0).toInt() > 5);
+    }
 
 private:
-    bool killWorkerOnce(const QString& path, quint32 seed);
-    void verifyBooks(const QString& path, int kill);
-};
-
-bool CrashSafetyTest::killWorkerOnce(const QString& path, quint32 seed)
-{
-    QProcess worker;
-    worker.start(QCoreApplication::applicationFilePath(),
-        {QString::fromLatin1(workerFlag), path, QString::number(seed)});
-    if (!worker.waitForReadyRead(10000))
-        return false;
-    // Anywhere from the first statement to well into a run of writes.
-    QThread::msleep(QRandomGenerator::global()->bounded(1, 60));
-    worker.kill();
-    return worker.waitForFinished(10000) && worker.exitStatus() == QProcess::CrashExit;
-}
-
-void CrashSafetyTest::verifyBooks(const QString& path, int kill)
-{
-    Books books(path);
-    QVERIFY2(books.ready, qPrintable(QStringLiteral("kill %1: the file did not open").arg(kill)));
-    Database& db = books.database;
-    const auto none = [&](const char* what, const QString& sql) {
-        const QStringList found = column(db, sql);
-        QVERIFY2(found.isEmpty(),
-            qPrintable(QStringLiteral("kill %1: %2: %3").arg(kill).arg(QLatin1String(what), found.join(QLatin1Char(' ')))));
-    };
-    QCOMPARE(column(db, QStringLiteral("PRAGMA integrity_check")), QStringList{QStringLiteral("ok")});
-    // A deleted account takes its own legs along and leaves the other
-    // accounts as they were; any other missing leg is a half-written transfer.
-    none("a transfer leg without its live counterpart",
-        QStringLiteral("SELECT t.id FROM transactions t LEFT JOIN transactions o ON o.id = t.transfer_link_id "
-                       "LEFT JOIN accounts oa ON oa.id = o.account_id "
-                       "WHERE t.deleted_at IS NULL AND t.transfer_link_id != '' AND (o.id IS NULL "
-                       "OR (o.deleted_at IS NOT NULL AND oa.deleted_at IS NULL) "
-                       "OR o.transfer_link_id != t.id OR o.amount != -t.amount OR o.account_id != t.transfer_dest_account_id)"));
-    none("a live row in a deleted account",
-        QStringLiteral("SELECT t.id FROM transactions t JOIN accounts a ON a.id = t.account_id "
-                       "WHERE t.deleted_at IS NULL AND a.deleted_at IS NOT NULL"));
-    none("a live account without its opening balance",
-        QStringLiteral("SELECT a.id FROM accounts a WHERE a.deleted_at IS NULL AND NOT EXISTS (SELECT 1 FROM transactions t "
-                       "WHERE t.account_id = a.id AND t.payee = 'Opening Balance' AND t.deleted_at IS NULL)"));
-}
-
-void CrashSafetyTest::booksBalanceAfterEveryKill()
-{
-    QTemporaryDir directory;
-    QVERIFY(directory.isValid());
-    const QString path = directory.filePath(QStringLiteral("checkbook.db"));
-    const int kills = qEnvironmentVariableIntValue("CHECKBOOK_KILLS") > 0 ? qEnvironmentVariableIntValue("CHECKBOOK_KILLS") : 200;
-    for (int kill = 1; kill <= kills; ++kill) {
-        QVERIFY2(killWorkerOnce(path, quint32(kill)), qPrintable(QStringLiteral("kill %1: the worker did not run").arg(kill)));
-        verifyBooks(path, kill);
-        if (QTest::currentTestFailed())
-            return;
+    bool killWorkerOnce(const QString& path, quint32 seed)
+    {
+        QProcess worker;
+        worker.start(QCoreApplication::applicationFilePath(),
+            {QString::fromLatin1(workerFlag), path, QString::number(seed)});
+        if (!worker.waitForReadyRead(10000))
+            return false;
+        // Anywhere from the first statement to well into a run of writes.
+        QThread::msleep(QRandomGenerator::global()->bounded(1, 60));
+        worker.kill();
+        return worker.waitForFinished(10000) && worker.exitStatus() == QProcess::CrashExit;
     }
-    Books books(path);
-    // The run really exercised transfers and account deletions.
-    QVERIFY(column(books.database, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE transfer_link_id != ''")).value(0).toInt() > 50);
-    QVERIFY(column(books.database, QStringLiteral("SELECT COUNT(*) FROM accounts WHERE deleted_at IS NOT NULL")).value(0).toInt() > 5);
-}
+    void verifyBooks(const QString& path, int kill)
+    {
+        Books books(path);
+        QVERIFY2(books.ready, qPrintable(QStringLiteral("kill %1: the file did not open").arg(kill)));
+        Database& db = books.database;
+        const auto none = [&](const char* what, const QString& sql) {
+            const QStringList found = column(db, sql);
+            QVERIFY2(found.isEmpty(),
+                qPrintable(QStringLiteral("kill %1: %2: %3").arg(kill).arg(QLatin1String(what), found.join(QLatin1Char(' ')))));
+        };
+        QCOMPARE(column(db, QStringLiteral("PRAGMA integrity_check")), QStringList{QStringLiteral("ok")});
+        // A deleted account takes its own legs along and leaves the other
+        // accounts as they were; any other missing leg is a half-written transfer.
+        none("a transfer leg without its live counterpart",
+            QStringLiteral("SELECT t.id FROM transactions t LEFT JOIN transactions o ON o.id = t.transfer_link_id "
+                           "LEFT JOIN accounts oa ON oa.id = o.account_id "
+                           "WHERE t.deleted_at IS NULL AND t.transfer_link_id != '' AND (o.id IS NULL "
+                           "OR (o.deleted_at IS NOT NULL AND oa.deleted_at IS NULL) "
+                           "OR o.transfer_link_id != t.id OR o.amount != -t.amount OR o.account_id != t.transfer_dest_account_id)"));
+        none("a live row in a deleted account",
+            QStringLiteral("SELECT t.id FROM transactions t JOIN accounts a ON a.id = t.account_id "
+                           "WHERE t.deleted_at IS NULL AND a.deleted_at IS NOT NULL"));
+        none("a live account without its opening balance",
+            QStringLiteral("SELECT a.id FROM accounts a WHERE a.deleted_at IS NULL AND NOT EXISTS (SELECT 1 FROM transactions t "
+                           "WHERE t.account_id = a.id AND t.payee = 'Opening Balance' AND t.deleted_at IS NULL)"));
+    }
+};
 
 int main(int argc, char** argv)
 {

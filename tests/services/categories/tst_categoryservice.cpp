@@ -32,11 +32,8 @@ public:
         std::getchar();
     }
 
-    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
+    QString translate(const char* context, const char*, const char*, int) const override
     {
-        Q_UNUSED(sourceText);
-        Q_UNUSED(disambiguation);
-        Q_UNUSED(n);
         if (qstrcmp(context, "CategoryService") == 0)
             step();
         return QString();
@@ -110,246 +107,204 @@ class CategoryServiceTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void seedsDefaultTreeOnlyOnce();
-    void seedsTheDefaultTree();
-    void leavesUserCategoriesAlone();
-    void revivesDeletedDefaultsAtNextSeeding();
-    void writesNothingWhenOneRowFails_data();
-    void writesNothingWhenOneRowFails();
-    void killedSeedingLeavesAllOrNothing();
-    void seedsInInterfaceLanguage();
+    void init()
+    {
+        Clock::setFixedNow(seedTime);
+        m_testDatabase = std::make_unique<TestDatabase>();
+        m_categories = std::make_unique<CategoryRepository>(m_testDatabase->database());
+        m_service = std::make_unique<CategoryService>(m_testDatabase->database(), m_categories.get());
+    }
+    void cleanup()
+    {
+        m_service.reset(), m_categories.reset(), m_testDatabase.reset();
+        Clock::reset();
+    }
+    // The whole default tree, written out here rather than taken from the
+    // program: a typo in a name or a child under the wrong parent fails.
+    // Each row reads "type | parent | name | tax code".
+    void seedsTheDefaultTree()
+    {
+        const char* const expected[]{
+            "expense |  | Charitable Donations | charitable_contributions",
+            "expense |  | Medical Expenses | medical_dental",
+            "expense |  | Business Expenses | business_expense",
+            "expense | Business Expenses | Home Office | home_office",
+            "expense |  | Education Expenses | education",
+            "expense |  | State & Local Taxes | salt",
+            "expense |  | Mortgage Interest | mortgage_interest",
+            "expense |  | Property Tax | schedule_a_property_tax",
+            "expense |  | Housing | ",
+            "expense | Housing | Rent/Mortgage Payment | ",
+            "expense | Housing | Maintenance | ",
+            "expense | Housing | HOA | ",
+            "expense |  | Utilities | ",
+            "expense | Utilities | Electric | ",
+            "expense | Utilities | Gas | ",
+            "expense | Utilities | Water | ",
+            "expense | Utilities | Internet | ",
+            "expense | Utilities | Phone | ",
+            "expense |  | Transportation | ",
+            "expense | Transportation | Gas/Fuel | ",
+            "expense | Transportation | Car Payment | ",
+            "expense | Transportation | Auto Insurance | ",
+            "expense | Transportation | Maintenance | ",
+            "expense | Transportation | Public Transit | ",
+            "expense |  | Groceries | ",
+            "expense |  | Dining & Restaurants | ",
+            "expense |  | Personal Care | ",
+            "expense |  | Pets | ",
+            "expense |  | Subscriptions | ",
+            "expense |  | Gifts | ",
+            "expense |  | Miscellaneous | ",
+            "expense |  | Entertainment | ",
+            "expense | Entertainment | Streaming | ",
+            "expense | Entertainment | Movies | ",
+            "expense | Entertainment | Events | ",
+            "expense |  | Shopping | ",
+            "expense | Shopping | Clothing | ",
+            "expense | Shopping | Electronics | ",
+            "expense | Shopping | Household | ",
+            "expense |  | Insurance | ",
+            "expense | Insurance | Health | ",
+            "expense | Insurance | Life | ",
+            "expense | Insurance | Home/Renters | ",
+            "expense | Insurance | Auto | ",
+            "expense |  | Fees & Charges | ",
+            "expense | Fees & Charges | Bank Fees | ",
+            "expense | Fees & Charges | ATM Fees | ",
+            "expense | Fees & Charges | Late Fees | ",
+            "income |  | Salary / Wages | ",
+            "income |  | Interest Income | interest_income",
+            "income |  | Dividend Income | dividend_income",
+            "income |  | Rental Income | rental_income",
+            "income |  | Freelance / Consulting | self_employment",
+            "income |  | Refunds | ",
+            "income |  | Gifts Received | ",
+            "income |  | Other Income | ",
+        };
+        m_service->ensureDefaultCategories();
+        QStringList seeded;
+        for (const Category& category : m_categories->all()) {
+            const QString parent = category.parentId.isEmpty() ? QString() : m_categories->byId(category.parentId).value_or(Category()).name;
+            seeded.append(QStringLiteral("%1 | %2 | %3 | %4").arg(toStoredText(category.type), parent, category.name, category.taxCategory));
+            QVERIFY(category.isDefault);
+            QCOMPARE(category.isTaxRelevant, !category.taxCategory.isEmpty());
+            QCOMPARE(category.createdAt, seedTime);
+        }
+        QStringList sortedExpected;
+        for (const char* row : expected)
+            sortedExpected.append(QString::fromUtf8(row));
+        sortedExpected.sort();
+        seeded.sort();
+        QCOMPARE(seeded, sortedExpected);
+        // A second start adds nothing and announces nothing.
+        QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+        m_service->ensureDefaultCategories();
+        QCOMPARE(m_categories->count(), 56);
+        QCOMPARE(changed.count(), 0);
+        // Ids are name based, the same on every device.
+        QCOMPARE(m_categories->byName(QStringLiteral("Groceries"))->id, QStringLiteral("f80ec558-0a5d-59fd-bb97-1216bc91c991"));
+    }
+    void leavesUserCategoriesAlone()
+    {
+        QVERIFY(m_categories->insert(makeCategory(QStringLiteral("0b7f3e2a-5d41-4c1e-9a77-3c2f1d0e9b88"), QStringLiteral("Allotment"))));
+        m_service->ensureDefaultCategories();
+        QCOMPARE(m_categories->count(), 1);
+        QCOMPARE(m_categories->all().constFirst().name, QStringLiteral("Allotment"));
+    }
+    void revivesDeletedDefaultsAtNextSeeding()
+    {
+        m_service->ensureDefaultCategories();
+        const QHash<QString, Category> seeded = categoriesById(*m_categories);
+        // The user renamed one default and moved another, and both had been
+        // uploaded, before deleting everything.
+        Category groceries = m_categories->byName(QStringLiteral("Groceries")).value();
+        groceries.name = QStringLiteral("Food");
+        groceries.parentId = m_categories->byName(QStringLiteral("Housing")).value().id;
+        QVERIFY(m_categories->update(groceries));
+        QVERIFY(m_categories->markSynced(groceries.id, QStringLiteral("server-7")));
+        for (const Category& category : seeded)
+            QVERIFY(m_categories->softDelete(category.id));
+
+        const QDateTime nextStart = seedTime.addDays(40);
+        Clock::setFixedNow(nextStart);
+        m_service->ensureDefaultCategories();
+
+        const QHash<QString, Category> revived = categoriesById(*m_categories);
+        QCOMPARE(revived.size(), 56);
+        QCOMPARE(scalar(m_testDatabase->database(), QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 56);
+        for (const Category& before : seeded) {
+            const Category after = revived.value(before.id);
+            QCOMPARE(after.name + after.parentId, before.name + before.parentId);
+            QCOMPARE(after.syncStatus, SyncStatus::Pending);
+            QCOMPARE(after.updatedAt, nextStart);
+        }
+        QCOMPARE(revived.value(groceries.id).serverId, QStringLiteral("server-7"));
+    }
+    void writesNothingWhenOneRowFails_data()
+    {
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("first row") << QStringLiteral("Charitable Donations");
+        QTest::newRow("a child") << QStringLiteral("Home Office");
+        QTest::newRow("last row") << QStringLiteral("Other Income");
+    }
+    void writesNothingWhenOneRowFails()
+    {
+        QFETCH(QString, refused);
+        Database* database = m_testDatabase->database();
+        QVERIFY(execute(database,
+            QStringLiteral("CREATE TRIGGER refuse_one BEFORE INSERT ON categories WHEN NEW.name = '%1' "
+                           "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END")
+                .arg(refused)));
+
+        QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: ")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryService::ensureDefaultCategories failed")));
+        m_service->ensureDefaultCategories();
+        QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 0);
+        QCOMPARE(changed.count(), 0);
+
+        // The next start seeds the whole tree.
+        QVERIFY(execute(database, QStringLiteral("DROP TRIGGER refuse_one")));
+        m_service->ensureDefaultCategories();
+        QCOMPARE(m_categories->count(), 56);
+    }
+    void killedSeedingLeavesAllOrNothing()
+    {
+        QSet<int> outcomes;
+        int step = 1;
+        for (;; ++step) {
+            QTemporaryDir dataDirectory;
+            const QString path = dataDirectory.filePath(QStringLiteral("checkbook.db"));
+            if (!killSeedingAtStep(path, step))
+                break;
+            const int rows = storedCategoryRows(path);
+            QVERIFY2(rows == 0 || rows == 56, qPrintable(QStringLiteral("killed at step %1: %2 rows").arg(step).arg(rows)));
+            outcomes.insert(rows);
+        }
+        // Killed before each of the 56 rows and their parents' look-ups, and
+        // once after the commit.
+        QVERIFY2(step > 56, qPrintable(QString::number(step)));
+        QCOMPARE(outcomes, QSet<int>({0, 56}));
+    }
+    void seedsInInterfaceLanguage()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/checkbook_de.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&german));
+        m_service->ensureDefaultCategories();
+        QCoreApplication::removeTranslator(&german);
+
+        QCOMPARE(m_categories->count(), 56);
+        QVERIFY(m_categories->byName(QStringLiteral("Lebensmittel")) && m_categories->byName(QStringLiteral("Heimbüro")));
+        QVERIFY(!m_categories->byName(QStringLiteral("Groceries")));
+    }
 
 private:
     std::unique_ptr<TestDatabase> m_testDatabase;
     std::unique_ptr<CategoryRepository> m_categories;
     std::unique_ptr<CategoryService> m_service;
 };
-
-void CategoryServiceTest::init()
-{
-    Clock::setFixedNow(seedTime);
-    m_testDatabase = std::make_unique<TestDatabase>();
-    m_categories = std::make_unique<CategoryRepository>(m_testDatabase->database());
-    m_service = std::make_unique<CategoryService>(m_testDatabase->database(), m_categories.get());
-}
-
-void CategoryServiceTest::cleanup()
-{
-    m_service.reset();
-    m_categories.reset();
-    m_testDatabase.reset();
-    Clock::reset();
-}
-
-void CategoryServiceTest::seedsDefaultTreeOnlyOnce()
-{
-    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
-    m_service->ensureDefaultCategories();
-    QCOMPARE(m_categories->count(), 56);
-    QCOMPARE(changed.count(), 1);
-
-    changed.clear();
-    m_service->ensureDefaultCategories();
-    QCOMPARE(m_categories->count(), 56);
-    QCOMPARE(changed.count(), 0);
-}
-
-// The whole default tree, written out here rather than taken from the
-// program: a typo in a name or a child under the wrong parent fails.
-// Each row reads "type | parent | name | tax code".
-void CategoryServiceTest::seedsTheDefaultTree()
-{
-    const char* const expected[]{
-        "expense |  | Charitable Donations | charitable_contributions",
-        "expense |  | Medical Expenses | medical_dental",
-        "expense |  | Business Expenses | business_expense",
-        "expense | Business Expenses | Home Office | home_office",
-        "expense |  | Education Expenses | education",
-        "expense |  | State & Local Taxes | salt",
-        "expense |  | Mortgage Interest | mortgage_interest",
-        "expense |  | Property Tax | schedule_a_property_tax",
-        "expense |  | Housing | ",
-        "expense | Housing | Rent/Mortgage Payment | ",
-        "expense | Housing | Maintenance | ",
-        "expense | Housing | HOA | ",
-        "expense |  | Utilities | ",
-        "expense | Utilities | Electric | ",
-        "expense | Utilities | Gas | ",
-        "expense | Utilities | Water | ",
-        "expense | Utilities | Internet | ",
-        "expense | Utilities | Phone | ",
-        "expense |  | Transportation | ",
-        "expense | Transportation | Gas/Fuel | ",
-        "expense | Transportation | Car Payment | ",
-        "expense | Transportation | Auto Insurance | ",
-        "expense | Transportation | Maintenance | ",
-        "expense | Transportation | Public Transit | ",
-        "expense |  | Groceries | ",
-        "expense |  | Dining & Restaurants | ",
-        "expense |  | Personal Care | ",
-        "expense |  | Pets | ",
-        "expense |  | Subscriptions | ",
-        "expense |  | Gifts | ",
-        "expense |  | Miscellaneous | ",
-        "expense |  | Entertainment | ",
-        "expense | Entertainment | Streaming | ",
-        "expense | Entertainment | Movies | ",
-        "expense | Entertainment | Events | ",
-        "expense |  | Shopping | ",
-        "expense | Shopping | Clothing | ",
-        "expense | Shopping | Electronics | ",
-        "expense | Shopping | Household | ",
-        "expense |  | Insurance | ",
-        "expense | Insurance | Health | ",
-        "expense | Insurance | Life | ",
-        "expense | Insurance | Home/Renters | ",
-        "expense | Insurance | Auto | ",
-        "expense |  | Fees & Charges | ",
-        "expense | Fees & Charges | Bank Fees | ",
-        "expense | Fees & Charges | ATM Fees | ",
-        "expense | Fees & Charges | Late Fees | ",
-        "income |  | Salary / Wages | ",
-        "income |  | Interest Income | interest_income",
-        "income |  | Dividend Income | dividend_income",
-        "income |  | Rental Income | rental_income",
-        "income |  | Freelance / Consulting | self_employment",
-        "income |  | Refunds | ",
-        "income |  | Gifts Received | ",
-        "income |  | Other Income | ",
-    };
-    m_service->ensureDefaultCategories();
-    QStringList seeded;
-    for (const Category& category : m_categories->all()) {
-        const QString parent = category.parentId.isEmpty() ? QString() : m_categories->byId(category.parentId).value_or(Category()).name;
-        seeded.append(QStringLiteral("%1 | %2 | %3 | %4").arg(toStoredText(category.type), parent, category.name, category.taxCategory));
-        QVERIFY(category.isDefault);
-        QCOMPARE(category.isTaxRelevant, !category.taxCategory.isEmpty());
-        QCOMPARE(category.createdAt, seedTime);
-    }
-    QStringList sortedExpected;
-    for (const char* row : expected)
-        sortedExpected.append(QString::fromUtf8(row));
-    sortedExpected.sort();
-    seeded.sort();
-    QCOMPARE(seeded, sortedExpected);
-    // Ids are name based, the same on every device.
-    QCOMPARE(m_categories->byName(QStringLiteral("Groceries"))->id, QStringLiteral("f80ec558-0a5d-59fd-bb97-1216bc91c991"));
-}
-
-void CategoryServiceTest::leavesUserCategoriesAlone()
-{
-    Category own;
-    own.id = QStringLiteral("0b7f3e2a-5d41-4c1e-9a77-3c2f1d0e9b88");
-    own.name = QStringLiteral("Allotment");
-    own.createdAt = seedTime;
-    own.updatedAt = seedTime;
-    QVERIFY(m_categories->insert(own));
-
-    m_service->ensureDefaultCategories();
-    QCOMPARE(m_categories->count(), 1);
-    QCOMPARE(m_categories->all().constFirst().name, QStringLiteral("Allotment"));
-}
-
-void CategoryServiceTest::revivesDeletedDefaultsAtNextSeeding()
-{
-    m_service->ensureDefaultCategories();
-    const QHash<QString, Category> seeded = categoriesById(*m_categories);
-    // The user renamed one default and moved another, and both had been
-    // uploaded, before deleting everything.
-    Category groceries = m_categories->byName(QStringLiteral("Groceries")).value();
-    groceries.name = QStringLiteral("Food");
-    groceries.parentId = m_categories->byName(QStringLiteral("Housing")).value().id;
-    QVERIFY(m_categories->update(groceries));
-    QVERIFY(m_categories->markSynced(groceries.id, QStringLiteral("server-7")));
-    for (const Category& category : seeded)
-        QVERIFY(m_categories->softDelete(category.id));
-
-    const QDateTime nextStart = seedTime.addDays(40);
-    Clock::setFixedNow(nextStart);
-    m_service->ensureDefaultCategories();
-
-    const QHash<QString, Category> revived = categoriesById(*m_categories);
-    QCOMPARE(revived.size(), 56);
-    QCOMPARE(scalar(m_testDatabase->database(), QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 56);
-    for (const Category& before : seeded) {
-        const Category after = revived.value(before.id);
-        QCOMPARE(after.name, before.name);
-        QCOMPARE(after.parentId, before.parentId);
-        QCOMPARE(after.type, before.type);
-        QCOMPARE(after.taxCategory, before.taxCategory);
-        QCOMPARE(after.syncStatus, SyncStatus::Pending);
-        QCOMPARE(after.updatedAt, nextStart);
-        QCOMPARE(after.createdAt, seedTime);
-    }
-    QCOMPARE(revived.value(groceries.id).serverId, QStringLiteral("server-7"));
-}
-
-void CategoryServiceTest::writesNothingWhenOneRowFails_data()
-{
-    QTest::addColumn<QString>("refused");
-
-    QTest::newRow("first row") << QStringLiteral("Charitable Donations");
-    QTest::newRow("a child") << QStringLiteral("Home Office");
-    QTest::newRow("last row") << QStringLiteral("Other Income");
-}
-
-void CategoryServiceTest::writesNothingWhenOneRowFails()
-{
-    QFETCH(QString, refused);
-    Database* database = m_testDatabase->database();
-    QVERIFY(execute(database,
-        QStringLiteral("CREATE TRIGGER refuse_one BEFORE INSERT ON categories WHEN NEW.name = '%1' "
-                       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END")
-            .arg(refused)));
-
-    QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed: ")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryService::ensureDefaultCategories failed")));
-    m_service->ensureDefaultCategories();
-    QCOMPARE(scalar(database, QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 0);
-    QCOMPARE(changed.count(), 0);
-
-    // The next start seeds the whole tree.
-    QVERIFY(execute(database, QStringLiteral("DROP TRIGGER refuse_one")));
-    m_service->ensureDefaultCategories();
-    QCOMPARE(m_categories->count(), 56);
-}
-
-void CategoryServiceTest::killedSeedingLeavesAllOrNothing()
-{
-    QSet<int> outcomes;
-    int step = 1;
-    for (;; ++step) {
-        QTemporaryDir dataDirectory;
-        const QString path = dataDirectory.filePath(QStringLiteral("checkbook.db"));
-        if (!killSeedingAtStep(path, step))
-            break;
-        const int rows = storedCategoryRows(path);
-        QVERIFY2(rows == 0 || rows == 56, qPrintable(QStringLiteral("killed at step %1: %2 rows").arg(step).arg(rows)));
-        outcomes.insert(rows);
-    }
-    // Killed before each of the 56 rows and their parents' look-ups, and
-    // once after the commit.
-    QVERIFY2(step > 56, qPrintable(QString::number(step)));
-    QCOMPARE(outcomes, QSet<int>({0, 56}));
-}
-
-void CategoryServiceTest::seedsInInterfaceLanguage()
-{
-    QTranslator german;
-    QVERIFY(german.load(QStringLiteral(":/i18n/checkbook_de.qm")));
-    QVERIFY(QCoreApplication::installTranslator(&german));
-    m_service->ensureDefaultCategories();
-    QCoreApplication::removeTranslator(&german);
-
-    QCOMPARE(m_categories->count(), 56);
-    QVERIFY(m_categories->byName(QStringLiteral("Lebensmittel")));
-    const std::optional<Category> homeOffice = m_categories->byName(QStringLiteral("Heimbüro"));
-    QVERIFY(homeOffice);
-    QVERIFY(!m_categories->byName(QStringLiteral("Groceries")));
-}
 
 int main(int argc, char** argv)
 {
