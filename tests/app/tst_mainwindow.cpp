@@ -2,6 +2,7 @@
 #include "app/totalslabel.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/identifiers.h"
+#include "storage/textlimits.h"
 #include "storage/recurringrepository.h"
 #include "support/dialogtesting.h"
 #include "support/modalanswer.h"
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
-#include <QStatusBar>
 #include <limits>
 
 using namespace testworld;
@@ -41,10 +41,7 @@ QVariant column(TestWorld& world, const QString& table, const QString& column, c
 QString rowText(const MainWindow& window, int row, const char* labelName)
 {
     const QWidget* widget = rowWidget(window, row);
-    if (!widget)
-        return QString();
-    const auto* label = widget->findChild<QLabel*>(QString::fromLatin1(labelName));
-    return label ? label->text() : QString();
+    return widget ? labelText(*widget, labelName) : QString();
 }
 
 QStringList sidebarNames(const MainWindow& window)
@@ -58,9 +55,7 @@ QStringList sidebarNames(const MainWindow& window)
 QString selectedSidebarName(const MainWindow& window)
 {
     const QList<QListWidgetItem*> selected = sidebar(window)->selectedItems();
-    if (selected.size() != 1)
-        return QString();
-    return rowText(window, sidebar(window)->row(selected.first()), "accountName");
+    return selected.size() != 1 ? QString() : rowText(window, sidebar(window)->row(selected.first()), "accountName");
 }
 
 QString totalText(const MainWindow& window)
@@ -71,9 +66,7 @@ QString totalText(const MainWindow& window)
 QAction* menuAction(const MainWindow& window, const QString& menuTitle, const QString& text)
 {
     for (QAction* menu : window.menuBar()->actions()) {
-        if (menu->text() != menuTitle || !menu->menu())
-            continue;
-        for (QAction* action : menu->menu()->actions()) {
+        for (QAction* action : menu->text() == menuTitle && menu->menu() ? menu->menu()->actions() : QList<QAction*>()) {
             if (action->text() == text)
                 return action;
         }
@@ -88,448 +81,350 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void firstStartShowsWelcomeThenEmptyState();
-    void creatingAnAccountOpensItsRegisterReadyForTyping();
-    void aRefusedNewAccountReopensTheFormAsTyped();
-    void editingTheCurrentAccountUpdatesSidebarAndRegister();
-    void sidebarShowsAccountsAndFollowsTransactions();
-    void totalsArePerCurrency_data();
-    void totalsArePerCurrency();
-    void altDigitSelectsSidebarRow();
-    void deletingCurrentAccountCascadesThenClearsSelection();
-    void declinedDeleteKeepsEverything();
-    void draggedOrderIsStored();
-    void geometryAndSidebarWidthSurviveRestart();
-    void opensCurrentAccountElseFirst();
-    void sidebarShowsOverflow_data();
-    void sidebarShowsOverflow();
-    void aLongAccountNameLeavesTheWindowSizeAlone();
-};
-
-void MainWindowTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Kestrelwood"));
-    QCoreApplication::setApplicationName(QStringLiteral("Checkbook"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.7"));
-}
-
-void MainWindowTest::init()
-{
-    QSettings().remove(QStringLiteral("mainwindow"));
-}
-
-void MainWindowTest::firstStartShowsWelcomeThenEmptyState()
-{
-    TestWorld world;
-    MainWindow window(&world.appState);
-    showActive(&window);
-
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kestrelwood Checkbook"));
-    QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
-    QCOMPARE(sidebar(window)->count(), 0);
-    QCOMPARE(totalText(window), QStringLiteral("No accounts"));
-
-    auto* continueButton = window.findChild<QPushButton*>(QStringLiteral("continueButton"));
-    QVERIFY(continueButton && continueButton->isVisible());
-    QTest::mouseClick(continueButton, Qt::LeftButton);
-    QCOMPARE(window.currentPage(), MainWindow::Page::EmptyState);
-    QVERIFY(window.findChild<QPushButton*>(QStringLiteral("createAccountButton"))->isVisible());
-}
-
-void MainWindowTest::creatingAnAccountOpensItsRegisterReadyForTyping()
-{
-    TestWorld world;
-    MainWindow window(&world.appState);
-    showActive(&window);
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("continueButton")), Qt::LeftButton);
-    QCOMPARE(window.currentPage(), MainWindow::Page::EmptyState);
-
-    whenDialogShown([](QDialog* dialog) {
-        typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Everyday Checking"));
-        typeInto(dialog->findChild<SmartAmountField*>(QStringLiteral("startingBalanceField")), QStringLiteral("250"));
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("createAccountButton")), Qt::LeftButton);
-
-    const QList<Account> accounts = world.appState.accounts()->all();
-    QCOMPARE(accounts.size(), 1);
-    const Account& created = accounts.first();
-    QCOMPARE(created.name, QStringLiteral("Everyday Checking"));
-    QCOMPARE(created.startingBalance, qint64(0));
-    const QList<Transaction> stored = world.appState.transactions()->byAccount(created.id);
-    QCOMPARE(stored.size(), 1);
-    QCOMPARE(stored.first().payee, QStringLiteral("Opening Balance"));
-    QCOMPARE(stored.first().amount, qint64(25000));
-
-    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-    QCOMPARE(world.appState.currentAccountId(), created.id);
-    QCOMPARE(window.registerScreen()->accountId(), created.id);
-    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Everyday Checking")});
-    QCOMPARE(selectedSidebarName(window), QStringLiteral("Everyday Checking"));
-    QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$250.00"));
-
-    // The window system hands the activation back once the dialog is gone;
-    // the keyboard then lands in the register, not on the button clicked.
-    showActive(&window);
-    RegisterTableView* view = window.registerScreen()->view();
-    QCOMPARE(QApplication::focusWidget(), view);
-    QCOMPARE(view->currentIndex().row(), window.registerScreen()->model()->entryRow());
-}
-
-void MainWindowTest::aRefusedNewAccountReopensTheFormAsTyped()
-{
-    TestWorld world;
-    MainWindow window(&world.appState);
-    showActive(&window);
-    QVERIFY(execute(world.appState.database(), QStringLiteral("PRAGMA query_only = 1")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed:.*readonly")));
-
-    QString warning;
-    QString nameOnReopen;
-    whenDialogShown([&](QDialog* dialog) {
-        typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Everyday Checking"));
-        ModalAnswer::pressWhenShown(QMessageBox::Ok, &warning);
-        // The form comes back with the name as typed; the user gives up.
-        whenDialogShown([&](QDialog* again) {
-            nameOnReopen = again->findChild<QLineEdit*>(QStringLiteral("nameField"))->text();
-            again->reject();
-        });
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    menuAction(window, QStringLiteral("&File"), QStringLiteral("New &Account"))->trigger();
-
-    QCOMPARE(warning, QStringLiteral("The account could not be created.\n\nThe data file is read-only."));
-    QCOMPARE(nameOnReopen, QStringLiteral("Everyday Checking"));
-    QVERIFY(world.appState.accounts()->all().isEmpty());
-}
-
-void MainWindowTest::editingTheCurrentAccountUpdatesSidebarAndRegister()
-{
-    TestWorld world;
-    const Account account = world.addAccount(QStringLiteral("Checking"));
-    MainWindow window(&world.appState);
-    showActive(&window);
-
-    whenDialogShown([](QDialog* dialog) {
-        typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Joint Checking"));
-        typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("accountNumberField")), QStringLiteral("9876"));
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Edit..."))->trigger();
-
-    const std::optional<Account> stored = world.appState.accounts()->byId(account.id);
-    QCOMPARE(stored->name, QStringLiteral("Joint Checking"));
-    QCOMPARE(stored->accountNumberLast4, QStringLiteral("9876"));
-    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Joint Checking")});
-    QCOMPARE(rowText(window, 0, "accountDetails"), QStringLiteral("Checking  ·  *9876"));
-    bool headerRenamed = false;
-    for (const QLabel* label : window.registerScreen()->findChildren<QLabel*>())
-        headerRenamed = headerRenamed || label->text() == QStringLiteral("Joint Checking");
-    QVERIFY(headerRenamed);
-}
-
-void MainWindowTest::sidebarShowsAccountsAndFollowsTransactions()
-{
-    TestWorld world;
-    Account checking = world.addAccount(QStringLiteral("Checking"));
-    checking.accountNumberLast4 = QStringLiteral("1234");
-    QVERIFY(world.appState.accounts()->update(checking));
-    Account card = world.addAccount(QStringLiteral("Visa"), Currency::USD, 0, 1);
-    card.type = AccountType::CreditCard;
-    QVERIFY(world.appState.accounts()->update(card));
-    world.addTransaction(checking.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 10000);
-    MainWindow window(&world.appState);
-
-    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa")}));
-    QCOMPARE(rowText(window, 0, "accountDetails"), QStringLiteral("Checking  ·  *1234"));
-    QCOMPARE(rowText(window, 1, "accountDetails"), QStringLiteral("Credit Card"));
-    QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$100.00"));
-    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$0.00"));
-
-    // A write from anywhere reaches the sidebar through the repository.
-    const Transaction payment = world.addTransaction(card.id, QDate(2024, 5, 1), QStringLiteral("Pay"), -2550);
-    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("-$25.50"));
-    QCOMPARE(totalText(window), QStringLiteral("Total: $74.50"));
-
-    QVERIFY(world.appState.transactions()->softDelete(payment.id));
-    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$0.00"));
-
-    // A starting balance counts without any transaction.
-    card.startingBalance = 5000;
-    card.name = QStringLiteral("Visa Gold");
-    QVERIFY(world.appState.accounts()->update(card));
-    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa Gold")}));
-    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$50.00"));
-    QStringList statusTexts;
-    for (const QLabel* label : window.statusBar()->findChildren<QLabel*>())
-        statusTexts.append(label->text());
-    QVERIFY2(statusTexts.contains(QStringLiteral("2 account(s)")), qPrintable(statusTexts.join(QLatin1Char('|'))));
-}
-
-void MainWindowTest::totalsArePerCurrency_data()
-{
-    QTest::addColumn<QList<Currency>>("currencies");
-    QTest::addColumn<QList<qint64>>("balances");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("one currency") << QList<Currency>{Currency::USD, Currency::USD} << QList<qint64>{100000, 23456}
-                                  << QStringLiteral("Total: $1,234.56");
-    QTest::newRow("one foreign currency") << QList<Currency>{Currency::EUR} << QList<qint64>{-500}
-                                          << QStringLiteral("Total: -€5.00");
-    QTest::newRow("distinct symbols, order of first appearance")
-        << QList<Currency>{Currency::EUR, Currency::USD, Currency::EUR, Currency::JPY}
-        << QList<qint64>{2500, 123456, 2500, 1500} << QStringLiteral("Total: €50.00 · $1,234.56 · ¥1,500");
-    QTest::newRow("dollars of different countries")
-        << QList<Currency>{Currency::USD, Currency::CAD, Currency::EUR} << QList<qint64>{123456, 5000, 300}
-        << QStringLiteral("Total: $1,234.56 USD · $50.00 CAD · €3.00");
-    QTest::newRow("three dollars and a pound")
-        << QList<Currency>{Currency::AUD, Currency::GBP, Currency::CAD, Currency::USD}
-        << QList<qint64>{100, 200, 300, 400} << QStringLiteral("Total: $1.00 AUD · £2.00 · $3.00 CAD · $4.00 USD");
-}
-
-void MainWindowTest::totalsArePerCurrency()
-{
-    QFETCH(QList<Currency>, currencies);
-    QFETCH(QList<qint64>, balances);
-    QFETCH(QString, expected);
-
-    TestWorld world;
-    for (int i = 0; i < currencies.size(); ++i) {
-        const Account account = world.addAccount(QStringLiteral("Account %1").arg(i), currencies[i], 0, i);
-        world.addTransaction(account.id, QDate(2024, 5, 1), QStringLiteral("Pay"), balances[i]);
-    }
-    MainWindow window(&world.appState);
-    QCOMPARE(totalText(window), expected);
-}
-
-void MainWindowTest::altDigitSelectsSidebarRow()
-{
-    TestWorld world;
-    QStringList ids;
-    for (int i = 0; i < 11; ++i)
-        ids.append(world.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), Currency::USD, 0, i).id);
-    MainWindow window(&world.appState);
-    showActive(&window);
-    QCOMPARE(world.appState.currentAccountId(), ids[0]);
-
-    QTest::keyClick(&window, Qt::Key_0, Qt::AltModifier);
-    QCOMPARE(world.appState.currentAccountId(), ids[9]);
-    QCOMPARE(window.registerScreen()->accountId(), ids[9]);
-    QCOMPARE(selectedSidebarName(window), QStringLiteral("Account 10"));
-
-    QTest::keyClick(&window, Qt::Key_3, Qt::AltModifier);
-    QCOMPARE(world.appState.currentAccountId(), ids[2]);
-
-    // With four accounts left only Alt+1 to Alt+4 exist.
-    for (int i = 4; i < 11; ++i)
-        QVERIFY(world.appState.accounts()->softDelete(ids[i]));
-    QTest::keyClick(&window, Qt::Key_5, Qt::AltModifier);
-    QCOMPARE(world.appState.currentAccountId(), ids[2]);
-    QTest::keyClick(&window, Qt::Key_4, Qt::AltModifier);
-    QCOMPARE(world.appState.currentAccountId(), ids[3]);
-}
-
-void MainWindowTest::deletingCurrentAccountCascadesThenClearsSelection()
-{
-    TestWorld world;
-    const Account kept = world.addAccount(QStringLiteral("Kept"), Currency::USD, 0, 0);
-    const Account doomed = world.addAccount(QStringLiteral("Doomed"), Currency::USD, 0, 1);
-    const Transaction first = world.addTransaction(doomed.id, QDate(2024, 5, 1), QStringLiteral("Pay"), -1000);
-    const Transaction second = world.addTransaction(doomed.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 2000);
-    const Transaction other = world.addTransaction(kept.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 500);
-
-    const RecurringTransaction rule = makeRecurring(newId(), QDate(2024, 6, 1), doomed.id);
-    QVERIFY(world.appState.recurring()->insert(rule));
-    const Reconciliation reconciliation = makeReconciliation(newId(), QDate(2024, 4, 30), doomed.id);
-    QVERIFY(world.appState.reconciliations()->insert(reconciliation));
-
-    MainWindow window(&world.appState);
-    window.selectAccount(doomed.id);
-
-    // The whole cascade is one database transaction: every change signal
-    // comes once, after the commit, when the account is already deleted.
-    QStringList order;
-    const auto step = [&](const QString& what) {
-        const bool accountLive = column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).isNull();
-        order.append(what + (accountLive ? QStringLiteral(" (account live)") : QString()));
-    };
-    connect(world.appState.transactions(), &TransactionRepository::transactionsChanged, &window,
-        [&] { step(QStringLiteral("transactions")); });
-    connect(world.appState.recurring(), &RecurringRepository::recurringChanged, &window,
-        [&] { step(QStringLiteral("recurring")); });
-    connect(world.appState.reconciliations(), &ReconciliationRepository::reconciliationsChanged, &window,
-        [&] { step(QStringLiteral("reconciliations")); });
-    connect(world.appState.accounts(), &AccountRepository::accountsChanged, &window,
-        [&] { step(QStringLiteral("account")); });
-
-    QString question;
-    QString title;
-    ModalAnswer::pressWhenShown(QMessageBox::Yes, &question, &title);
-    QTest::ignoreMessage(QtInfoMsg,
-        QStringLiteral("Cascade delete account %1 → transactions: 2 recurrings: 1 reconciliations: 1")
-            .arg(doomed.id)
-            .toUtf8()
-            .constData());
-    QAction* deleteAction = menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Delete"));
-    QVERIFY(deleteAction);
-    deleteAction->trigger();
-
-    QCOMPARE(title, QStringLiteral("Delete Account"));
-    QCOMPARE(question,
-        QStringLiteral("Delete \"Doomed\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
-                       "account will be removed. You can restore it from Preferences → Data & Sync."));
-    QCOMPARE(order,
-        (QStringList{QStringLiteral("transactions"), QStringLiteral("recurring"), QStringLiteral("reconciliations"),
-            QStringLiteral("account")}));
-    const QString accountDeleted = column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).toString();
-    QVERIFY(!accountDeleted.isEmpty());
-    for (const QString& id : {first.id, second.id}) {
-        const QString deleted = column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), id).toString();
-        QVERIFY(!deleted.isEmpty());
-        QVERIFY(deleted <= accountDeleted);
-    }
-    QVERIFY(column(world, QStringLiteral("recurring_transactions"), QStringLiteral("deleted_at"), rule.id).toString()
-        <= accountDeleted);
-    QVERIFY(column(world, QStringLiteral("reconciliations"), QStringLiteral("deleted_at"), reconciliation.id).toString()
-        <= accountDeleted);
-    QVERIFY(column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), other.id).isNull());
-
-    QCOMPARE(world.appState.currentAccountId(), QString());
-    QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Kept")});
-    QVERIFY(sidebar(window)->selectedItems().isEmpty());
-    QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
-
-    // Going on from the welcome page shows an account that is left.
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("continueButton")), Qt::LeftButton);
-    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-    QCOMPARE(world.appState.currentAccountId(), kept.id);
-}
-
-void MainWindowTest::declinedDeleteKeepsEverything()
-{
-    TestWorld world;
-    const Account account = world.addAccount(QStringLiteral("Savings"));
-    const Transaction transaction = world.addTransaction(account.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 100);
-    MainWindow window(&world.appState);
-    QCOMPARE(world.appState.currentAccountId(), account.id);
-
-    ModalAnswer::pressWhenShown(QMessageBox::No);
-    window.deleteCurrentAccount();
-
-    QVERIFY(column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), account.id).isNull());
-    QVERIFY(column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), transaction.id).isNull());
-    QCOMPARE(world.appState.currentAccountId(), account.id);
-    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-}
-
-void MainWindowTest::draggedOrderIsStored()
-{
-    TestWorld world;
-    const Account a = world.addAccount(QStringLiteral("Alpha"));
-    const Account b = world.addAccount(QStringLiteral("Bravo"));
-    const Account c = world.addAccount(QStringLiteral("Charlie"));
-    MainWindow window(&world.appState);
-    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie")}));
-
-    // What a drop does to the list: Alpha moves below Charlie.
-    QSignalSpy stored(world.appState.accounts(), &AccountRepository::accountsChanged);
-    QVERIFY(sidebar(window)->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
-    QVERIFY(stored.wait());
-
-    QCOMPARE(column(world, QStringLiteral("accounts"), QStringLiteral("sort_order"), b.id).toInt(), 0);
-    QCOMPARE(column(world, QStringLiteral("accounts"), QStringLiteral("sort_order"), c.id).toInt(), 1);
-    QCOMPARE(column(world, QStringLiteral("accounts"), QStringLiteral("sort_order"), a.id).toInt(), 2);
-    QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie"), QStringLiteral("Alpha")}));
-    QCOMPARE(selectedSidebarName(window), QStringLiteral("Alpha"));
-}
-
-void MainWindowTest::geometryAndSidebarWidthSurviveRestart()
-{
-    TestWorld world;
-    world.addAccount(QStringLiteral("Checking"));
+    void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Kestrelwood"));
+        QCoreApplication::setApplicationName(QStringLiteral("Checkbook"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0.7"));
+    }
+    void init()
+    {
+        QSettings().remove(QStringLiteral("mainwindow"));
+    }
+    void firstStartGoesFromWelcomeToEmptyStateToANewRegister()
+    {
+        TestWorld world;
         MainWindow window(&world.appState);
-        QCOMPARE(window.size(), QSize(1280, 900));
-        window.resize(1180, 740);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* splitter = window.findChild<QSplitter*>();
-        splitter->setSizes({340, 840});
-        QCOMPARE(splitter->sizes().first(), 340);
-        window.close();
-    }
-    MainWindow reopened(&world.appState);
-    reopened.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&reopened));
-    QCOMPARE(reopened.size(), QSize(1180, 740));
-    QCOMPARE(reopened.findChild<QSplitter*>()->sizes().first(), 340);
-}
+        showActive(&window);
+        QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
+        QCOMPARE(totalText(window), QStringLiteral("No accounts"));
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("continueButton")), Qt::LeftButton);
+        QCOMPARE(window.currentPage(), MainWindow::Page::EmptyState);
 
-void MainWindowTest::opensCurrentAccountElseFirst()
-{
-    TestWorld world;
-    world.addAccount(QStringLiteral("First"), Currency::USD, 0, 0);
-    const Account second = world.addAccount(QStringLiteral("Second"), Currency::USD, 0, 1);
-    world.appState.setCurrentAccountId(second.id);
+        whenDialogShown([](QDialog* dialog) {
+            typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Everyday Checking"));
+            typeInto(dialog->findChild<SmartAmountField*>(QStringLiteral("startingBalanceField")), QStringLiteral("250"));
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("createAccountButton")), Qt::LeftButton);
+
+        const QList<Account> accounts = world.appState.accounts()->all();
+        QCOMPARE(accounts.size(), 1);
+        const Account& created = accounts.first();
+        QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+        QCOMPARE(window.registerScreen()->accountId(), created.id);
+        QCOMPARE(selectedSidebarName(window), QStringLiteral("Everyday Checking"));
+        QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$250.00"));
+
+        // Once the window is active again the keyboard lands in the register.
+        showActive(&window);
+        RegisterTableView* view = window.registerScreen()->view();
+        QCOMPARE(QApplication::focusWidget(), view);
+        QCOMPARE(view->currentIndex().row(), window.registerScreen()->model()->entryRow());
+    }
+    void aRefusedNewAccountReopensTheFormAsTyped()
     {
+        TestWorld world;
+        MainWindow window(&world.appState);
+        showActive(&window);
+        QVERIFY(execute(world.appState.database(), QStringLiteral("PRAGMA query_only = 1")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed:.*readonly")));
+
+        QString warning;
+        QString nameOnReopen;
+        whenDialogShown([&](QDialog* dialog) {
+            typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Everyday Checking"));
+            ModalAnswer::pressWhenShown(QMessageBox::Ok, &warning);
+            // The form comes back with the name as typed; the user gives up.
+            whenDialogShown([&](QDialog* again) {
+                nameOnReopen = again->findChild<QLineEdit*>(QStringLiteral("nameField"))->text();
+                again->reject();
+            });
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        menuAction(window, QStringLiteral("&File"), QStringLiteral("New &Account"))->trigger();
+
+        QCOMPARE(warning, QStringLiteral("The account could not be created.\n\nThe data file is read-only."));
+        QCOMPARE(nameOnReopen, QStringLiteral("Everyday Checking"));
+        QVERIFY(world.appState.accounts()->all().isEmpty());
+    }
+    void editingTheCurrentAccountUpdatesSidebarAndRegister()
+    {
+        TestWorld world;
+        const Account account = world.addAccount(QStringLiteral("Checking"));
+        MainWindow window(&world.appState);
+        showActive(&window);
+
+        whenDialogShown([](QDialog* dialog) {
+            typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("Joint Checking"));
+            typeInto(dialog->findChild<QLineEdit*>(QStringLiteral("accountNumberField")), QStringLiteral("9876"));
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Edit..."))->trigger();
+
+        const std::optional<Account> stored = world.appState.accounts()->byId(account.id);
+        QCOMPARE(stored->name, QStringLiteral("Joint Checking"));
+        QCOMPARE(stored->accountNumberLast4, QStringLiteral("9876"));
+        QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Joint Checking")});
+        QCOMPARE(rowText(window, 0, "accountDetails"), QStringLiteral("Checking  ·  *9876"));
+        QCOMPARE(labelText(*window.registerScreen(), "accountNameLabel"), QStringLiteral("Joint Checking"));
+    }
+    void sidebarShowsAccountsAndFollowsTransactions()
+    {
+        TestWorld world;
+        Account checking = world.addAccount(QStringLiteral("Checking"));
+        checking.accountNumberLast4 = QStringLiteral("1234");
+        QVERIFY(world.appState.accounts()->update(checking));
+        Account card = world.addAccount(QStringLiteral("Visa"), Currency::USD, 0, 1);
+        card.type = AccountType::CreditCard;
+        QVERIFY(world.appState.accounts()->update(card));
+        world.addTransaction(checking.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 10000);
+        MainWindow window(&world.appState);
+
+        QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa")}));
+        QCOMPARE(rowText(window, 0, "accountDetails"), QStringLiteral("Checking  ·  *1234"));
+        QCOMPARE(rowText(window, 1, "accountDetails"), QStringLiteral("Credit Card"));
+        QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$100.00"));
+        const Transaction payment = world.addTransaction(card.id, QDate(2024, 5, 1), QStringLiteral("Pay"), -2550);
+        QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("-$25.50"));
+        QCOMPARE(totalText(window), QStringLiteral("Total: $74.50"));
+
+        QVERIFY(world.appState.transactions()->softDelete(payment.id));
+        QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$0.00"));
+
+        card.startingBalance = 5000;
+        card.name = QStringLiteral("Visa Gold");
+        QVERIFY(world.appState.accounts()->update(card));
+        QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa Gold")}));
+        QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("$50.00"));
+    }
+    void totalsArePerCurrency_data()
+    {
+        QTest::addColumn<QList<Currency>>("currencies");
+        QTest::addColumn<QList<qint64>>("balances");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("one foreign currency") << QList<Currency>{Currency::EUR} << QList<qint64>{-500}
+                                              << QStringLiteral("Total: -€5.00");
+        QTest::newRow("distinct symbols, order of first appearance")
+            << QList<Currency>{Currency::EUR, Currency::USD, Currency::EUR, Currency::JPY}
+            << QList<qint64>{2500, 123456, 2500, 1500} << QStringLiteral("Total: €50.00 · $1,234.56 · ¥1,500");
+        QTest::newRow("dollars of different countries")
+            << QList<Currency>{Currency::USD, Currency::CAD, Currency::EUR} << QList<qint64>{123456, 5000, 300}
+            << QStringLiteral("Total: $1,234.56 USD · $50.00 CAD · €3.00");
+    }
+    void totalsArePerCurrency()
+    {
+        QFETCH(QList<Currency>, currencies);
+        QFETCH(QList<qint64>, balances);
+        QFETCH(QString, expected);
+
+        TestWorld world;
+        for (int i = 0; i < currencies.size(); ++i) {
+            const Account account = world.addAccount(QStringLiteral("Account %1").arg(i), currencies[i], 0, i);
+            world.addTransaction(account.id, QDate(2024, 5, 1), QStringLiteral("Pay"), balances[i]);
+        }
+        MainWindow window(&world.appState);
+        QCOMPARE(totalText(window), expected);
+    }
+    void altDigitSelectsSidebarRow()
+    {
+        TestWorld world;
+        QStringList ids;
+        for (int i = 0; i < 11; ++i)
+            ids.append(world.addAccount(QStringLiteral("Account %1").arg(i + 1, 2, 10, QLatin1Char('0')), Currency::USD, 0, i).id);
+        MainWindow window(&world.appState);
+        showActive(&window);
+        QCOMPARE(world.appState.currentAccountId(), ids[0]);
+
+        QTest::keyClick(&window, Qt::Key_0, Qt::AltModifier);
+        QCOMPARE(window.registerScreen()->accountId(), ids[9]);
+        QCOMPARE(selectedSidebarName(window), QStringLiteral("Account 10"));
+        QTest::keyClick(&window, Qt::Key_3, Qt::AltModifier);
+        QCOMPARE(world.appState.currentAccountId(), ids[2]);
+
+        // With four accounts left only Alt+1 to Alt+4 exist.
+        for (int i = 4; i < 11; ++i)
+            QVERIFY(world.appState.accounts()->softDelete(ids[i]));
+        QTest::keyClick(&window, Qt::Key_5, Qt::AltModifier);
+        QCOMPARE(world.appState.currentAccountId(), ids[2]);
+        QTest::keyClick(&window, Qt::Key_4, Qt::AltModifier);
+        QCOMPARE(world.appState.currentAccountId(), ids[3]);
+    }
+    void deletingCurrentAccountCascadesThenClearsSelection()
+    {
+        TestWorld world;
+        const Account kept = world.addAccount(QStringLiteral("Kept"), Currency::USD, 0, 0);
+        const Account doomed = world.addAccount(QStringLiteral("Doomed"), Currency::USD, 0, 1);
+        const Transaction first = world.addTransaction(doomed.id, QDate(2024, 5, 1), QStringLiteral("Pay"), -1000);
+        const Transaction second = world.addTransaction(doomed.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 2000);
+        const Transaction other = world.addTransaction(kept.id, QDate(2024, 5, 1), QStringLiteral("Pay"), 500);
+
+        const RecurringTransaction rule = makeRecurring(newId(), QDate(2024, 6, 1), doomed.id);
+        QVERIFY(world.appState.recurring()->insert(rule));
+        const Reconciliation reconciliation = makeReconciliation(newId(), QDate(2024, 4, 30), doomed.id);
+        QVERIFY(world.appState.reconciliations()->insert(reconciliation));
+
+        MainWindow window(&world.appState);
+        window.selectAccount(doomed.id);
+        ModalAnswer::pressWhenShown(QMessageBox::No);
+        window.deleteCurrentAccount();
+        QVERIFY(column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).isNull());
+        QCOMPARE(world.appState.currentAccountId(), doomed.id);
+
+        // The whole cascade is one database transaction: every change signal
+        // comes once, after the commit, when the account is already deleted.
+        QStringList order;
+        const auto step = [&](const QString& what) {
+            const bool accountLive = column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).isNull();
+            order.append(what + (accountLive ? QStringLiteral(" (account live)") : QString()));
+        };
+        connect(world.appState.transactions(), &TransactionRepository::transactionsChanged, &window,
+            [&] { step(QStringLiteral("transactions")); });
+        connect(world.appState.recurring(), &RecurringRepository::recurringChanged, &window,
+            [&] { step(QStringLiteral("recurring")); });
+        connect(world.appState.reconciliations(), &ReconciliationRepository::reconciliationsChanged, &window,
+            [&] { step(QStringLiteral("reconciliations")); });
+        connect(world.appState.accounts(), &AccountRepository::accountsChanged, &window,
+            [&] { step(QStringLiteral("account")); });
+
+        QString question;
+        QString title;
+        ModalAnswer::pressWhenShown(QMessageBox::Yes, &question, &title);
+        QTest::ignoreMessage(QtInfoMsg,
+            QStringLiteral("Cascade delete account %1 → transactions: 2 recurrings: 1 reconciliations: 1")
+                .arg(doomed.id)
+                .toUtf8()
+                .constData());
+        menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Delete"))->trigger();
+
+        QCOMPARE(title, QStringLiteral("Delete Account"));
+        QCOMPARE(question,
+            QStringLiteral("Delete \"Doomed\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
+                           "account will be removed. You can restore it from Preferences → Data & Sync."));
+        QCOMPARE(order,
+            (QStringList{QStringLiteral("transactions"), QStringLiteral("recurring"), QStringLiteral("reconciliations"),
+                QStringLiteral("account")}));
+        const QString accountDeleted = column(world, QStringLiteral("accounts"), QStringLiteral("deleted_at"), doomed.id).toString();
+        QVERIFY(!accountDeleted.isEmpty());
+        for (const QString& id : {first.id, second.id}) {
+            const QString deleted = column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), id).toString();
+            QVERIFY(!deleted.isEmpty());
+            QVERIFY(deleted <= accountDeleted);
+        }
+        QVERIFY(column(world, QStringLiteral("recurring_transactions"), QStringLiteral("deleted_at"), rule.id).toString()
+            <= accountDeleted);
+        QVERIFY(column(world, QStringLiteral("reconciliations"), QStringLiteral("deleted_at"), reconciliation.id).toString()
+            <= accountDeleted);
+        QVERIFY(column(world, QStringLiteral("transactions"), QStringLiteral("deleted_at"), other.id).isNull());
+
+        QCOMPARE(world.appState.currentAccountId(), QString());
+        QCOMPARE(sidebarNames(window), QStringList{QStringLiteral("Kept")});
+        QCOMPARE(window.currentPage(), MainWindow::Page::Welcome);
+
+        // Going on from the welcome page shows an account that is left.
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("continueButton")), Qt::LeftButton);
+        QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+        QCOMPARE(world.appState.currentAccountId(), kept.id);
+    }
+    void draggedOrderIsStored()
+    {
+        TestWorld world;
+        const Account a = world.addAccount(QStringLiteral("Alpha"));
+        const Account b = world.addAccount(QStringLiteral("Bravo"));
+        const Account c = world.addAccount(QStringLiteral("Charlie"));
+        MainWindow window(&world.appState);
+        QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo"), QStringLiteral("Charlie")}));
+
+        // What a drop does to the list: Alpha moves below Charlie.
+        QSignalSpy stored(world.appState.accounts(), &AccountRepository::accountsChanged);
+        QVERIFY(sidebar(window)->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
+        QVERIFY(stored.wait());
+
+        for (const auto& [id, order] : {std::pair(b.id, 0), std::pair(c.id, 1), std::pair(a.id, 2)})
+            QCOMPARE(column(world, QStringLiteral("accounts"), QStringLiteral("sort_order"), id).toInt(), order);
+        QCOMPARE(selectedSidebarName(window), QStringLiteral("Alpha"));
+    }
+    void geometryAndSidebarWidthSurviveRestart()
+    {
+        TestWorld world;
+        world.addAccount(QStringLiteral("Checking"));
+        {
+            MainWindow window(&world.appState);
+            QCOMPARE(window.size(), QSize(1280, 900));
+            window.resize(1180, 740);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            auto* splitter = window.findChild<QSplitter*>();
+            splitter->setSizes({340, 840});
+            QCOMPARE(splitter->sizes().first(), 340);
+            window.close();
+        }
+        MainWindow reopened(&world.appState);
+        reopened.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reopened));
+        QCOMPARE(reopened.size(), QSize(1180, 740));
+        QCOMPARE(reopened.findChild<QSplitter*>()->sizes().first(), 340);
+    }
+    void opensCurrentAccountElseFirst()
+    {
+        TestWorld world;
+        world.addAccount(QStringLiteral("First"), Currency::USD, 0, 0);
+        const Account second = world.addAccount(QStringLiteral("Second"), Currency::USD, 0, 1);
+        world.appState.setCurrentAccountId(second.id);
+        {
+            MainWindow window(&world.appState);
+            QCOMPARE(window.registerScreen()->accountId(), second.id);
+        }
+        // An account deleted elsewhere (on another device) is not reopened.
+        QVERIFY(world.appState.accounts()->softDelete(second.id));
         MainWindow window(&world.appState);
         QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-        QCOMPARE(window.registerScreen()->accountId(), second.id);
-        QCOMPARE(selectedSidebarName(window), QStringLiteral("Second"));
+        QCOMPARE(selectedSidebarName(window), QStringLiteral("First"));
     }
-    // An account deleted elsewhere (on another device) is not reopened.
-    QVERIFY(world.appState.accounts()->softDelete(second.id));
-    MainWindow window(&world.appState);
-    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-    QCOMPARE(selectedSidebarName(window), QStringLiteral("First"));
-    QCOMPARE(world.appState.currentAccountId(), world.appState.accounts()->all().first().id);
-}
+    // A balance too large to hold reads "Overflow", never a wrapped number.
+    void sidebarShowsOverflow_data()
+    {
+        QTest::addColumn<Currency>("hugeCurrency");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("same currency") << Currency::USD << QStringLiteral("Total: Overflow USD");
+        QTest::newRow("another currency") << Currency::EUR << QStringLiteral("Total: $1.00 · Overflow EUR");
+    }
+    void sidebarShowsOverflow()
+    {
+        QFETCH(Currency, hugeCurrency);
+        QFETCH(QString, total);
+        TestWorld world;
+        world.addTransaction(world.addAccount(QStringLiteral("Everyday")).id, QDate(2024, 3, 1), QStringLiteral("Pay"), 100);
+        const QString huge = world.addAccount(QStringLiteral("Winnings"), hugeCurrency, 0, 1).id;
+        world.addTransaction(huge, QDate(2024, 3, 1), QStringLiteral("Pay"), 100);
+        const Transaction wrapped = world.addTransaction(huge, QDate(2024, 3, 2), QStringLiteral("Jackpot"), 0);
+        QVERIFY(execute(world.appState.database(), QStringLiteral("UPDATE transactions SET amount = %1 WHERE id = '%2'")
+                                                       .arg(std::numeric_limits<qint64>::max()).arg(wrapped.id)));
 
-// A balance too large to hold reads "Overflow", never a wrapped number.
-void MainWindowTest::sidebarShowsOverflow_data()
-{
-    QTest::addColumn<Currency>("hugeCurrency");
-    QTest::addColumn<QString>("total");
-    QTest::newRow("same currency") << Currency::USD << QStringLiteral("Total: Overflow USD");
-    QTest::newRow("another currency") << Currency::EUR << QStringLiteral("Total: $1.00 · Overflow EUR");
-}
-
-void MainWindowTest::sidebarShowsOverflow()
-{
-    QFETCH(Currency, hugeCurrency);
-    QFETCH(QString, total);
-    TestWorld world;
-    world.addTransaction(world.addAccount(QStringLiteral("Everyday")).id, QDate(2024, 3, 1), QStringLiteral("Pay"), 100);
-    const QString huge = world.addAccount(QStringLiteral("Winnings"), hugeCurrency, 0, 1).id;
-    world.addTransaction(huge, QDate(2024, 3, 1), QStringLiteral("Pay"), 100);
-    const Transaction wrapped = world.addTransaction(huge, QDate(2024, 3, 2), QStringLiteral("Jackpot"), 0);
-    QVERIFY(execute(world.appState.database(), QStringLiteral("UPDATE transactions SET amount = %1 WHERE id = '%2'")
-                                                   .arg(std::numeric_limits<qint64>::max()).arg(wrapped.id)));
-
-    MainWindow window(&world.appState);
-    QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$1.00"));
-    QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("Overflow"));
-    QCOMPARE(totalText(window), total);
-    // Deleting the row that overflowed brings the number back.
-    QVERIFY(world.appState.transactions()->softDelete(wrapped.id));
-    QCOMPARE(rowText(window, 1, "accountBalance"), formatCurrency(100, hugeCurrency));
-}
-
-void MainWindowTest::aLongAccountNameLeavesTheWindowSizeAlone()
-{
-    TestWorld world;
-    const QString name(100000, QLatin1Char('n'));
-    world.addAccount(name);
-    MainWindow window(&world.appState);
-    window.resize(1000, 700);
-    showActive(&window);
-    QCOMPARE(labelText(*window.registerScreen(), "accountNameLabel"), name);
-    QCOMPARE(window.width(), 1000);
-    QVERIFY(window.minimumSizeHint().width() < 1000);
-}
+        MainWindow window(&world.appState);
+        QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$1.00"));
+        QCOMPARE(rowText(window, 1, "accountBalance"), QStringLiteral("Overflow"));
+        QCOMPARE(totalText(window), total);
+        // Deleting the row that overflowed brings the number back.
+        QVERIFY(world.appState.transactions()->softDelete(wrapped.id));
+        QCOMPARE(rowText(window, 1, "accountBalance"), formatCurrency(100, hugeCurrency));
+    }
+    void aLongAccountNameLeavesTheWindowSizeAlone()
+    {
+        TestWorld world;
+        const QString name(100000, QLatin1Char('n'));
+        world.addAccount(name);
+        MainWindow window(&world.appState);
+        window.resize(1000, 700);
+        showActive(&window);
+        QCOMPARE(labelText(*window.registerScreen(), "accountNameLabel"), name);
+        QVERIFY(window.registerScreen()->findChild<QLabel*>(QStringLiteral("accountNameLabel"))->toolTip().startsWith(name.left(maxNameLength)));
+        QCOMPARE(window.width(), 1000);
+        QVERIFY(window.minimumSizeHint().width() < 1000);
+    }
+};
 
 QTEST_MAIN(MainWindowTest)
 #include "tst_mainwindow.moc"

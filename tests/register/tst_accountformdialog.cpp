@@ -52,174 +52,143 @@ class AccountFormDialogTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void newAccountStoresOpeningBalance_data();
-    void newAccountStoresOpeningBalance();
-    void newAccountWithoutNameIsNotStored();
-    void editingKeepsIdentity();
-    void unknownCurrencyIsSavedAsUsd();
+    void init() { m_world = std::make_unique<TestWorld>(); }
+    void cleanup() { m_world.reset(); }
+    void newAccountStoresOpeningBalance_data()
+    {
+        QTest::addColumn<QString>("currencyStart"); // typed on the currency box
+        QTest::addColumn<bool>("currencyFirst");    // chosen before the balance is typed
+        QTest::addColumn<QString>("balance");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<qint64>("opening"); // 0: no opening transaction
+
+        QTest::newRow("dollars") << "U" << true << "250.00" << "$ " << int(Currency::USD) << qint64(25000);
+        QTest::newRow("yen chosen after typing") << "J" << false << "1500" << "¥ " << int(Currency::JPY) << qint64(1500);
+        QTest::newRow("overdrawn euros") << "E" << true << "-75.5" << "€ " << int(Currency::EUR) << qint64(-7550);
+        QTest::newRow("no starting balance") << "G" << true << "0" << "£ " << int(Currency::GBP) << qint64(0);
+    }
+    void newAccountStoresOpeningBalance()
+    {
+        QFETCH(QString, currencyStart);
+        QFETCH(bool, currencyFirst);
+        QFETCH(QString, balance);
+        QFETCH(QString, prefix);
+        QFETCH(int, currency);
+        QFETCH(qint64, opening);
+
+        AccountFormDialog dialog;
+        showAndWait(&dialog);
+        const AccountForm form{&dialog};
+        typeInto(form.name, QStringLiteral(" Everyday "));
+        chooseByTyping(form.type, QStringLiteral("Sa"));
+        if (currencyFirst)
+            chooseByTyping(form.currency, currencyStart);
+        typeInto(form.startingBalance, balance);
+        if (!currencyFirst)
+            chooseByTyping(form.currency, currencyStart);
+        QCOMPARE(form.startingBalance->prefix(), prefix);
+        stepSection(form.asOf, QDateTimeEdit::DaySection, -19);
+        stepSection(form.asOf, QDateTimeEdit::MonthSection, -4);
+        typeInto(form.institution, QStringLiteral("First Bank "));
+        typeInto(form.accountNumber, QStringLiteral("987654"));
+        QTest::mouseClick(form.ok, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.asOfDate(), QDate(2024, 1, 1));
+
+        const auto creation = AccountCreation::fromEntered(dialog.account(), dialog.asOfDate());
+        QVERIFY(creation);
+        QVERIFY(m_world->appState.accounts()->insert(creation->account));
+        QCOMPARE(creation->openingBalance.has_value(), opening != 0);
+        if (creation->openingBalance)
+            QVERIFY(m_world->appState.transactions()->insert(*creation->openingBalance));
+
+        Account expected = makeAccount(creation->account.id, QStringLiteral("Everyday"));
+        expected.type = AccountType::Savings;
+        expected.currency = Currency(currency);
+        expected.institution = QStringLiteral("First Bank");
+        expected.accountNumberLast4 = QStringLiteral("9876");
+        expected.createdAt = expected.updatedAt = fixedNow;
+        QVERIFY(sameRecord(m_world->appState.accounts()->byId(expected.id), expected));
+        const QList<Transaction> transactions = m_world->appState.transactions()->byAccount(expected.id);
+        QCOMPARE(transactions.size(), opening != 0 ? 1 : 0);
+        if (opening != 0) {
+            QCOMPARE(transactions.first().payee, QStringLiteral("Opening Balance"));
+            QCOMPARE(transactions.first().amount, opening);
+            QCOMPARE(transactions.first().date, QDate(2024, 1, 1));
+        }
+    }
+    void newAccountWithoutNameIsNotStored()
+    {
+        AccountFormDialog dialog;
+        showAndWait(&dialog);
+        const AccountForm form{&dialog};
+        typeInto(form.name, QStringLiteral("   "));
+        typeInto(form.startingBalance, QStringLiteral("100"));
+        QTest::mouseClick(form.ok, Qt::LeftButton);
+
+        QVERIFY(!AccountCreation::fromEntered(dialog.account(), dialog.asOfDate()));
+    }
+    void editingKeepsIdentity()
+    {
+        Account original;
+        original.id = newId();
+        original.name = QStringLiteral("Travel Money");
+        original.type = AccountType::Cash;
+        original.currency = Currency::JPY;
+        original.startingBalance = 1500;
+        original.institution = QStringLiteral("Post Bank");
+        original.accountNumberLast4 = QStringLiteral("1234");
+        original.createdAt = original.updatedAt = fixedNow.addDays(-100);
+        original.version = 3;
+        original.syncStatus = SyncStatus::Synced;
+        QVERIFY(m_world->appState.accounts()->insert(original));
+
+        AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id));
+        showAndWait(&dialog);
+        const AccountForm form{&dialog};
+        QCOMPARE(QStringList({form.name->text(), form.type->currentText(), form.currency->currentText(), form.startingBalance->text(),
+                     form.institution->text(), form.accountNumber->text()}),
+            QStringList({QStringLiteral("Travel Money"), QStringLiteral("Cash"), QStringLiteral("JPY (¥)"), QStringLiteral("¥ 1500"),
+                QStringLiteral("Post Bank"), QStringLiteral("1234")}));
+
+        typeInto(form.name, QStringLiteral("Japan Trip"));
+        typeInto(form.startingBalance, QStringLiteral("2000"));
+        QTest::mouseClick(form.ok, Qt::LeftButton);
+        QVERIFY(m_world->appState.accounts()->update(dialog.account()));
+
+        Account expected = original;
+        expected.name = QStringLiteral("Japan Trip");
+        expected.startingBalance = 2000;
+        expected.updatedAt = fixedNow;
+        expected.syncStatus = SyncStatus::Pending;
+        QVERIFY(sameRecord(m_world->appState.accounts()->byId(original.id), expected));
+    }
+    void unknownCurrencyIsSavedAsUsd()
+    {
+        Account original = makeAccount(newId(), QStringLiteral("Imported"));
+        original.currency = Currency::EUR;
+        original.startingBalance = 5000;
+        QVERIFY(m_world->appState.accounts()->insert(original));
+        Database* database = m_world->appState.database();
+        // As a newer peer might have left it.
+        QVERIFY(execute(database, QStringLiteral("UPDATE accounts SET currency = 'CHF' WHERE id = '%1'").arg(original.id)));
+
+        AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id));
+        showAndWait(&dialog);
+        const AccountForm form{&dialog};
+        QCOMPARE(form.currency->currentText(), QStringLiteral("USD ($)"));
+        QTest::mouseClick(form.ok, Qt::LeftButton);
+        QVERIFY(m_world->appState.accounts()->update(dialog.account()));
+
+        QCOMPARE(scalar(database, QStringLiteral("SELECT currency || ' ' || starting_balance FROM accounts WHERE id = ?"), {original.id})
+                     .toString(),
+            QStringLiteral("USD 5000"));
+    }
 
 private:
     std::unique_ptr<TestWorld> m_world;
 };
-
-void AccountFormDialogTest::init()
-{
-    m_world = std::make_unique<TestWorld>();
-}
-
-void AccountFormDialogTest::cleanup()
-{
-    m_world.reset();
-}
-
-void AccountFormDialogTest::newAccountStoresOpeningBalance_data()
-{
-    QTest::addColumn<QString>("currencyStart"); // typed on the currency box
-    QTest::addColumn<bool>("currencyFirst");    // chosen before the balance is typed
-    QTest::addColumn<QString>("balance");
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<int>("currency");
-    QTest::addColumn<qint64>("opening"); // 0: no opening transaction
-
-    QTest::newRow("dollars") << "U" << true << "250.00" << "$ " << int(Currency::USD) << qint64(25000);
-    QTest::newRow("yen") << "J" << true << "1500" << "¥ " << int(Currency::JPY) << qint64(1500);
-    QTest::newRow("yen chosen after typing") << "J" << false << "1500" << "¥ " << int(Currency::JPY) << qint64(1500);
-    QTest::newRow("overdrawn euros") << "E" << true << "-75.5" << "€ " << int(Currency::EUR) << qint64(-7550);
-    QTest::newRow("no starting balance") << "G" << true << "0" << "£ " << int(Currency::GBP) << qint64(0);
-}
-
-void AccountFormDialogTest::newAccountStoresOpeningBalance()
-{
-    QFETCH(QString, currencyStart);
-    QFETCH(bool, currencyFirst);
-    QFETCH(QString, balance);
-    QFETCH(QString, prefix);
-    QFETCH(int, currency);
-    QFETCH(qint64, opening);
-
-    AccountFormDialog dialog;
-    showAndWait(&dialog);
-    const AccountForm form{&dialog};
-    typeInto(form.name, QStringLiteral(" Everyday "));
-    chooseByTyping(form.type, QStringLiteral("Sa"));
-    if (currencyFirst)
-        chooseByTyping(form.currency, currencyStart);
-    typeInto(form.startingBalance, balance);
-    if (!currencyFirst)
-        chooseByTyping(form.currency, currencyStart);
-    QCOMPARE(form.startingBalance->prefix(), prefix);
-    stepSection(form.asOf, QDateTimeEdit::DaySection, -19);
-    stepSection(form.asOf, QDateTimeEdit::MonthSection, -4);
-    typeInto(form.institution, QStringLiteral("First Bank "));
-    typeInto(form.accountNumber, QStringLiteral("987654"));
-    QTest::mouseClick(form.ok, Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.asOfDate(), QDate(2024, 1, 1));
-
-    const auto creation = AccountCreation::fromEntered(dialog.account(), dialog.asOfDate());
-    QVERIFY(creation);
-    QVERIFY(m_world->appState.accounts()->insert(creation->account));
-    QCOMPARE(creation->openingBalance.has_value(), opening != 0);
-    if (creation->openingBalance)
-        QVERIFY(m_world->appState.transactions()->insert(*creation->openingBalance));
-
-    const auto stored = m_world->appState.accounts()->byId(creation->account.id);
-    QVERIFY(stored);
-    QCOMPARE(stored->name, QStringLiteral("Everyday"));
-    QCOMPARE(stored->type, AccountType::Savings);
-    QCOMPARE(stored->currency, Currency(currency));
-    QCOMPARE(stored->startingBalance, qint64(0));
-    QCOMPARE(stored->institution, QStringLiteral("First Bank"));
-    QCOMPARE(stored->accountNumberLast4, QStringLiteral("9876"));
-    QCOMPARE(stored->createdAt, fixedNow);
-
-    const QList<Transaction> transactions = m_world->appState.transactions()->byAccount(stored->id);
-    QCOMPARE(transactions.size(), opening != 0 ? 1 : 0);
-    if (opening != 0) {
-        const Transaction& openingRow = transactions.first();
-        QCOMPARE(openingRow.payee, QStringLiteral("Opening Balance"));
-        QCOMPARE(openingRow.amount, opening);
-        QCOMPARE(openingRow.date, QDate(2024, 1, 1));
-    }
-}
-
-void AccountFormDialogTest::newAccountWithoutNameIsNotStored()
-{
-    AccountFormDialog dialog;
-    showAndWait(&dialog);
-    const AccountForm form{&dialog};
-    typeInto(form.name, QStringLiteral("   "));
-    typeInto(form.startingBalance, QStringLiteral("100"));
-    QTest::mouseClick(form.ok, Qt::LeftButton);
-
-    QVERIFY(!AccountCreation::fromEntered(dialog.account(), dialog.asOfDate()));
-}
-
-void AccountFormDialogTest::editingKeepsIdentity()
-{
-    Account original;
-    original.id = newId();
-    original.name = QStringLiteral("Travel Money");
-    original.type = AccountType::Cash;
-    original.currency = Currency::JPY;
-    original.startingBalance = 1500;
-    original.institution = QStringLiteral("Post Bank");
-    original.accountNumberLast4 = QStringLiteral("1234");
-    original.createdAt = original.updatedAt = fixedNow.addDays(-100);
-    original.version = 3;
-    original.syncStatus = SyncStatus::Synced;
-    QVERIFY(m_world->appState.accounts()->insert(original));
-
-    AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id));
-    showAndWait(&dialog);
-    const AccountForm form{&dialog};
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Account"));
-    QCOMPARE(form.name->text(), QStringLiteral("Travel Money"));
-    QCOMPARE(form.type->currentText(), QStringLiteral("Cash"));
-    QCOMPARE(form.currency->currentText(), QStringLiteral("JPY (¥)"));
-    QCOMPARE(form.startingBalance->text(), QStringLiteral("¥ 1500"));
-    QCOMPARE(form.institution->text(), QStringLiteral("Post Bank"));
-    QCOMPARE(form.accountNumber->text(), QStringLiteral("1234"));
-
-    typeInto(form.name, QStringLiteral("Japan Trip"));
-    typeInto(form.startingBalance, QStringLiteral("2000"));
-    QTest::mouseClick(form.ok, Qt::LeftButton);
-    QVERIFY(m_world->appState.accounts()->update(dialog.account()));
-
-    const auto stored = m_world->appState.accounts()->byId(original.id);
-    QVERIFY(stored);
-    QCOMPARE(stored->name, QStringLiteral("Japan Trip"));
-    QCOMPARE(stored->createdAt, original.createdAt);
-    QCOMPARE(stored->updatedAt, fixedNow);
-    QCOMPARE(stored->startingBalance, qint64(2000));
-    QCOMPARE(stored->currency, Currency::JPY);
-    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
-    QCOMPARE(m_world->appState.accounts()->all().size(), 1);
-}
-
-void AccountFormDialogTest::unknownCurrencyIsSavedAsUsd()
-{
-    Account original = makeAccount(newId(), QStringLiteral("Imported"));
-    original.currency = Currency::EUR;
-    original.startingBalance = 5000;
-    QVERIFY(m_world->appState.accounts()->insert(original));
-    Database* database = m_world->appState.database();
-    // As a newer peer might have left it.
-    QVERIFY(execute(database, QStringLiteral("UPDATE accounts SET currency = 'CHF' WHERE id = '%1'").arg(original.id)));
-
-    AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id));
-    showAndWait(&dialog);
-    const AccountForm form{&dialog};
-    QCOMPARE(form.currency->currentText(), QStringLiteral("USD ($)"));
-    QTest::mouseClick(form.ok, Qt::LeftButton);
-    QVERIFY(m_world->appState.accounts()->update(dialog.account()));
-
-    QCOMPARE(scalar(database, QStringLiteral("SELECT currency || ' ' || starting_balance FROM accounts WHERE id = ?"), {original.id})
-                 .toString(),
-        QStringLiteral("USD 5000"));
-}
 
 QTEST_MAIN(AccountFormDialogTest)
 #include "tst_accountformdialog.moc"
