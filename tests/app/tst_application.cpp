@@ -19,7 +19,6 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -124,192 +123,157 @@ class ApplicationTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void filtersLogUnlessVerbose_data();
-    void filtersLogUnlessVerbose();
-    void loadsCataloguesOfChosenLanguage_data();
-    void loadsCataloguesOfChosenLanguage();
-    void refusesFileThatIsNotDatabase();
-    void reportsDataDirectoryThatCannotBeCreated();
-    void showsAccountsUntilWindowIsClosed();
-};
-
-void ApplicationTest::filtersLogUnlessVerbose_data()
-{
-    QTest::addColumn<QString>("verbose"); // null: not set
-    QTest::addColumn<bool>("filtered");
-
-    QTest::newRow("unset") << QString() << true;
-    QTest::newRow("empty") << QStringLiteral("") << true;
-    QTest::newRow("set") << QStringLiteral("1") << false;
-}
-
-void ApplicationTest::filtersLogUnlessVerbose()
-{
-    QFETCH(QString, verbose);
-    QFETCH(bool, filtered);
-
-    QProcessEnvironment environment = childEnvironment();
-    if (!verbose.isNull())
-        environment.insert(QStringLiteral("CHECKBOOK_VERBOSE"), verbose);
-    const ChildOutput child = runChild({QString::fromLatin1(logSampleMode)}, environment);
-    QCOMPARE(child.exitCode, 0);
-    const QString& err = child.err;
-
-    QCOMPARE(err.contains(QStringLiteral("sample debug line")), !filtered);
-    QCOMPARE(err.contains(QStringLiteral("sample info line")), !filtered);
-    QVERIFY2(err.contains(QStringLiteral("sample warning line\n")), qPrintable(err));
-    QVERIFY2(err.contains(QStringLiteral("sample critical line\n")), qPrintable(err));
-    QCOMPARE(err.contains(QStringLiteral("WARN: sample warning line\n")), filtered);
-    QVERIFY(!err.contains(QStringLiteral("WARN: sample critical line")));
-    if (filtered)
-        QVERIFY2(err.split(QLatin1Char('\n')).contains(QStringLiteral("sample critical line")), qPrintable(err));
-}
-
-void ApplicationTest::loadsCataloguesOfChosenLanguage_data()
-{
-    QTest::addColumn<QString>("stored"); // null: nothing stored
-    QTest::addColumn<QString>("systemLocale");
-    QTest::addColumn<QString>("groceries");
-    QTest::addColumn<QString>("qtCancel");
-    QTest::addColumn<QString>("qtCatalogue"); // empty: Qt's own catalogue is not expected
-
-    QTest::newRow("French system")
-        << QString() << QStringLiteral("fr_FR.UTF-8") << QStringLiteral("Courses") << QStringLiteral("Annuler")
-        << QStringLiteral("qtbase_fr.qm");
-    QTest::newRow("Portuguese system falls back to English")
-        << QStringLiteral("system") << QStringLiteral("pt_PT.UTF-8") << QStringLiteral("Groceries")
-        << QStringLiteral("Cancel") << QString();
-    QTest::newRow("German chosen on a French system")
-        << QStringLiteral("de") << QStringLiteral("fr_FR.UTF-8") << QStringLiteral("Lebensmittel")
-        << QStringLiteral("Abbrechen") << QStringLiteral("qtbase_de.qm");
-    QTest::newRow("Japanese chosen")
-        << QStringLiteral("ja") << QStringLiteral("en_US.UTF-8") << QStringLiteral("食料品")
-        << QStringLiteral("キャンセル") << QStringLiteral("qtbase_ja.qm");
-    QTest::newRow("English chosen on a German system")
-        << QStringLiteral("en") << QStringLiteral("de_DE.UTF-8") << QStringLiteral("Groceries")
-        << QStringLiteral("Cancel") << QString();
-}
-
-void ApplicationTest::loadsCataloguesOfChosenLanguage()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, systemLocale);
-    QFETCH(QString, groceries);
-    QFETCH(QString, qtCancel);
-    QFETCH(QString, qtCatalogue);
-
-    if (!qtCatalogue.isEmpty()
-        && !QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QLatin1Char('/') + qtCatalogue))
-        QSKIP("Qt's translations are not installed");
-
-    QTemporaryDir settingsDirectory;
-    writeLanguageChoice(settingsDirectory.path(), stored);
-    QProcessEnvironment environment = childEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), systemLocale);
-    environment.insert(QStringLiteral("LANG"), systemLocale);
-
-    const ChildOutput child =
-        runChild({QString::fromLatin1(catalogueSampleMode), settingsDirectory.path()}, environment);
-    QCOMPARE(child.exitCode, 0);
-    QCOMPARE(child.out, groceries + QLatin1Char('\n') + qtCancel + QLatin1Char('\n'));
-}
-
-void ApplicationTest::refusesFileThatIsNotDatabase()
-{
-    TestDataDirectory dataDirectory;
-    QByteArray notes;
-    while (notes.size() < 4096)
-        notes += "Remember: pay the plumber, cancel the gym, buy stamps.\n";
-    notes.truncate(4096);
+    void filtersLogUnlessVerbose_data()
     {
+        QTest::addColumn<QString>("verbose"); // null: not set
+        QTest::addColumn<bool>("filtered");
+
+        QTest::newRow("unset") << QString() << true;
+        QTest::newRow("empty") << QStringLiteral("") << true;
+        QTest::newRow("set") << QStringLiteral("1") << false;
+    }
+    void filtersLogUnlessVerbose()
+    {
+        QFETCH(QString, verbose);
+        QFETCH(bool, filtered);
+
+        QProcessEnvironment environment = childEnvironment();
+        if (!verbose.isNull())
+            environment.insert(QStringLiteral("CHECKBOOK_VERBOSE"), verbose);
+        const ChildOutput child = runChild({QString::fromLatin1(logSampleMode)}, environment);
+        QCOMPARE(child.exitCode, 0);
+        const QString& err = child.err;
+        QCOMPARE(err.contains(QStringLiteral("sample debug line")), !filtered);
+        QCOMPARE(err.contains(QStringLiteral("sample info line")), !filtered);
+        QVERIFY2(err.contains(QStringLiteral("sample warning line\n")) && !err.contains(QStringLiteral("WARN: sample critical")), qPrintable(err));
+        QCOMPARE(err.contains(QStringLiteral("WARN: sample warning line\n")), filtered);
+        QVERIFY2(!filtered || err.split(QLatin1Char('\n')).contains(QStringLiteral("sample critical line")), qPrintable(err));
+    }
+    void loadsCataloguesOfChosenLanguage_data()
+    {
+        QTest::addColumn<QString>("stored"); // null: nothing stored
+        QTest::addColumn<QString>("systemLocale");
+        QTest::addColumn<QString>("groceries");
+        QTest::addColumn<QString>("qtCancel");
+        QTest::addColumn<QString>("qtCatalogue"); // empty: Qt's own catalogue is not expected
+
+        QTest::newRow("French system")
+            << QString() << QStringLiteral("fr_FR.UTF-8") << QStringLiteral("Courses") << QStringLiteral("Annuler")
+            << QStringLiteral("qtbase_fr.qm");
+        QTest::newRow("Portuguese system falls back to English")
+            << QStringLiteral("system") << QStringLiteral("pt_PT.UTF-8") << QStringLiteral("Groceries")
+            << QStringLiteral("Cancel") << QString();
+        QTest::newRow("German chosen on a French system")
+            << QStringLiteral("de") << QStringLiteral("fr_FR.UTF-8") << QStringLiteral("Lebensmittel")
+            << QStringLiteral("Abbrechen") << QStringLiteral("qtbase_de.qm");
+        QTest::newRow("Japanese chosen")
+            << QStringLiteral("ja") << QStringLiteral("en_US.UTF-8") << QStringLiteral("食料品")
+            << QStringLiteral("キャンセル") << QStringLiteral("qtbase_ja.qm");
+    }
+    void loadsCataloguesOfChosenLanguage()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, systemLocale);
+        QFETCH(QString, groceries);
+        QFETCH(QString, qtCancel);
+        QFETCH(QString, qtCatalogue);
+
+        if (!qtCatalogue.isEmpty()
+            && !QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QLatin1Char('/') + qtCatalogue))
+            QSKIP("Qt's translations are not installed");
+
+        QTemporaryDir settingsDirectory;
+        writeLanguageChoice(settingsDirectory.path(), stored);
+        QProcessEnvironment environment = childEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), systemLocale);
+        environment.insert(QStringLiteral("LANG"), systemLocale);
+
+        const ChildOutput child =
+            runChild({QString::fromLatin1(catalogueSampleMode), settingsDirectory.path()}, environment);
+        QCOMPARE(child.exitCode, 0);
+        QCOMPARE(child.out, groceries + QLatin1Char('\n') + qtCancel + QLatin1Char('\n'));
+    }
+    void refusesFileThatIsNotDatabase()
+    {
+        TestDataDirectory dataDirectory;
+        const QByteArray notes = QByteArray("Remember: pay the plumber, cancel the gym, buy stamps.\n").repeated(80).left(4096);
+        {
+            QFile file(dataDirectory.databasePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(notes), qint64(4096));
+        }
+
+        QString shownText;
+        QString shownTitle;
+        ModalAnswer::pressWhenShown(QMessageBox::Ok, &shownText, &shownTitle);
+        QCOMPARE(application()->run(), 1);
+
+        QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(dataDirectory.path()),
+            QStringLiteral("The data file was not made by Kestrelwood Checkbook. It was left as it is.")));
         QFile file(dataDirectory.databasePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(notes), qint64(4096));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), notes);
+        QCOMPARE(QDir(dataDirectory.path()).entryList(QDir::Files), QStringList({QStringLiteral("checkbook.db")}));
     }
-
-    QString shownText;
-    QString shownTitle;
-    ModalAnswer::pressWhenShown(QMessageBox::Ok, &shownText, &shownTitle);
-    QCOMPARE(application()->run(), 1);
-
-    QCOMPARE(shownTitle, QStringLiteral("Database Error"));
-    QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(dataDirectory.path()),
-        QStringLiteral("The data file was not made by Kestrelwood Checkbook. It was left as it is.")));
-    QFile file(dataDirectory.databasePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), notes);
-    QCOMPARE(QDir(dataDirectory.path()).entryList(QDir::Files), QStringList({QStringLiteral("checkbook.db")}));
-}
-
-void ApplicationTest::reportsDataDirectoryThatCannotBeCreated()
-{
-    TestDataDirectory dataDirectory;
-    const QString blocker = dataDirectory.path() + QStringLiteral("/Checkbook");
+    void reportsDataDirectoryThatCannotBeCreated()
     {
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("a file where the data directory's parent should be\n");
+        TestDataDirectory dataDirectory;
+        const QString blocker = dataDirectory.path() + QStringLiteral("/Checkbook");
+        {
+            QFile file(blocker);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("a file where the data directory's parent should be\n");
+        }
+        const QString unreachable = blocker + QStringLiteral("/data");
+        qputenv("CHECKBOOK_DATA_DIR", unreachable.toUtf8());
+
+        QString shownText;
+        ModalAnswer::pressWhenShown(QMessageBox::Ok, &shownText);
+        QCOMPARE(application()->run(), 1);
+        QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(unreachable), checkPermissions));
+        QVERIFY(QFileInfo(blocker).isFile());
     }
-    const QString unreachable = blocker + QStringLiteral("/data");
-    qputenv("CHECKBOOK_DATA_DIR", unreachable.toUtf8());
-
-    QString shownText;
-    QString shownTitle;
-    ModalAnswer::pressWhenShown(QMessageBox::Ok, &shownText, &shownTitle);
-    QCOMPARE(application()->run(), 1);
-
-    QCOMPARE(shownTitle, QStringLiteral("Database Error"));
-    QCOMPARE(shownText, databaseErrorText.arg(QDir::toNativeSeparators(unreachable), checkPermissions));
-    QVERIFY(QFileInfo(blocker).isFile());
-}
-
-void ApplicationTest::showsAccountsUntilWindowIsClosed()
-{
-    TestDataDirectory dataDirectory;
+    void showsAccountsUntilWindowIsClosed()
     {
-        Database database;
-        QVERIFY(database.open(Database::databasePath()) && database.runMigrations());
-        AccountRepository accounts(&database);
-        TransactionRepository transactions(&database);
-        createAccountWithPayment(accounts, transactions);
-    }
+        TestDataDirectory dataDirectory;
+        {
+            Database database;
+            QVERIFY(database.open(Database::databasePath()) && database.runMigrations());
+            AccountRepository accounts(&database);
+            TransactionRepository transactions(&database);
+            createAccountWithPayment(accounts, transactions);
+        }
 
-    QString title;
-    QStringList listed;
-    QTimer::singleShot(0, this, [&title, &listed] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<QMainWindow*>(widget);
-            if (!window || !window->isVisible())
-                continue;
-            title = window->windowTitle();
-            if (auto* mainWindow = qobject_cast<MainWindow*>(window)) {
-                const QListWidget* list = mainWindow->accountList();
+        QStringList listed;
+        QTimer::singleShot(0, this, [&listed] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<MainWindow*>(widget);
+                if (!window || !window->isVisible())
+                    continue;
+                const QListWidget* list = window->accountList();
                 for (int row = 0; row < list->count(); ++row) {
                     const QWidget* account = list->itemWidget(list->item(row));
                     listed.append(account->findChild<QLabel*>(QStringLiteral("accountName"))->text() + QLatin1Char(' ')
                         + account->findChild<QLabel*>(QStringLiteral("accountBalance"))->text());
                 }
+                window->close();
             }
-            window->close();
+        });
+        QCOMPARE(application()->run(), 0);
+        QCOMPARE(listed, QStringList({QStringLiteral("Household Checking $1,224.50"), QStringLiteral("Rainy Day €0.00")}));
+
+        // The program seeded its categories.
+        {
+            QSqlDatabase inspection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inspection"));
+            inspection.setDatabaseName(Database::databasePath());
+            QVERIFY(inspection.open());
+            QSqlQuery categories(inspection);
+            QVERIFY(categories.exec(QStringLiteral("SELECT COUNT(*) FROM categories")) && categories.next());
+            QCOMPARE(categories.value(0).toInt(), 56);
         }
-    });
-    QCOMPARE(application()->run(), 0);
-
-    QCOMPARE(title, QStringLiteral("Kestrelwood Checkbook"));
-    QCOMPARE(listed, QStringList({QStringLiteral("Household Checking $1,224.50"), QStringLiteral("Rainy Day €0.00")}));
-
-    // The program seeded its categories; read them beside its own, still
-    // open, connection.
-    {
-        QSqlDatabase inspection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inspection"));
-        inspection.setDatabaseName(Database::databasePath());
-        QVERIFY(inspection.open());
-        QSqlQuery categories(inspection);
-        QVERIFY(categories.exec(QStringLiteral("SELECT COUNT(*) FROM categories")) && categories.next());
-        QCOMPARE(categories.value(0).toInt(), 56);
+        QSqlDatabase::removeDatabase(QStringLiteral("inspection"));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("inspection"));
-}
+};
 
 int main(int argc, char** argv)
 {

@@ -31,113 +31,101 @@ class AppStateTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void buildsEverythingInFreshDataDirectory();
-    void reopensExistingDataWithoutReseeding();
-    void appliesStoredWeekStartDay_data();
-    void appliesStoredWeekStartDay();
-    void setCurrentAccountIdWritesOnlyChanges();
-};
-
-void AppStateTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    // A locale whose weeks start on Sunday, so Saturday and Monday stand out.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void AppStateTest::buildsEverythingInFreshDataDirectory()
-{
-    QTemporaryDir root;
-    const QString dataDirectory = root.path() + QStringLiteral("/new user/Checkbook");
-    qputenv("CHECKBOOK_DATA_DIR", dataDirectory.toUtf8());
-    const auto unsetDataDirectory = qScopeGuard([] { qunsetenv("CHECKBOOK_DATA_DIR"); });
-
-    AppState state;
-    QVERIFY(state.initialize());
-    const QString databaseFile = dataDirectory + QStringLiteral("/checkbook.db");
-    QVERIFY(QFileInfo::exists(databaseFile));
-    QCOMPARE(schemaVersion(state.database()), 3);
-    QCOMPARE(state.categories()->count(), 56);
-    QVERIFY(state.currentAccountId().isEmpty());
-
-}
-
-void AppStateTest::reopensExistingDataWithoutReseeding()
-{
-    TestDataDirectory dataDirectory;
-    QStringList firstIds;
+    void initTestCase()
     {
-        AppState first;
-        QVERIFY(first.initialize());
-        for (const Category& category : first.categories()->all())
-            firstIds.append(category.id);
+        QStandardPaths::setTestModeEnabled(true);
+        // A locale whose weeks start on Sunday, so Saturday and Monday stand out.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
+    void buildsEverythingInFreshDataDirectory()
+    {
+        QTemporaryDir root;
+        const QString dataDirectory = root.path() + QStringLiteral("/new user/Checkbook");
+        qputenv("CHECKBOOK_DATA_DIR", dataDirectory.toUtf8());
+        const auto unsetDataDirectory = qScopeGuard([] { qunsetenv("CHECKBOOK_DATA_DIR"); });
 
-    AppState second;
-    QVERIFY(second.initialize());
-    QCOMPARE(schemaVersion(second.database()), 3);
-    QStringList secondIds;
-    for (const Category& category : second.categories()->all())
-        secondIds.append(category.id);
-    QCOMPARE(secondIds, firstIds);
-    QCOMPARE(secondIds.size(), 56);
-}
+        AppState state;
+        QVERIFY(state.initialize());
+        const QString databaseFile = dataDirectory + QStringLiteral("/checkbook.db");
+        QVERIFY(QFileInfo::exists(databaseFile));
+        QCOMPARE(schemaVersion(state.database()), 3);
+        QCOMPARE(state.categories()->count(), 56);
+        QVERIFY(state.currentAccountId().isEmpty());
 
-void AppStateTest::appliesStoredWeekStartDay_data()
-{
-    QTest::addColumn<QString>("stored"); // null: nothing stored
-    QTest::addColumn<Qt::DayOfWeek>("expected");
+    }
+    void reopensExistingDataWithoutReseeding()
+    {
+        TestDataDirectory dataDirectory;
+        QStringList firstIds;
+        {
+            AppState first;
+            QVERIFY(first.initialize());
+            for (const Category& category : first.categories()->all())
+                firstIds.append(category.id);
+        }
 
-    QTest::newRow("nothing stored") << QString() << Qt::Sunday;
-    QTest::newRow("zero") << QStringLiteral("0") << Qt::Sunday;
-    QTest::newRow("eight") << QStringLiteral("8") << Qt::Sunday;
-    QTest::newRow("not a number") << QStringLiteral("x") << Qt::Sunday;
-    QTest::newRow("Saturday") << QStringLiteral("6") << Qt::Saturday;
-    QTest::newRow("Monday") << QStringLiteral("1") << Qt::Monday;
-}
+        AppState second;
+        QVERIFY(second.initialize());
+        QCOMPARE(schemaVersion(second.database()), 3);
+        QStringList secondIds;
+        for (const Category& category : second.categories()->all())
+            secondIds.append(category.id);
+        QCOMPARE(secondIds, firstIds);
+        QCOMPARE(secondIds.size(), 56);
+    }
+    void appliesStoredWeekStartDay_data()
+    {
+        QTest::addColumn<QString>("stored"); // null: nothing stored
+        QTest::addColumn<Qt::DayOfWeek>("expected");
 
-void AppStateTest::appliesStoredWeekStartDay()
-{
-    QFETCH(QString, stored);
-    QFETCH(Qt::DayOfWeek, expected);
+        QTest::newRow("nothing stored") << QString() << Qt::Sunday;
+        QTest::newRow("zero") << QStringLiteral("0") << Qt::Sunday;
+        QTest::newRow("eight") << QStringLiteral("8") << Qt::Sunday;
+        QTest::newRow("not a number") << QStringLiteral("x") << Qt::Sunday;
+        QTest::newRow("Saturday") << QStringLiteral("6") << Qt::Saturday;
+        QTest::newRow("Monday") << QStringLiteral("1") << Qt::Monday;
+    }
+    void appliesStoredWeekStartDay()
+    {
+        QFETCH(QString, stored);
+        QFETCH(Qt::DayOfWeek, expected);
 
-    TestDataDirectory dataDirectory;
-    if (!stored.isNull())
-        storePreference(QStringLiteral("weekStartDay"), stored);
-    // Each row starts from the locale's day, as a new process would.
-    setFirstDayOfWeek(QLocale().firstDayOfWeek());
+        TestDataDirectory dataDirectory;
+        if (!stored.isNull())
+            storePreference(QStringLiteral("weekStartDay"), stored);
+        // Each row starts from the locale's day, as a new process would.
+        setFirstDayOfWeek(QLocale().firstDayOfWeek());
 
-    AppState state;
-    QVERIFY(state.initialize());
-    QCOMPARE(firstDayOfWeek(), expected);
-}
+        AppState state;
+        QVERIFY(state.initialize());
+        QCOMPARE(firstDayOfWeek(), expected);
+    }
+    void setCurrentAccountIdWritesOnlyChanges()
+    {
+        TestDataDirectory dataDirectory;
+        storePreference(QStringLiteral("lastViewedAccountId"), QStringLiteral("savings"));
+        AppState state;
+        QVERIFY(state.initialize());
+        QSignalSpy accountChanged(&state, &AppState::currentAccountChanged);
+        QSignalSpy preferenceWritten(state.preferences(), &PreferencesRepository::changed);
 
-void AppStateTest::setCurrentAccountIdWritesOnlyChanges()
-{
-    TestDataDirectory dataDirectory;
-    storePreference(QStringLiteral("lastViewedAccountId"), QStringLiteral("savings"));
-    AppState state;
-    QVERIFY(state.initialize());
-    QSignalSpy accountChanged(&state, &AppState::currentAccountChanged);
-    QSignalSpy preferenceWritten(state.preferences(), &PreferencesRepository::changed);
+        state.setCurrentAccountId(QStringLiteral("savings"));
+        QCOMPARE(accountChanged.count(), 0);
+        QCOMPARE(preferenceWritten.count(), 0);
 
-    state.setCurrentAccountId(QStringLiteral("savings"));
-    QCOMPARE(accountChanged.count(), 0);
-    QCOMPARE(preferenceWritten.count(), 0);
+        state.setCurrentAccountId(QStringLiteral("checking"));
+        QCOMPARE(accountChanged.count(), 1);
+        QCOMPARE(accountChanged.at(0).at(0).toString(), QStringLiteral("checking"));
+        QCOMPARE(preferenceWritten.count(), 1);
+        QCOMPARE(state.currentAccountId(), QStringLiteral("checking"));
+        QCOMPARE(state.preferences()->get(QStringLiteral("lastViewedAccountId")), std::optional<QString>(QStringLiteral("checking")));
 
-    state.setCurrentAccountId(QStringLiteral("checking"));
-    QCOMPARE(accountChanged.count(), 1);
-    QCOMPARE(accountChanged.at(0).at(0).toString(), QStringLiteral("checking"));
-    QCOMPARE(preferenceWritten.count(), 1);
-    QCOMPARE(state.currentAccountId(), QStringLiteral("checking"));
-    QCOMPARE(state.preferences()->get(QStringLiteral("lastViewedAccountId")), std::optional<QString>(QStringLiteral("checking")));
-
-    state.setCurrentAccountId(QString());
-    QCOMPARE(accountChanged.count(), 2);
-    QVERIFY(state.currentAccountId().isEmpty());
-    QCOMPARE(state.preferences()->get(QStringLiteral("lastViewedAccountId")), std::optional<QString>(QString()));
-}
+        state.setCurrentAccountId(QString());
+        QCOMPARE(accountChanged.count(), 2);
+        QVERIFY(state.currentAccountId().isEmpty());
+        QCOMPARE(state.preferences()->get(QStringLiteral("lastViewedAccountId")), std::optional<QString>(QString()));
+    }
+};
 
 // The state installs the theme on the application, so it needs a GUI one.
 QTEST_MAIN(AppStateTest)

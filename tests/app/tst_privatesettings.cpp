@@ -40,42 +40,40 @@ class PrivateSettingsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstStartLeavesOnlyPrivateFiles();
-};
+    void firstStartLeavesOnlyPrivateFiles()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "CHECKBOOK_DATA_DIR"})
+            environment.remove(QLatin1String(variable));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(startMode)});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
 
-void PrivateSettingsTest::firstStartLeavesOnlyPrivateFiles()
-{
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "CHECKBOOK_DATA_DIR"})
-        environment.remove(QLatin1String(variable));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(startMode)});
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), 0);
-
-    const QString settingsFile = home.filePath(QStringLiteral(".config/Kestrelwood/Checkbook.conf"));
-    QVERIFY(QSettings(settingsFile, QSettings::IniFormat).contains(QStringLiteral("mainwindow/geometry")));
-    QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral(".local/share/Kestrelwood/Checkbook/checkbook.db"))));
-    QStringList entries;
-    QDirIterator everything(home.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (everything.hasNext()) {
-        const QString path = everything.next();
-        const int expected = everything.fileInfo().isDir() ? 0700 : 0600;
-        QVERIFY2(modeOf(path) == expected, qPrintable(QStringLiteral("%1: %2").arg(path).arg(modeOf(path), 0, 8)));
-        entries.append(QDir(home.path()).relativeFilePath(path));
+        const QString settingsFile = home.filePath(QStringLiteral(".config/Kestrelwood/Checkbook.conf"));
+        QVERIFY(QSettings(settingsFile, QSettings::IniFormat).contains(QStringLiteral("mainwindow/geometry")));
+        QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral(".local/share/Kestrelwood/Checkbook/checkbook.db"))));
+        QStringList entries;
+        QDirIterator everything(home.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (everything.hasNext()) {
+            const QString path = everything.next();
+            const int expected = everything.fileInfo().isDir() ? 0700 : 0600;
+            QVERIFY2(modeOf(path) == expected, qPrintable(QStringLiteral("%1: %2").arg(path).arg(modeOf(path), 0, 8)));
+            entries.append(QDir(home.path()).relativeFilePath(path));
+        }
+        entries.sort();
+        QCOMPARE(entries,
+            QStringList({QStringLiteral(".config"), QStringLiteral(".config/Kestrelwood"),
+                QStringLiteral(".config/Kestrelwood/Checkbook.conf"), QStringLiteral(".local"), QStringLiteral(".local/share"),
+                QStringLiteral(".local/share/Kestrelwood"), QStringLiteral(".local/share/Kestrelwood/Checkbook"),
+                QStringLiteral(".local/share/Kestrelwood/Checkbook/checkbook.db")}));
     }
-    entries.sort();
-    QCOMPARE(entries,
-        QStringList({QStringLiteral(".config"), QStringLiteral(".config/Kestrelwood"),
-            QStringLiteral(".config/Kestrelwood/Checkbook.conf"), QStringLiteral(".local"), QStringLiteral(".local/share"),
-            QStringLiteral(".local/share/Kestrelwood"), QStringLiteral(".local/share/Kestrelwood/Checkbook"),
-            QStringLiteral(".local/share/Kestrelwood/Checkbook/checkbook.db")}));
-}
+};
 
 int main(int argc, char** argv)
 {

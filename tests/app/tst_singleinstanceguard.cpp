@@ -44,108 +44,98 @@ class SingleInstanceGuardTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void secondStartRaisesFirstAndExits();
-    void lockOfKilledCopyDoesNotBlockStart();
-    void copiesOnTwoDataDirectoriesRunSideBySide();
-    void raisesMinimizedWindow();
+    void secondStartRaisesFirstAndExits()
+    {
+        QTemporaryDir dataDirectory;
+        ProgramCopy first;
+        start(first, dataDirectory.path());
+        QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
+
+        ProgramCopy second;
+        start(second, dataDirectory.path());
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(!second.readAllStandardError().contains("Opening database at:"));
+
+        QByteArray firstLog;
+        QTRY_VERIFY_WITH_TIMEOUT((firstLog += first.readAllStandardError()).contains("Raising the main window"), 30000);
+        QCOMPARE(first.state(), QProcess::Running);
+    }
+    void lockOfKilledCopyDoesNotBlockStart()
+    {
+        QTemporaryDir dataDirectory;
+        {
+            ProgramCopy killed;
+            start(killed, dataDirectory.path());
+            QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
+            killed.kill();
+            QVERIFY(killed.waitForFinished(30000));
+        }
+        QVERIFY(QFile::exists(SingleInstanceGuard::lockFilePath(dataDirectory.path())));
+        QVERIFY(!servesDataDirectory(dataDirectory.path()));
+
+        ProgramCopy next;
+        start(next, dataDirectory.path());
+        QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
+        QCOMPARE(next.state(), QProcess::Running);
+    }
+    void copiesOnTwoDataDirectoriesRunSideBySide()
+    {
+        QTemporaryDir household;
+        QTemporaryDir business;
+        ProgramCopy first;
+        ProgramCopy second;
+        start(first, household.path());
+        start(second, business.path());
+
+        QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(household.path()), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(business.path()), 30000);
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(second.state(), QProcess::Running);
+    }
+    void raisesMinimizedWindow()
+    {
+        TestDataDirectory dataDirectory;
+        bool refused = false;
+        bool raised = false;
+        QTimer::singleShot(0, this, [&] {
+            MainWindow* window = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                window = window ? window : qobject_cast<MainWindow*>(widget);
+            if (!window) {
+                QCoreApplication::exit(1);
+                return;
+            }
+            window->showMinimized();
+            SingleInstanceGuard secondStart(dataDirectory.path());
+            refused = !secondStart.claim();
+            raised = QTest::qWaitFor([window] { return !window->isMinimized() && window->isActiveWindow(); });
+            window->close();
+        });
+        QCOMPARE(application()->run(), 0);
+        QVERIFY(refused);
+        QVERIFY(raised);
+    }
 
 private:
     // Starts the program on `dataDirectory`, with settings of its own.
-    void start(ProgramCopy& program, const QString& dataDirectory);
+    void start(ProgramCopy& program, const QString& dataDirectory)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), m_home.path());
+        environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        environment.insert(QStringLiteral("CHECKBOOK_DATA_DIR"), dataDirectory);
+        environment.insert(QStringLiteral("CHECKBOOK_VERBOSE"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(CHECKBOOK_PROGRAM));
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+    }
 
     QTemporaryDir m_home;
 };
-
-void SingleInstanceGuardTest::start(ProgramCopy& program, const QString& dataDirectory)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), m_home.path());
-    environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
-    environment.insert(QStringLiteral("CHECKBOOK_DATA_DIR"), dataDirectory);
-    environment.insert(QStringLiteral("CHECKBOOK_VERBOSE"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(CHECKBOOK_PROGRAM));
-    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
-}
-
-void SingleInstanceGuardTest::secondStartRaisesFirstAndExits()
-{
-    QTemporaryDir dataDirectory;
-    ProgramCopy first;
-    start(first, dataDirectory.path());
-    QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
-
-    ProgramCopy second;
-    start(second, dataDirectory.path());
-    QVERIFY(second.waitForFinished(30000));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-    QVERIFY(!second.readAllStandardError().contains("Opening database at:"));
-
-    QByteArray firstLog;
-    QTRY_VERIFY_WITH_TIMEOUT((firstLog += first.readAllStandardError()).contains("Raising the main window"), 30000);
-    QCOMPARE(first.state(), QProcess::Running);
-}
-
-void SingleInstanceGuardTest::lockOfKilledCopyDoesNotBlockStart()
-{
-    QTemporaryDir dataDirectory;
-    {
-        ProgramCopy killed;
-        start(killed, dataDirectory.path());
-        QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
-        killed.kill();
-        QVERIFY(killed.waitForFinished(30000));
-    }
-    QVERIFY(QFile::exists(SingleInstanceGuard::lockFilePath(dataDirectory.path())));
-    QVERIFY(!servesDataDirectory(dataDirectory.path()));
-
-    ProgramCopy next;
-    start(next, dataDirectory.path());
-    QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
-    QCOMPARE(next.state(), QProcess::Running);
-}
-
-void SingleInstanceGuardTest::copiesOnTwoDataDirectoriesRunSideBySide()
-{
-    QTemporaryDir household;
-    QTemporaryDir business;
-    ProgramCopy first;
-    ProgramCopy second;
-    start(first, household.path());
-    start(second, business.path());
-
-    QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(household.path()), 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(business.path()), 30000);
-    QCOMPARE(first.state(), QProcess::Running);
-    QCOMPARE(second.state(), QProcess::Running);
-}
-
-void SingleInstanceGuardTest::raisesMinimizedWindow()
-{
-    TestDataDirectory dataDirectory;
-    bool refused = false;
-    bool raised = false;
-    QTimer::singleShot(0, this, [&] {
-        MainWindow* window = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            window = window ? window : qobject_cast<MainWindow*>(widget);
-        if (!window) {
-            QCoreApplication::exit(1);
-            return;
-        }
-        window->showMinimized();
-        SingleInstanceGuard secondStart(dataDirectory.path());
-        refused = !secondStart.claim();
-        raised = QTest::qWaitFor([window] { return !window->isMinimized() && window->isActiveWindow(); });
-        window->close();
-    });
-    QCOMPARE(application()->run(), 0);
-    QVERIFY(refused);
-    QVERIFY(raised);
-}
 
 int main(int argc, char** argv)
 {

@@ -182,97 +182,91 @@ class StartupChecksTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void refusesAndLeavesTheFileAsItWas_data();
-    void refusesAndLeavesTheFileAsItWas();
+    void initTestCase()
+    {
+        // The child reads its language choice from here, whoever it runs as.
+        QSettings settings(m_settingsDirectory.path() + QStringLiteral("/Kestrelwood/Checkbook.conf"), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("ui/language"), QStringLiteral("en"));
+        settings.sync();
+        for (const QString& path : {m_settingsDirectory.path(), QFileInfo(settings.fileName()).path(), settings.fileName()})
+            QVERIFY(QFile::setPermissions(path, readable | QFile::WriteOwner));
+    }
+    void refusesAndLeavesTheFileAsItWas_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<Restriction>("restriction");
+        QTest::addColumn<QString>("cause");
+
+        QTest::newRow("file of another program")
+            << QStringLiteral("foreign") << Restriction::None
+            << QStringLiteral("The data file was not made by Kestrelwood Checkbook. It was left as it is.");
+        QTest::newRow("register without schema_version")
+            << QStringLiteral("unversioned") << Restriction::None
+            << QStringLiteral("The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be "
+                              "upgraded safely. It was left as it is.");
+        QTest::newRow("register of a newer version")
+            << QStringLiteral("newer") << Restriction::None
+            << QStringLiteral("The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.");
+        QTest::newRow("damaged register") << QStringLiteral("damaged") << Restriction::None << damaged;
+        QTest::newRow("damaged search index") << QStringLiteral("damaged search index") << Restriction::None << damaged;
+        QTest::newRow("read-only register") << QStringLiteral("register") << Restriction::ReadOnlyFile << permissions;
+        QTest::newRow("read-only data directory") << QStringLiteral("register") << Restriction::ReadOnlyDirectory << permissions;
+        QTest::newRow("register in use by another program")
+            << QStringLiteral("register") << Restriction::LockedByAnotherProgram
+            << QStringLiteral("The data file is in use by another program. Please close that program and try again.");
+    }
+    void refusesAndLeavesTheFileAsItWas()
+    {
+        QFETCH(QString, content);
+        QFETCH(Restriction, restriction);
+        QFETCH(QString, cause);
+
+        TestDataDirectory dataDirectory;
+        const QString directory = dataDirectory.path();
+        const QString path = dataDirectory.databasePath();
+        writeDataFile(content, path);
+        if (QTest::currentTestFailed())
+            return;
+        const QByteArray hashBefore = sha256(path);
+        const QStringList filesBefore = filesIn(directory);
+        // The user nobody must reach the data directory in its temporary parent.
+        QVERIFY(QFile::setPermissions(directory, readable | QFile::WriteOwner));
+        const auto giveBack = qScopeGuard([&] {
+            QFile::setPermissions(directory, readable | QFile::WriteOwner);
+            QFile::setPermissions(path, readable | QFile::WriteOwner);
+        });
+
+        QStringList launcher;
+        if (restriction == Restriction::ReadOnlyFile || restriction == Restriction::ReadOnlyDirectory) {
+            if (runsAsRoot()) {
+                if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+                    QSKIP("root ignores file permissions, and setpriv is missing to run the program as another user");
+                QVERIFY(giveToNobody(directory) && giveToNobody(path));
+                launcher = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                    QStringLiteral("--clear-groups")};
+            }
+            QVERIFY(QFile::setPermissions(restriction == Restriction::ReadOnlyFile ? path : directory, readable));
+        }
+        QSqlDatabase anotherProgram = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("another program"));
+        anotherProgram.setDatabaseName(path);
+        if (restriction == Restriction::LockedByAnotherProgram)
+            QVERIFY(anotherProgram.open() && QSqlQuery(anotherProgram).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        const ChildOutput child = startProgram(launcher, directory, m_settingsDirectory.path());
+        anotherProgram.close();
+        anotherProgram = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("another program"));
+
+        QVERIFY2(child.exitCode == 1, qPrintable(child.err));
+        QCOMPARE(child.out,
+            QStringLiteral("Database Error\nFailed to initialize the database.\n\nData directory: %1\n\n%2")
+                .arg(QDir::toNativeSeparators(directory), cause));
+        QCOMPARE(sha256(path), hashBefore);
+        QCOMPARE(filesIn(directory), filesBefore);
+    }
 
 private:
     QTemporaryDir m_settingsDirectory;
 };
-
-void StartupChecksTest::initTestCase()
-{
-    // The child reads its language choice from here, whoever it runs as.
-    QSettings settings(m_settingsDirectory.path() + QStringLiteral("/Kestrelwood/Checkbook.conf"), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("ui/language"), QStringLiteral("en"));
-    settings.sync();
-    for (const QString& path : {m_settingsDirectory.path(), QFileInfo(settings.fileName()).path(), settings.fileName()})
-        QVERIFY(QFile::setPermissions(path, readable | QFile::WriteOwner));
-}
-
-void StartupChecksTest::refusesAndLeavesTheFileAsItWas_data()
-{
-    QTest::addColumn<QString>("content");
-    QTest::addColumn<Restriction>("restriction");
-    QTest::addColumn<QString>("cause");
-
-    QTest::newRow("file of another program")
-        << QStringLiteral("foreign") << Restriction::None
-        << QStringLiteral("The data file was not made by Kestrelwood Checkbook. It was left as it is.");
-    QTest::newRow("register without schema_version")
-        << QStringLiteral("unversioned") << Restriction::None
-        << QStringLiteral("The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be "
-                          "upgraded safely. It was left as it is.");
-    QTest::newRow("register of a newer version")
-        << QStringLiteral("newer") << Restriction::None
-        << QStringLiteral("The data file was made by a newer version of Kestrelwood Checkbook. Please use that version to open it.");
-    QTest::newRow("damaged register") << QStringLiteral("damaged") << Restriction::None << damaged;
-    QTest::newRow("damaged search index") << QStringLiteral("damaged search index") << Restriction::None << damaged;
-    QTest::newRow("read-only register") << QStringLiteral("register") << Restriction::ReadOnlyFile << permissions;
-    QTest::newRow("read-only data directory") << QStringLiteral("register") << Restriction::ReadOnlyDirectory << permissions;
-    QTest::newRow("register in use by another program")
-        << QStringLiteral("register") << Restriction::LockedByAnotherProgram
-        << QStringLiteral("The data file is in use by another program. Please close that program and try again.");
-}
-
-void StartupChecksTest::refusesAndLeavesTheFileAsItWas()
-{
-    QFETCH(QString, content);
-    QFETCH(Restriction, restriction);
-    QFETCH(QString, cause);
-
-    TestDataDirectory dataDirectory;
-    const QString directory = dataDirectory.path();
-    const QString path = dataDirectory.databasePath();
-    writeDataFile(content, path);
-    if (QTest::currentTestFailed())
-        return;
-    const QByteArray hashBefore = sha256(path);
-    const QStringList filesBefore = filesIn(directory);
-    // The user nobody must reach the data directory in its temporary parent.
-    QVERIFY(QFile::setPermissions(directory, readable | QFile::WriteOwner));
-    const auto giveBack = qScopeGuard([&] {
-        QFile::setPermissions(directory, readable | QFile::WriteOwner);
-        QFile::setPermissions(path, readable | QFile::WriteOwner);
-    });
-
-    QStringList launcher;
-    if (restriction == Restriction::ReadOnlyFile || restriction == Restriction::ReadOnlyDirectory) {
-        if (runsAsRoot()) {
-            if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
-                QSKIP("root ignores file permissions, and setpriv is missing to run the program as another user");
-            QVERIFY(giveToNobody(directory) && giveToNobody(path));
-            launcher = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                QStringLiteral("--clear-groups")};
-        }
-        QVERIFY(QFile::setPermissions(restriction == Restriction::ReadOnlyFile ? path : directory, readable));
-    }
-    QSqlDatabase anotherProgram = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("another program"));
-    anotherProgram.setDatabaseName(path);
-    if (restriction == Restriction::LockedByAnotherProgram)
-        QVERIFY(anotherProgram.open() && QSqlQuery(anotherProgram).exec(QStringLiteral("BEGIN IMMEDIATE")));
-    const ChildOutput child = startProgram(launcher, directory, m_settingsDirectory.path());
-    anotherProgram.close();
-    anotherProgram = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("another program"));
-
-    QVERIFY2(child.exitCode == 1, qPrintable(child.err));
-    QCOMPARE(child.out,
-        QStringLiteral("Database Error\nFailed to initialize the database.\n\nData directory: %1\n\n%2")
-            .arg(QDir::toNativeSeparators(directory), cause));
-    QCOMPARE(sha256(path), hashBefore);
-    QCOMPARE(filesIn(directory), filesBefore);
-}
 
 int main(int argc, char** argv)
 {
