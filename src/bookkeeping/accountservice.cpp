@@ -7,6 +7,23 @@
 #include "storage/transactionrepository.h"
 
 #include <QDebug>
+#include <algorithm>
+
+namespace {
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// Yen have no minor unit: the stored numbers would stay and every amount
+// would read a hundred times larger or smaller.
+bool changesScale(Currency from, Currency to)
+{
+    return from != to && (from == Currency::JPY || to == Currency::JPY);
+}
+
+} // namespace
 
 AccountService::AccountService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
     RecurringRepository* recurring, ReconciliationRepository* reconciliations, QObject* parent)
@@ -21,10 +38,18 @@ AccountService::AccountService(Database* database, AccountRepository* accounts, 
 
 WriteOutcome AccountService::create(const Account& entered, const QDate& asOf)
 {
-    const std::optional<AccountCreation> creation = AccountCreation::fromEntered(entered, asOf);
+    std::optional<AccountCreation> creation = AccountCreation::fromEntered(entered, asOf);
     if (!creation)
         return WriteOutcome::refused(tr("An account needs a name."));
     return writeInTransaction(m_database, [&] {
+        const QList<Account> accounts = m_accounts->all();
+        if (WriteOutcome checked = checkName(creation->account, accounts); !checked.ok())
+            return checked;
+        // A new account goes to the end of the sidebar, so Alt+1 and the
+        // others keep meaning what they meant.
+        const auto last = std::max_element(accounts.cbegin(), accounts.cend(),
+            [](const Account& a, const Account& b) { return a.sortOrder < b.sortOrder; });
+        creation->account.sortOrder = last == accounts.cend() ? 0 : last->sortOrder + 1;
         if (!m_accounts->insert(creation->account))
             return storageFailure(m_database);
         if (creation->openingBalance && !m_transactions->insert(*creation->openingBalance))
@@ -35,13 +60,32 @@ WriteOutcome AccountService::create(const Account& entered, const QDate& asOf)
 
 WriteOutcome AccountService::update(const Account& account)
 {
-    if (account.name.trimmed().isEmpty())
-        return WriteOutcome::refused(tr("An account needs a name."));
     return writeInTransaction(m_database, [&] {
+        if (WriteOutcome checked = checkName(account, m_accounts->all()); !checked.ok())
+            return checked;
+        const std::optional<Account> stored = m_accounts->byId(account.id);
+        if (stored && changesScale(stored->currency, account.currency)
+            && (stored->startingBalance != 0 || m_transactions->hasLiveTransactions(account.id)))
+            return WriteOutcome::refused(tr("The currency can't be changed between yen and another currency while the "
+                                            "account holds amounts: yen have no cents, so every amount would become a "
+                                            "hundred times larger or smaller."));
         if (!m_accounts->update(account))
             return storageFailure(m_database);
         return WriteOutcome::done(account.id);
     });
+}
+
+WriteOutcome AccountService::checkName(const Account& account, const QList<Account>& accounts) const
+{
+    if (account.name.trimmed().isEmpty())
+        return WriteOutcome::refused(tr("An account needs a name."));
+    // Transfers find their account by name, so two live accounts never share one.
+    const bool taken = std::any_of(accounts.cbegin(), accounts.cend(),
+        [&](const Account& other) { return other.id != account.id && sameName(other.name, account.name); });
+    if (taken)
+        return WriteOutcome::refused(tr("Another account is already named \"%1\". Please choose another name.")
+                                         .arg(account.name.trimmed()));
+    return WriteOutcome::done();
 }
 
 WriteOutcome AccountService::remove(const QString& accountId)

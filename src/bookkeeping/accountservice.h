@@ -25,13 +25,19 @@ public:
 
     // Stores `entered` (as the account form returns it) with its opening
     // balance held on `asOf`. The outcome's id is the new account's.
+    // New accounts go to the end of the account list.
     WriteOutcome create(const Account& entered, const QDate& asOf);
+    // Refused when the currency would change between yen and another
+    // currency while the account holds amounts.
     WriteOutcome update(const Account& account);
     // Soft-deletes the account's transactions, recurring transactions and
     // reconciliations, then the account itself.
     WriteOutcome remove(const QString& accountId);
 
 private:
+    // Refuses an empty name, or one another live account has (in any case).
+    WriteOutcome checkName(const Account& account, const QList<Account>& accounts) const;
+
     Database* m_database;
     AccountRepository* m_accounts;
     TransactionRepository* m_transactions;

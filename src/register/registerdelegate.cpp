@@ -210,7 +210,9 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     if (auto* dateEdit = qobject_cast<SmartDateEdit*>(editor)) {
-        model->setData(index, registerDateText(dateEdit->resolvedDate()), Qt::EditRole);
+        // Text that is no possible date stays as typed, for the save to refuse.
+        const std::optional<QDate> typed = dateEdit->typedDate();
+        model->setData(index, typed ? registerDateText(*typed) : dateEdit->text(), Qt::EditRole);
     } else if (auto* payeeMemoEditor = qobject_cast<PayeeMemoEditor*>(editor)) {
         QLineEdit* payeeEdit = payeeMemoEditor->payeeEdit();
         m_model->setBufferText(RegisterModel::MemoColumn, payeeMemoEditor->memoEdit()->text());

@@ -98,6 +98,14 @@ bool RegisterModel::setData(const QModelIndex& index, const QVariant& value, int
         return false;
     if (const auto field = bufferField(index.column()))
         m_buffer.*field = value.toString();
+    // A row is a payment or a deposit: typing one clears the other, so the
+    // amount saved is the one last typed.
+    const bool amount = index.column() == PaymentColumn || index.column() == DepositColumn;
+    if (amount && !value.toString().trimmed().isEmpty()) {
+        const int other = index.column() == PaymentColumn ? DepositColumn : PaymentColumn;
+        m_buffer.*bufferField(other) = QString();
+        Q_EMIT dataChanged(index.siblingAtColumn(other), index.siblingAtColumn(other));
+    }
     Q_EMIT dataChanged(index, index);
     return true;
 }

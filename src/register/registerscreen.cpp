@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -216,7 +217,9 @@ void RegisterScreen::confirmAndDelete(int row)
     const QString question = transaction.transferLinkId.isEmpty()
         ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
         : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee, amount);
-    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    // A destructive question: Enter keeps the row.
+    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
         return;
     const WriteOutcome outcome = m_appState->transactionService()->remove(transaction);
     if (!outcome.ok())
@@ -329,7 +332,9 @@ void RegisterScreen::copyFromAbove()
 
 void RegisterScreen::startEditingRow(int row)
 {
-    if (m_model->isEntryRow(row)) {
+    // The opening balance is not stored as a row: there is nothing in it to
+    // edit, and the entry row stays the one being typed.
+    if (m_model->isEntryRow(row) || isOpeningRow(row)) {
         const int previous = m_model->editingRow();
         if (previous >= 0 && !m_model->isEntryRow(previous)) {
             m_model->clearBuffer();
@@ -468,7 +473,7 @@ void RegisterScreen::configureView()
         if (!index.isValid())
             return;
         startEditingRow(index.row());
-        if (index.column() != RegisterModel::BalanceColumn)
+        if (index.column() != RegisterModel::BalanceColumn && !refuseOpeningRowEdit(index.row()))
             m_view->edit(index);
     });
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -496,12 +501,14 @@ bool RegisterScreen::handleKey(const QKeyEvent* event)
         const QModelIndex current = m_view->currentIndex();
         if (!current.isValid() || m_view->openEditor()) {
             m_navigator->advanceToNextField();
-        } else {
+        } else if (!refuseOpeningRowEdit(current.row())) {
             startEditingRow(current.row());
             m_view->edit(current);
         }
         return true;
     }
+    if (!control && !event->text().trimmed().isEmpty() && refuseOpeningRowEdit(m_view->currentIndex().row()))
+        return true;
     if (control) {
         switch (event->key()) {
         case Qt::Key_D: deleteCurrentRow(); return true;
@@ -511,11 +518,33 @@ bool RegisterScreen::handleKey(const QKeyEvent* event)
         default: return false;
         }
     }
-    if (event->key() == Qt::Key_Apostrophe) {
+    if (event->key() == Qt::Key_Apostrophe && !typesIntoText()) {
         copyFromAbove();
         return true;
     }
     return false;
+}
+
+bool RegisterScreen::isOpeningRow(int row) const
+{
+    const RegisterRow* stored = m_model->rowAt(row);
+    return stored && stored->transaction.id.isEmpty();
+}
+
+bool RegisterScreen::refuseOpeningRowEdit(int row)
+{
+    if (!isOpeningRow(row))
+        return false;
+    showStatus(tr("The opening balance is not a transaction: change it with Account › Edit."), longStatusMs);
+    return true;
+}
+
+bool RegisterScreen::typesIntoText() const
+{
+    // In "Trader Joe" the apostrophe is part of the name; only an empty or
+    // wholly selected field takes the value from the row above.
+    const auto* edit = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    return edit && isInsideView(edit) && !edit->text().isEmpty() && edit->selectedText() != edit->text();
 }
 
 bool RegisterScreen::isInsideView(const QObject* object) const
@@ -576,7 +605,14 @@ std::optional<TransactionEntry> RegisterScreen::entryFromBuffer()
     if (!amount)
         return std::nullopt;
     entry.amount = *amount;
-    entry.date = resolveTypedDate(buffer.dateText).value_or(Clock::today());
+    const std::optional<QDate> date = buffer.dateText.trimmed().isEmpty()
+        ? Clock::today()
+        : resolveTypedDate(buffer.dateText, Clock::today().year());
+    if (!date) {
+        showStatus(tr("Enter a valid date, such as %1").arg(registerDateText(Clock::today())), longStatusMs);
+        return std::nullopt;
+    }
+    entry.date = *date;
     entry.checkNumber = buffer.checkNumberText.trimmed();
     entry.memo = buffer.memoText.trimmed();
     entry.categoryId = categoryIdFromBuffer();

@@ -79,6 +79,12 @@ private:
     void configureView();
     bool handleKey(const QKeyEvent* event);
     bool isInsideView(const QObject* object) const;
+    // True while the focused field holds text of its own that a typed
+    // apostrophe belongs to.
+    bool typesIntoText() const;
+    bool isOpeningRow(int row) const;
+    // Says where the opening balance is changed, when `row` is its row.
+    bool refuseOpeningRowEdit(int row);
     void showAccountHeader(const Account& account);
     void showBalance(const CheckedSum& balance, Currency currency);
     void restorePosition(int row, int column, const QString& transactionId, int topRow, const QString& topTransactionId);

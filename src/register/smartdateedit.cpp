@@ -25,7 +25,14 @@ void SmartDateEdit::setDate(const QDate& date)
 
 QDate SmartDateEdit::resolvedDate() const
 {
-    return resolveTypedDate(text()).value_or(m_date);
+    return typedDate().value_or(m_date);
+}
+
+std::optional<QDate> SmartDateEdit::typedDate() const
+{
+    if (text().trimmed().isEmpty())
+        return m_date;
+    return resolveTypedDate(text(), (m_date.isValid() ? m_date : Clock::today()).year());
 }
 
 void SmartDateEdit::openCalendarPopup()

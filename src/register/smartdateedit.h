@@ -19,6 +19,10 @@ public:
     void setDate(const QDate& date);
     // The typed text when it reads as a date, else the stored date.
     QDate resolvedDate() const;
+    // What the typed text says: the stored date when nothing is typed, none
+    // when the text is no possible date. A date without a year takes the
+    // stored date's year.
+    std::optional<QDate> typedDate() const;
 
 public Q_SLOTS:
     void openCalendarPopup();

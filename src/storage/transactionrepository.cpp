@@ -193,6 +193,14 @@ QList<Transaction> TransactionRepository::unreconciled(const QString& accountId)
         .readAll(readTransaction);
 }
 
+bool TransactionRepository::hasLiveTransactions(const QString& accountId)
+{
+    return SqlQuery(m_database, QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? AND deleted_at IS NULL LIMIT 1"),
+        {accountId})
+        .readOne([](const SqlQuery&) { return true; })
+        .value_or(false);
+}
+
 std::optional<Transaction> TransactionRepository::lastByPayee(const QString& payee, const QString& accountId)
 {
     return SqlQuery(m_database,

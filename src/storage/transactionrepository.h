@@ -43,6 +43,7 @@ public:
     // or cannot be read.
     std::optional<CheckedSum> balance(const QString& accountId);
     QList<Transaction> unreconciled(const QString& accountId);
+    bool hasLiveTransactions(const QString& accountId);
     std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId);
     // `text` is an FTS5 query; at most 200 rows, newest first.
     QList<RegisterRow> search(const QString& text, const SearchFilter& filter);

@@ -41,7 +41,7 @@ QString registerDateText(const QDate& date)
     return date.toString(QStringLiteral("M/d/yyyy"));
 }
 
-std::optional<QDate> resolveTypedDate(const QString& text)
+std::optional<QDate> resolveTypedDate(const QString& text, int yearWhenMissing)
 {
     struct Reading {
         QString format;
@@ -54,6 +54,8 @@ std::optional<QDate> resolveTypedDate(const QString& text)
         {QStringLiteral("MM/dd/yyyy"), true},
     }};
     const QString trimmed = text.trimmed();
+    if (yearWhenMissing > 0 && trimmed.count(QLatin1Char('/')) == 1)
+        return resolveTypedDate(trimmed + QLatin1Char('/') + QString::number(yearWhenMissing));
     for (const Reading& reading : readings) {
         const QString candidate = reading.twoDigitYear ? withFourDigitYear(trimmed) : trimmed;
         const QDate date = QDate::fromString(candidate, reading.format);

@@ -14,8 +14,10 @@ QString registerDateText(const QDate& date);
 
 // Reads a typed date in "M/d/yyyy", "MM/dd/yyyy", "M/d/yy" or "MM/dd/yy"
 // (first valid reading wins). Two-digit years 00-69 are 2000-2069 and 70-99
-// are 1970-1999, so "3/5/24" is a date in 2024. No reading gives nullopt.
-std::optional<QDate> resolveTypedDate(const QString& text);
+// are 1970-1999, so "3/5/24" is a date in 2024. "M/d" without a year takes
+// `yearWhenMissing` when one is given. No reading, or an impossible date
+// such as 2/30, gives nullopt.
+std::optional<QDate> resolveTypedDate(const QString& text, int yearWhenMissing = 0);
 
 // The date a date key moves `current` to ("t" today, "+"/"=" and "-" one day
 // on or back, "m"/"h" first/last of the month, "y"/"r" first/last of the

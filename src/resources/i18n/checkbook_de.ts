@@ -106,6 +106,14 @@
         <source>An account needs a name.</source>
         <translation>Ein Konto braucht einen Namen.</translation>
     </message>
+    <message>
+        <source>The currency can&apos;t be changed between yen and another currency while the account holds amounts: yen have no cents, so every amount would become a hundred times larger or smaller.</source>
+        <translation>Die Währung kann nicht zwischen Yen und einer anderen Währung gewechselt werden, solange das Konto Beträge enthält: Yen haben keine Cent, daher würde jeder Betrag hundertmal größer oder kleiner.</translation>
+    </message>
+    <message>
+        <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
+        <translation>Es gibt bereits ein Konto namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -1129,6 +1137,14 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
     <message>
         <source>Not Saved</source>
         <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The opening balance is not a transaction: change it with Account › Edit.</source>
+        <translation>Der Anfangssaldo ist keine Buchung: Ändern Sie ihn unter Konto › Bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Geben Sie ein gültiges Datum ein, zum Beispiel %1</translation>
     </message>
 </context>
 <context>

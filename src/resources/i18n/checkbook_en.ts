@@ -106,6 +106,14 @@
         <source>An account needs a name.</source>
         <translation>An account needs a name.</translation>
     </message>
+    <message>
+        <source>The currency can&apos;t be changed between yen and another currency while the account holds amounts: yen have no cents, so every amount would become a hundred times larger or smaller.</source>
+        <translation>The currency can&apos;t be changed between yen and another currency while the account holds amounts: yen have no cents, so every amount would become a hundred times larger or smaller.</translation>
+    </message>
+    <message>
+        <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
+        <translation>Another account is already named &quot;%1&quot;. Please choose another name.</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -1129,6 +1137,14 @@ What you typed is still on screen.</translation>
     <message>
         <source>Not Saved</source>
         <translation>Not Saved</translation>
+    </message>
+    <message>
+        <source>The opening balance is not a transaction: change it with Account › Edit.</source>
+        <translation>The opening balance is not a transaction: change it with Account › Edit.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Enter a valid date, such as %1</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,14 @@
         <source>An account needs a name.</source>
         <translation>Una cuenta necesita un nombre.</translation>
     </message>
+    <message>
+        <source>The currency can&apos;t be changed between yen and another currency while the account holds amounts: yen have no cents, so every amount would become a hundred times larger or smaller.</source>
+        <translation>No se puede cambiar la moneda entre yenes y otra moneda mientras la cuenta tenga importes: el yen no tiene céntimos, así que cada importe se volvería cien veces mayor o menor.</translation>
+    </message>
+    <message>
+        <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
+        <translation>Ya hay otra cuenta llamada «%1». Elija otro nombre.</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -1129,6 +1137,14 @@ Lo que escribió sigue en pantalla.</translation>
     <message>
         <source>Not Saved</source>
         <translation>No guardado</translation>
+    </message>
+    <message>
+        <source>The opening balance is not a transaction: change it with Account › Edit.</source>
+        <translation>El saldo inicial no es un movimiento: cámbielo en Cuenta › Editar.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Introduzca una fecha válida, por ejemplo %1</translation>
     </message>
 </context>
 <context>

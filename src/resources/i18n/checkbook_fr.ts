@@ -106,6 +106,14 @@
         <source>An account needs a name.</source>
         <translation>Un compte doit avoir un nom.</translation>
     </message>
+    <message>
+        <source>The currency can&apos;t be changed between yen and another currency while the account holds amounts: yen have no cents, so every amount would become a hundred times larger or smaller.</source>
+        <translation>La devise ne peut pas passer du yen à une autre devise, ni l’inverse, tant que le compte contient des montants : le yen n’a pas de centimes, chaque montant deviendrait donc cent fois plus grand ou plus petit.</translation>
+    </message>
+    <message>
+        <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
+        <translation>Un autre compte s’appelle déjà « %1 ». Veuillez choisir un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -1129,6 +1137,14 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     <message>
         <source>Not Saved</source>
         <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>The opening balance is not a transaction: change it with Account › Edit.</source>
+        <translation>Le solde d’ouverture n’est pas une opération : modifiez-le avec Compte › Modifier.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Saisissez une date valide, par exemple %1</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,14 @@
         <source>An account needs a name.</source>
         <translation>口座には名前が必要です。</translation>
     </message>
+    <message>
+        <source>The currency can&apos;t be changed between yen and another currency while the account holds amounts: yen have no cents, so every amount would become a hundred times larger or smaller.</source>
+        <translation>口座に金額がある間は、円と他の通貨の間で通貨を変更できません。円には小数単位がないため、すべての金額が 100 倍または 100 分の 1 になってしまいます。</translation>
+    </message>
+    <message>
+        <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
+        <translation>「%1」という名前の口座がすでにあります。別の名前を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -1129,6 +1137,14 @@ What you typed is still on screen.</source>
     <message>
         <source>Not Saved</source>
         <translation>保存されていません</translation>
+    </message>
+    <message>
+        <source>The opening balance is not a transaction: change it with Account › Edit.</source>
+        <translation>開始残高は取引ではありません。［口座］›［編集］で変更してください。</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>有効な日付を入力してください（例: %1）</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,110 @@
+// What the user types is what gets saved: an apostrophe inside a word stays
+// a letter, an impossible date is refused as typed, a deposit replaces a
+// payment, and the delete question keeps the row unless Yes is chosen.
+
+#include "support/testworld.h"
+
+#include <QMessageBox>
+
+using namespace testworld;
+
+class TestTypedInput : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_world = std::make_unique<TestWorld>(); }
+    void cleanup() { m_world.reset(); }
+
+    void apostropheCopiesOnlyIntoAnEmptyField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("payee");
+        QTest::newRow("inside a name it is a letter") << QStringLiteral("Trader Joe'") << QStringLiteral("Trader Joe'");
+        QTest::newRow("in an empty field it copies the row above") << QStringLiteral("'") << QStringLiteral("Cafe");
+    }
+
+    void apostropheCopiesOnlyIntoAnEmptyField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, payee);
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        typeRow({QStringLiteral("3/2/2024"), QString()});
+        type(typed);
+        tab(3);
+        type(QStringLiteral("4"));
+        saveRow();
+        const QList<Transaction> rows = m_world->stored(account.id);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.first().payee, payee);
+    }
+
+    void anImpossibleDateIsRefusedAsTyped_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::newRow("no such day") << QStringLiteral("2/30/2024");
+        QTest::newRow("no such month") << QStringLiteral("13/45/2024");
+    }
+
+    void anImpossibleDateIsRefusedAsTyped()
+    {
+        QFETCH(QString, date);
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        typeRow({date, QString(), QStringLiteral("Bakery"), QString(), QString(), QStringLiteral("5")});
+        saveRow();
+        QCOMPARE(status(*screen), QStringLiteral("Enter a valid date, such as 5/20/2024"));
+        QVERIFY(m_world->stored(account.id).isEmpty());
+        QCOMPARE(screen->model()->buffer().dateText, date);
+        QCOMPARE(screen->model()->buffer().payeeText, QStringLiteral("Bakery"));
+    }
+
+    void aDateWithoutYearTakesTheRowsYear()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction row = m_world->addTransaction(account.id, QDate(2023, 11, 2), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        openCell(*screen, 0, RegisterModel::DateColumn);
+        type(QStringLiteral("3/5"));
+        saveRow();
+        QCOMPARE(m_world->appState.transactions()->byId(row.id)->date, QDate(2023, 3, 5));
+    }
+
+    void typingADepositClearsThePayment()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction row = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Refund"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        openCell(*screen, 0, RegisterModel::DepositColumn);
+        type(QStringLiteral("7"));
+        press(Qt::Key_Tab);
+        QVERIFY(screen->model()->buffer().paymentText.isEmpty());
+        saveRow();
+        QCOMPARE(m_world->appState.transactions()->byId(row.id)->amount, 700);
+    }
+
+    void enterOnTheDeleteQuestionKeepsTheRow()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction row = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        press(Qt::Key_Up);
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+            asked = true;
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        press(Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(asked);
+        QVERIFY(!m_world->appState.transactions()->byId(row.id)->deletedAt);
+    }
+
+private:
+    std::unique_ptr<TestWorld> m_world;
+};
+
+QTEST_MAIN(TestTypedInput)
+#include "tst_typedinput.moc"
