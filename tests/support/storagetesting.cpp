@@ -104,67 +104,64 @@ bool sameField(const char* field, const Value& actual, const Value& expected)
     return QTest::qCompare(actual, expected, field, field, __FILE__, __LINE__);
 }
 
-bool sameField(const char* field, const std::optional<QDateTime>& actual, const std::optional<QDateTime>& expected)
+template<typename Value>
+bool sameField(const char* field, const std::optional<Value>& actual, const std::optional<Value>& expected)
 {
-    return QTest::qCompare(actual.value_or(QDateTime()), expected.value_or(QDateTime()), field, field, __FILE__, __LINE__)
-        && QTest::qCompare(actual.has_value(), expected.has_value(), field, field, __FILE__, __LINE__);
+    return sameField(field, actual.has_value(), expected.has_value()) && sameField(field, actual.value_or(Value()), expected.value_or(Value()));
 }
 
-bool sameField(const char* field, const std::optional<QDate>& actual, const std::optional<QDate>& expected)
+} // namespace
+
+#define SAME(...) sameFields(actual, expected, __VA_ARGS__)
+#define FIELD(name) #name, &std::remove_cvref_t<decltype(actual)>::name
+
+namespace {
+
+template<typename Record>
+bool sameFields(const Record&, const Record&)
 {
-    return QTest::qCompare(actual.value_or(QDate()), expected.value_or(QDate()), field, field, __FILE__, __LINE__)
-        && QTest::qCompare(actual.has_value(), expected.has_value(), field, field, __FILE__, __LINE__);
+    return true;
+}
+
+template<typename Record, typename Value, typename... Rest>
+bool sameFields(const Record& actual, const Record& expected, const char* field, Value Record::*member, Rest... rest)
+{
+    return sameField(field, actual.*member, expected.*member) && sameFields(actual, expected, rest...);
 }
 
 // The bookkeeping every record carries.
 template<typename Record>
 bool sameStamps(const Record& actual, const Record& expected)
 {
-    return sameField("id", actual.id, expected.id) && sameField("version", actual.version, expected.version)
-        && sameField("syncStatus", actual.syncStatus, expected.syncStatus) && sameField("serverId", actual.serverId, expected.serverId)
-        && sameField("createdAt", actual.createdAt, expected.createdAt) && sameField("updatedAt", actual.updatedAt, expected.updatedAt)
-        && sameField("deletedAt", actual.deletedAt, expected.deletedAt);
+    return SAME(FIELD(id), FIELD(version), FIELD(syncStatus), FIELD(serverId), FIELD(createdAt), FIELD(updatedAt), FIELD(deletedAt));
 }
 
 } // namespace
 
 bool sameRecord(const Account& actual, const Account& expected)
 {
-    return sameStamps(actual, expected) && sameField("name", actual.name, expected.name) && sameField("type", actual.type, expected.type)
-        && sameField("currency", actual.currency, expected.currency) && sameField("institution", actual.institution, expected.institution)
-        && sameField("accountNumberLast4", actual.accountNumberLast4, expected.accountNumberLast4)
-        && sameField("startingBalance", actual.startingBalance, expected.startingBalance)
-        && sameField("sortOrder", actual.sortOrder, expected.sortOrder) && sameField("isShared", actual.isShared, expected.isShared);
+    return sameStamps(actual, expected)
+        && SAME(FIELD(name), FIELD(type), FIELD(currency), FIELD(institution), FIELD(accountNumberLast4), FIELD(startingBalance),
+            FIELD(sortOrder), FIELD(isShared));
 }
 
 bool sameRecord(const Category& actual, const Category& expected)
 {
-    return sameStamps(actual, expected) && sameField("name", actual.name, expected.name) && sameField("type", actual.type, expected.type)
-        && sameField("parentId", actual.parentId, expected.parentId) && sameField("isTaxRelevant", actual.isTaxRelevant, expected.isTaxRelevant)
-        && sameField("taxCategory", actual.taxCategory, expected.taxCategory) && sameField("icon", actual.icon, expected.icon)
-        && sameField("color", actual.color, expected.color) && sameField("isDefault", actual.isDefault, expected.isDefault)
-        && sameField("accountId", actual.accountId, expected.accountId);
+    return sameStamps(actual, expected)
+        && SAME(FIELD(name), FIELD(type), FIELD(parentId), FIELD(isTaxRelevant), FIELD(taxCategory), FIELD(icon), FIELD(color),
+            FIELD(isDefault), FIELD(accountId));
 }
 
 bool sameRecord(const Transaction& actual, const Transaction& expected)
 {
-    return sameStamps(actual, expected) && sameField("accountId", actual.accountId, expected.accountId)
-        && sameField("date", actual.date, expected.date) && sameField("payee", actual.payee, expected.payee)
-        && sameField("memo", actual.memo, expected.memo) && sameField("amount", actual.amount, expected.amount)
-        && sameField("categoryId", actual.categoryId, expected.categoryId) && sameField("checkNumber", actual.checkNumber, expected.checkNumber)
-        && sameField("cleared", actual.cleared, expected.cleared) && sameField("reconciled", actual.reconciled, expected.reconciled)
-        && sameField("transferLinkId", actual.transferLinkId, expected.transferLinkId)
-        && sameField("transferDestAccountId", actual.transferDestAccountId, expected.transferDestAccountId)
-        && sameField("isSplit", actual.isSplit, expected.isSplit) && sameField("recurringId", actual.recurringId, expected.recurringId);
+    return sameStamps(actual, expected)
+        && SAME(FIELD(accountId), FIELD(date), FIELD(payee), FIELD(memo), FIELD(amount), FIELD(categoryId), FIELD(checkNumber),
+            FIELD(cleared), FIELD(reconciled), FIELD(transferLinkId), FIELD(transferDestAccountId), FIELD(isSplit), FIELD(recurringId));
 }
 
 bool sameRecord(const RecurringTransaction& actual, const RecurringTransaction& expected)
 {
-    return sameStamps(actual, expected) && sameField("accountId", actual.accountId, expected.accountId)
-        && sameField("payee", actual.payee, expected.payee) && sameField("memo", actual.memo, expected.memo)
-        && sameField("amount", actual.amount, expected.amount) && sameField("categoryId", actual.categoryId, expected.categoryId)
-        && sameField("frequency", actual.frequency, expected.frequency) && sameField("startDate", actual.startDate, expected.startDate)
-        && sameField("endDate", actual.endDate, expected.endDate) && sameField("nextDueDate", actual.nextDueDate, expected.nextDueDate)
-        && sameField("autoPost", actual.autoPost, expected.autoPost) && sameField("isActive", actual.isActive, expected.isActive)
-        && sameField("transferDestAccountId", actual.transferDestAccountId, expected.transferDestAccountId);
+    return sameStamps(actual, expected)
+        && SAME(FIELD(accountId), FIELD(payee), FIELD(memo), FIELD(amount), FIELD(categoryId), FIELD(frequency), FIELD(startDate),
+            FIELD(endDate), FIELD(nextDueDate), FIELD(autoPost), FIELD(isActive), FIELD(transferDestAccountId));
 }
