@@ -168,6 +168,8 @@ private Q_SLOTS:
                                  << QStringLiteral("Enter a valid amount");
         QTest::newRow("transfer to itself") << QStringLiteral("[Transfer] Checking") << QStringLiteral("5") << QString()
                                             << QStringLiteral("Transfer account not found");
+        QTest::newRow("transfer across currencies") << QStringLiteral("[Transfer] Euro Savings") << QStringLiteral("10") << QString()
+                                                    << QStringLiteral("Transfers require both accounts to use the same currency");
     }
 
     void refusalsKeepWhatWasTyped()
@@ -177,12 +179,14 @@ private Q_SLOTS:
         QFETCH(QString, deposit);
         QFETCH(QString, message);
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Account euro = m_world->addAccount(QStringLiteral("Euro Savings"), Currency::EUR);
         auto screen = showScreen(&m_world->appState, account.id);
+        QSignalSpy errors(screen.get(), &RegisterScreen::errorMessage);
         RegisterModel* model = screen->model();
         fillEntryRow(model, {{RegisterModel::PayeeColumn, payee}, {RegisterModel::PaymentColumn, payment}, {RegisterModel::DepositColumn, deposit}});
         saveRow();
-        QCOMPARE(status(*screen), message);
-        QVERIFY(m_world->stored(account.id).isEmpty());
+        QCOMPARE(status(*screen) + firstArguments(errors).join(QString()), message);
+        QVERIFY(m_world->stored(account.id).isEmpty() && m_world->stored(euro.id).isEmpty());
         QCOMPARE(QStringList({model->buffer().payeeText, model->buffer().paymentText, model->buffer().depositText}),
             QStringList({payee, payment, deposit}));
     }
@@ -193,7 +197,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("payment");
         QTest::addColumn<QString>("deposit");
         QTest::addColumn<qint64>("amount");
-        QTest::newRow("grouped deposit") << int(Currency::USD) << QString() << QStringLiteral("1,000") << qint64(100000);
         QTest::newRow("a deposit typed after a payment replaces it")
             << int(Currency::USD) << QStringLiteral("2") << QStringLiteral("3") << qint64(300);
         QTest::newRow("yen") << int(Currency::JPY) << QStringLiteral("1,500") << QString() << qint64(-1500);
@@ -239,21 +242,6 @@ private Q_SLOTS:
         QCOMPARE(in->date, QDate(2024, 3, 1));
         QCOMPARE(QStringList({out->transferLinkId, in->transferLinkId, out->transferDestAccountId, in->transferDestAccountId}),
             QStringList({in->id, out->id, savings.id, checking.id}));
-    }
-
-    void transferNeedsTheSameCurrency()
-    {
-        const Account checking = m_world->addAccount(QStringLiteral("Checking"));
-        const Account euro = m_world->addAccount(QStringLiteral("Euro Savings"), Currency::EUR);
-        auto screen = showScreen(&m_world->appState, checking.id);
-        QSignalSpy errors(screen.get(), &RegisterScreen::errorMessage);
-        RegisterModel* model = screen->model();
-        fillEntryRow(model, {{RegisterModel::PayeeColumn, QStringLiteral("[Transfer] Euro Savings")}, {RegisterModel::PaymentColumn, QStringLiteral("10")}});
-        saveRow();
-
-        QCOMPARE(firstArguments(errors), QStringList{QStringLiteral("Transfers require both accounts to use the same currency")});
-        QVERIFY(m_world->stored(checking.id).isEmpty() && m_world->stored(euro.id).isEmpty());
-        QCOMPARE(model->buffer().payeeText, QStringLiteral("[Transfer] Euro Savings"));
     }
 
     void editingAStoredRowSavesAndMovesDown()
