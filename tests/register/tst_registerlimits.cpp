@@ -2,7 +2,6 @@
 
 #include "register/accountformdialog.h"
 #include "widgets/palette.h"
-#include "widgets/smartamountfield.h"
 #include "register/transactionformdialog.h"
 #include "storage/preferencesrepository.h"
 #include "storage/textlimits.h"
@@ -10,7 +9,6 @@
 #include "support/storagetesting.h"
 
 #include <QLineEdit>
-#include <QToolTip>
 #include <limits>
 
 using namespace testworld;
@@ -144,38 +142,6 @@ private Q_SLOTS:
         typeInto(child<QWidget>(&accountForm, "institutionField"), QStringLiteral("Bank"));
         QCOMPARE(accountForm.account().name, account.name);
         QCOMPARE(accountForm.account().institution, QStringLiteral("Bank"));
-    }
-
-    void amountFieldRefusesTypingBeyondTheLimit_data()
-    {
-        QTest::addColumn<Currency>("currency");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<qint64>("kept");
-
-        QTest::newRow("dollars") << Currency::USD << QStringLiteral("1000000000000") << qint64(10000000000000);
-        QTest::newRow("yen") << Currency::JPY << QStringLiteral("100000000000000") << qint64(10000000000000);
-    }
-
-    void amountFieldRefusesTypingBeyondTheLimit()
-    {
-        QFETCH(Currency, currency);
-        QFETCH(QString, typed);
-        QFETCH(qint64, kept);
-
-        QDialog dialog;
-        auto* field = new SmartAmountField(&dialog);
-        field->setCurrency(currency);
-        showAndWait(&dialog);
-        auto* edit = field->findChild<QLineEdit*>();
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(edit, typed);
-
-        // The last digit would pass the limit: it is refused, with a word.
-        QCOMPARE(field->cleanText(), typed.chopped(1));
-        QCOMPARE(field->amountMinorUnits(), kept);
-        QVERIFY(QToolTip::isVisible());
-        QVERIFY(QToolTip::text().contains(formatCurrency(maxAmountMinorUnits, currency)));
     }
 
 private:

@@ -1,6 +1,8 @@
+#include "storage/money.h"
 #include "widgets/smartamountfield.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 #include <QtTest>
 
 class SmartAmountFieldTest : public QObject
@@ -11,7 +13,6 @@ private Q_SLOTS:
     void init()
     {
         m_field = std::make_unique<SmartAmountField>();
-        m_field->setRange(0, 99999999.99);
         m_field->show();
         QVERIFY(QTest::qWaitForWindowActive(m_field.get()));
         m_field->setFocus();
@@ -27,15 +28,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("cursorAfterUnits"); // -1: all text selected
         QTest::addColumn<QString>("typed");
         QTest::addColumn<qint64>("expected");
+        QTest::addColumn<bool>("limitSaid"); // the last digit passes the limit: refused, with a word
 
         const int usd = int(Currency::USD);
-        QTest::newRow("fresh entry with a point") << usd << qint64(0) << -1 << "12.34" << qint64(1234);
-        QTest::newRow("point jumps into the cents") << usd << qint64(1200) << 2 << ".34" << qint64(1234);
-        QTest::newRow("comma jumps too") << usd << qint64(1200) << 2 << ",5" << qint64(1250);
-        QTest::newRow("point from the start of the units") << usd << qint64(4500) << 0 << ".99" << qint64(4599);
-        QTest::newRow("a third decimal is refused") << usd << qint64(1200) << 2 << ".345" << qint64(1234);
-        QTest::newRow("digits before the point still add units") << usd << qint64(1200) << 2 << "5" << qint64(12500);
-        QTest::newRow("JPY has no cents") << int(Currency::JPY) << qint64(0) << -1 << "1500." << qint64(1500);
+        QTest::newRow("fresh entry with a point") << usd << qint64(0) << -1 << "12.34" << qint64(1234) << false;
+        QTest::newRow("point jumps into the cents") << usd << qint64(1200) << 2 << ".34" << qint64(1234) << false;
+        QTest::newRow("comma jumps too") << usd << qint64(1200) << 2 << ",5" << qint64(1250) << false;
+        QTest::newRow("point from the start of the units") << usd << qint64(4500) << 0 << ".99" << qint64(4599) << false;
+        QTest::newRow("a third decimal is refused") << usd << qint64(1200) << 2 << ".345" << qint64(1234) << false;
+        QTest::newRow("digits before the point still add units") << usd << qint64(1200) << 2 << "5" << qint64(12500) << false;
+        QTest::newRow("JPY has no cents") << int(Currency::JPY) << qint64(0) << -1 << "1500." << qint64(1500) << false;
+        QTest::newRow("dollars beyond the limit") << usd << qint64(0) << -1 << "1000000000000" << qint64(10000000000000) << true;
+        QTest::newRow("yen beyond the limit") << int(Currency::JPY) << qint64(0) << -1 << "100000000000000" << qint64(10000000000000) << true;
     }
     void typesAmounts()
     {
@@ -44,6 +48,7 @@ private Q_SLOTS:
         QFETCH(int, cursorAfterUnits);
         QFETCH(QString, typed);
         QFETCH(qint64, expected);
+        QFETCH(bool, limitSaid);
 
         m_field->setCurrency(Currency(currency));
         m_field->setAmountMinorUnits(startAmount);
@@ -56,6 +61,10 @@ private Q_SLOTS:
         QTest::keyClicks(m_field.get(), typed);
 
         QCOMPARE(m_field->amountMinorUnits(), expected);
+        if (limitSaid) {
+            QVERIFY(QToolTip::isVisible());
+            QVERIFY(QToolTip::text().contains(formatCurrency(maxAmountMinorUnits, Currency(currency))));
+        }
     }
     void showsCurrency_data()
     {
