@@ -321,27 +321,39 @@ private Q_SLOTS:
         QCOMPARE(saved->version, 3);
     }
 
-    void deletingAskedOnceForBothSidesOfATransfer()
+    void deletingAsksOnceWithTheAmount_data()
     {
-        const Account checking = m_world->addAccount(QStringLiteral("Checking"));
-        const Account savings = m_world->addAccount(QStringLiteral("Savings"));
+        QTest::addColumn<Currency>("currency");
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("both sides of a transfer") << Currency::USD << QStringLiteral("[Transfer] Checking")
+            << QStringLiteral("Delete transfer \"Transfer to Checking\" for $1,500.00?\n\nBoth sides of the transfer will be deleted.");
+        QTest::newRow("in the account currency") << Currency::JPY << QStringLiteral("Ramen") << QStringLiteral("Delete \"Ramen\" for ¥1,500?");
+    }
+
+    void deletingAsksOnceWithTheAmount()
+    {
+        QFETCH(Currency, currency);
+        QFETCH(QString, payee);
+        QFETCH(QString, question);
+        const Account checking = m_world->addAccount(QStringLiteral("Checking"), currency);
+        const Account savings = m_world->addAccount(QStringLiteral("Savings"), currency);
         auto screen = showScreen(&m_world->appState, savings.id);
-        fillEntryRow(screen->model(), {{RegisterModel::PayeeColumn, QStringLiteral("[Transfer] Checking")}, {RegisterModel::DepositColumn, QStringLiteral("25")}});
+        fillEntryRow(screen->model(), {{RegisterModel::PayeeColumn, payee}, {RegisterModel::DepositColumn, QStringLiteral("1500")}});
         saveRow();
         press(Qt::Key_Up);
-        QString question;
+        QString asked;
         QString title;
-        ModalAnswer::pressWhenShown(QMessageBox::No, &question, &title);
+        ModalAnswer::pressWhenShown(QMessageBox::No, &asked, &title);
         press(Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(title, QStringLiteral("Delete Transaction"));
-        QCOMPARE(question, QStringLiteral("Delete transfer \"Transfer to Checking\" for $25.00?\n\nBoth sides of the transfer will be deleted."));
+        QCOMPARE(asked, question);
         QCOMPARE(m_world->stored(savings.id).size(), 1);
 
         QApplication::setActiveWindow(screen.get());
         ModalAnswer::pressWhenShown(QMessageBox::Yes);
         press(Qt::Key_D, Qt::ControlModifier);
-        QVERIFY(m_world->stored(savings.id).isEmpty());
-        QVERIFY(m_world->stored(checking.id).isEmpty());
+        QVERIFY(m_world->stored(savings.id).isEmpty() && m_world->stored(checking.id).isEmpty());
         QCOMPARE(screen->model()->rowCount(), 1);
     }
 
@@ -431,19 +443,6 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!m_world->appState.transactions()->byId(stored.id)->deletedAt);
         QCOMPARE(m_world->appState.accounts()->byId(account.id)->startingBalance, 50000);
-    }
-
-    void deleteConfirmationUsesTheAccountCurrency()
-    {
-        const Account yen = m_world->addAccount(QStringLiteral("Yen"), Currency::JPY);
-        const Transaction ramen = m_world->addTransaction(yen.id, QDate(2024, 3, 1), QStringLiteral("Ramen"), -1500);
-        auto screen = showScreen(&m_world->appState, yen.id);
-        press(Qt::Key_Up);
-        QString question;
-        ModalAnswer::pressWhenShown(QMessageBox::Yes, &question);
-        press(Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(question, QStringLiteral("Delete \"Ramen\" for ¥1,500?"));
-        QVERIFY(m_world->appState.transactions()->byId(ramen.id)->deletedAt.has_value());
     }
 
     void reloadKeepsTheCurrentCellAndScrollPosition()
