@@ -55,50 +55,6 @@ private Q_SLOTS:
         QVERIFY(balance->styleSheet().contains(Palette::negative().name()));
     }
 
-    void refusesAmountsBeyondTheLimit_data()
-    {
-        QTest::addColumn<Currency>("currency");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<std::optional<qint64>>("stored");
-
-        QTest::newRow("dollars at the limit") << Currency::USD << int(RegisterModel::PaymentColumn) << QStringLiteral("100000000000")
-                                              << std::optional<qint64>(-maxAmountMinorUnits);
-        QTest::newRow("a cent beyond it") << Currency::USD << int(RegisterModel::PaymentColumn) << QStringLiteral("100000000000.01")
-                                          << std::optional<qint64>();
-        QTest::newRow("yen at the limit") << Currency::JPY << int(RegisterModel::DepositColumn) << QStringLiteral("10000000000000")
-                                          << std::optional<qint64>(maxAmountMinorUnits);
-        QTest::newRow("a yen beyond it") << Currency::JPY << int(RegisterModel::DepositColumn) << QStringLiteral("10000000000001")
-                                         << std::optional<qint64>();
-    }
-
-    void refusesAmountsBeyondTheLimit()
-    {
-        QFETCH(Currency, currency);
-        QFETCH(int, column);
-        QFETCH(QString, typed);
-        QFETCH(std::optional<qint64>, stored);
-
-        const Account account = m_world->addAccount(QStringLiteral("Checking"), currency);
-        auto screen = showScreen(&m_world->appState, account.id);
-        const int entryRow = screen->model()->entryRow();
-        openCell(*screen, entryRow, RegisterModel::PayeeColumn);
-        type(QStringLiteral("Lottery"));
-        enterField();
-        openCell(*screen, entryRow, column);
-        type(typed);
-        saveRow();
-
-        const std::optional<Transaction> saved = m_world->onlyTransaction(account.id);
-        QCOMPARE(saved.has_value(), stored.has_value());
-        if (stored) {
-            QCOMPARE(saved->amount, *stored);
-            return;
-        }
-        QCOMPARE(status(*screen), QStringLiteral("Enter a valid amount"));
-        QCOMPARE(cellText(*screen, entryRow, column, Qt::EditRole), typed);
-    }
-
     void keepsAnOverlongStoredPayeeWhenAnotherFieldIsEdited()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));

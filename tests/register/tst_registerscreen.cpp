@@ -191,31 +191,50 @@ private Q_SLOTS:
             QStringList({payee, payment, deposit}));
     }
 
-    void amountsAreParsedInTheAccountCurrency_data()
+    void amountsAreTypedInTheAccountCurrencyUpToTheLimit_data()
     {
-        QTest::addColumn<int>("currency");
+        QTest::addColumn<Currency>("currency");
         QTest::addColumn<QString>("payment");
         QTest::addColumn<QString>("deposit");
-        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<std::optional<qint64>>("stored"); // none: refused, as typed
         QTest::newRow("a deposit typed after a payment replaces it")
-            << int(Currency::USD) << QStringLiteral("2") << QStringLiteral("3") << qint64(300);
-        QTest::newRow("yen") << int(Currency::JPY) << QStringLiteral("1,500") << QString() << qint64(-1500);
-        QTest::newRow("symbol") << int(Currency::EUR) << QString() << QStringLiteral("€7.05") << qint64(705);
+            << Currency::USD << QStringLiteral("2") << QStringLiteral("3") << std::optional<qint64>(300);
+        QTest::newRow("yen") << Currency::JPY << QStringLiteral("1,500") << QString() << std::optional<qint64>(-1500);
+        QTest::newRow("symbol") << Currency::EUR << QString() << QStringLiteral("€7.05") << std::optional<qint64>(705);
+        QTest::newRow("dollars at the limit") << Currency::USD << QStringLiteral("100000000000") << QString()
+                                              << std::optional<qint64>(-maxAmountMinorUnits);
+        QTest::newRow("a cent beyond it") << Currency::USD << QStringLiteral("100000000000.01") << QString() << std::optional<qint64>();
+        QTest::newRow("yen at the limit") << Currency::JPY << QString() << QStringLiteral("10000000000000")
+                                          << std::optional<qint64>(maxAmountMinorUnits);
+        QTest::newRow("a yen beyond it") << Currency::JPY << QString() << QStringLiteral("10000000000001") << std::optional<qint64>();
     }
 
-    void amountsAreParsedInTheAccountCurrency()
+    void amountsAreTypedInTheAccountCurrencyUpToTheLimit()
     {
-        QFETCH(int, currency);
+        QFETCH(Currency, currency);
         QFETCH(QString, payment);
         QFETCH(QString, deposit);
-        QFETCH(qint64, amount);
-        const Account account = m_world->addAccount(QStringLiteral("Main"), static_cast<Currency>(currency));
+        QFETCH(std::optional<qint64>, stored);
+        const Account account = m_world->addAccount(QStringLiteral("Main"), currency);
         auto screen = showScreen(&m_world->appState, account.id);
-        fillEntryRow(screen->model(),
-            {{RegisterModel::PayeeColumn, QStringLiteral("Shop")}, {RegisterModel::PaymentColumn, payment}, {RegisterModel::DepositColumn, deposit}});
+        const int entryRow = screen->model()->entryRow();
+        openCell(*screen, entryRow, RegisterModel::PayeeColumn);
+        type(QStringLiteral("Shop"));
+        for (const auto& [column, typed] : {std::pair(int(RegisterModel::PaymentColumn), payment), std::pair(int(RegisterModel::DepositColumn), deposit)}) {
+            if (!typed.isEmpty()) {
+                openCell(*screen, entryRow, column);
+                type(typed);
+            }
+        }
         saveRow();
 
-        QCOMPARE(m_world->onlyTransaction(account.id).value_or(Transaction()).amount, amount);
+        const std::optional<Transaction> saved = m_world->onlyTransaction(account.id);
+        QCOMPARE(saved ? std::optional<qint64>(saved->amount) : std::nullopt, stored);
+        if (!stored) {
+            QCOMPARE(status(*screen), QStringLiteral("Enter a valid amount"));
+            const RegisterModel::EditBuffer& buffer = screen->model()->buffer();
+            QCOMPARE(buffer.paymentText + buffer.depositText, payment + deposit);
+        }
     }
 
     void transferCreatesBothLinkedSides()

@@ -140,7 +140,10 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 void type(const QString& text)
 {
     for (const QChar c : text) {
-        QTest::keyClick(keyTarget(), c.toLatin1());
+        if (c.unicode() < 128)
+            QTest::keyClick(keyTarget(), c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, keyTarget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
         settle();
     }
 }
