@@ -8,9 +8,8 @@
 
 using namespace testworld;
 
-// The register as the preferences shape it: rows typed newest first, and
-// layout changes that reach an open register at once, unless the user is
-// in the middle of typing.
+// Layout changes reach an open register at once, unless the user is in the
+// middle of typing.
 class TestRegisterBehaviour : public QObject
 {
     Q_OBJECT
@@ -24,39 +23,6 @@ private Q_SLOTS:
         m_world->addTransaction(m_account.id, QDate(2024, 5, 10), QStringLiteral("Power"), -6000);
     }
     void cleanup() { m_world.reset(); }
-
-    void typedRowIsSavedAndTheKeyboardWaitsInTheEntryRow_data()
-    {
-        QTest::addColumn<bool>("newestFirst");
-        QTest::addColumn<int>("entryRowAfter");
-        QTest::addColumn<int>("savedRow");
-        // Two stored rows; the new one is the latest of three.
-        QTest::newRow("oldest first") << false << 3 << 2;
-        QTest::newRow("newest first") << true << 0 << 1;
-    }
-
-    void typedRowIsSavedAndTheKeyboardWaitsInTheEntryRow()
-    {
-        QFETCH(bool, newestFirst);
-        QFETCH(int, entryRowAfter);
-        QFETCH(int, savedRow);
-        QVERIFY(m_world->appState.preferences()->setBool(QStringLiteral("registerNewestFirst"), newestFirst));
-        auto screen = showScreen(&m_world->appState, m_account.id);
-        QCOMPARE(current(*screen), screen->model()->index(screen->model()->entryRow(), RegisterModel::DateColumn));
-
-        typeRow({QStringLiteral("5/18/2024"), QString(), QStringLiteral("Bakery"), QString(), QString(), QStringLiteral("12.00")});
-        saveRow();
-
-        const QList<Transaction> stored = m_world->stored(m_account.id);
-        QCOMPARE(stored.size(), 3);
-        QCOMPARE(stored.first().payee, QStringLiteral("Bakery"));
-        QCOMPARE(stored.first().date, QDate(2024, 5, 18));
-        QCOMPARE(stored.first().amount, -1200);
-        QCOMPARE(screen->model()->rowAt(savedRow)->transaction.id, stored.first().id);
-        QCOMPARE(current(*screen), screen->model()->index(entryRowAfter, RegisterModel::DateColumn));
-        QVERIFY(screen->view()->hasFocus());
-        QVERIFY(!openEditor(*screen));
-    }
 
     void preferenceChangeReloadsTheShownRegister_data()
     {

@@ -46,32 +46,50 @@ private Q_SLOTS:
         QVERIFY(screen->findChild<QLabel*>(QStringLiteral("subtitleLabel"))->isHidden());
     }
 
+    void typesAFullRowWithEnterBetweenFields_data()
+    {
+        QTest::addColumn<bool>("newestFirst");
+        QTest::addColumn<int>("entryRowAfter");
+        QTest::addColumn<int>("savedRow");
+        // Two stored rows; the new one is the latest of three.
+        QTest::newRow("oldest first") << false << 3 << 2;
+        QTest::newRow("newest first") << true << 0 << 1;
+    }
+
     void typesAFullRowWithEnterBetweenFields()
     {
+        QFETCH(bool, newestFirst);
+        QFETCH(int, entryRowAfter);
+        QFETCH(int, savedRow);
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        m_world->addTransaction(account.id, QDate(2024, 5, 1), QStringLiteral("Rent"), -90000);
+        m_world->addTransaction(account.id, QDate(2024, 5, 10), QStringLiteral("Power"), -6000);
+        QVERIFY(m_world->appState.preferences()->setBool(QStringLiteral("registerNewestFirst"), newestFirst));
         auto screen = showScreen(&m_world->appState, account.id);
-
-        QCOMPARE(current(*screen), screen->model()->index(0, RegisterModel::DateColumn));
+        QCOMPARE(current(*screen), screen->model()->index(screen->model()->entryRow(), RegisterModel::DateColumn));
         QVERIFY(screen->view()->hasFocus());
 
-        typeRow({QStringLiteral("3/15/2024"), QStringLiteral("101"), QStringLiteral("Corner Market"), QStringLiteral("Groceries"),
+        typeRow({QStringLiteral("5/18/2024"), QStringLiteral("101"), QStringLiteral("Corner Market"), QStringLiteral("Groceries"),
             QStringLiteral("weekly shop"), QStringLiteral("42.50"), QString()});
         QCOMPARE(current(*screen).column(), int(RegisterModel::ClearedColumn));
         type(QStringLiteral("c"));
-        QVERIFY(m_world->stored(account.id).isEmpty());
+        QCOMPARE(m_world->stored(account.id).size(), 2);
         enterField();
 
-        const std::optional<Transaction> saved = m_world->onlyTransaction(account.id);
-        QVERIFY(saved);
-        QCOMPARE(QStringList({saved->date.toString(Qt::ISODate), saved->checkNumber, saved->payee, saved->categoryId, saved->memo,
-                     QString::number(saved->amount), QString::number(saved->cleared)}),
-            QStringList({QStringLiteral("2024-03-15"), QStringLiteral("101"), QStringLiteral("Corner Market"),
+        const QList<Transaction> stored = m_world->stored(account.id);
+        QCOMPARE(stored.size(), 3);
+        const Transaction& saved = stored.first();
+        QCOMPARE(QStringList({saved.date.toString(Qt::ISODate), saved.checkNumber, saved.payee, saved.categoryId, saved.memo,
+                     QString::number(saved.amount), QString::number(saved.cleared)}),
+            QStringList({QStringLiteral("2024-05-18"), QStringLiteral("101"), QStringLiteral("Corner Market"),
                 m_world->categoryId(QStringLiteral("Groceries")), QStringLiteral("weekly shop"), QStringLiteral("-4250"), QStringLiteral("1")}));
-        // The next row starts on the date just used.
-        QCOMPARE(current(*screen), screen->model()->index(1, RegisterModel::DateColumn));
-        QCOMPARE(screen->model()->buffer().dateText, QStringLiteral("3/15/2024"));
+        QCOMPARE(screen->model()->rowAt(savedRow)->transaction.id, saved.id);
+        // The keyboard waits in the entry row, which starts on the date just used.
+        QCOMPARE(current(*screen), screen->model()->index(entryRowAfter, RegisterModel::DateColumn));
+        QVERIFY(!openEditor(*screen));
+        QCOMPARE(screen->model()->buffer().dateText, QStringLiteral("5/18/2024"));
         QVERIFY(screen->view()->hasFocus());
-        QCOMPARE(labelText(*screen, "balanceLabel"), QStringLiteral("-$42.50"));
+        QCOMPARE(labelText(*screen, "balanceLabel"), QStringLiteral("-$1,002.50"));
     }
 
     void ctrlReturnSavesFromAnyField()
