@@ -92,24 +92,6 @@ private Q_SLOTS:
         QCOMPARE(labelText(*screen, "balanceLabel"), QStringLiteral("-$1,002.50"));
     }
 
-    void ctrlReturnSavesFromAnyField()
-    {
-        const Account account = m_world->addAccount(QStringLiteral("Checking"));
-        auto screen = showScreen(&m_world->appState, account.id);
-        type(QStringLiteral("t"));
-        tab(2);
-        type(QStringLiteral("Payroll"));
-        tab(4);
-        QCOMPARE(current(*screen).column(), int(RegisterModel::DepositColumn));
-        type(QStringLiteral("1,000"));
-        saveRow();
-
-        const std::optional<Transaction> saved = m_world->onlyTransaction(account.id);
-        QVERIFY(saved);
-        QCOMPARE(saved->amount, 100000);
-        QCOMPARE(saved->date, QDate(2024, 5, 20));
-    }
-
     void tabAndShiftTabMoveWithinTheRow()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
