@@ -42,7 +42,6 @@ private Q_SLOTS:
         m_world->addTransaction(yen.id, QDate(2024, 3, 1), QStringLiteral("Ramen"), 1500);
         screen->setAccount(yen.id);
         QCOMPARE(labelText(*screen, "balanceLabel"), QStringLiteral("¥1,500"));
-        QCOMPARE(screen->model()->data(screen->model()->index(0, RegisterModel::DepositColumn)).toString(), QStringLiteral("1,500"));
         QVERIFY(screen->findChild<QLabel*>(QStringLiteral("subtitleLabel"))->isHidden());
     }
 
