@@ -438,6 +438,8 @@ QWidget* MainWindow::buildEmptyStatePage()
     layout->addSpacing(16);
 
     auto* create = new QPushButton(tr("Create Account"), page);
+    // Enter on the focused button presses it, as Space does.
+    create->setAutoDefault(true);
     create->setObjectName(QStringLiteral("createAccountButton"));
     create->setStyleSheet(createAccountButtonStyleSheet.arg(Palette::styleName(Palette::primaryButton()),
         Palette::styleName(Palette::primaryButtonHover()), Palette::styleName(Palette::primaryButtonPressed())));

@@ -175,6 +175,7 @@ void WelcomeScreen::addActions(QLayout* column)
     m_signInButton = new QPushButton(this);
     m_signInButton->setObjectName(QStringLiteral("signInButton"));
     m_signInButton->setFlat(true);
+    m_signInButton->setAutoDefault(true);
     m_signInButton->setCursor(Qt::PointingHandCursor);
     m_signInButton->setStyleSheet(signInButtonStyle.arg(Palette::styleName(Palette::link())));
     column->addWidget(m_signInButton);
@@ -186,6 +187,8 @@ void WelcomeScreen::addActions(QLayout* column)
     column->addWidget(hint);
 
     m_continueButton = new QPushButton(tr("Continue Without an Account"), this);
+    // Enter on the focused button presses it, as Space does.
+    m_continueButton->setAutoDefault(true);
     m_continueButton->setObjectName(QStringLiteral("continueButton"));
     m_continueButton->setCursor(Qt::PointingHandCursor);
     connect(m_continueButton, &QPushButton::clicked, this, &WelcomeScreen::dismissRequested);

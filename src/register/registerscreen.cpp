@@ -370,9 +370,24 @@ void RegisterScreen::newTransactionDialog()
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
+    // The window's menus have Ctrl+I (Import) and Ctrl+N too; inside the
+    // grid the register's own meaning of those keys wins, so the shortcut is
+    // claimed here and the key arrives as an ordinary press.
+    if (event->type() == QEvent::ShortcutOverride && isInsideView(watched)
+        && isRegisterCommand(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && isInsideView(watched) && handleKey(static_cast<QKeyEvent*>(event)))
         return true;
     return QWidget::eventFilter(watched, event);
+}
+
+bool RegisterScreen::isRegisterCommand(const QKeyEvent* event)
+{
+    if (event->modifiers() != Qt::ControlModifier)
+        return false;
+    return event->key() == Qt::Key_I || event->key() == Qt::Key_N || event->key() == Qt::Key_D || event->key() == Qt::Key_M;
 }
 
 void RegisterScreen::buildLayout()

@@ -82,6 +82,8 @@ private:
     // True while the focused field holds text of its own that a typed
     // apostrophe belongs to.
     bool typesIntoText() const;
+    // Ctrl+I, Ctrl+N, Ctrl+D and Ctrl+M: keys the register answers itself.
+    static bool isRegisterCommand(const QKeyEvent* event);
     bool isOpeningRow(int row) const;
     // Says where the opening balance is changed, when `row` is its row.
     bool refuseOpeningRowEdit(int row);
