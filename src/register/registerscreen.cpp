@@ -41,11 +41,17 @@ const QString transferPrefix = QStringLiteral("[Transfer] ");
 constexpr int oneLineRowHeight = 36;
 constexpr int twoLineRowHeight = 52;
 constexpr int shortStatusMs = 3000;
-constexpr int longStatusMs = 5000;
+constexpr qint64 minimumRefusalMs = 5000;
 
 QString colorName(const QColor& color)
 {
     return color.name(QColor::HexRgb);
+}
+
+QString statusStyle(const QColor& color, bool bold)
+{
+    return QStringLiteral("color: %1; padding: 2px 4px;%2")
+        .arg(colorName(color), bold ? QStringLiteral(" font-weight: 600;") : QString());
 }
 
 QString nativeKeys(const QString& portableText)
@@ -157,8 +163,28 @@ void RegisterScreen::focusEntryRow()
 
 void RegisterScreen::showStatus(const QString& text, int milliseconds)
 {
+    m_refusalShown.invalidate();
+    m_statusLabel->setStyleSheet(statusStyle(Palette::muted(), false));
     m_statusLabel->setText(text);
     m_statusTimer->start(milliseconds);
+}
+
+void RegisterScreen::showRefusal(const QString& text)
+{
+    // A refusal is read, not glanced at: in the warning colour, and kept
+    // until a key is pressed once it has been up for a while.
+    m_statusTimer->stop();
+    m_statusLabel->setStyleSheet(statusStyle(Palette::negative(), true));
+    m_statusLabel->setText(text);
+    m_refusalShown.start();
+}
+
+void RegisterScreen::clearReadRefusal()
+{
+    if (m_refusalShown.isValid() && m_refusalShown.elapsed() >= minimumRefusalMs) {
+        m_refusalShown.invalidate();
+        m_statusLabel->clear();
+    }
 }
 
 int RegisterScreen::rowForTransactionId(const QString& id) const
@@ -174,7 +200,7 @@ void RegisterScreen::memorizeCurrentRow()
         return;
     const Transaction& source = stored->transaction;
     if (!source.date.isValid() || source.date.year() < 2000) {
-        showStatus(tr("Cannot memorize: source transaction has an invalid date"), longStatusMs);
+        showRefusal(tr("Cannot memorize: source transaction has an invalid date"));
         return;
     }
     RecurringTransaction seed;
@@ -378,8 +404,11 @@ bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
-    if (event->type() == QEvent::KeyPress && isInsideView(watched) && handleKey(static_cast<QKeyEvent*>(event)))
-        return true;
+    if (event->type() == QEvent::KeyPress && isInsideView(watched)) {
+        clearReadRefusal();
+        if (handleKey(static_cast<QKeyEvent*>(event)))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -436,7 +465,7 @@ void RegisterScreen::buildLayout()
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel->setFont(QApplication::font());
-    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(colorName(Palette::muted())));
+    m_statusLabel->setStyleSheet(statusStyle(Palette::muted(), false));
     m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
                                  .arg(nativeKeys(QStringLiteral("Ctrl+Return")), nativeKeys(QStringLiteral("Ctrl+D")),
                                      nativeKeys(QStringLiteral("Ctrl+M"))),
@@ -550,7 +579,7 @@ bool RegisterScreen::refuseOpeningRowEdit(int row)
 {
     if (!isOpeningRow(row))
         return false;
-    showStatus(tr("The opening balance is not a transaction: change it with Account › Edit."), longStatusMs);
+    showRefusal(tr("The opening balance is not a transaction: change it with Account › Edit."));
     return true;
 }
 
@@ -613,7 +642,7 @@ std::optional<TransactionEntry> RegisterScreen::entryFromBuffer()
     TransactionEntry entry;
     entry.payee = buffer.payeeText.trimmed();
     if (entry.payee.isEmpty()) {
-        showStatus(tr("Payee is required"), shortStatusMs);
+        showRefusal(tr("Payee is required"));
         return std::nullopt;
     }
     const std::optional<qint64> amount = amountFromBuffer();
@@ -624,7 +653,7 @@ std::optional<TransactionEntry> RegisterScreen::entryFromBuffer()
         ? Clock::today()
         : resolveTypedDate(buffer.dateText, Clock::today().year());
     if (!date) {
-        showStatus(tr("Enter a valid date, such as %1").arg(registerDateText(Clock::today())), longStatusMs);
+        showRefusal(tr("Enter a valid date, such as %1").arg(registerDateText(Clock::today())));
         return std::nullopt;
     }
     entry.date = *date;
@@ -644,13 +673,13 @@ std::optional<qint64> RegisterScreen::amountFromBuffer()
     const QString payment = m_model->buffer().paymentText.trimmed();
     const QString deposit = m_model->buffer().depositText.trimmed();
     if (payment.isEmpty() && deposit.isEmpty()) {
-        showStatus(tr("Enter a payment or deposit amount"), shortStatusMs);
+        showRefusal(tr("Enter a payment or deposit amount"));
         return std::nullopt;
     }
     const Currency currency = m_model->currency();
     const std::optional<qint64> amount = payment.isEmpty() ? tryParseAmount(deposit, currency) : tryParseAmount(payment, currency);
     if (!amount) {
-        showStatus(tr("Enter a valid amount"), shortStatusMs);
+        showRefusal(tr("Enter a valid amount"));
         return std::nullopt;
     }
     return payment.isEmpty() ? *amount : -*amount;
@@ -684,12 +713,13 @@ bool RegisterScreen::resolveTransfer(TransactionEntry& entry)
     const auto target = std::find_if(accounts.cbegin(), accounts.cend(),
         [&](const Account& account) { return account.name == targetName && account.id != m_accountId; });
     if (target == accounts.cend()) {
-        showStatus(tr("Transfer account not found"), shortStatusMs);
+        showRefusal(tr("Transfer account not found"));
         return false;
     }
     const std::optional<Account> current = currentAccount();
     if (current && current->currency != target->currency) {
-        Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+        showRefusal(tr("Transfers require both accounts to use the same currency"));
+        Q_EMIT errorMessage(m_statusLabel->text());
         return false;
     }
     entry.transferAccountId = target->id;

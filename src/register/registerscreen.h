@@ -6,6 +6,7 @@
 #include "storage/recurringtransaction.h"
 #include "storage/transaction.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <optional>
 
@@ -42,6 +43,9 @@ public:
     void insertNew();
     void focusEntryRow();
     void showStatus(const QString& text, int milliseconds);
+    // Says why a row was not saved, in the warning colour, until a key is
+    // pressed after at least five seconds.
+    void showRefusal(const QString& text);
     int rowForTransactionId(const QString& id) const;
     void memorizeCurrentRow();
     void toggleCleared(int row);
@@ -82,6 +86,7 @@ private:
     // True while the focused field holds text of its own that a typed
     // apostrophe belongs to.
     bool typesIntoText() const;
+    void clearReadRefusal();
     // Ctrl+I, Ctrl+N, Ctrl+D and Ctrl+M: keys the register answers itself.
     static bool isRegisterCommand(const QKeyEvent* event);
     bool isOpeningRow(int row) const;
@@ -120,4 +125,5 @@ private:
     QLabel* m_statusLabel = nullptr;
     QLabel* m_hintLabel = nullptr;
     QTimer* m_statusTimer = nullptr;
+    QElapsedTimer m_refusalShown;
 };

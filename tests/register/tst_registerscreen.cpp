@@ -6,6 +6,7 @@
 #include "support/storagetesting.h"
 #include "register/registerdelegate.h"
 #include "storage/preferencesrepository.h"
+#include "widgets/palette.h"
 #include "storage/recurringrepository.h"
 
 #include <QLabel>
@@ -184,7 +185,14 @@ private Q_SLOTS:
         RegisterModel* model = screen->model();
         fillEntryRow(model, {{RegisterModel::PayeeColumn, payee}, {RegisterModel::PaymentColumn, payment}, {RegisterModel::DepositColumn, deposit}});
         saveRow();
-        QCOMPARE(status(*screen) + firstArguments(errors).join(QString()), message);
+        // Every refusal is shown in the register's status line, in the warning
+        // colour, and stays through the next key while it is still fresh.
+        QCOMPARE(status(*screen), message);
+        QVERIFY(screen->findChild<QLabel*>(QStringLiteral("statusLabel"))->styleSheet().contains(
+            Palette::negative().name(QColor::HexRgb)));
+        press(Qt::Key_Right);
+        QCOMPARE(status(*screen), message);
+        QCOMPARE(errors.count(), payee.contains(QLatin1String("Euro")) ? 1 : 0);
         QVERIFY(m_world->stored(account.id).isEmpty() && m_world->stored(euro.id).isEmpty());
         QCOMPARE(QStringList({model->buffer().payeeText, model->buffer().paymentText, model->buffer().depositText}),
             QStringList({payee, payment, deposit}));
