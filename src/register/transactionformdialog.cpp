@@ -19,6 +19,7 @@
 #include <QCompleter>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 
@@ -197,4 +198,23 @@ Transaction TransactionFormDialog::transaction() const
     result.syncStatus = SyncStatus::Pending;
     lastDate() = result.date;
     return result;
+}
+
+void TransactionFormDialog::accept()
+{
+    QWidget* missing = nullptr;
+    QString refusal;
+    if (m_payee->text().trimmed().isEmpty()) {
+        missing = m_payee;
+        refusal = tr("Payee is required");
+    } else if (m_amount->amountMinorUnits() == 0) {
+        missing = m_amount;
+        refusal = tr("Enter a payment or deposit amount");
+    }
+    if (!missing) {
+        QDialog::accept();
+        return;
+    }
+    QMessageBox::warning(this, windowTitle(), refusal);
+    missing->setFocus(Qt::OtherFocusReason);
 }

@@ -35,6 +35,11 @@ public Q_SLOTS:
     // transaction in this account.
     void onPayeeSelected(const QString& payee);
 
+public Q_SLOTS:
+    // Closes the form only when it holds a transaction the register would
+    // save too: a payee and an amount.
+    void accept() override;
+
 private:
     TransactionFormDialog(AppState* appState, const Transaction& working, bool editing, QWidget* parent);
     void buildForm();

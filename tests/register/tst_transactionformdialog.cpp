@@ -1,5 +1,6 @@
 #include "register/transactionformdialog.h"
 #include "support/dialogtesting.h"
+#include "support/modalanswer.h"
 #include "support/storagetesting.h"
 #include "support/testworld.h"
 #include "widgets/datefield.h"
@@ -172,11 +173,41 @@ private Q_SLOTS:
         TransactionFormDialog dialog(&m_world->appState, wallet);
         showAndWait(&dialog);
         const TransactionForm form{&dialog};
+        form.payee->setText(QStringLiteral("Ramen Shop"));
         dialog.onPayeeSelected(QStringLiteral("Ramen Shop"));
         QCOMPARE(form.amount->text(), QStringLiteral("¥ 1500"));
         typeInto(form.amount, QStringLiteral("2300"));
         QTest::mouseClick(form.ok, Qt::LeftButton);
         QCOMPARE(dialog.transaction().amount, qint64(-2300));
+    }
+
+    void refusesWhatTheRegisterRefuses_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("no payee") << "  " << "12" << "Payee is required";
+        QTest::newRow("no amount") << "Grocer" << "0" << "Enter a payment or deposit amount";
+    }
+
+    void refusesWhatTheRegisterRefuses()
+    {
+        QFETCH(QString, payee);
+        QFETCH(QString, amount);
+        QFETCH(QString, refusal);
+        TransactionFormDialog dialog(&m_world->appState, m_checking);
+        showAndWait(&dialog);
+        const TransactionForm form{&dialog};
+        typeInto(form.payee, payee);
+        typeInto(form.amount, amount);
+        QString shown;
+        ModalAnswer::pressWhenShown(QMessageBox::Ok, &shown);
+        QTest::mouseClick(form.ok, Qt::LeftButton);
+        QTRY_COMPARE(shown, refusal);
+        // The form stays open with what was typed.
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(form.payee->text(), payee);
+        dialog.reject();
     }
 };
 

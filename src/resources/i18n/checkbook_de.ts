@@ -1232,6 +1232,14 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <source>(none)</source>
         <translation>(keine)</translation>
     </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Empfänger ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

@@ -1232,6 +1232,14 @@ What you typed is still on screen.</translation>
         <source>(none)</source>
         <translation>(none)</translation>
     </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Payee is required</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Enter a payment or deposit amount</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

@@ -1232,6 +1232,14 @@ Lo que escribió sigue en pantalla.</translation>
         <source>(none)</source>
         <translation>(ninguna)</translation>
     </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>El beneficiario es obligatorio</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Introduzca un importe de pago o de depósito</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

@@ -1232,6 +1232,14 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <source>(none)</source>
         <translation>(aucune)</translation>
     </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Le bénéficiaire est obligatoire</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Saisissez un montant de paiement ou de dépôt</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

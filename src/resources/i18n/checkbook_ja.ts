@@ -1230,6 +1230,14 @@ What you typed is still on screen.</source>
         <source>(none)</source>
         <translation>(なし)</translation>
     </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>支払先を入力してください</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>支払いまたは入金の金額を入力してください</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>
