@@ -1,6 +1,7 @@
 #include "storage/money.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -106,16 +107,39 @@ QString formatCurrency(qint64 minorUnits, Currency currency)
     return QStringLiteral("%1%2").arg(currencySymbol(currency), digits);
 }
 
+namespace {
+
+// "1,234,567.89" groups thousands with its commas. In "12,50" the comma can
+// only be a decimal comma, and dropping it would read the amount a hundred
+// times too large, so such text is no amount.
+bool commasGroupThousands(const QString& number)
+{
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    if (point >= 0 && number.indexOf(QLatin1Char(','), point) >= 0)
+        return false;
+    const QStringList groups = (point < 0 ? number : number.left(point)).split(QLatin1Char(','));
+    if (groups.size() == 1)
+        return true;
+    if (groups.first().isEmpty() || groups.first().size() > 3)
+        return false;
+    return std::all_of(groups.cbegin() + 1, groups.cend(), [](const QString& group) { return group.size() == 3; });
+}
+
+} // namespace
+
 std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
 {
     QString cleaned = text;
-    cleaned.remove(currencySymbol(currency)).remove(QLatin1Char(','));
+    cleaned.remove(currencySymbol(currency));
     cleaned = cleaned.trimmed();
     if (cleaned.isEmpty())
         return 0;
     const bool negative = cleaned.startsWith(QLatin1Char('-'));
     if (negative)
         cleaned = cleaned.mid(1).trimmed();
+    if (!commasGroupThousands(cleaned))
+        return std::nullopt;
+    cleaned.remove(QLatin1Char(','));
     const auto magnitude = parseUnsignedDecimal(cleaned, currencyDecimals(currency));
     if (!magnitude)
         return std::nullopt;

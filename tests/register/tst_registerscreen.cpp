@@ -166,6 +166,8 @@ private Q_SLOTS:
                                    << QStringLiteral("Enter a payment or deposit amount");
         QTest::newRow("letters") << QStringLiteral("Shop") << QString() << QStringLiteral("abc")
                                  << QStringLiteral("Enter a valid amount");
+        QTest::newRow("decimal comma") << QStringLiteral("Shop") << QString() << QStringLiteral("12,50")
+                                       << QStringLiteral("Enter a valid amount");
         QTest::newRow("transfer to itself") << QStringLiteral("[Transfer] Checking") << QStringLiteral("5") << QString()
                                             << QStringLiteral("Transfer account not found");
         QTest::newRow("transfer across currencies") << QStringLiteral("[Transfer] Euro Savings") << QStringLiteral("10") << QString()

@@ -62,6 +62,13 @@ private Q_SLOTS:
         QTest::newRow("half a cent beyond the limit rounds past it") << QStringLiteral("100000000000.005") << Currency::USD;
         QTest::newRow("a yen beyond the limit") << QStringLiteral("10,000,000,000,001") << Currency::JPY;
         QTest::newRow("fifteen digits of dollars") << QStringLiteral("999,999,999,999,999.99") << Currency::USD;
+        // A comma off the thousands positions would be dropped and the
+        // amount read a hundred times too large.
+        QTest::newRow("decimal comma") << QStringLiteral("12,50") << Currency::USD;
+        QTest::newRow("comma in the cents") << QStringLiteral("1,234.5,6") << Currency::USD;
+        QTest::newRow("group of two") << QStringLiteral("1,23,456") << Currency::USD;
+        QTest::newRow("leading comma") << QStringLiteral(",500") << Currency::USD;
+        QTest::newRow("decimal comma in yen") << QStringLiteral("¥1,5") << Currency::JPY;
     }
     void refusesTextThatIsNotANumber()
     {
