@@ -1,5 +1,7 @@
 #include "register/registercombobox.h"
 
+#include <QLineEdit>
+
 namespace {
 
 const char* const categoryIdProperty = "_kestCategoryId";
@@ -28,4 +30,8 @@ void RegisterComboBox::showCategoryText(const QString& text)
     // The current item may already be the one named while its text was typed
     // over; the edit text is set either way.
     setEditText(text);
+    // Whatever is typed next replaces the shown category, as in every
+    // other cell, instead of being added to its end.
+    if (lineEdit())
+        lineEdit()->selectAll();
 }

@@ -659,7 +659,10 @@ std::optional<TransactionEntry> RegisterScreen::entryFromBuffer()
     entry.date = *date;
     entry.checkNumber = buffer.checkNumberText.trimmed();
     entry.memo = buffer.memoText.trimmed();
-    entry.categoryId = categoryIdFromBuffer();
+    const std::optional<QString> categoryId = categoryIdFromBuffer();
+    if (!categoryId)
+        return std::nullopt;
+    entry.categoryId = *categoryId;
     const QString cleared = buffer.clearedText.trimmed().toUpper();
     entry.cleared = cleared == QLatin1String("C") || cleared == QLatin1String("R");
     entry.reconciled = cleared == QLatin1String("R");
@@ -685,7 +688,7 @@ std::optional<qint64> RegisterScreen::amountFromBuffer()
     return payment.isEmpty() ? *amount : -*amount;
 }
 
-QString RegisterScreen::categoryIdFromBuffer() const
+std::optional<QString> RegisterScreen::categoryIdFromBuffer()
 {
     const RegisterModel::EditBuffer& buffer = m_model->buffer();
     if (!buffer.categoryIdText.isEmpty())
@@ -693,13 +696,35 @@ QString RegisterScreen::categoryIdFromBuffer() const
     const QString text = buffer.categoryText.trimmed();
     if (text.isEmpty())
         return QString();
-    if (const std::optional<Category> category = m_appState->categories()->byName(text))
-        return category->id;
-    const qsizetype separator = text.indexOf(QStringLiteral(" > "));
-    if (separator < 0)
-        return QString();
-    const std::optional<Category> child = m_appState->categories()->byName(text.mid(separator + 3).trimmed());
-    return child ? child->id : QString();
+    // A category is named by its own name or as "Parent > Child", in any
+    // case; a start that fits one category alone names it too.
+    const QList<Category> categories = m_appState->categories()->all();
+    QStringList exact;
+    QStringList starting;
+    for (const Category& category : categories) {
+        const QStringList names = {category.name, categoryPath(category, categories)};
+        for (const QString& name : names) {
+            if (name.compare(text, Qt::CaseInsensitive) == 0 && !exact.contains(category.id))
+                exact.append(category.id);
+            else if (name.startsWith(text, Qt::CaseInsensitive) && !starting.contains(category.id))
+                starting.append(category.id);
+        }
+    }
+    if (exact.size() == 1)
+        return exact.first();
+    if (exact.isEmpty() && starting.size() == 1)
+        return starting.first();
+    showRefusal(exact.size() + starting.size() == 0
+            ? tr("No category is named \"%1\"").arg(text)
+            : tr("\"%1\" fits more than one category: choose one from the list").arg(text));
+    return std::nullopt;
+}
+
+QString RegisterScreen::categoryPath(const Category& category, const QList<Category>& categories)
+{
+    const auto parent = std::find_if(categories.cbegin(), categories.cend(),
+        [&](const Category& candidate) { return candidate.id == category.parentId; });
+    return parent == categories.cend() ? category.name : QStringLiteral("%1 > %2").arg(parent->name, category.name);
 }
 
 bool RegisterScreen::resolveTransfer(TransactionEntry& entry)

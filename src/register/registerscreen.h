@@ -2,6 +2,7 @@
 
 #include "bookkeeping/transactionservice.h"
 #include "storage/account.h"
+#include "storage/category.h"
 #include "storage/money.h"
 #include "storage/recurringtransaction.h"
 #include "storage/transaction.h"
@@ -98,7 +99,10 @@ private:
 
     std::optional<TransactionEntry> entryFromBuffer();
     std::optional<qint64> amountFromBuffer();
-    QString categoryIdFromBuffer() const;
+    // The category the row names, or none (a refusal is shown) when its
+    // text names no category or more than one.
+    std::optional<QString> categoryIdFromBuffer();
+    static QString categoryPath(const Category& category, const QList<Category>& categories);
     bool resolveTransfer(TransactionEntry& entry);
     bool saveNewRow(const TransactionEntry& entry);
     bool saveEditedRow(int row, const TransactionEntry& entry);

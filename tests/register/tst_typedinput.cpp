@@ -102,6 +102,50 @@ private Q_SLOTS:
         QVERIFY(!m_world->appState.transactions()->byId(row.id)->deletedAt);
     }
 
+    void aTypedCategoryNamesOneCategoryOrIsRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("category"); // empty: refused
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("another case") << "groceries" << "Groceries" << "";
+        QTest::newRow("the start of one name") << "groc" << "Groceries" << "";
+        QTest::newRow("parent and child") << "utilities > water" << "Water" << "";
+        QTest::newRow("no such category") << "Nonsense" << "" << "No category is named \"Nonsense\"";
+        QTest::newRow("the start of several") << "Ma" << "" << "\"Ma\" fits more than one category: choose one from the list";
+    }
+
+    void aTypedCategoryNamesOneCategoryOrIsRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, category);
+        QFETCH(QString, refusal);
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        fillEntryRow(screen->model(), {{RegisterModel::PayeeColumn, QStringLiteral("Shop")},
+                                          {RegisterModel::CategoryColumn, typed}, {RegisterModel::PaymentColumn, QStringLiteral("5")}});
+        saveRow();
+        if (refusal.isEmpty()) {
+            QCOMPARE(m_world->onlyTransaction(account.id).value_or(Transaction()).categoryId, m_world->categoryId(category));
+            return;
+        }
+        QCOMPARE(status(*screen), refusal);
+        QVERIFY(m_world->stored(account.id).isEmpty());
+        QCOMPARE(screen->model()->buffer().categoryText, typed);
+    }
+
+    void typingOverAStoredCategoryReplacesIt()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const Transaction row = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Power Co"), -4500,
+            m_world->categoryId(QStringLiteral("Electric")));
+        auto screen = showScreen(&m_world->appState, account.id);
+        openCell(*screen, 0, RegisterModel::CategoryColumn);
+        type(QStringLiteral("water"));
+        enterField();
+        saveRow();
+        QCOMPARE(m_world->appState.transactions()->byId(row.id)->categoryId, m_world->categoryId(QStringLiteral("Water")));
+    }
+
 private:
     std::unique_ptr<TestWorld> m_world;
 };

@@ -1146,6 +1146,14 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <source>Enter a valid date, such as %1</source>
         <translation>Geben Sie ein gültiges Datum ein, zum Beispiel %1</translation>
     </message>
+    <message>
+        <source>No category is named &quot;%1&quot;</source>
+        <translation>Es gibt keine Kategorie namens „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
+        <translation>„%1“ passt zu mehr als einer Kategorie: Wählen Sie eine aus der Liste</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>

@@ -1146,6 +1146,14 @@ What you typed is still on screen.</translation>
         <source>Enter a valid date, such as %1</source>
         <translation>Enter a valid date, such as %1</translation>
     </message>
+    <message>
+        <source>No category is named &quot;%1&quot;</source>
+        <translation>No category is named &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
+        <translation>&quot;%1&quot; fits more than one category: choose one from the list</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>

@@ -1146,6 +1146,14 @@ Lo que escribió sigue en pantalla.</translation>
         <source>Enter a valid date, such as %1</source>
         <translation>Introduzca una fecha válida, por ejemplo %1</translation>
     </message>
+    <message>
+        <source>No category is named &quot;%1&quot;</source>
+        <translation>No hay ninguna categoría llamada «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
+        <translation>«%1» corresponde a más de una categoría: elija una de la lista</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>

@@ -1146,6 +1146,14 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <source>Enter a valid date, such as %1</source>
         <translation>Saisissez une date valide, par exemple %1</translation>
     </message>
+    <message>
+        <source>No category is named &quot;%1&quot;</source>
+        <translation>Aucune catégorie ne s’appelle « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
+        <translation>« %1 » correspond à plusieurs catégories : choisissez-en une dans la liste</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>

@@ -1146,6 +1146,14 @@ What you typed is still on screen.</source>
         <source>Enter a valid date, such as %1</source>
         <translation>有効な日付を入力してください（例: %1）</translation>
     </message>
+    <message>
+        <source>No category is named &quot;%1&quot;</source>
+        <translation>「%1」という名前のカテゴリはありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
+        <translation>「%1」に当てはまるカテゴリが複数あります。一覧から選んでください</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>
