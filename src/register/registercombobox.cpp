@@ -1,5 +1,8 @@
 #include "register/registercombobox.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -34,4 +37,15 @@ void RegisterComboBox::showCategoryText(const QString& text)
     // other cell, instead of being added to its end.
     if (lineEdit())
         lineEdit()->selectAll();
+}
+
+void RegisterComboBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool upOrDown = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    const bool listShowing = view()->isVisible() || (completer() && completer()->popup()->isVisible());
+    if (upOrDown && !event->modifiers().testFlag(Qt::AltModifier) && !listShowing) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }

@@ -19,4 +19,9 @@ public:
     // Makes the item with exactly `text` current, or shows `text` as typed
     // when no item has it.
     void showCategoryText(const QString& text);
+
+protected:
+    // Up and Down move between rows, as in every other cell; the list opens
+    // with F4 or Alt+Down.
+    void keyPressEvent(QKeyEvent* event) override;
 };

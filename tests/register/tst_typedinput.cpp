@@ -146,6 +146,19 @@ private Q_SLOTS:
         QCOMPARE(m_world->appState.transactions()->byId(row.id)->categoryId, m_world->categoryId(QStringLiteral("Water")));
     }
 
+    void upAndDownInTheCategoryMoveRows()
+    {
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        const QString electric = m_world->categoryId(QStringLiteral("Electric"));
+        const Transaction first = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Power Co"), -4500, electric);
+        m_world->addTransaction(account.id, QDate(2024, 3, 2), QStringLiteral("Cafe"), -450);
+        auto screen = showScreen(&m_world->appState, account.id);
+        openCell(*screen, 0, RegisterModel::CategoryColumn);
+        press(Qt::Key_Down);
+        QCOMPARE(current(*screen).row(), 1);
+        QCOMPARE(m_world->appState.transactions()->byId(first.id)->categoryId, electric);
+    }
+
 private:
     std::unique_ptr<TestWorld> m_world;
 };
