@@ -72,7 +72,10 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
 
 void TabCompleter::acceptHighlighted()
 {
-    const QModelIndex highlighted = popup()->currentIndex();
+    QModelIndex highlighted = popup()->currentIndex();
+    // A list of one suggestion needs no choosing: Tab takes it.
+    if (!highlighted.isValid() && popup()->model()->rowCount() == 1)
+        highlighted = popup()->model()->index(0, completionColumn());
     const QString text = highlighted.isValid() ? highlighted.data(Qt::DisplayRole).toString() : QString();
     if (text.isEmpty())
         return;

@@ -159,6 +159,22 @@ private Q_SLOTS:
         QCOMPARE(m_world->appState.transactions()->byId(first.id)->categoryId, electric);
     }
 
+    void tabTakesTheOnlySuggestion()
+    {
+        const Account checking = m_world->addAccount(QStringLiteral("Checking"));
+        const Account savings = m_world->addAccount(QStringLiteral("Savings"));
+        auto screen = showScreen(&m_world->appState, checking.id);
+        typeRow({QStringLiteral("3/2/2024"), QString()});
+        type(QStringLiteral("[Transfer] Sav"));
+        QVERIFY(popupOpen());
+        tab(3);
+        type(QStringLiteral("20"));
+        saveRow();
+        const std::optional<Transaction> leg = m_world->onlyTransaction(savings.id);
+        QVERIFY(leg);
+        QCOMPARE(leg->amount, 2000);
+    }
+
 private:
     std::unique_ptr<TestWorld> m_world;
 };
