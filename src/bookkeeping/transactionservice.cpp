@@ -123,7 +123,11 @@ WriteOutcome TransactionService::edit(const Transaction& loaded, const Transacti
 WriteOutcome TransactionService::remove(const Transaction& transaction)
 {
     return writeInTransaction(m_database, [&] {
-        if (!transaction.transferLinkId.isEmpty() && !removeIfLive(transaction.transferLinkId))
+        // The stored link counts: the row may have been moved to another
+        // account's transfer since the caller read it.
+        const std::optional<Transaction> stored = m_transactions->byId(transaction.id);
+        const QString linkId = stored ? stored->transferLinkId : transaction.transferLinkId;
+        if (!linkId.isEmpty() && !removeIfLive(linkId))
             return storageFailure(m_database);
         if (!removeIfLive(transaction.id))
             return storageFailure(m_database);

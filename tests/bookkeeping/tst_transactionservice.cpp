@@ -86,6 +86,17 @@ private Q_SLOTS:
         QVERIFY(outcome.message.contains(QStringLiteral("deleted")));
         QVERIFY(stored(created.id).deletedAt);
     }
+    void deletingAStaleCopyTakesTheCurrentCounterpart()
+    {
+        TransactionService* service = m_world->appState.transactionService();
+        const WriteOutcome created = service->create(m_checking, entry(QStringLiteral("[Transfer] Savings"), -100, m_savings));
+        const Transaction stale = *m_world->appState.transactions()->byId(created.id);
+        // Moved to the card meanwhile (by this screen's other row, or by sync).
+        QVERIFY(service->edit(stale, entry(stale.payee, -100, m_card)).ok());
+        QVERIFY(service->remove(stale).ok());
+        QVERIFY(m_world->stored(m_card).isEmpty());
+        QVERIFY(m_world->stored(m_checking).isEmpty());
+    }
     void aFailedSecondWriteKeepsNeitherLeg()
     {
         // The counterpart goes in first; the row of the register's own account
