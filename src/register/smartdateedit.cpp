@@ -45,25 +45,7 @@ void SmartDateEdit::openCalendarPopup()
 
 void SmartDateEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (CalendarPopup::isOpenKey(event)) {
-        openCalendarPopup();
-        event->accept();
-        return;
-    }
-    if (applyDateKeyFrom(event)) {
-        event->accept();
-        return;
-    }
-    RegisterLineEdit::keyPressEvent(event);
-}
-
-// A date key works from the date on screen, so "w" right after typing
-// 3/15/2024 moves from that date, not from the one the cell opened with.
-bool SmartDateEdit::applyDateKeyFrom(const QKeyEvent* event)
-{
-    const std::optional<QDate> moved = applyDateKey(event, resolvedDate());
-    if (!moved)
-        return false;
-    setDate(*moved);
-    return true;
+    const auto moveTo = [this](const QDate& date) { setDate(date); };
+    if (!CalendarPopup::handleFieldKey(event, resolvedDate(), [this] { openCalendarPopup(); }, moveTo))
+        RegisterLineEdit::keyPressEvent(event);
 }

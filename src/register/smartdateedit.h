@@ -31,7 +31,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool applyDateKeyFrom(const QKeyEvent* event);
-
     QDate m_date;
 };

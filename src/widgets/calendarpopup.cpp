@@ -1,5 +1,6 @@
 #include "widgets/calendarpopup.h"
 
+#include "widgets/datetext.h"
 #include "widgets/firstdayofweek.h"
 #include "widgets/glyphicon.h"
 #include "storage/clock.h"
@@ -59,4 +60,18 @@ QAction* CalendarPopup::addOpenButton(QLineEdit* field)
 {
     const QPixmap icon = GlyphIcon::pixmap(calendarGlyph, calendarIconSize, field->palette().color(QPalette::PlaceholderText));
     return field->addAction(QIcon(icon), QLineEdit::TrailingPosition);
+}
+
+bool CalendarPopup::handleFieldKey(QKeyEvent* event, const QDate& date, const std::function<void()>& openCalendar,
+    const std::function<void(const QDate&)>& moveTo)
+{
+    if (isOpenKey(event)) {
+        openCalendar();
+    } else if (const std::optional<QDate> moved = applyDateKey(event, date)) {
+        moveTo(*moved);
+    } else {
+        return false;
+    }
+    event->accept();
+    return true;
 }

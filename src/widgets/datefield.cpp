@@ -42,16 +42,12 @@ void DateField::openCalendarPopup()
 
 void DateField::keyPressEvent(QKeyEvent* event)
 {
-    if (CalendarPopup::isOpenKey(event)) {
-        openCalendarPopup();
-        event->accept();
-        return;
-    }
-    if (applyDateKeyFrom(event)) {
-        event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
+    const auto moveTo = [this](const QDate& date) {
+        setDate(date);
+        showDateSelected();
+    };
+    if (!CalendarPopup::handleFieldKey(event, resolvedDate(), [this] { openCalendarPopup(); }, moveTo))
+        QLineEdit::keyPressEvent(event);
 }
 
 void DateField::focusOutEvent(QFocusEvent* event)
@@ -72,14 +68,3 @@ void DateField::showDateSelected()
     selectAll();
 }
 
-// A date key works from the date on screen, so "w" right after typing
-// 3/15/2024 moves from that date, not from the one stored before.
-bool DateField::applyDateKeyFrom(const QKeyEvent* event)
-{
-    const std::optional<QDate> moved = applyDateKey(event, resolvedDate());
-    if (!moved)
-        return false;
-    setDate(*moved);
-    showDateSelected();
-    return true;
-}

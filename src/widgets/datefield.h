@@ -35,7 +35,6 @@ protected:
 private:
     void showDate();
     void showDateSelected();
-    bool applyDateKeyFrom(const QKeyEvent* event);
 
     QDate m_date;
 };
