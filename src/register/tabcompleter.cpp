@@ -6,6 +6,7 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -29,6 +30,11 @@ QWidget* editorOf(QWidget* widget, QAbstractItemView* view)
             return w;
     }
     return nullptr;
+}
+
+bool isControlCommand(const QKeyEvent* event)
+{
+    return event->modifiers().testFlag(Qt::ControlModifier) && event->key() != Qt::Key_Control;
 }
 
 } // namespace
@@ -66,6 +72,15 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
             moveOn(FieldNavigator::isBackwardTab(static_cast<QKeyEvent*>(event)));
             return true;
         }
+    }
+    if (event->type() == QEvent::KeyPress && watched == popup() && popup()->isVisible()
+        && isControlCommand(static_cast<QKeyEvent*>(event))) {
+        // The list hands other keys straight to the widget, past the
+        // register's own handling: Ctrl+Return would save the row as it was
+        // before the typing. A command closes the list and takes the usual way.
+        popup()->hide();
+        QCoreApplication::sendEvent(widget(), event);
+        return true;
     }
     return QCompleter::eventFilter(watched, event);
 }

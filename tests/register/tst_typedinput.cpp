@@ -133,15 +133,24 @@ private Q_SLOTS:
         QCOMPARE(screen->model()->buffer().categoryText, typed);
     }
 
+    void typingOverAStoredCategoryReplacesIt_data()
+    {
+        QTest::addColumn<bool>("enterFirst");
+        QTest::newRow("Enter, then save") << true;
+        QTest::newRow("saved with the list still open") << false;
+    }
+
     void typingOverAStoredCategoryReplacesIt()
     {
+        QFETCH(bool, enterFirst);
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
         const Transaction row = m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Power Co"), -4500,
             m_world->categoryId(QStringLiteral("Electric")));
         auto screen = showScreen(&m_world->appState, account.id);
         openCell(*screen, 0, RegisterModel::CategoryColumn);
         type(QStringLiteral("water"));
-        enterField();
+        if (enterFirst)
+            enterField();
         saveRow();
         QCOMPARE(m_world->appState.transactions()->byId(row.id)->categoryId, m_world->categoryId(QStringLiteral("Water")));
     }
