@@ -1,11 +1,16 @@
+// The program's state as a start finds it: the data directory made or
+// reopened, and the stored preferences applied.
+
 #include "app/appstate.h"
-#include "widgets/firstdayofweek.h"
+#include "app/thememanager.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
-#include "support/storagetesting.h"
 #include "support/testdatabase.h"
+#include "widgets/firstdayofweek.h"
+#include "widgets/palette.h"
 
+#include <QApplication>
 #include <QtTest>
 
 namespace {
@@ -19,9 +24,24 @@ void storePreference(const QString& key, const QString& value)
     QVERIFY(PreferencesRepository(&database).set(key, value));
 }
 
-int schemaVersion(Database* database)
+QStringList categoryIds(AppState& state)
 {
-    return scalar(database, QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt();
+    QStringList ids;
+    for (const Category& category : state.categories()->all())
+        ids.append(category.id);
+    return ids;
+}
+
+// Whether "system" should come out dark here. Before Qt 6.5 the manager
+// reads the palette the application started with, which initTestCase makes
+// a dark one, as a dark desktop would.
+bool platformIsDark()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+#else
+    return true;
+#endif
 }
 
 } // namespace
@@ -36,42 +56,33 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         // A locale whose weeks start on Sunday, so Saturday and Monday stand out.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        // The palette a dark desktop hands the application at start, installed
+        // before the first theme manager exists.
+        QPalette platformDark;
+        platformDark.setColor(QPalette::Window, QColor::fromRgb(0x202124));
+        platformDark.setColor(QPalette::WindowText, QColor::fromRgb(0xE8EAED));
+        QApplication::setPalette(platformDark);
+#endif
     }
-    void buildsEverythingInFreshDataDirectory()
+    void buildsFreshDataDirectoryAndReopensItWithoutReseeding()
     {
         QTemporaryDir root;
         const QString dataDirectory = root.path() + QStringLiteral("/new user/Checkbook");
         qputenv("CHECKBOOK_DATA_DIR", dataDirectory.toUtf8());
         const auto unsetDataDirectory = qScopeGuard([] { qunsetenv("CHECKBOOK_DATA_DIR"); });
-
-        AppState state;
-        QVERIFY(state.initialize());
-        const QString databaseFile = dataDirectory + QStringLiteral("/checkbook.db");
-        QVERIFY(QFileInfo::exists(databaseFile));
-        QCOMPARE(schemaVersion(state.database()), 3);
-        QCOMPARE(state.categories()->count(), 56);
-        QVERIFY(state.currentAccountId().isEmpty());
-
-    }
-    void reopensExistingDataWithoutReseeding()
-    {
-        TestDataDirectory dataDirectory;
-        QStringList firstIds;
+        QStringList seeded;
         {
             AppState first;
             QVERIFY(first.initialize());
-            for (const Category& category : first.categories()->all())
-                firstIds.append(category.id);
+            QVERIFY(QFileInfo::exists(dataDirectory + QStringLiteral("/checkbook.db")));
+            QVERIFY(first.currentAccountId().isEmpty());
+            seeded = categoryIds(first);
         }
-
         AppState second;
         QVERIFY(second.initialize());
-        QCOMPARE(schemaVersion(second.database()), 3);
-        QStringList secondIds;
-        for (const Category& category : second.categories()->all())
-            secondIds.append(category.id);
-        QCOMPARE(secondIds, firstIds);
-        QCOMPARE(secondIds.size(), 56);
+        QCOMPARE(seeded.size(), 56);
+        QCOMPARE(categoryIds(second), seeded);
     }
     void appliesStoredWeekStartDay_data()
     {
@@ -99,6 +110,60 @@ private Q_SLOTS:
         AppState state;
         QVERIFY(state.initialize());
         QCOMPARE(firstDayOfWeek(), expected);
+    }
+    // The theme stored at start, then the one the user chooses, if any. The
+    // stored one is the opposite of the outcome wherever it can be, so the
+    // palette under test must really be installed by the choice.
+    void appliesStoredAndChosenTheme_data()
+    {
+        QTest::addColumn<QString>("stored"); // null: nothing stored
+        QTest::addColumn<QString>("chosen"); // null: no choice made
+        QTest::addColumn<ThemeManager::Theme>("theme");
+        QTest::addColumn<QString>("storedAfter");
+        QTest::addColumn<bool>("dark");
+
+        const bool systemDark = platformIsDark();
+        const QString notSystem = systemDark ? QStringLiteral("light") : QStringLiteral("dark");
+        QTest::newRow("nothing stored") << QString() << QString() << ThemeManager::Theme::System << "system" << systemDark;
+        QTest::newRow("dark stored") << QStringLiteral("dark") << QString() << ThemeManager::Theme::Dark << "dark" << true;
+        QTest::newRow("damaged value stored") << QStringLiteral("Dark") << QString() << ThemeManager::Theme::System << "system"
+                                              << systemDark;
+        QTest::newRow("light chosen") << QStringLiteral("dark") << QStringLiteral("light") << ThemeManager::Theme::Light
+                                      << "light" << false;
+        QTest::newRow("dark chosen") << QStringLiteral("light") << QStringLiteral("dark") << ThemeManager::Theme::Dark
+                                     << "dark" << true;
+        QTest::newRow("system chosen follows the platform")
+            << notSystem << QStringLiteral("system") << ThemeManager::Theme::System << "system" << systemDark;
+        QTest::newRow("capital Dark chosen is not dark")
+            << notSystem << QStringLiteral("Dark") << ThemeManager::Theme::System << "system" << systemDark;
+        QTest::newRow("unknown name chosen")
+            << notSystem << QStringLiteral("solarized") << ThemeManager::Theme::System << "system" << systemDark;
+    }
+    void appliesStoredAndChosenTheme()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, chosen);
+        QFETCH(ThemeManager::Theme, theme);
+        QFETCH(QString, storedAfter);
+        QFETCH(bool, dark);
+
+        TestDataDirectory dataDirectory;
+        if (!stored.isNull())
+            storePreference(QStringLiteral("theme"), stored);
+        AppState state;
+        QVERIFY(state.initialize());
+        ThemeManager* manager = state.themeManager();
+        QSignalSpy changed(manager, &ThemeManager::themeChanged);
+        if (!chosen.isNull())
+            manager->setTheme(chosen);
+
+        QCOMPARE(manager->theme(), theme);
+        QCOMPARE(changed.count(), chosen.isNull() ? 0 : 1);
+        if (!chosen.isNull())
+            QCOMPARE(changed.at(0).at(0).value<ThemeManager::Theme>(), theme);
+        QCOMPARE(state.preferences()->get(QStringLiteral("theme")), std::optional<QString>(storedAfter));
+        QCOMPARE(Palette::isDark(), dark);
+        QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() < 128, dark);
     }
     void setCurrentAccountIdWritesOnlyChanges()
     {
