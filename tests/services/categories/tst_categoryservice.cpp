@@ -5,92 +5,12 @@
 #include "support/testdatabase.h"
 
 #include <QHash>
-#include <QProcess>
-#include <QSet>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
-#include <cstdio>
 
 namespace {
 
 const QDateTime seedTime(QDate(2024, 3, 9), QTime(14, 30, 5), Qt::UTC);
-const char seedStepByStepMode[] = "--seed-step-by-step";
-
-// Child mode: seeds a fresh database, stopping before each name the seeding
-// looks up and once more when it is done, until the parent answers on
-// stdin. The parent kills it at one of these points.
-class StepByStepTranslator : public QTranslator
-{
-public:
-    static void step()
-    {
-        std::fputs("step\n", stdout);
-        std::fflush(stdout);
-        std::getchar();
-    }
-
-    QString translate(const char* context, const char*, const char*, int) const override
-    {
-        if (qstrcmp(context, "CategoryService") == 0)
-            step();
-        return QString();
-    }
-    bool isEmpty() const override { return false; }
-};
-
-int seedStepByStep(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    Database database;
-    if (!database.open(QString::fromLocal8Bit(argv[2])) || !database.runMigrations())
-        return 1;
-    CategoryRepository categories(&database);
-    CategoryService service(&database, &categories);
-    StepByStepTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    service.ensureDefaultCategories();
-    StepByStepTranslator::step();
-    return 0;
-}
-
-// Every category row in the file at `path`, deleted or not, read over a
-// connection of its own.
-int storedCategoryRows(const QString& path)
-{
-    int rows = -1;
-    {
-        QSqlDatabase inspection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inspection"));
-        inspection.setDatabaseName(path);
-        QSqlQuery query(inspection);
-        if (inspection.open() && query.exec(QStringLiteral("SELECT COUNT(*) FROM categories")) && query.next())
-            rows = query.value(0).toInt();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("inspection"));
-    return rows;
-}
-
-// Runs the seeding child on a fresh database and kills it at its
-// `killAtStep`th stop. Returns false when it finished before that stop.
-bool killSeedingAtStep(const QString& path, int killAtStep)
-{
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(seedStepByStepMode), path});
-    for (int step = 1;; ++step) {
-        while (!child.canReadLine()) {
-            if (!child.waitForReadyRead(30000))
-                return false;
-        }
-        child.readLine();
-        if (step == killAtStep) {
-            child.kill();
-            return child.waitForFinished(30000);
-        }
-        child.write("\n");
-    }
-}
 
 QHash<QString, Category> categoriesById(CategoryRepository& repository)
 {
@@ -241,6 +161,8 @@ private Q_SLOTS:
         }
         QCOMPARE(revived.value(groceries.id).serverId, QStringLiteral("server-7"));
     }
+    // The tree is written in one transaction, so a write that fails part
+    // way, like a start killed part way, leaves no half tree behind.
     void writesNothingWhenOneRowFails_data()
     {
         QTest::addColumn<QString>("refused");
@@ -269,24 +191,6 @@ private Q_SLOTS:
         m_service->ensureDefaultCategories();
         QCOMPARE(m_categories->count(), 56);
     }
-    void killedSeedingLeavesAllOrNothing()
-    {
-        QSet<int> outcomes;
-        int step = 1;
-        for (;; ++step) {
-            QTemporaryDir dataDirectory;
-            const QString path = dataDirectory.filePath(QStringLiteral("checkbook.db"));
-            if (!killSeedingAtStep(path, step))
-                break;
-            const int rows = storedCategoryRows(path);
-            QVERIFY2(rows == 0 || rows == 56, qPrintable(QStringLiteral("killed at step %1: %2 rows").arg(step).arg(rows)));
-            outcomes.insert(rows);
-        }
-        // Killed before each of the 56 rows and their parents' look-ups, and
-        // once after the commit.
-        QVERIFY2(step > 56, qPrintable(QString::number(step)));
-        QCOMPARE(outcomes, QSet<int>({0, 56}));
-    }
     void seedsInInterfaceLanguage()
     {
         QTranslator german;
@@ -306,12 +210,5 @@ private:
     std::unique_ptr<CategoryService> m_service;
 };
 
-int main(int argc, char** argv)
-{
-    if (argc > 2 && qstrcmp(argv[1], seedStepByStepMode) == 0)
-        return seedStepByStep(argc, argv);
-    QCoreApplication application(argc, argv);
-    CategoryServiceTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(CategoryServiceTest)
 #include "tst_categoryservice.moc"
