@@ -28,8 +28,7 @@
 
 namespace {
 
-const char logSampleMode[] = "--log-sample";
-const char catalogueSampleMode[] = "--catalogue-sample";
+const char sampleMode[] = "--sample";
 const char startMode[] = "--start";
 const char firstStartMode[] = "--first-start";
 
@@ -40,24 +39,17 @@ constexpr auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther 
 
 enum class Restriction { None, ReadOnlyFile, ReadOnlyDirectory, LockedByAnotherProgram, DirectoryUnderAFile };
 
-// Child mode: start the program's Application and log one line of each kind.
-int logSample(int argc, char** argv)
+// Child mode: start the program's Application with the settings in argv[2],
+// log one line of each kind, and print what the installed catalogues make of
+// one of the program's texts and one of Qt's.
+int sample(int argc, char** argv)
 {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[2]));
     Application application(argc, argv);
     qDebug("sample debug line");
     qInfo("sample info line");
     qWarning("sample warning line");
     qCritical("sample critical line");
-    return 0;
-}
-
-// Child mode: start the program's Application with the settings in argv[2]
-// and print what the installed catalogues make of one of the program's texts
-// and one of Qt's.
-int catalogueSample(int argc, char** argv)
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[2]));
-    Application application(argc, argv);
     QTextStream(stdout) << QCoreApplication::translate("CategoryService", "Groceries") << '\n'
                         << QCoreApplication::translate("QPlatformTheme", "Cancel") << '\n';
     return 0;
@@ -92,11 +84,6 @@ int modeOf(const QString& path)
 {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
-}
-
-bool runsAsRoot()
-{
-    return ::geteuid() == 0;
 }
 
 // Hands `path` to the user nobody, whom the child runs as under root.
@@ -272,7 +259,7 @@ private Q_SLOTS:
         QProcessEnvironment environment = childEnvironment();
         if (!verbose.isNull())
             environment.insert(QStringLiteral("CHECKBOOK_VERBOSE"), verbose);
-        const ChildOutput child = runChild({QString::fromLatin1(logSampleMode)}, environment);
+        const ChildOutput child = runChild({QString::fromLatin1(sampleMode), m_settingsDirectory}, environment);
         QCOMPARE(child.exitCode, 0);
         const QString& err = child.err;
         QCOMPARE(err.contains(QStringLiteral("sample debug line")), !filtered);
@@ -320,8 +307,7 @@ private Q_SLOTS:
         environment.insert(QStringLiteral("LC_ALL"), systemLocale);
         environment.insert(QStringLiteral("LANG"), systemLocale);
 
-        const ChildOutput child =
-            runChild({QString::fromLatin1(catalogueSampleMode), settingsDirectory.path()}, environment);
+        const ChildOutput child = runChild({QString::fromLatin1(sampleMode), settingsDirectory.path()}, environment);
         QCOMPARE(child.exitCode, 0);
         QCOMPARE(child.out, groceries + QLatin1Char('\n') + qtCancel + QLatin1Char('\n'));
     }
@@ -376,7 +362,7 @@ private Q_SLOTS:
         QStringList launcher;
         if (restriction == Restriction::ReadOnlyFile || restriction == Restriction::ReadOnlyDirectory) {
 #ifdef Q_OS_UNIX
-            if (runsAsRoot()) {
+            if (::geteuid() == 0) {
                 if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
                     QSKIP("root ignores file permissions, and setpriv is missing to run the program as another user");
                 QVERIFY(giveToNobody(directory) && giveToNobody(path));
@@ -452,10 +438,8 @@ int main(int argc, char** argv)
         return firstStart(argc, argv);
 #endif
     QStandardPaths::setTestModeEnabled(true);
-    if (mode == logSampleMode)
-        return logSample(argc, argv);
-    if (argc > 2 && mode == catalogueSampleMode)
-        return catalogueSample(argc, argv);
+    if (argc > 2 && mode == sampleMode)
+        return sample(argc, argv);
     if (argc > 2 && mode == startMode)
         return startAndAnswer(argc, argv);
 

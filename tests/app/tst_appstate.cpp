@@ -1,9 +1,8 @@
-// The program's state as a start finds it: the data directory made or
-// reopened, and the stored preferences applied.
+// The stored preferences a start applies, and the current account it
+// remembers.
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
-#include "storage/categoryrepository.h"
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
 #include "support/testdatabase.h"
@@ -22,14 +21,6 @@ void storePreference(const QString& key, const QString& value)
     Database database;
     QVERIFY(database.open(Database::databasePath()) && database.runMigrations());
     QVERIFY(PreferencesRepository(&database).set(key, value));
-}
-
-QStringList categoryIds(AppState& state)
-{
-    QStringList ids;
-    for (const Category& category : state.categories()->all())
-        ids.append(category.id);
-    return ids;
 }
 
 // Whether "system" should come out dark here. Before Qt 6.5 the manager
@@ -64,25 +55,6 @@ private Q_SLOTS:
         platformDark.setColor(QPalette::WindowText, QColor::fromRgb(0xE8EAED));
         QApplication::setPalette(platformDark);
 #endif
-    }
-    void buildsFreshDataDirectoryAndReopensItWithoutReseeding()
-    {
-        QTemporaryDir root;
-        const QString dataDirectory = root.path() + QStringLiteral("/new user/Checkbook");
-        qputenv("CHECKBOOK_DATA_DIR", dataDirectory.toUtf8());
-        const auto unsetDataDirectory = qScopeGuard([] { qunsetenv("CHECKBOOK_DATA_DIR"); });
-        QStringList seeded;
-        {
-            AppState first;
-            QVERIFY(first.initialize());
-            QVERIFY(QFileInfo::exists(dataDirectory + QStringLiteral("/checkbook.db")));
-            QVERIFY(first.currentAccountId().isEmpty());
-            seeded = categoryIds(first);
-        }
-        AppState second;
-        QVERIFY(second.initialize());
-        QCOMPARE(seeded.size(), 56);
-        QCOMPARE(categoryIds(second), seeded);
     }
     void appliesStoredWeekStartDay_data()
     {
@@ -136,8 +108,6 @@ private Q_SLOTS:
             << notSystem << QStringLiteral("system") << ThemeManager::Theme::System << "system" << systemDark;
         QTest::newRow("capital Dark chosen is not dark")
             << notSystem << QStringLiteral("Dark") << ThemeManager::Theme::System << "system" << systemDark;
-        QTest::newRow("unknown name chosen")
-            << notSystem << QStringLiteral("solarized") << ThemeManager::Theme::System << "system" << systemDark;
     }
     void appliesStoredAndChosenTheme()
     {

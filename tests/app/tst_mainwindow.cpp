@@ -30,11 +30,6 @@ QListWidget* sidebar(const MainWindow& window)
     return window.findChild<QListWidget*>();
 }
 
-QWidget* rowWidget(const MainWindow& window, int row)
-{
-    return sidebar(window)->itemWidget(sidebar(window)->item(row));
-}
-
 QVariant column(TestWorld& world, const QString& table, const QString& column, const QString& id)
 {
     return scalar(world.appState.database(), QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(column, table), {id});
@@ -42,7 +37,7 @@ QVariant column(TestWorld& world, const QString& table, const QString& column, c
 
 QString rowText(const MainWindow& window, int row, const char* labelName)
 {
-    const QWidget* widget = rowWidget(window, row);
+    const QWidget* widget = sidebar(window)->itemWidget(sidebar(window)->item(row));
     return widget ? labelText(*widget, labelName) : QString();
 }
 
@@ -175,9 +170,7 @@ private Q_SLOTS:
     void sidebarShowsAccountsAndFollowsTransactions()
     {
         TestWorld world;
-        Account checking = world.addAccount(QStringLiteral("Checking"));
-        checking.accountNumberLast4 = QStringLiteral("1234");
-        QVERIFY(world.appState.accounts()->update(checking));
+        const Account checking = world.addAccount(QStringLiteral("Checking"));
         Account card = world.addAccount(QStringLiteral("Visa"), Currency::USD, 0, 1);
         card.type = AccountType::CreditCard;
         QVERIFY(world.appState.accounts()->update(card));
@@ -185,7 +178,6 @@ private Q_SLOTS:
         MainWindow window(&world.appState);
 
         QCOMPARE(sidebarNames(window), (QStringList{QStringLiteral("Checking"), QStringLiteral("Visa")}));
-        QCOMPARE(rowText(window, 0, "accountDetails"), QStringLiteral("Checking  ·  *1234"));
         QCOMPARE(rowText(window, 1, "accountDetails"), QStringLiteral("Credit Card"));
         QCOMPARE(rowText(window, 0, "accountBalance"), QStringLiteral("$100.00"));
         const Transaction payment = world.addTransaction(card.id, QDate(2024, 5, 1), QStringLiteral("Pay"), -2550);

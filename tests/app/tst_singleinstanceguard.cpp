@@ -44,7 +44,7 @@ class SingleInstanceGuardTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void secondStartRaisesFirstAndExits()
+    void oneCopyRunsPerDataDirectory()
     {
         QTemporaryDir household;
         QTemporaryDir business;
@@ -52,6 +52,7 @@ private Q_SLOTS:
         start(first, household.path());
         QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(household.path()), 30000);
 
+        // A second start on the same data raises the first and exits.
         ProgramCopy second;
         start(second, household.path());
         QVERIFY(second.waitForFinished(30000));
@@ -67,23 +68,15 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(business.path()), 30000);
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(beside.state(), QProcess::Running);
-    }
-    void lockOfKilledCopyDoesNotBlockStart()
-    {
-        QTemporaryDir dataDirectory;
-        {
-            ProgramCopy killed;
-            start(killed, dataDirectory.path());
-            QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
-            killed.kill();
-            QVERIFY(killed.waitForFinished(30000));
-        }
-        QVERIFY(QFile::exists(SingleInstanceGuard::lockFilePath(dataDirectory.path())));
-        QVERIFY(!servesDataDirectory(dataDirectory.path()));
 
+        // The lock a killed copy leaves behind blocks no later start.
+        first.kill();
+        QVERIFY(first.waitForFinished(30000));
+        QVERIFY(QFile::exists(SingleInstanceGuard::lockFilePath(household.path())));
+        QVERIFY(!servesDataDirectory(household.path()));
         ProgramCopy next;
-        start(next, dataDirectory.path());
-        QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(dataDirectory.path()), 30000);
+        start(next, household.path());
+        QTRY_VERIFY_WITH_TIMEOUT(servesDataDirectory(household.path()), 30000);
         QCOMPARE(next.state(), QProcess::Running);
     }
     void raisesMinimizedWindow()
