@@ -101,6 +101,10 @@ void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSi
 
 void MainWindow::selectAccount(const QString& accountId)
 {
+    if (!m_registerScreen->mayLeaveRow()) {
+        m_sidebar->select(m_registerScreen->accountId());
+        return;
+    }
     m_appState->setCurrentAccountId(accountId);
     // The register is on screen before it takes the keyboard focus, so the
     // entry row really gets it.
@@ -287,6 +291,10 @@ void MainWindow::showKestrelwoodAccountScreen()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_registerScreen->mayLeaveRow()) {
+        event->ignore();
+        return;
+    }
     QSettings settings;
     settings.setValue(geometryKey, saveGeometry());
     settings.setValue(splitterKey, m_splitter->saveState());

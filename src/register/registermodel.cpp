@@ -192,6 +192,7 @@ void RegisterModel::clearBuffer()
     m_buffer = EditBuffer();
     m_buffer.stickyDateText = sticky;
     m_buffer.dateText = sticky.isEmpty() ? registerDateText(Clock::today()) : sticky;
+    m_loadedBuffer = m_buffer;
 }
 
 void RegisterModel::loadRowIntoBuffer(int row)
@@ -210,6 +211,30 @@ void RegisterModel::loadRowIntoBuffer(int row)
     m_buffer.paymentText = payment ? formatAmount(-transaction.amount, m_currency) : QString();
     m_buffer.depositText = payment ? QString() : formatAmount(transaction.amount, m_currency);
     m_buffer.clearedText = clearedLetter(transaction);
+    m_loadedBuffer = m_buffer;
+}
+
+void RegisterModel::restoreBuffer(const EditBuffer& typed, const EditBuffer& loaded, int row)
+{
+    m_buffer = typed;
+    m_loadedBuffer = loaded;
+    setEditingRow(row);
+    notifyRowChanged(row >= 0 ? row : entryRow());
+}
+
+bool RegisterModel::hasUnsavedTyping() const
+{
+    const EditBuffer& now = m_buffer;
+    const EditBuffer& was = m_loadedBuffer;
+    const bool sameCategory = now.categoryIdText == was.categoryIdText
+        && (!now.categoryIdText.isEmpty() || now.categoryText.trimmed() == was.categoryText.trimmed());
+    const bool sameExceptDate = sameCategory && now.checkNumberText.trimmed() == was.checkNumberText.trimmed()
+        && now.payeeText.trimmed() == was.payeeText.trimmed() && now.memoText.trimmed() == was.memoText.trimmed()
+        && now.paymentText.trimmed() == was.paymentText.trimmed() && now.depositText.trimmed() == was.depositText.trimmed()
+        && now.clearedText.trimmed() == was.clearedText.trimmed();
+    // A date alone makes no transaction: the entry row always has one.
+    const bool storedRow = m_editingRow >= 0 && !isEntryRow(m_editingRow);
+    return !sameExceptDate || (storedRow && now.dateText.trimmed() != was.dateText.trimmed());
 }
 
 void RegisterModel::setBufferText(int column, const QString& text)

@@ -85,6 +85,14 @@ public:
     const EditBuffer& buffer() const { return m_buffer; }
     void clearBuffer();
     void loadRowIntoBuffer(int row);
+    // Puts back a buffer taken before the rows were rebuilt, for the stored
+    // row now at `row` (-1: the entry row), still unsaved.
+    void restoreBuffer(const EditBuffer& typed, const EditBuffer& loaded, int row);
+    const EditBuffer& loadedBuffer() const { return m_loadedBuffer; }
+    // Whether the buffer holds typing not saved yet: for a stored row what
+    // differs from the row as loaded, for the entry row anything typed
+    // besides the date it starts with.
+    bool hasUnsavedTyping() const;
     // Writes the buffer directly, without a change signal: for editors that
     // fill more than their own cell.
     void setBufferText(int column, const QString& text);
@@ -113,4 +121,6 @@ private:
     bool m_twoLine = false;
     int m_editingRow = -1;
     EditBuffer m_buffer;
+    // The buffer as it was filled, before any typing.
+    EditBuffer m_loadedBuffer;
 };

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -92,6 +93,8 @@ RegisterScreen::~RegisterScreen()
 void RegisterScreen::setAccount(const QString& accountId)
 {
     m_navigator->closeOpenEditor();
+    m_model->clearBuffer();
+    m_model->setEditingRow(-1);
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     reload();
@@ -117,6 +120,13 @@ void RegisterScreen::reload()
     const RegisterRow* currentStored = m_model->rowAt(currentRow);
     const QString currentTransactionId = currentStored ? currentStored->transaction.id : QString();
 
+    // Typing not saved yet outlives the rebuild, on the same transaction.
+    const bool keepTyping = m_model->hasUnsavedTyping();
+    const RegisterModel::EditBuffer typed = m_model->buffer();
+    const RegisterModel::EditBuffer loaded = m_model->loadedBuffer();
+    const RegisterRow* edited = m_model->rowAt(m_model->editingRow());
+    const QString editedId = edited ? edited->transaction.id : QString();
+
     QList<RegisterRow> rows = m_appState->transactions()->registerRows(m_accountId);
 
     const bool twoLine = m_appState->preferences()->getBool(twoLinePreference, false);
@@ -133,12 +143,27 @@ void RegisterScreen::reload()
 
     m_model->setCurrency(account->currency);
     m_model->setRows(rows, newestFirst);
+    if (keepTyping)
+        restoreTyping(typed, loaded, editedId);
     showBalance(balance, account->currency);
     restorePosition(currentRow, currentColumn, currentTransactionId, topRow, topTransactionId);
 }
 
+void RegisterScreen::restoreTyping(const RegisterModel::EditBuffer& typed, const RegisterModel::EditBuffer& loaded,
+    const QString& editedId)
+{
+    const int row = editedId.isEmpty() ? -1 : m_model->rowForTransactionId(editedId);
+    if (!editedId.isEmpty() && row < 0) {
+        showRefusal(tr("The transaction you were changing was deleted by another program."));
+        return;
+    }
+    m_model->restoreBuffer(typed, loaded, row);
+}
+
 void RegisterScreen::insertNew()
 {
+    if (!mayLeaveRow())
+        return;
     m_navigator->closeOpenEditor();
     m_model->clearBuffer();
     m_model->setEditingRow(-1);
@@ -305,6 +330,11 @@ void RegisterScreen::onContextMenu(const QPoint& position)
 
 void RegisterScreen::commitCurrentRow()
 {
+    saveTypedRow();
+}
+
+bool RegisterScreen::saveTypedRow()
+{
     const QModelIndex current = m_view->currentIndex();
     m_navigator->commitOpenEditor();
     m_navigator->closeOpenEditor();
@@ -319,6 +349,130 @@ void RegisterScreen::commitCurrentRow()
         m_view->setCurrentIndex(current);
         m_view->setFocus(Qt::OtherFocusReason);
     }
+    return saved;
+}
+
+bool RegisterScreen::mayLeaveRow()
+{
+    return settleTypedRow() != LeaveOutcome::Stayed;
+}
+
+RegisterScreen::LeaveOutcome RegisterScreen::settleTypedRow()
+{
+    m_navigator->commitOpenEditor();
+    if (!m_model->hasUnsavedTyping())
+        return LeaveOutcome::NothingTyped;
+    switch (askAboutTypedRow()) {
+    case QMessageBox::Save:
+        return saveTypedRow() ? LeaveOutcome::Saved : LeaveOutcome::Stayed;
+    case QMessageBox::Discard:
+        discardTypedRow();
+        return LeaveOutcome::Discarded;
+    default:
+        return LeaveOutcome::Stayed;
+    }
+}
+
+QMessageBox::StandardButton RegisterScreen::askAboutTypedRow()
+{
+    const bool newRow = m_model->editingRow() < 0 || m_model->isEntryRow(m_model->editingRow());
+    QMessageBox box(QMessageBox::Question, tr("Unsaved Transaction"),
+        newRow ? tr("The new transaction you typed is not saved yet.") : tr("Your changes to this transaction are not saved yet."),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setInformativeText(tr("Save it, discard what you typed, or keep editing?"));
+    box.button(QMessageBox::Discard)->setText(tr("Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Keep Editing"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void RegisterScreen::discardTypedRow()
+{
+    m_navigator->closeOpenEditor();
+    const int row = m_model->editingRow();
+    const bool storedRow = row >= 0 && !m_model->isEntryRow(row);
+    if (storedRow)
+        m_model->loadRowIntoBuffer(row);
+    else
+        m_model->clearBuffer();
+    m_model->notifyRowChanged(storedRow ? row : m_model->entryRow());
+}
+
+bool RegisterScreen::movesToAnotherRow(const QKeyEvent* event) const
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid() || event->modifiers().testFlag(Qt::AltModifier))
+        return false;
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    const bool inGrid = QApplication::focusWidget() == m_view;
+    const bool up = event->key() == Qt::Key_Up || event->key() == Qt::Key_PageUp
+        || (control && inGrid && event->key() == Qt::Key_Home);
+    const bool down = event->key() == Qt::Key_Down || event->key() == Qt::Key_PageDown
+        || (control && inGrid && event->key() == Qt::Key_End);
+    return (up && current.row() > 0) || (down && current.row() < m_model->rowCount() - 1);
+}
+
+RegisterScreen::RowPlace RegisterScreen::placeOf(int row) const
+{
+    const RegisterRow* stored = m_model->rowAt(row);
+    return {row, m_model->isEntryRow(row), stored ? stored->transaction.id : QString()};
+}
+
+int RegisterScreen::rowAfterSettling(const RowPlace& place) const
+{
+    if (!place.transactionId.isEmpty())
+        return m_model->rowForTransactionId(place.transactionId);
+    // The entry row, or the opening balance, which stays first or last.
+    if (place.isEntryRow || place.row >= m_model->rowCount())
+        return m_model->entryRow();
+    return place.row;
+}
+
+bool RegisterScreen::settleBeforeKey(const QKeyEvent* event)
+{
+    if (m_passingKeyOn || !movesToAnotherRow(event))
+        return false;
+    const QModelIndex current = m_view->currentIndex();
+    const RowPlace place = placeOf(current.row());
+    const LeaveOutcome outcome = settleTypedRow();
+    if (outcome == LeaveOutcome::NothingTyped)
+        return false;
+    if (outcome == LeaveOutcome::Stayed)
+        return true;
+    // The row is saved or back as stored; the key moves on from it.
+    const int row = rowAfterSettling(place);
+    if (row >= 0)
+        m_view->setCurrentIndex(m_model->index(row, current.column()));
+    m_view->setFocus(Qt::OtherFocusReason);
+    QKeyEvent again(event->type(), event->key(), event->modifiers(), event->text());
+    m_passingKeyOn = true;
+    QCoreApplication::sendEvent(m_view, &again);
+    m_passingKeyOn = false;
+    return true;
+}
+
+bool RegisterScreen::settleBeforeClick(const QMouseEvent* event)
+{
+    const QModelIndex current = m_view->currentIndex();
+    const QModelIndex target = m_view->indexAt(event->position().toPoint());
+    if (!current.isValid() || !target.isValid() || target.row() == current.row())
+        return false;
+    const RowPlace place = placeOf(target.row());
+    const LeaveOutcome outcome = settleTypedRow();
+    if (outcome == LeaveOutcome::NothingTyped)
+        return false;
+    if (outcome == LeaveOutcome::Stayed)
+        return true;
+    // A save rebuilds the listing: the clicked row is found again.
+    const int row = rowAfterSettling(place);
+    if (row < 0)
+        return true;
+    const QModelIndex cell = m_model->index(row, target.column());
+    m_view->setCurrentIndex(cell);
+    if (target.column() != RegisterModel::BalanceColumn && !refuseOpeningRowEdit(row))
+        m_view->edit(cell);
+    return true;
 }
 
 void RegisterScreen::deleteCurrentRow()
@@ -406,9 +560,13 @@ bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::KeyPress && isInsideView(watched)) {
         clearReadRefusal();
-        if (handleKey(static_cast<QKeyEvent*>(event)))
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (settleBeforeKey(key) || handleKey(key))
             return true;
     }
+    if (event->type() == QEvent::MouseButtonPress && watched == m_view->viewport()
+        && settleBeforeClick(static_cast<QMouseEvent*>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -759,6 +917,7 @@ bool RegisterScreen::saveNewRow(const TransactionEntry& entry)
         return false;
     }
     m_model->setStickyDate(registerDateText(entry.date));
+    m_model->clearBuffer();
     reload();
     focusEntryRow();
     return true;
@@ -781,6 +940,7 @@ bool RegisterScreen::saveEditedRow(int row, const TransactionEntry& entry)
             reportFailure(tr("The transaction could not be saved."), outcome);
         return false;
     }
+    m_model->clearBuffer();
     reloadAndMoveBelow(row);
     return true;
 }

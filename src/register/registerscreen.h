@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookkeeping/transactionservice.h"
+#include "register/registermodel.h"
 #include "storage/account.h"
 #include "storage/category.h"
 #include "storage/money.h"
@@ -8,6 +9,7 @@
 #include "storage/transaction.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QWidget>
 #include <optional>
 
@@ -16,10 +18,10 @@ class BalanceLabel;
 class ElidedLabel;
 class FieldNavigator;
 class QLabel;
+class QMouseEvent;
 class QPushButton;
 class QTimer;
 class RegisterDelegate;
-class RegisterModel;
 class RegisterTableView;
 
 // The register of one account: a header with the account's name and
@@ -52,6 +54,10 @@ public:
     void toggleCleared(int row);
     // Asks, then deletes the stored row (both sides of a transfer).
     void confirmAndDelete(int row);
+    // Before the register's row is left for something else (another
+    // account, closing the window): typing not yet saved is saved or
+    // discarded as the user chooses. False when the user stays.
+    bool mayLeaveRow();
 
     RegisterModel* model() const { return m_model; }
     RegisterTableView* view() const { return m_view; }
@@ -80,6 +86,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class LeaveOutcome { NothingTyped, Saved, Discarded, Stayed };
+    // A row named so it can be found again after the listing is rebuilt.
+    struct RowPlace
+    {
+        int row = -1;
+        bool isEntryRow = false;
+        QString transactionId;
+    };
+
     void buildLayout();
     void configureView();
     bool handleKey(const QKeyEvent* event);
@@ -104,6 +119,20 @@ private:
     std::optional<QString> categoryIdFromBuffer();
     static QString categoryPath(const Category& category, const QList<Category>& categories);
     bool resolveTransfer(TransactionEntry& entry);
+    void restoreTyping(const RegisterModel::EditBuffer& typed, const RegisterModel::EditBuffer& loaded,
+        const QString& editedId);
+    LeaveOutcome settleTypedRow();
+    QMessageBox::StandardButton askAboutTypedRow();
+    bool saveTypedRow();
+    void discardTypedRow();
+    // A key or click that would leave a row with unsaved typing waits for
+    // the user's answer; true when the event was dealt with here.
+    bool settleBeforeKey(const QKeyEvent* event);
+    bool settleBeforeClick(const QMouseEvent* event);
+    bool movesToAnotherRow(const QKeyEvent* event) const;
+    RowPlace placeOf(int row) const;
+    // Where a row is after a save may have rebuilt the listing.
+    int rowAfterSettling(const RowPlace& place) const;
     bool saveNewRow(const TransactionEntry& entry);
     bool saveEditedRow(int row, const TransactionEntry& entry);
     // The row was changed elsewhere since it was loaded: the user keeps
@@ -130,4 +159,6 @@ private:
     QLabel* m_hintLabel = nullptr;
     QTimer* m_statusTimer = nullptr;
     QElapsedTimer m_refusalShown;
+    // Set while a key held back for the question is passed on to the grid.
+    bool m_passingKeyOn = false;
 };
