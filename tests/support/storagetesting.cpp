@@ -1,7 +1,6 @@
 #include "support/storagetesting.h"
 
 #include <QSqlQuery>
-#include <QtTest>
 
 QDateTime utc(const QString& isoText)
 {
@@ -14,15 +13,12 @@ QVariant scalar(Database* database, const QString& sql, const QVariantList& valu
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);
-    if (!query.exec() || !query.next())
-        return QVariant();
-    return query.value(0);
+    return query.exec() && query.next() ? query.value(0) : QVariant();
 }
 
 bool execute(Database* database, const QString& sql)
 {
-    QSqlQuery query(database->database());
-    return query.exec(sql);
+    return QSqlQuery(database->database()).exec(sql);
 }
 
 Account makeAccount(const QString& id, const QString& name, int sortOrder, const QString& createdAt)
@@ -31,8 +27,7 @@ Account makeAccount(const QString& id, const QString& name, int sortOrder, const
     account.id = id;
     account.name = name;
     account.sortOrder = sortOrder;
-    account.createdAt = utc(createdAt);
-    account.updatedAt = account.createdAt;
+    account.createdAt = account.updatedAt = utc(createdAt);
     return account;
 }
 
@@ -42,8 +37,7 @@ Category makeCategory(const QString& id, const QString& name, const QString& par
     category.id = id;
     category.name = name;
     category.parentId = parentId;
-    category.createdAt = utc(createdAt);
-    category.updatedAt = category.createdAt;
+    category.createdAt = category.updatedAt = utc(createdAt);
     return category;
 }
 
@@ -53,10 +47,9 @@ Transaction makeTransaction(const QString& id, const QString& accountId, const Q
     transaction.id = id;
     transaction.accountId = accountId;
     transaction.date = date;
-    transaction.payee = QStringLiteral("Payee %1").arg(id);
+    transaction.payee = QStringLiteral("Payee ") + id;
     transaction.amount = amount;
-    transaction.createdAt = utc(createdAt);
-    transaction.updatedAt = transaction.createdAt;
+    transaction.createdAt = transaction.updatedAt = utc(createdAt);
     return transaction;
 }
 
@@ -65,12 +58,11 @@ RecurringTransaction makeRecurring(const QString& id, const QDate& nextDueDate, 
     RecurringTransaction rule;
     rule.id = id;
     rule.accountId = accountId;
-    rule.payee = QStringLiteral("Rule %1").arg(id);
+    rule.payee = QStringLiteral("Rule ") + id;
     rule.amount = -1000;
     rule.startDate = QDate(2024, 1, 1);
     rule.nextDueDate = nextDueDate;
-    rule.createdAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
-    rule.updatedAt = rule.createdAt;
+    rule.createdAt = rule.updatedAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
     return rule;
 }
 
@@ -80,11 +72,8 @@ Reconciliation makeReconciliation(const QString& id, const QDate& statementDate,
     reconciliation.id = id;
     reconciliation.accountId = accountId;
     reconciliation.statementDate = statementDate;
-    reconciliation.statementBalance = 10000;
-    reconciliation.reconciledBalance = 10000;
-    reconciliation.completedAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
-    reconciliation.createdAt = reconciliation.completedAt;
-    reconciliation.updatedAt = reconciliation.completedAt;
+    reconciliation.statementBalance = reconciliation.reconciledBalance = 10000;
+    reconciliation.completedAt = reconciliation.createdAt = reconciliation.updatedAt = utc(QStringLiteral("2024-01-01T09:00:00Z"));
     return reconciliation;
 }
 
@@ -112,56 +101,31 @@ bool sameField(const char* field, const std::optional<Value>& actual, const std:
 
 } // namespace
 
-#define SAME(...) sameFields(actual, expected, __VA_ARGS__)
-#define FIELD(name) #name, &std::remove_cvref_t<decltype(actual)>::name
-
-namespace {
-
-template<typename Record>
-bool sameFields(const Record&, const Record&)
-{
-    return true;
-}
-
-template<typename Record, typename Value, typename... Rest>
-bool sameFields(const Record& actual, const Record& expected, const char* field, Value Record::*member, Rest... rest)
-{
-    return sameField(field, actual.*member, expected.*member) && sameFields(actual, expected, rest...);
-}
-
+#define SAME(field) sameField(#field, actual.field, expected.field)
 // The bookkeeping every record carries.
-template<typename Record>
-bool sameStamps(const Record& actual, const Record& expected)
-{
-    return SAME(FIELD(id), FIELD(version), FIELD(syncStatus), FIELD(serverId), FIELD(createdAt), FIELD(updatedAt), FIELD(deletedAt));
-}
-
-} // namespace
+#define SAME_STAMPS SAME(id) && SAME(version) && SAME(syncStatus) && SAME(serverId) && SAME(createdAt) && SAME(updatedAt) && SAME(deletedAt)
 
 bool sameRecord(const Account& actual, const Account& expected)
 {
-    return sameStamps(actual, expected)
-        && SAME(FIELD(name), FIELD(type), FIELD(currency), FIELD(institution), FIELD(accountNumberLast4), FIELD(startingBalance),
-            FIELD(sortOrder), FIELD(isShared));
+    return SAME_STAMPS && SAME(name) && SAME(type) && SAME(currency) && SAME(institution) && SAME(accountNumberLast4)
+        && SAME(startingBalance) && SAME(sortOrder) && SAME(isShared);
 }
 
 bool sameRecord(const Category& actual, const Category& expected)
 {
-    return sameStamps(actual, expected)
-        && SAME(FIELD(name), FIELD(type), FIELD(parentId), FIELD(isTaxRelevant), FIELD(taxCategory), FIELD(icon), FIELD(color),
-            FIELD(isDefault), FIELD(accountId));
+    return SAME_STAMPS && SAME(name) && SAME(type) && SAME(parentId) && SAME(isTaxRelevant) && SAME(taxCategory) && SAME(icon)
+        && SAME(color) && SAME(isDefault) && SAME(accountId);
 }
 
 bool sameRecord(const Transaction& actual, const Transaction& expected)
 {
-    return sameStamps(actual, expected)
-        && SAME(FIELD(accountId), FIELD(date), FIELD(payee), FIELD(memo), FIELD(amount), FIELD(categoryId), FIELD(checkNumber),
-            FIELD(cleared), FIELD(reconciled), FIELD(transferLinkId), FIELD(transferDestAccountId), FIELD(isSplit), FIELD(recurringId));
+    return SAME_STAMPS && SAME(accountId) && SAME(date) && SAME(payee) && SAME(memo) && SAME(amount) && SAME(categoryId)
+        && SAME(checkNumber) && SAME(cleared) && SAME(reconciled) && SAME(transferLinkId) && SAME(transferDestAccountId)
+        && SAME(isSplit) && SAME(recurringId);
 }
 
 bool sameRecord(const RecurringTransaction& actual, const RecurringTransaction& expected)
 {
-    return sameStamps(actual, expected)
-        && SAME(FIELD(accountId), FIELD(payee), FIELD(memo), FIELD(amount), FIELD(categoryId), FIELD(frequency), FIELD(startDate),
-            FIELD(endDate), FIELD(nextDueDate), FIELD(autoPost), FIELD(isActive), FIELD(transferDestAccountId));
+    return SAME_STAMPS && SAME(accountId) && SAME(payee) && SAME(memo) && SAME(amount) && SAME(categoryId) && SAME(frequency)
+        && SAME(startDate) && SAME(endDate) && SAME(nextDueDate) && SAME(autoPost) && SAME(isActive) && SAME(transferDestAccountId);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Builders and queries shared by the repository tests. Records carry fixed
+// Builders and queries shared by the storage tests. Records carry fixed
 // creation times so a test can compare what it stored field by field.
 
 #include "storage/account.h"
@@ -11,54 +11,37 @@
 #include "storage/recurringtransaction.h"
 #include "storage/transaction.h"
 
-#include <QDateTime>
-#include <QList>
 #include <QSignalSpy>
-#include <QStringList>
-#include <QVariant>
 #include <QtTest>
 #include <optional>
 
 QDateTime utc(const QString& isoText);
-
 // The first column of the first row `sql` returns, or an invalid QVariant.
 QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {});
-
 bool execute(Database* database, const QString& sql);
 
 Account makeAccount(const QString& id, const QString& name, int sortOrder = 0,
     const QString& createdAt = QStringLiteral("2024-01-01T09:00:00Z"));
-
 Category makeCategory(const QString& id, const QString& name, const QString& parentId = QString(),
     const QString& createdAt = QStringLiteral("2024-01-01T09:00:00Z"));
-
 // A payment or deposit with payee "Payee <id>".
 Transaction makeTransaction(const QString& id, const QString& accountId, const QDate& date, qint64 amount,
     const QString& createdAt = QStringLiteral("2024-01-01T09:00:00Z"));
-
 // An active monthly rule paying 10.00 to "Rule <id>", started on 2024-01-01.
 RecurringTransaction makeRecurring(const QString& id, const QDate& nextDueDate, const QString& accountId = QStringLiteral("A"));
-
 // A reconciliation of a statement balance of 100.00.
 Reconciliation makeReconciliation(const QString& id, const QDate& statementDate, const QString& accountId = QStringLiteral("A"));
 
 // The first argument of every signal the spy caught, as text.
 QStringList firstArguments(const QSignalSpy& spy);
-template<typename Record>
-QStringList ids(const QList<Record>& records)
-{
-    QStringList result;
-    for (const Record& record : records)
-        result.append(record.id);
-    return result;
-}
 
+// One text field of each record, in order: the ids unless another is named.
 template<typename Record>
-QStringList names(const QList<Record>& records)
+QStringList texts(const QList<Record>& records, QString Record::*field = &Record::id)
 {
     QStringList result;
     for (const Record& record : records)
-        result.append(record.name);
+        result.append(record.*field);
     return result;
 }
 
