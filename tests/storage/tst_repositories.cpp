@@ -317,7 +317,6 @@ private Q_SLOTS:
         expected.version = stored.version;
         expected.serverId = stored.serverId;
         QVERIFY(sameRecord(m_categories->byId(stored.id), expected));
-
     }
 
     void updateSortOrdersIsOneWriteOrNone()
