@@ -132,9 +132,9 @@ void MainWindow::showEditAccountDialog()
     if (!requireCurrentAccount())
         return;
     const std::optional<Account> account = m_appState->accounts()->byId(m_appState->currentAccountId());
-    AccountFormDialog dialog(*account, this);
+    AccountFormDialog dialog(*account, m_appState->accountService()->openingBalance(*account), this);
     while (dialog.exec() == QDialog::Accepted) {
-        const WriteOutcome outcome = m_appState->accountService()->update(dialog.account());
+        const WriteOutcome outcome = m_appState->accountService()->update(dialog.account(), dialog.asOfDate());
         if (outcome.ok()) {
             m_registerScreen->reload();
             return;

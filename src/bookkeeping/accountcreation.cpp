@@ -3,25 +3,20 @@
 #include "storage/clock.h"
 #include "storage/identifiers.h"
 
-namespace {
-
-Transaction openingBalanceTransaction(const Account& account, qint64 amount, const QDate& asOf)
+Transaction AccountCreation::openingBalanceTransaction(const Account& account, qint64 amount, const QDate& asOf)
 {
     const QDateTime now = Clock::nowUtc();
     Transaction transaction;
     transaction.id = newId();
     transaction.accountId = account.id;
     transaction.date = asOf;
-    // Stored data, the same in every interface language.
-    transaction.payee = QStringLiteral("Opening Balance");
+    transaction.payee = openingBalancePayee;
     transaction.amount = amount;
     transaction.createdAt = now;
     transaction.updatedAt = now;
     transaction.syncStatus = SyncStatus::Pending;
     return transaction;
 }
-
-} // namespace
 
 std::optional<AccountCreation> AccountCreation::fromEntered(const Account& entered, const QDate& asOf)
 {

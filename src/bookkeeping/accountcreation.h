@@ -18,4 +18,6 @@ struct AccountCreation
     // returns it) with its balance held on `asOf`. nullopt when the account
     // has no name: such an account is not stored at all.
     static std::optional<AccountCreation> fromEntered(const Account& entered, const QDate& asOf);
+    // The "Opening Balance" row of `account`: `amount` held on `asOf`.
+    static Transaction openingBalanceTransaction(const Account& account, qint64 amount, const QDate& asOf);
 };

@@ -2,6 +2,7 @@
 
 #include "bookkeeping/accountcreation.h"
 #include "storage/accountrepository.h"
+#include "storage/clock.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
@@ -58,12 +59,16 @@ WriteOutcome AccountService::create(const Account& entered, const QDate& asOf)
     });
 }
 
-WriteOutcome AccountService::update(const Account& account)
+WriteOutcome AccountService::update(const Account& entered, const QDate& asOf)
 {
     return writeInTransaction(m_database, [&] {
-        if (WriteOutcome checked = checkName(account, m_accounts->all()); !checked.ok())
+        if (WriteOutcome checked = checkName(entered, m_accounts->all()); !checked.ok())
             return checked;
-        const std::optional<Account> stored = m_accounts->byId(account.id);
+        const std::optional<Account> stored = m_accounts->byId(entered.id);
+        Account account = entered;
+        const bool inOpeningRow = stored && stored->startingBalance == 0;
+        if (inOpeningRow)
+            account.startingBalance = 0;
         if (stored && changesScale(stored->currency, account.currency)
             && (stored->startingBalance != 0 || m_transactions->hasLiveTransactions(account.id)))
             return WriteOutcome::refused(tr("The currency can't be changed between yen and another currency while the "
@@ -71,8 +76,34 @@ WriteOutcome AccountService::update(const Account& account)
                                             "hundred times larger or smaller."));
         if (!m_accounts->update(account))
             return storageFailure(m_database);
+        if (inOpeningRow && !writeOpeningBalance(account, entered.startingBalance, asOf))
+            return storageFailure(m_database);
         return WriteOutcome::done(account.id);
     });
+}
+
+std::optional<Transaction> AccountService::openingBalance(const Account& account)
+{
+    if (account.startingBalance != 0)
+        return std::nullopt;
+    return m_transactions->openingBalance(account.id);
+}
+
+bool AccountService::writeOpeningBalance(const Account& account, qint64 amount, const QDate& asOf)
+{
+    std::optional<Transaction> opening = m_transactions->openingBalance(account.id);
+    if (!opening)
+        return amount == 0 || m_transactions->insert(AccountCreation::openingBalanceTransaction(account, amount, asOf));
+    if (amount == 0)
+        return m_transactions->softDelete(opening->id);
+    if (opening->amount == amount && opening->date == asOf)
+        return true;
+    opening->amount = amount;
+    opening->date = asOf;
+    opening->version += 1;
+    opening->updatedAt = Clock::nowUtc();
+    opening->syncStatus = SyncStatus::Pending;
+    return m_transactions->update(*opening);
 }
 
 WriteOutcome AccountService::checkName(const Account& account, const QList<Account>& accounts) const

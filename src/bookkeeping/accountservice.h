@@ -2,6 +2,7 @@
 
 #include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
+#include "storage/transaction.h"
 
 #include <QDate>
 #include <QObject>
@@ -27,14 +28,22 @@ public:
     // balance held on `asOf`. The outcome's id is the new account's.
     // New accounts go to the end of the account list.
     WriteOutcome create(const Account& entered, const QDate& asOf);
-    // Refused when the currency would change between yen and another
-    // currency while the account holds amounts.
-    WriteOutcome update(const Account& account);
+    // Stores the edited account. An account that carries no starting balance
+    // of its own keeps its opening balance in an "Opening Balance" row:
+    // `entered`'s starting balance and `asOf` then change, add or (at zero)
+    // remove that row, and the account's own stays zero. Refused when the
+    // currency would change between yen and another currency while the
+    // account holds amounts.
+    WriteOutcome update(const Account& entered, const QDate& asOf);
+    // The row holding the account's opening balance, when it has one and
+    // carries no starting balance of its own.
+    std::optional<Transaction> openingBalance(const Account& account);
     // Soft-deletes the account's transactions, recurring transactions and
     // reconciliations, then the account itself.
     WriteOutcome remove(const QString& accountId);
 
 private:
+    [[nodiscard]] bool writeOpeningBalance(const Account& account, qint64 amount, const QDate& asOf);
     // Refuses an empty name, or one another live account has (in any case).
     WriteOutcome checkName(const Account& account, const QList<Account>& accounts) const;
 

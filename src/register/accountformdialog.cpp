@@ -40,9 +40,10 @@ AccountFormDialog::AccountFormDialog(QWidget* parent)
 {
 }
 
-AccountFormDialog::AccountFormDialog(const Account& account, QWidget* parent)
+AccountFormDialog::AccountFormDialog(const Account& account, const std::optional<Transaction>& opening, QWidget* parent)
     : AccountFormDialog(account, true, parent)
 {
+    showAccount(account, opening);
 }
 
 AccountFormDialog::AccountFormDialog(const Account& working, bool editing, QWidget* parent)
@@ -52,13 +53,12 @@ AccountFormDialog::AccountFormDialog(const Account& working, bool editing, QWidg
 {
     setWindowTitle(m_editing ? tr("Edit Account") : tr("New Account"));
     buildForm();
-    if (m_editing)
-        showAccount(m_working);
 }
 
 void AccountFormDialog::buildForm()
 {
     auto* form = new QFormLayout(this);
+    m_form = form;
 
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("nameField"));
@@ -118,12 +118,17 @@ void AccountFormDialog::buildForm()
     form->addRow(buttons);
 }
 
-void AccountFormDialog::showAccount(const Account& account)
+void AccountFormDialog::showAccount(const Account& account, const std::optional<Transaction>& opening)
 {
     showStoredText(m_name, account.name, maxNameLength);
     selectByData(m_type, toStoredText(account.type));
     selectByData(m_currency, toStoredText(account.currency));
-    m_startingBalance->setAmountMinorUnits(account.startingBalance);
+    m_startingBalance->setAmountMinorUnits(opening ? opening->amount : account.startingBalance);
+    if (opening)
+        m_asOf->setDate(opening->date);
+    // A balance the account carries itself has no date: it comes before
+    // every row.
+    m_form->setRowVisible(m_asOf, opening || account.startingBalance == 0);
     showStoredText(m_institution, account.institution, maxNameLength);
     m_accountNumber->setText(account.accountNumberLast4);
 }

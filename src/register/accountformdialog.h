@@ -1,12 +1,14 @@
 #pragma once
 
 #include "storage/account.h"
+#include "storage/transaction.h"
 
 #include <QDate>
 #include <QDialog>
 
 class QComboBox;
 class QDateEdit;
+class QFormLayout;
 class QLineEdit;
 class SmartAmountField;
 
@@ -18,7 +20,9 @@ class AccountFormDialog : public QDialog
 
 public:
     explicit AccountFormDialog(QWidget* parent = nullptr);
-    explicit AccountFormDialog(const Account& account, QWidget* parent = nullptr);
+    // `opening` is the row that holds the account's opening balance, when it
+    // has one: the balance and its date are shown from it.
+    AccountFormDialog(const Account& account, const std::optional<Transaction>& opening, QWidget* parent = nullptr);
 
     // The record made from the form: a new id and creation time when new,
     // pending, updated now; the starting balance as entered.
@@ -29,7 +33,7 @@ public:
 private:
     AccountFormDialog(const Account& working, bool editing, QWidget* parent);
     void buildForm();
-    void showAccount(const Account& account);
+    void showAccount(const Account& account, const std::optional<Transaction>& opening);
     void followCurrency();
 
     Account m_working;
@@ -40,6 +44,7 @@ private:
     QComboBox* m_currency = nullptr;
     SmartAmountField* m_startingBalance = nullptr;
     QDateEdit* m_asOf = nullptr;
+    QFormLayout* m_form = nullptr;
     QLineEdit* m_institution = nullptr;
     QLineEdit* m_accountNumber = nullptr;
 };

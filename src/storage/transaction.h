@@ -7,6 +7,10 @@
 #include <QString>
 #include <optional>
 
+// The payee of the transaction that holds an account's opening balance.
+// Stored data, the same in every interface language.
+inline const QString openingBalancePayee = QStringLiteral("Opening Balance");
+
 // One register entry. A negative amount is a payment, a positive one a
 // deposit. A transfer is two transactions whose transferLinkId name each other.
 struct Transaction

@@ -96,6 +96,15 @@ QStringList TransactionRepository::payees()
         .readAll([](const SqlQuery& row) { return row.value(0).toString(); });
 }
 
+std::optional<Transaction> TransactionRepository::openingBalance(const QString& accountId)
+{
+    return SqlQuery(m_database,
+        select("WHERE t.account_id = ? AND t.payee = ? AND t.deleted_at IS NULL AND COALESCE(t.transfer_link_id, '') = '' "
+               "ORDER BY t.date ASC, t.created_at ASC LIMIT 1"),
+        {accountId, openingBalancePayee})
+        .readOne(readTransaction);
+}
+
 QList<Transaction> TransactionRepository::byAccount(const QString& accountId)
 {
     return SqlQuery(m_database, select("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC"),
@@ -150,7 +159,7 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
         openingDate = Clock::today();
     RegisterRow opening;
     opening.transaction.date = openingDate;
-    opening.transaction.payee = QStringLiteral("Opening Balance");
+    opening.transaction.payee = openingBalancePayee;
     opening.transaction.amount = startingBalance;
     opening.transaction.cleared = true;
     opening.transaction.reconciled = true;

@@ -30,6 +30,8 @@ public:
     QStringList payees();
     QList<Transaction> byAccount(const QString& accountId);
     std::optional<Transaction> byId(const QString& id);
+    // The account's earliest live "Opening Balance" row that is no transfer.
+    std::optional<Transaction> openingBalance(const QString& accountId);
     QList<Transaction> pending();
     // The account's register, oldest first, with running balances and the
     // opening-balance row when the account has a starting balance. From the

@@ -28,7 +28,7 @@ private Q_SLOTS:
         m_world->addAccount(QStringLiteral("Savings"));
         Account checking = m_world->addAccount(QStringLiteral("Checking"));
         checking.name = name;
-        const WriteOutcome renamed = service()->update(checking);
+        const WriteOutcome renamed = service()->update(checking, QDate(2024, 1, 1));
         QCOMPARE(renamed.ok(), accepted);
         // A new account may not take a name that is taken either.
         Account entered;
@@ -37,7 +37,7 @@ private Q_SLOTS:
         if (!accepted)
             QCOMPARE(renamed.status, WriteOutcome::Status::Refused);
         // Keeping its own name is always fine.
-        QVERIFY(service()->update(*m_world->appState.accounts()->byId(checking.id)).ok());
+        QVERIFY(service()->update(*m_world->appState.accounts()->byId(checking.id), QDate(2024, 1, 1)).ok());
     }
 
     void aNewAccountGoesToTheEnd()
@@ -72,7 +72,7 @@ private Q_SLOTS:
         if (withTransaction)
             m_world->addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Cafe"), -1234);
         account.currency = static_cast<Currency>(to);
-        const WriteOutcome outcome = service()->update(account);
+        const WriteOutcome outcome = service()->update(account, QDate(2024, 1, 1));
         QCOMPARE(outcome.ok(), accepted);
         QCOMPARE(m_world->appState.accounts()->byId(account.id)->currency, static_cast<Currency>(accepted ? to : from));
         if (!accepted)

@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 #include "widgets/firstdayofweek.h"
 #include "bookkeeping/accountcreation.h"
+#include "bookkeeping/accountservice.h"
 #include "register/accountformdialog.h"
 #include "widgets/smartamountfield.h"
 #include "storage/accountrepository.h"
@@ -144,9 +145,10 @@ private Q_SLOTS:
         original.syncStatus = SyncStatus::Synced;
         QVERIFY(m_world->appState.accounts()->insert(original));
 
-        AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id));
+        AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id), std::nullopt);
         showAndWait(&dialog);
         const AccountForm form{&dialog};
+        QVERIFY(form.asOf->isHidden());
         QCOMPARE(QStringList({form.name->text(), form.type->currentText(), form.currency->currentText(), form.startingBalance->text(),
                      form.institution->text(), form.accountNumber->text()}),
             QStringList({QStringLiteral("Travel Money"), QStringLiteral("Cash"), QStringLiteral("JPY (¥)"), QStringLiteral("¥ 1500"),
@@ -155,7 +157,7 @@ private Q_SLOTS:
         typeInto(form.name, QStringLiteral("Japan Trip"));
         typeInto(form.startingBalance, QStringLiteral("2000"));
         QTest::mouseClick(form.ok, Qt::LeftButton);
-        QVERIFY(m_world->appState.accounts()->update(dialog.account()));
+        QVERIFY(m_world->appState.accountService()->update(dialog.account(), dialog.asOfDate()).ok());
 
         Account expected = original;
         expected.name = QStringLiteral("Japan Trip");
@@ -163,6 +165,47 @@ private Q_SLOTS:
         expected.updatedAt = fixedNow;
         expected.syncStatus = SyncStatus::Pending;
         QVERIFY(sameRecord(m_world->appState.accounts()->byId(original.id), expected));
+    }
+    void theOpeningBalanceRowIsEditedInTheForm_data()
+    {
+        QTest::addColumn<qint64>("opening"); // at creation
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("stored"); // the opening row afterwards; 0: none
+        QTest::newRow("changed") << qint64(50000) << QStringLiteral("200") << qint64(20000);
+        QTest::newRow("set to zero") << qint64(50000) << QStringLiteral("0") << qint64(0);
+        QTest::newRow("added later") << qint64(0) << QStringLiteral("300") << qint64(30000);
+    }
+    void theOpeningBalanceRowIsEditedInTheForm()
+    {
+        QFETCH(qint64, opening);
+        QFETCH(QString, typed);
+        QFETCH(qint64, stored);
+        AccountService* service = m_world->appState.accountService();
+        Account entered = makeAccount(QString(), QStringLiteral("Everyday"));
+        entered.startingBalance = opening;
+        const QString id = service->create(entered, QDate(2024, 1, 1)).id;
+        m_world->addTransaction(id, QDate(2024, 2, 1), QStringLiteral("Cafe"), -450);
+        const Account account = *m_world->appState.accounts()->byId(id);
+
+        AccountFormDialog dialog(account, service->openingBalance(account));
+        showAndWait(&dialog);
+        const AccountForm form{&dialog};
+        QCOMPARE(form.startingBalance->amountMinorUnits(), opening);
+        if (opening != 0)
+            QCOMPARE(form.asOf->date(), QDate(2024, 1, 1));
+        typeInto(form.startingBalance, typed);
+        stepSection(form.asOf, QDateTimeEdit::DaySection, 1);
+        QTest::mouseClick(form.ok, Qt::LeftButton);
+        QVERIFY(service->update(dialog.account(), dialog.asOfDate()).ok());
+
+        QCOMPARE(m_world->appState.accounts()->byId(id)->startingBalance, qint64(0));
+        const std::optional<Transaction> row = m_world->appState.transactions()->openingBalance(id);
+        QCOMPARE(row.has_value(), stored != 0);
+        QCOMPARE(m_world->stored(id).size(), stored != 0 ? 2 : 1);
+        if (row) {
+            QCOMPARE(row->amount, stored);
+            QCOMPARE(row->date, opening != 0 ? QDate(2024, 1, 2) : TestWorld::now().date().addDays(1));
+        }
     }
     void unknownCurrencyIsSavedAsUsd()
     {
@@ -174,12 +217,12 @@ private Q_SLOTS:
         // As a newer peer might have left it.
         QVERIFY(execute(database, QStringLiteral("UPDATE accounts SET currency = 'CHF' WHERE id = '%1'").arg(original.id)));
 
-        AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id));
+        AccountFormDialog dialog(*m_world->appState.accounts()->byId(original.id), std::nullopt);
         showAndWait(&dialog);
         const AccountForm form{&dialog};
         QCOMPARE(form.currency->currentText(), QStringLiteral("USD ($)"));
         QTest::mouseClick(form.ok, Qt::LeftButton);
-        QVERIFY(m_world->appState.accounts()->update(dialog.account()));
+        QVERIFY(m_world->appState.accountService()->update(dialog.account(), dialog.asOfDate()).ok());
 
         QCOMPARE(scalar(database, QStringLiteral("SELECT currency || ' ' || starting_balance FROM accounts WHERE id = ?"), {original.id})
                      .toString(),
