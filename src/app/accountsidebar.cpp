@@ -99,7 +99,7 @@ BalanceDisplay balanceDisplay(const KnownBalance& balance, Currency currency)
         return {AccountSidebar::tr("Unavailable"), AccountSidebar::tr("The balance could not be read from the database."), true};
     if (!*balance)
         return {AccountSidebar::tr("Overflow"), AccountSidebar::tr("The balance is too large to show."), true};
-    return {formatCurrency(**balance, currency), QString(), **balance < 0};
+    return {formatCurrency(**balance, currency, AmountFormat::shown()), QString(), **balance < 0};
 }
 
 // The sum of the balances held in one currency.

@@ -112,6 +112,9 @@ int Application::run()
 void Application::loadTranslations()
 {
     const QString language = resolveLanguage(true);
+    // Amounts are read and shown with the marks of the interface language,
+    // in the register and the dialogs alike.
+    QLocale::setDefault(interfaceLocale(language));
     if (language != QLatin1String("en")) {
         m_qtTranslator = installedCatalogue(this, [&language](QTranslator& translator) {
             return translator.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),

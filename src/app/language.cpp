@@ -24,6 +24,12 @@ QString resolveLanguage(bool resolveSystem)
     return supportedLanguages().contains(localeLanguage) ? localeLanguage : QStringLiteral("en");
 }
 
+QLocale interfaceLocale(const QString& language)
+{
+    const QLocale system = QLocale::system();
+    return system.name().section(QLatin1Char('_'), 0, 0) == language ? system : QLocale(language);
+}
+
 void setLanguage(const QString& code)
 {
     QSettings().setValue(languageKey, code);

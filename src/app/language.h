@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,11 @@ QStringList supportedLanguages();
 // locale's language when it is supported, else "en"; every other stored
 // value is returned as it is.
 QString resolveLanguage(bool resolveSystem);
+
+// The locale numbers and amounts follow in `language`: the system's own
+// when it is of that language (Austrian German, Canadian French), else the
+// language's main one.
+QLocale interfaceLocale(const QString& language);
 
 // Stores the choice; the catalogues are loaded at start-up, so it takes
 // effect at the next start.

@@ -95,7 +95,7 @@ void AccountFormDialog::buildForm()
 
     m_asOf = new QDateEdit(Clock::today(), this);
     m_asOf->setObjectName(QStringLiteral("asOfEdit"));
-    m_asOf->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    m_asOf->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     m_asOf->setCalendarPopup(true);
     m_asOf->calendarWidget()->setFirstDayOfWeek(firstDayOfWeek());
     form->addRow(tr("&As of:"), m_asOf);

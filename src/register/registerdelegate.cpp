@@ -68,11 +68,11 @@ Qt::Alignment firstLineAlignment(int column)
 
 // A balance shown with a minus sign or in accounting brackets is painted in
 // the negative colour.
-bool readsNegative(const QString& text, Currency currency)
+bool readsNegative(const QString& text, Currency currency, const AmountFormat& format)
 {
     QString digits = text;
     digits.remove(QLatin1Char('$')).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
-    const std::optional<qint64> value = tryParseAmount(digits, currency);
+    const std::optional<qint64> value = tryParseAmount(digits, currency, format);
     return (value && *value < 0) || text.contains(QLatin1Char('('));
 }
 
@@ -104,8 +104,9 @@ void RegisterDelegate::autoFillFromPayee(int row, const QString& payee, QWidget*
         return;
     const Currency currency = m_model->currency();
     const bool payment = last->amount < 0;
-    m_model->setBufferText(RegisterModel::PaymentColumn, payment ? formatAmount(-last->amount, currency) : QString());
-    m_model->setBufferText(RegisterModel::DepositColumn, payment ? QString() : formatAmount(last->amount, currency));
+    const AmountFormat& format = m_model->amountFormat();
+    m_model->setBufferText(RegisterModel::PaymentColumn, payment ? formatAmount(-last->amount, currency, format) : QString());
+    m_model->setBufferText(RegisterModel::DepositColumn, payment ? QString() : formatAmount(last->amount, currency, format));
     if (!last->categoryId.isEmpty()) {
         if (const std::optional<Category> category = m_appState->categories()->byId(last->categoryId)) {
             m_model->setBufferText(RegisterModel::CategoryColumn, category->name);
@@ -320,7 +321,7 @@ void RegisterDelegate::paintTwoLine(QPainter* painter, const QStyleOptionViewIte
     const QString text = index.data(Qt::DisplayRole).toString();
     const QVariant foreground = index.data(Qt::ForegroundRole);
     QColor textColor = foreground.canConvert<QColor>() && foreground.isValid() ? foreground.value<QColor>() : palette.color(QPalette::Text);
-    if (column == RegisterModel::BalanceColumn && readsNegative(text, m_model->currency()))
+    if (column == RegisterModel::BalanceColumn && readsNegative(text, m_model->currency(), m_model->amountFormat()))
         textColor = Palette::negative();
     if (selected)
         textColor = palette.color(QPalette::HighlightedText);

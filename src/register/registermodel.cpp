@@ -208,8 +208,8 @@ void RegisterModel::loadRowIntoBuffer(int row)
     m_buffer.categoryText = stored->categoryName;
     m_buffer.categoryIdText = transaction.categoryId;
     const bool payment = transaction.amount < 0;
-    m_buffer.paymentText = payment ? formatAmount(-transaction.amount, m_currency) : QString();
-    m_buffer.depositText = payment ? QString() : formatAmount(transaction.amount, m_currency);
+    m_buffer.paymentText = payment ? formatAmount(-transaction.amount, m_currency, m_amountFormat) : QString();
+    m_buffer.depositText = payment ? QString() : formatAmount(transaction.amount, m_currency, m_amountFormat);
     m_buffer.clearedText = clearedLetter(transaction);
     m_loadedBuffer = m_buffer;
 }
@@ -315,10 +315,10 @@ QString RegisterModel::displayText(const RegisterRow& row, int column) const
     case PayeeColumn: return transaction.payee;
     case CategoryColumn: return row.categoryName;
     case MemoColumn: return transaction.memo;
-    case PaymentColumn: return transaction.amount < 0 ? formatAmount(-transaction.amount, m_currency) : QString();
-    case DepositColumn: return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency) : QString();
+    case PaymentColumn: return transaction.amount < 0 ? formatAmount(-transaction.amount, m_currency, m_amountFormat) : QString();
+    case DepositColumn: return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency, m_amountFormat) : QString();
     case ClearedColumn: return clearedLetter(transaction);
-    case BalanceColumn: return row.runningBalance ? formatAmount(*row.runningBalance, m_currency) : overflowText();
+    case BalanceColumn: return row.runningBalance ? formatAmount(*row.runningBalance, m_currency, m_amountFormat) : overflowText();
     default: return QString();
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/enums.h"
+#include "storage/money.h"
 #include "storage/registerrow.h"
 
 #include <QAbstractTableModel>
@@ -59,6 +60,9 @@ public:
     // The currency every money text of the register is written in.
     void setCurrency(Currency currency);
     Currency currency() const { return m_currency; }
+    // The marks amounts are shown and typed with, those of the interface
+    // language.
+    const AmountFormat& amountFormat() const { return m_amountFormat; }
 
     // `rows` come in display order: already reversed by the caller when
     // newest-first. Ends any edit and clears the buffer.
@@ -117,6 +121,7 @@ private:
 
     QList<RegisterRow> m_rows;
     Currency m_currency = Currency::USD;
+    const AmountFormat m_amountFormat = AmountFormat::shown();
     bool m_newestFirst = false;
     bool m_twoLine = false;
     int m_editingRow = -1;

@@ -264,7 +264,7 @@ void RegisterScreen::confirmAndDelete(int row)
         return;
     const Transaction transaction = stored->transaction;
     m_navigator->closeOpenEditor();
-    const QString amount = formatCurrency(qAbs(transaction.amount), m_model->currency());
+    const QString amount = formatCurrency(qAbs(transaction.amount), m_model->currency(), m_model->amountFormat());
     const QString question = transaction.transferLinkId.isEmpty()
         ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
         : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee, amount);
@@ -770,7 +770,7 @@ void RegisterScreen::showAccountHeader(const Account& account)
 
 void RegisterScreen::showBalance(const CheckedSum& balance, Currency currency)
 {
-    m_balanceLabel->setText(balance ? formatCurrency(*balance, currency) : RegisterModel::overflowText());
+    m_balanceLabel->setText(balance ? formatCurrency(*balance, currency, m_model->amountFormat()) : RegisterModel::overflowText());
     m_balanceLabel->setToolTip(balance ? QString() : RegisterModel::overflowToolTip());
     const QColor color = !balance || *balance < 0 ? Palette::negative() : Palette::positive();
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(color)));
@@ -837,8 +837,8 @@ std::optional<qint64> RegisterScreen::amountFromBuffer()
         showRefusal(tr("Enter a payment or deposit amount"));
         return std::nullopt;
     }
-    const Currency currency = m_model->currency();
-    const std::optional<qint64> amount = payment.isEmpty() ? tryParseAmount(deposit, currency) : tryParseAmount(payment, currency);
+    const std::optional<qint64> amount =
+        tryParseAmount(payment.isEmpty() ? deposit : payment, m_model->currency(), m_model->amountFormat());
     if (!amount) {
         showRefusal(tr("Enter a valid amount"));
         return std::nullopt;

@@ -86,22 +86,33 @@ qint64 minorUnitsPerMajor(Currency currency)
     return currency == Currency::JPY ? 1 : 100;
 }
 
-QString formatAmount(qint64 minorUnits, Currency currency)
+AmountFormat AmountFormat::shown()
+{
+    const QLocale locale;
+    AmountFormat format;
+    if (!locale.decimalPoint().isEmpty())
+        format.decimalPoint = locale.decimalPoint().front();
+    if (!locale.groupSeparator().isEmpty())
+        format.groupSeparator = locale.groupSeparator().front();
+    return format;
+}
+
+QString formatAmount(qint64 minorUnits, Currency currency, const AmountFormat& format)
 {
     static const QLocale english(QLocale::English);
     // Work in unsigned space so the most negative value still has a magnitude.
     const quint64 magnitude = minorUnits < 0 ? 0 - static_cast<quint64>(minorUnits) : static_cast<quint64>(minorUnits);
     const QString sign = minorUnits < 0 ? QStringLiteral("-") : QString();
     const auto perMajor = static_cast<quint64>(minorUnitsPerMajor(currency));
-    const QString units = english.toString(magnitude / perMajor);
+    const QString units = english.toString(magnitude / perMajor).replace(QLatin1Char(','), format.groupSeparator);
     if (perMajor == 1)
         return sign + units;
-    return sign + QStringLiteral("%1.%2").arg(units).arg(magnitude % perMajor, 2, 10, QLatin1Char('0'));
+    return sign + QStringLiteral("%1%2%3").arg(units, format.decimalPoint).arg(magnitude % perMajor, 2, 10, QLatin1Char('0'));
 }
 
-QString formatCurrency(qint64 minorUnits, Currency currency)
+QString formatCurrency(qint64 minorUnits, Currency currency, const AmountFormat& format)
 {
-    const QString digits = formatAmount(minorUnits, currency);
+    const QString digits = formatAmount(minorUnits, currency, format);
     if (minorUnits < 0)
         return QStringLiteral("-%1%2").arg(currencySymbol(currency), digits.mid(1));
     return QStringLiteral("%1%2").arg(currencySymbol(currency), digits);
@@ -125,9 +136,34 @@ bool commasGroupThousands(const QString& number)
     return std::all_of(groups.cbegin() + 1, groups.cend(), [](const QString& group) { return group.size() == 3; });
 }
 
+bool isSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+// The number in English marks: "." for the decimal mark and "," for the
+// group mark. A "." or "," that is neither in `format` can't be read one
+// obvious way and makes the text no number.
+QString inEnglishMarks(const QString& number, const AmountFormat& format)
+{
+    QString english;
+    english.reserve(number.size());
+    for (const QChar c : number) {
+        if (c == format.decimalPoint)
+            english.append(QLatin1Char('.'));
+        else if (c == format.groupSeparator || (isSpace(format.groupSeparator) && isSpace(c)))
+            english.append(QLatin1Char(','));
+        else if (c == QLatin1Char('.') || c == QLatin1Char(','))
+            english.append(QLatin1Char('?'));
+        else
+            english.append(c);
+    }
+    return english;
+}
+
 } // namespace
 
-std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
+std::optional<qint64> tryParseAmount(const QString& text, Currency currency, const AmountFormat& format)
 {
     QString cleaned = text;
     cleaned.remove(currencySymbol(currency));
@@ -137,6 +173,7 @@ std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
     const bool negative = cleaned.startsWith(QLatin1Char('-'));
     if (negative)
         cleaned = cleaned.mid(1).trimmed();
+    cleaned = inEnglishMarks(cleaned, format);
     if (!commasGroupThousands(cleaned))
         return std::nullopt;
     cleaned.remove(QLatin1Char(','));

@@ -28,16 +28,31 @@ int currencyDecimals(Currency currency);
 // Minor units in one major unit: 1 for JPY, 100 for the others.
 qint64 minorUnitsPerMajor(Currency currency);
 
-// "1,234.56" (or "1,500" for JPY), with a leading "-" when negative; no symbol.
-QString formatAmount(qint64 minorUnits, Currency currency);
-// "$1,234.56" or "-$1,234.56".
-QString formatCurrency(qint64 minorUnits, Currency currency);
+// The marks amounts are written with: the English "1,234.56" in stored and
+// exchanged text, the interface language's own ("1.234,56" in German) in
+// what the user reads and types.
+struct AmountFormat
+{
+    QChar decimalPoint = QLatin1Char('.');
+    QChar groupSeparator = QLatin1Char(',');
 
-// Reads typed or imported text: the currency's symbol and "," are ignored,
-// a leading "-" makes the amount negative, extra decimals round half away
-// from zero. Empty text is 0. Text that is not a number, or a number beyond
-// the valid range, gives no value.
-std::optional<qint64> tryParseAmount(const QString& text, Currency currency);
+    static AmountFormat english() { return {}; }
+    // The marks of the default locale, which follows the interface language.
+    static AmountFormat shown();
+};
+
+// "1,234.56" (or "1,500" for JPY), with a leading "-" when negative; no symbol.
+QString formatAmount(qint64 minorUnits, Currency currency, const AmountFormat& format = AmountFormat::english());
+// "$1,234.56" or "-$1,234.56".
+QString formatCurrency(qint64 minorUnits, Currency currency, const AmountFormat& format = AmountFormat::english());
+
+// Reads typed or imported text: the currency's symbol and the group marks
+// are ignored, a leading "-" makes the amount negative, extra decimals round
+// half away from zero. Empty text is 0. Text that is not a number, a group
+// mark out of its thousands place, or a number beyond the valid range gives
+// no value.
+std::optional<qint64> tryParseAmount(const QString& text, Currency currency,
+    const AmountFormat& format = AmountFormat::english());
 // As tryParseAmount, with text that gives no value read as 0.
 qint64 parseAmount(const QString& text, Currency currency);
 

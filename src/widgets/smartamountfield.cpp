@@ -72,7 +72,7 @@ bool SmartAmountField::isBeyondValidRange(const QString& text) const
 void SmartAmountField::showLimit() const
 {
     QToolTip::showText(mapToGlobal(QPoint(0, height())),
-        tr("Amounts can be at most %1.").arg(formatCurrency(maxAmountMinorUnits, m_currency)));
+        tr("Amounts can be at most %1.").arg(formatCurrency(maxAmountMinorUnits, m_currency, AmountFormat::shown())));
 }
 
 void SmartAmountField::keyPressEvent(QKeyEvent* event)

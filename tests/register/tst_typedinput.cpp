@@ -85,6 +85,42 @@ private Q_SLOTS:
         QCOMPARE(m_world->appState.transactions()->byId(row.id)->amount, 700);
     }
 
+    void amountsFollowTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("stored"); // 0: refused
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("German decimal comma") << QLocale::German << QStringLiteral("12,50") << qint64(1250) << QStringLiteral("12,50");
+        QTest::newRow("German thousands") << QLocale::German << QStringLiteral("1.250,5") << qint64(125050) << QStringLiteral("1.250,50");
+        QTest::newRow("German point out of place") << QLocale::German << QStringLiteral("12.50") << qint64(0) << QString();
+        QTest::newRow("French spaces") << QLocale::French << QStringLiteral("1 250,5") << qint64(125050) << QStringLiteral("1\u202F250,50");
+        QTest::newRow("English decimal comma") << QLocale::English << QStringLiteral("12,50") << qint64(0) << QString();
+    }
+
+    void amountsFollowTheInterfaceLanguage()
+    {
+        QFETCH(QLocale::Language, language);
+        QFETCH(QString, typed);
+        QFETCH(qint64, stored);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(language));
+        const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        const Account account = m_world->addAccount(QStringLiteral("Checking"));
+        auto screen = showScreen(&m_world->appState, account.id);
+        typeRow({QStringLiteral("3/2/2024"), QString(), QStringLiteral("Bakery"), QString(), QString(), typed});
+        saveRow();
+        const std::optional<Transaction> row = m_world->onlyTransaction(account.id);
+        QCOMPARE(row.has_value(), stored != 0);
+        if (!row) {
+            QCOMPARE(status(*screen), QStringLiteral("Enter a valid amount"));
+            return;
+        }
+        QCOMPARE(row->amount, -stored);
+        const QModelIndex payment = screen->model()->index(screen->model()->rowForTransactionId(row->id), RegisterModel::PaymentColumn);
+        QCOMPARE(payment.data().toString(), shown);
+    }
+
     void enterOnTheDeleteQuestionKeepsTheRow()
     {
         const Account account = m_world->addAccount(QStringLiteral("Checking"));
