@@ -607,11 +607,17 @@ void MainWindow::showAboutBox()
 
 void MainWindow::showKeyboardShortcuts()
 {
+    // Each key once: where a key means one thing in the register and
+    // another elsewhere, its row says both.
     const QString text =
         shortcutTable(tr("Register"),
-            {{shortcutText("Ctrl+Return"), tr("Save transaction")}, {shortcutText("Ctrl+I"), tr("Insert new transaction")},
+            {{shortcutText("Ctrl+Return"), tr("Save transaction")},
+                {shortcutText("Ctrl+I"), tr("Insert new transaction (elsewhere: import)")},
+                {shortcutText("Ctrl+N"), tr("New transaction in a form (elsewhere: in the register)")},
                 {shortcutText("Ctrl+D"), tr("Delete current transaction")},
+                {shortcutText("Ctrl+M"), tr("Memorize as recurring transaction")},
                 {shortcutText("Tab") + QStringLiteral(" / ") + shortcutText("Shift+Tab"), tr("Next / previous field")},
+                {shortcutText("F4") + QStringLiteral(" / ") + shortcutText("Alt+Down"), tr("Open the list or calendar")},
                 {tr("' (apostrophe)").toHtmlEscaped(), tr("Copy value from field above")}})
         + shortcutTable(tr("Date Field"),
             {{QStringLiteral("t"), tr("Today")}, {QStringLiteral("+ / -"), tr("Next / previous day")},
@@ -619,9 +625,8 @@ void MainWindow::showKeyboardShortcuts()
                 {QStringLiteral("y / r"), tr("First / last day of year")},
                 {QStringLiteral("w / k"), tr("First / last day of week")}})
         + shortcutTable(tr("General"),
-            {{shortcutText("Ctrl+N"), tr("New transaction")}, {shortcutText("Ctrl+Shift+N"), tr("New account")},
-                {shortcutText("Ctrl+R"), tr("Reconcile account")}, {shortcutText("Ctrl+F"), tr("Search transactions")},
-                {shortcutText("Ctrl+I"), tr("Import")}, {shortcutText("Ctrl+2"), tr("Reports")},
+            {{shortcutText("Ctrl+Shift+N"), tr("New account")}, {shortcutText("Ctrl+R"), tr("Reconcile account")},
+                {shortcutText("Ctrl+F"), tr("Search transactions")}, {shortcutText("Ctrl+2"), tr("Reports")},
                 {shortcutText("Ctrl+3"), tr("Recurring transactions")}, {shortcutText("Ctrl+4"), tr("Categories")}})
         + shortcutTable(tr("Accounts"),
             {{tr("%1 to %2").arg(shortcutText("Alt+1"), shortcutText("Alt+9")), tr("Switch to account 1 to 9")},
