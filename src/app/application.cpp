@@ -7,6 +7,7 @@
 #include "app/privatesettings.h"
 #include "app/singleinstanceguard.h"
 #include "storage/database.h"
+#include "widgets/outlinedindicatorstyle.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -73,6 +74,8 @@ Application::Application(int& argc, char** argv)
     // and its icon.
     setDesktopFileName(QStringLiteral(CHECKBOOK_APP_ID));
     loadTranslations();
+    // The application owns the style it is given.
+    setStyle(new OutlinedIndicatorStyle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
