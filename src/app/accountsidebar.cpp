@@ -20,6 +20,7 @@
 
 namespace {
 
+constexpr int sidebarMinimumWidth = 180;
 constexpr int accountIdRole = Qt::UserRole;
 constexpr int accountNameRole = Qt::UserRole + 1;
 constexpr int menuNameWidth = 320;
@@ -215,14 +216,15 @@ AccountSidebar::AccountSidebar(AppState* appState, QWidget* parent)
     , m_accountList(new QListWidget(this))
     , m_totalLabel(new TotalsLabel(this))
 {
-    setMinimumWidth(260);
+    // Narrow windows leave the register the room: long names are cut short.
+    setMinimumWidth(sidebarMinimumWidth);
     setMaximumWidth(500);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
     m_accountList->setObjectName(QStringLiteral("accountList"));
-    m_accountList->setMinimumWidth(260);
+    m_accountList->setMinimumWidth(sidebarMinimumWidth);
     m_accountList->setFocusPolicy(Qt::NoFocus);
     m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,6 +1,7 @@
 #include "register/accountformdialog.h"
 
 #include "widgets/firstdayofweek.h"
+#include "widgets/placeholderfit.h"
 #include "widgets/smartamountfield.h"
 #include "widgets/storedtextedit.h"
 #include "storage/clock.h"
@@ -63,6 +64,7 @@ void AccountFormDialog::buildForm()
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("nameField"));
     m_name->setPlaceholderText(tr("Account name"));
+    fitPlaceholder(m_name);
     m_name->setMaxLength(maxNameLength);
     form->addRow(tr("&Name:"), m_name);
 
@@ -103,6 +105,7 @@ void AccountFormDialog::buildForm()
     m_institution = new QLineEdit(this);
     m_institution->setObjectName(QStringLiteral("institutionField"));
     m_institution->setPlaceholderText(tr("Bank name (optional)"));
+    fitPlaceholder(m_institution);
     m_institution->setMaxLength(maxNameLength);
     form->addRow(tr("&Institution:"), m_institution);
 
@@ -110,6 +113,7 @@ void AccountFormDialog::buildForm()
     m_accountNumber->setObjectName(QStringLiteral("accountNumberField"));
     m_accountNumber->setMaxLength(accountNumberDigits);
     m_accountNumber->setPlaceholderText(tr("Last 4 digits (optional)"));
+    fitPlaceholder(m_accountNumber);
     form->addRow(tr("Account &Number:"), m_accountNumber);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -76,6 +76,17 @@ bool readsNegative(const QString& text, Currency currency, const AmountFormat& f
     return (value && *value < 0) || text.contains(QLatin1Char('('));
 }
 
+// Room around an entry's text in a drop-down list.
+constexpr int listTextMargin = 24;
+
+int widestText(const QComboBox* comboBox)
+{
+    int widest = 0;
+    for (int item = 0; item < comboBox->count(); ++item)
+        widest = std::max(widest, comboBox->fontMetrics().horizontalAdvance(comboBox->itemText(item)));
+    return widest;
+}
+
 } // namespace
 
 RegisterDelegate::RegisterDelegate(AppState* appState, RegisterModel* model, QObject* parent)
@@ -264,6 +275,10 @@ QWidget* RegisterDelegate::createCategoryEditor(QWidget* parent) const
         comboBox->addItem(choice.text, choice.id);
     auto* completer = new TabCompleter(comboBox->model(), comboBox);
     comboBox->setCompleter(completer);
+    // The lists are as wide as their longest entry, however narrow the column.
+    const int listWidth = widestText(comboBox) + comboBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + listTextMargin;
+    comboBox->view()->setMinimumWidth(listWidth);
+    completer->popup()->setMinimumWidth(listWidth);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), comboBox, [comboBox](const QString& text) {
         const int item = comboBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (item >= 0)

@@ -133,6 +133,7 @@ void RegisterScreen::reload()
     m_delegate->setTwoLine(twoLine);
     m_model->setTwoLine(twoLine);
     m_view->setColumnHidden(RegisterModel::MemoColumn, twoLine);
+    m_view->fitTextColumns();
     Q_EMIT m_model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
     m_view->verticalHeader()->setDefaultSectionSize(twoLine ? twoLineRowHeight : oneLineRowHeight);
     m_view->viewport()->update();
@@ -624,14 +625,16 @@ void RegisterScreen::buildLayout()
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel->setFont(QApplication::font());
     m_statusLabel->setStyleSheet(statusStyle(Palette::muted(), false));
-    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+    // A narrow window wraps a refusal and cuts the key hints short; neither
+    // holds the window wider than the screen.
+    m_statusLabel->setWordWrap(true);
+    m_hintLabel = new ElidedLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
                                  .arg(nativeKeys(QStringLiteral("Ctrl+Return")), nativeKeys(QStringLiteral("Ctrl+D")),
                                      nativeKeys(QStringLiteral("Ctrl+M"))),
         this);
     m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
     m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(Palette::styleName(Palette::hint())));
-    footer->addWidget(m_statusLabel);
-    footer->addStretch();
+    footer->addWidget(m_statusLabel, 1);
     footer->addWidget(m_hintLabel);
     layout->addLayout(footer);
     setFocusProxy(m_view);

@@ -4,11 +4,51 @@
 #include "register/registermodel.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
+
+namespace {
+
+constexpr int minimumTextColumnWidth = 120;
+
+bool isTextColumn(int column)
+{
+    return column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn
+        || column == RegisterModel::MemoColumn;
+}
+
+} // namespace
 
 RegisterTableView::RegisterTableView(QWidget* parent)
     : QTableView(parent)
 {
+}
+
+void RegisterTableView::fitTextColumns()
+{
+    QHeaderView* header = horizontalHeader();
+    QList<int> textColumns;
+    int fixedWidth = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        if (isColumnHidden(column))
+            continue;
+        if (isTextColumn(column))
+            textColumns.append(column);
+        else
+            fixedWidth += header->sectionSize(column);
+    }
+    const bool roomy = viewport()->width() - fixedWidth >= textColumns.size() * minimumTextColumnWidth;
+    for (const int column : textColumns) {
+        header->setSectionResizeMode(column, roomy ? QHeaderView::Stretch : QHeaderView::Fixed);
+        if (!roomy)
+            header->resizeSection(column, minimumTextColumnWidth);
+    }
+}
+
+void RegisterTableView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    fitTextColumns();
 }
 
 void RegisterTableView::setNavigator(FieldNavigator* navigator)

@@ -27,8 +27,13 @@ public:
     void stepCursor(bool forward);
 
     bool focusNextPrevChild(bool next) override;
+    // Payee, Category and Memo share the width the fixed columns leave;
+    // below a readable width each keeps that width and the grid scrolls
+    // sideways instead.
+    void fitTextColumns();
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;

@@ -1,5 +1,6 @@
 #include "widgets/paymentformfields.h"
 
+#include "widgets/placeholderfit.h"
 #include "widgets/smartamountfield.h"
 #include "storage/textlimits.h"
 
@@ -13,6 +14,7 @@ QLineEdit* PaymentFormFields::newPayeeField(QWidget* parent)
     auto* payee = new QLineEdit(parent);
     payee->setObjectName(QStringLiteral("payeeField"));
     payee->setPlaceholderText(tr("Start typing to search payees..."));
+    fitPlaceholder(payee);
     payee->setMaxLength(maxNameLength);
     return payee;
 }

@@ -17,6 +17,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -205,6 +206,29 @@ private Q_SLOTS:
         if (row) {
             QCOMPARE(row->amount, stored);
             QCOMPARE(row->date, opening != 0 ? QDate(2024, 1, 2) : TestWorld::now().date().addDays(1));
+        }
+    }
+    void placeholdersShowWholeInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "es", "de", "fr", "ja"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void placeholdersShowWholeInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/checkbook_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        AccountFormDialog dialog;
+        QCoreApplication::removeTranslator(&translator);
+        dialog.resize(dialog.minimumSizeHint());
+        showAndWait(&dialog);
+        for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+            if (edit->placeholderText().isEmpty())
+                continue;
+            const int room = edit->contentsRect().width() - edit->textMargins().left() - edit->textMargins().right();
+            QVERIFY2(room >= edit->fontMetrics().horizontalAdvance(edit->placeholderText()), qPrintable(edit->placeholderText()));
         }
     }
     void unknownCurrencyIsSavedAsUsd()

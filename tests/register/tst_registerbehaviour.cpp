@@ -4,6 +4,7 @@
 #include "register/registerdelegate.h"
 #include "storage/preferencesrepository.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 
 using namespace testworld;
@@ -23,6 +24,27 @@ private Q_SLOTS:
         m_world->addTransaction(m_account.id, QDate(2024, 5, 10), QStringLiteral("Power"), -6000);
     }
     void cleanup() { m_world.reset(); }
+
+    void textColumnsKeepAReadableWidth_data()
+    {
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<bool>("scrollsSideways");
+        QTest::newRow("narrow window") << 600 << true;
+        QTest::newRow("wide window") << 1400 << false;
+    }
+
+    void textColumnsKeepAReadableWidth()
+    {
+        QFETCH(int, windowWidth);
+        QFETCH(bool, scrollsSideways);
+        auto screen = showScreen(&m_world->appState, m_account.id);
+        screen->resize(windowWidth, 500);
+        settle();
+        QHeaderView* header = screen->view()->horizontalHeader();
+        for (const int column : {RegisterModel::PayeeColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn})
+            QVERIFY(header->sectionSize(column) >= 120);
+        QCOMPARE(header->length() > screen->view()->viewport()->width(), scrollsSideways);
+    }
 
     void preferenceChangeReloadsTheShownRegister_data()
     {
