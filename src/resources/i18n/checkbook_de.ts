@@ -765,10 +765,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Buchung speichern</translation>
     </message>
     <message>
-        <source>Insert new transaction</source>
-        <translation>Neue Buchung einfügen</translation>
-    </message>
-    <message>
         <source>Delete current transaction</source>
         <translation>Aktuelle Buchung löschen</translation>
     </message>
@@ -813,10 +809,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Allgemein</translation>
     </message>
     <message>
-        <source>New transaction</source>
-        <translation>Neue Buchung</translation>
-    </message>
-    <message>
         <source>New account</source>
         <translation>Neues Konto</translation>
     </message>
@@ -827,10 +819,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Search transactions</source>
         <translation>Buchungen suchen</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
@@ -887,6 +875,22 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>The recurring transaction could not be saved.</source>
         <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Insert new transaction (elsewhere: import)</source>
+        <translation>Neue Buchung einfügen (anderswo: importieren)</translation>
+    </message>
+    <message>
+        <source>New transaction in a form (elsewhere: in the register)</source>
+        <translation>Neue Buchung in einem Formular (anderswo: im Kontobuch)</translation>
+    </message>
+    <message>
+        <source>Memorize as recurring transaction</source>
+        <translation>Als wiederkehrende Buchung merken</translation>
+    </message>
+    <message>
+        <source>Open the list or calendar</source>
+        <translation>Liste oder Kalender öffnen</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,30 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
     <message>
         <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
         <translation>„%1“ passt zu mehr als einer Kategorie: Wählen Sie eine aus der Liste</translation>
+    </message>
+    <message>
+        <source>The transaction you were changing was deleted by another program.</source>
+        <translation>Die Buchung, die Sie geändert haben, wurde von einem anderen Programm gelöscht.</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Nicht gespeicherte Buchung</translation>
+    </message>
+    <message>
+        <source>The new transaction you typed is not saved yet.</source>
+        <translation>Die neue Buchung, die Sie eingegeben haben, ist noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your changes to this transaction are not saved yet.</source>
+        <translation>Ihre Änderungen an dieser Buchung sind noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save it, discard what you typed, or keep editing?</source>
+        <translation>Speichern, Eingaben verwerfen oder weiter bearbeiten?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

@@ -765,10 +765,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Save transaction</translation>
     </message>
     <message>
-        <source>Insert new transaction</source>
-        <translation>Insert new transaction</translation>
-    </message>
-    <message>
         <source>Delete current transaction</source>
         <translation>Delete current transaction</translation>
     </message>
@@ -813,10 +809,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>General</translation>
     </message>
     <message>
-        <source>New transaction</source>
-        <translation>New transaction</translation>
-    </message>
-    <message>
         <source>New account</source>
         <translation>New account</translation>
     </message>
@@ -827,10 +819,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Search transactions</source>
         <translation>Search transactions</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
@@ -887,6 +875,22 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The recurring transaction could not be saved.</source>
         <translation>The recurring transaction could not be saved.</translation>
+    </message>
+    <message>
+        <source>Insert new transaction (elsewhere: import)</source>
+        <translation>Insert new transaction (elsewhere: import)</translation>
+    </message>
+    <message>
+        <source>New transaction in a form (elsewhere: in the register)</source>
+        <translation>New transaction in a form (elsewhere: in the register)</translation>
+    </message>
+    <message>
+        <source>Memorize as recurring transaction</source>
+        <translation>Memorize as recurring transaction</translation>
+    </message>
+    <message>
+        <source>Open the list or calendar</source>
+        <translation>Open the list or calendar</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,30 @@ What you typed is still on screen.</translation>
     <message>
         <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
         <translation>&quot;%1&quot; fits more than one category: choose one from the list</translation>
+    </message>
+    <message>
+        <source>The transaction you were changing was deleted by another program.</source>
+        <translation>The transaction you were changing was deleted by another program.</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Unsaved Transaction</translation>
+    </message>
+    <message>
+        <source>The new transaction you typed is not saved yet.</source>
+        <translation>The new transaction you typed is not saved yet.</translation>
+    </message>
+    <message>
+        <source>Your changes to this transaction are not saved yet.</source>
+        <translation>Your changes to this transaction are not saved yet.</translation>
+    </message>
+    <message>
+        <source>Save it, discard what you typed, or keep editing?</source>
+        <translation>Save it, discard what you typed, or keep editing?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
     </message>
 </context>
 <context>

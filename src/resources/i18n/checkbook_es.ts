@@ -765,10 +765,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>Guardar transacción</translation>
     </message>
     <message>
-        <source>Insert new transaction</source>
-        <translation>Insertar nueva transacción</translation>
-    </message>
-    <message>
         <source>Delete current transaction</source>
         <translation>Eliminar la transacción actual</translation>
     </message>
@@ -813,10 +809,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>General</translation>
     </message>
     <message>
-        <source>New transaction</source>
-        <translation>Nueva transacción</translation>
-    </message>
-    <message>
         <source>New account</source>
         <translation>Nueva cuenta</translation>
     </message>
@@ -827,10 +819,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>Search transactions</source>
         <translation>Buscar transacciones</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
@@ -887,6 +875,22 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>The recurring transaction could not be saved.</source>
         <translation>No se pudo guardar el movimiento periódico.</translation>
+    </message>
+    <message>
+        <source>Insert new transaction (elsewhere: import)</source>
+        <translation>Insertar una transacción nueva (en otras partes: importar)</translation>
+    </message>
+    <message>
+        <source>New transaction in a form (elsewhere: in the register)</source>
+        <translation>Transacción nueva en un formulario (en otras partes: en el registro)</translation>
+    </message>
+    <message>
+        <source>Memorize as recurring transaction</source>
+        <translation>Memorizar como transacción recurrente</translation>
+    </message>
+    <message>
+        <source>Open the list or calendar</source>
+        <translation>Abrir la lista o el calendario</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,30 @@ Lo que escribió sigue en pantalla.</translation>
     <message>
         <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
         <translation>«%1» corresponde a más de una categoría: elija una de la lista</translation>
+    </message>
+    <message>
+        <source>The transaction you were changing was deleted by another program.</source>
+        <translation>Otro programa eliminó la transacción que estaba modificando.</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Transacción sin guardar</translation>
+    </message>
+    <message>
+        <source>The new transaction you typed is not saved yet.</source>
+        <translation>La transacción nueva que escribió aún no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Your changes to this transaction are not saved yet.</source>
+        <translation>Sus cambios en esta transacción aún no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Save it, discard what you typed, or keep editing?</source>
+        <translation>¿Guardarla, descartar lo escrito o seguir editando?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>

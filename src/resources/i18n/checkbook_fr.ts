@@ -765,10 +765,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Enregistrer l&apos;opération</translation>
     </message>
     <message>
-        <source>Insert new transaction</source>
-        <translation>Insérer une nouvelle opération</translation>
-    </message>
-    <message>
         <source>Delete current transaction</source>
         <translation>Supprimer l&apos;opération en cours</translation>
     </message>
@@ -813,10 +809,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Général</translation>
     </message>
     <message>
-        <source>New transaction</source>
-        <translation>Nouvelle opération</translation>
-    </message>
-    <message>
         <source>New account</source>
         <translation>Nouveau compte</translation>
     </message>
@@ -827,10 +819,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Search transactions</source>
         <translation>Rechercher des opérations</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
@@ -887,6 +875,22 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>The recurring transaction could not be saved.</source>
         <translation>Impossible d’enregistrer l’opération récurrente.</translation>
+    </message>
+    <message>
+        <source>Insert new transaction (elsewhere: import)</source>
+        <translation>Insérer une nouvelle opération (ailleurs : importer)</translation>
+    </message>
+    <message>
+        <source>New transaction in a form (elsewhere: in the register)</source>
+        <translation>Nouvelle opération dans un formulaire (ailleurs : dans le registre)</translation>
+    </message>
+    <message>
+        <source>Memorize as recurring transaction</source>
+        <translation>Mémoriser comme opération récurrente</translation>
+    </message>
+    <message>
+        <source>Open the list or calendar</source>
+        <translation>Ouvrir la liste ou le calendrier</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,30 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     <message>
         <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
         <translation>« %1 » correspond à plusieurs catégories : choisissez-en une dans la liste</translation>
+    </message>
+    <message>
+        <source>The transaction you were changing was deleted by another program.</source>
+        <translation>L’opération que vous modifiiez a été supprimée par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Opération non enregistrée</translation>
+    </message>
+    <message>
+        <source>The new transaction you typed is not saved yet.</source>
+        <translation>La nouvelle opération que vous avez saisie n’est pas encore enregistrée.</translation>
+    </message>
+    <message>
+        <source>Your changes to this transaction are not saved yet.</source>
+        <translation>Vos modifications de cette opération ne sont pas encore enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save it, discard what you typed, or keep editing?</source>
+        <translation>L’enregistrer, abandonner la saisie ou continuer la modification ?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>

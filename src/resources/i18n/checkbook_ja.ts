@@ -765,10 +765,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>取引を保存</translation>
     </message>
     <message>
-        <source>Insert new transaction</source>
-        <translation>新しい取引を挿入</translation>
-    </message>
-    <message>
         <source>Delete current transaction</source>
         <translation>現在の取引を削除</translation>
     </message>
@@ -813,10 +809,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>全般</translation>
     </message>
     <message>
-        <source>New transaction</source>
-        <translation>新しい取引</translation>
-    </message>
-    <message>
         <source>New account</source>
         <translation>新しい口座</translation>
     </message>
@@ -827,10 +819,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Search transactions</source>
         <translation>取引を検索</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>インポート</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
@@ -887,6 +875,22 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The recurring transaction could not be saved.</source>
         <translation>定期取引を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Insert new transaction (elsewhere: import)</source>
+        <translation>新しい取引を挿入（その他の画面ではインポート）</translation>
+    </message>
+    <message>
+        <source>New transaction in a form (elsewhere: in the register)</source>
+        <translation>フォームで新しい取引（その他の画面では台帳で）</translation>
+    </message>
+    <message>
+        <source>Memorize as recurring transaction</source>
+        <translation>定期取引として記憶</translation>
+    </message>
+    <message>
+        <source>Open the list or calendar</source>
+        <translation>リストまたはカレンダーを開く</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,30 @@ What you typed is still on screen.</source>
     <message>
         <source>&quot;%1&quot; fits more than one category: choose one from the list</source>
         <translation>「%1」に当てはまるカテゴリが複数あります。一覧から選んでください</translation>
+    </message>
+    <message>
+        <source>The transaction you were changing was deleted by another program.</source>
+        <translation>変更中の取引は別のプログラムによって削除されました。</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>未保存の取引</translation>
+    </message>
+    <message>
+        <source>The new transaction you typed is not saved yet.</source>
+        <translation>入力した新しい取引はまだ保存されていません。</translation>
+    </message>
+    <message>
+        <source>Your changes to this transaction are not saved yet.</source>
+        <translation>この取引への変更はまだ保存されていません。</translation>
+    </message>
+    <message>
+        <source>Save it, discard what you typed, or keep editing?</source>
+        <translation>保存しますか、入力を破棄しますか、それとも編集を続けますか？</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
     </message>
 </context>
 <context>
