@@ -878,15 +878,15 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     </message>
     <message>
         <source>Insert new transaction (elsewhere: import)</source>
-        <translation>Insertar una transacción nueva (en otras partes: importar)</translation>
+        <translation>Insertar un movimiento nuevo (en otras partes: importar)</translation>
     </message>
     <message>
         <source>New transaction in a form (elsewhere: in the register)</source>
-        <translation>Transacción nueva en un formulario (en otras partes: en el registro)</translation>
+        <translation>Movimiento nuevo en un formulario (en otras partes: en el registro)</translation>
     </message>
     <message>
         <source>Memorize as recurring transaction</source>
-        <translation>Memorizar como transacción recurrente</translation>
+        <translation>Memorizar como movimiento recurrente</translation>
     </message>
     <message>
         <source>Open the list or calendar</source>
@@ -1160,23 +1160,23 @@ Lo que escribió sigue en pantalla.</translation>
     </message>
     <message>
         <source>The transaction you were changing was deleted by another program.</source>
-        <translation>Otro programa eliminó la transacción que estaba modificando.</translation>
+        <translation>Otro programa eliminó el movimiento que estaba modificando.</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
-        <translation>Transacción sin guardar</translation>
+        <translation>Movimiento sin guardar</translation>
     </message>
     <message>
         <source>The new transaction you typed is not saved yet.</source>
-        <translation>La transacción nueva que escribió aún no se ha guardado.</translation>
+        <translation>El movimiento nuevo que escribió aún no se ha guardado.</translation>
     </message>
     <message>
         <source>Your changes to this transaction are not saved yet.</source>
-        <translation>Sus cambios en esta transacción aún no se han guardado.</translation>
+        <translation>Sus cambios en este movimiento aún no se han guardado.</translation>
     </message>
     <message>
         <source>Save it, discard what you typed, or keep editing?</source>
-        <translation>¿Guardarla, descartar lo escrito o seguir editando?</translation>
+        <translation>¿Guardarlo, descartar lo escrito o seguir editando?</translation>
     </message>
     <message>
         <source>Discard</source>
