@@ -132,32 +132,6 @@ private Q_SLOTS:
         if (minorUnits)
             QCOMPARE(toMajorUnits(*minorUnits, currency), majorUnits);
     }
-
-    void addsWithoutOverflow_data()
-    {
-        QTest::addColumn<qint64>("a");
-        QTest::addColumn<qint64>("b");
-        QTest::addColumn<CheckedSum>("sum");
-
-        const qint64 highest = std::numeric_limits<qint64>::max();
-        const qint64 lowest = std::numeric_limits<qint64>::min();
-        QTest::newRow("small amounts") << qint64(-250) << qint64(1000) << CheckedSum(750);
-        QTest::newRow("up to the highest") << highest - 1 << qint64(1) << CheckedSum(highest);
-        QTest::newRow("one past the highest") << highest << qint64(1) << CheckedSum();
-        QTest::newRow("down to the lowest") << lowest + 1 << qint64(-1) << CheckedSum(lowest);
-        QTest::newRow("one past the lowest") << lowest << qint64(-1) << CheckedSum();
-        QTest::newRow("highest and lowest") << highest << lowest << CheckedSum(-1);
-    }
-
-    void addsWithoutOverflow()
-    {
-        QFETCH(qint64, a);
-        QFETCH(qint64, b);
-        QFETCH(CheckedSum, sum);
-
-        QCOMPARE(checkedAdd(a, b), sum);
-        QCOMPARE(checkedAdd(b, a), sum);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMoney)
