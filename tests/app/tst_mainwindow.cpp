@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -478,6 +479,21 @@ private Q_SLOTS:
         window.findChild<QPushButton*>(QStringLiteral("continueButton"))->setFocus();
         press(Qt::Key_Return);
         QCOMPARE(window.currentPage(), MainWindow::Page::EmptyState);
+    }
+    void theShortcutListNamesEachKeyOnce()
+    {
+        TestWorld world;
+        MainWindow window(&world.appState);
+        showActive(&window);
+        QString shown;
+        ModalAnswer::pressWhenShown(QMessageBox::Ok, &shown);
+        menuAction(window, QStringLiteral("&Help"), QStringLiteral("&Keyboard Shortcuts"))->trigger();
+        static const QRegularExpression keyCell(QStringLiteral("<td width=\"140\"><b>(.*?)</b></td>"));
+        QStringList keys;
+        for (const QRegularExpressionMatch& match : keyCell.globalMatch(shown))
+            keys.append(match.captured(1));
+        QVERIFY(keys.size() > 10);
+        QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size());
     }
 };
 
