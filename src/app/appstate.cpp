@@ -8,6 +8,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
+#include "storage/payeelist.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
@@ -67,6 +68,7 @@ void AppState::createRepositories()
 {
     m_accounts = new AccountRepository(m_database, this);
     m_transactions = new TransactionRepository(m_database, this);
+    m_payees = new PayeeList(m_database, m_transactions, this);
     m_categories = new CategoryRepository(m_database, this);
     m_preferences = new PreferencesRepository(m_database, this);
     m_splitLines = new SplitLineRepository(m_database, this);

@@ -8,6 +8,7 @@ class AccountService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class PayeeList;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -35,6 +36,7 @@ public:
     Database* database() const { return m_database; }
     AccountRepository* accounts() const { return m_accounts; }
     TransactionRepository* transactions() const { return m_transactions; }
+    PayeeList* payees() const { return m_payees; }
     CategoryRepository* categories() const { return m_categories; }
     PreferencesRepository* preferences() const { return m_preferences; }
     SplitLineRepository* splitLines() const { return m_splitLines; }
@@ -66,6 +68,7 @@ private:
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
     TransactionRepository* m_transactions = nullptr;
+    PayeeList* m_payees = nullptr;
     CategoryRepository* m_categories = nullptr;
     PreferencesRepository* m_preferences = nullptr;
     SplitLineRepository* m_splitLines = nullptr;

@@ -14,9 +14,11 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
+#include "storage/payeelist.h"
 #include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
@@ -134,7 +136,7 @@ void RegisterDelegate::autoFillFromPayee(int row, const QString& payee, QWidget*
 
 QStringList RegisterDelegate::payeeChoices() const
 {
-    QStringList choices = payeeCompletions(m_appState->transactions()->payees());
+    QStringList choices = m_appState->payees()->completions();
     for (const Account& account : m_appState->accounts()->all()) {
         const QString transferChoice = QStringLiteral("[Transfer] %1").arg(account.name);
         if (account.id == m_accountId || transferChoice.size() > maxNameLength)

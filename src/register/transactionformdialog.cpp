@@ -11,6 +11,7 @@
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
 #include "storage/identifiers.h"
+#include "storage/payeelist.h"
 #include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
@@ -88,7 +89,7 @@ void TransactionFormDialog::buildForm()
     form->addRow(tr("Date:"), m_date);
 
     m_payee = PaymentFormFields::newPayeeField(this);
-    auto* payeeCompleter = new QCompleter(payeeCompletions(m_appState->transactions()->payees()), this);
+    auto* payeeCompleter = new QCompleter(m_appState->payees()->completions(), this);
     makeSearchingCompleter(payeeCompleter);
     payeeCompleter->setMaxVisibleItems(payeeCompleterRows);
     m_payee->setCompleter(payeeCompleter);
