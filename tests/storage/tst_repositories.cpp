@@ -230,27 +230,6 @@ private Q_SLOTS:
         QCOMPARE(scalar(database(), sql, {u"R2"_s}).toString(), u"2024-01-01T09:00:00Z 2024-05-20T12:00:00Z"_s);
     }
 
-    // Rows written by another device or a later version read as the fallbacks.
-    void readsUnknownStoredTextsAsTheFallbacks()
-    {
-        const QString stamps = u"'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"_s;
-        QVERIFY(execute(database(), u"INSERT INTO accounts (id, name, account_type, currency, sync_status, created_at, updated_at) "
-                                    "VALUES ('X', 'Brokerage', 'brokerage', 'XYZ', 'weird', "_s + stamps));
-        QVERIFY(execute(database(), u"INSERT INTO categories (id, name, category_type, sync_status, created_at, updated_at) "
-                                    "VALUES ('x', 'Odd', 'weird', 'Synced', "_s + stamps));
-        QVERIFY(execute(database(), u"INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, "
-                                    "end_date, next_due_date, sync_status, created_at, updated_at) "
-                                    "VALUES ('x', 'A', 'Odd', 1, 'fortnightly', '2024-01-01', '', '2024-02-01', '', "_s + stamps));
-
-        const Account account = *m_accounts->byId(u"X"_s);
-        QVERIFY(account.type == AccountType::Other && account.currency == Currency::USD && account.syncStatus == SyncStatus::Pending);
-        const Category category = *m_categories->byId(u"x"_s);
-        QVERIFY(category.type == CategoryType::Expense && category.syncStatus == SyncStatus::Pending);
-        const RecurringTransaction rule = *m_rules->byId(u"x"_s);
-        QCOMPARE(rule.frequency, Frequency::Monthly);
-        QVERIFY(!rule.endDate);
-    }
-
     void listsLiveRowsInTheirOrder()
     {
         for (const auto& [id, name, sortOrder] : QList<std::tuple<QString, QString, int>>{

@@ -2,6 +2,7 @@
 
 #include "storage/database.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -11,8 +12,12 @@
 class TestDataDirectory
 {
 public:
-    TestDataDirectory();
-    ~TestDataDirectory();
+    TestDataDirectory()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("CHECKBOOK_DATA_DIR", m_directory.path().toUtf8());
+    }
+    ~TestDataDirectory() { qunsetenv("CHECKBOOK_DATA_DIR"); }
 
     QString path() const { return m_directory.path(); }
     QString databasePath() const { return path() + QStringLiteral("/checkbook.db"); }
