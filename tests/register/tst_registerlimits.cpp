@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(edited.checkNumber, QStringLiteral("101"));
         QVERIFY(edited.payee == transaction.payee && edited.memo == transaction.memo);
 
-        AccountFormDialog accountForm(account);
+        AccountFormDialog accountForm(account, std::nullopt);
         showAndWait(&accountForm);
         typeInto(child<QWidget>(&accountForm, "institutionField"), QStringLiteral("Bank"));
         QCOMPARE(accountForm.account().name, account.name);
