@@ -61,11 +61,11 @@ bool sameRecord(const std::optional<Record>& actual, const Record& expected)
 
 // Stores `record` and reads it back, then stores `update` (same id) and reads
 // that back with the creation stamp of `record`: an update never rewrites it.
-// Each write signals once.
-template<typename Repository, typename Record>
-void verifyRoundTrip(Repository& repository, QSignalSpy& changed, const Record& record, Record update)
+// Each write sends `changedSignal` once.
+template<typename Repository, typename Signal, typename Record>
+void verifyRoundTrip(Repository& repository, Signal changedSignal, const Record& record, Record update)
 {
-    changed.clear();
+    QSignalSpy changed(&repository, changedSignal);
     QVERIFY(repository.insert(record));
     QCOMPARE(changed.count(), 1);
     QVERIFY(sameRecord(repository.byId(record.id), record));
