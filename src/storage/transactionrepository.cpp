@@ -16,6 +16,10 @@ const QString columns = QStringLiteral(
 constexpr int categoryNameColumn = 20;
 constexpr int searchLimit = 200;
 
+// A deleted category is shown as none, while the transactions keep its id:
+// "Transactions using this category will become uncategorized".
+const QString liveCategoryJoin = QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL ");
+
 QString select(const char* rest)
 {
     return QStringLiteral("SELECT %1 FROM transactions t ").arg(columns) + QLatin1String(rest);
@@ -125,8 +129,7 @@ QList<Transaction> TransactionRepository::pending()
 QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)
 {
     QList<RegisterRow> rows = SqlQuery(m_database,
-        selectWithCategoryName(QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id "
-                                              "WHERE t.account_id = ? AND t.deleted_at IS NULL "
+        selectWithCategoryName(liveCategoryJoin + QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL "
                                               "ORDER BY t.date ASC, t.created_at ASC")),
         {accountId})
                                   .readAll([&accountId](const SqlQuery& row) {
@@ -223,11 +226,10 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Sear
     QString sql;
     QVariantList values;
     if (text.isEmpty()) {
-        sql = selectWithCategoryName(QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL"));
+        sql = selectWithCategoryName(liveCategoryJoin + QStringLiteral("WHERE t.deleted_at IS NULL"));
     } else {
-        sql = selectWithCategoryName(QStringLiteral("JOIN transactions_fts fts ON fts.rowid = t.rowid "
-                                                    "LEFT JOIN categories c ON t.category_id = c.id "
-                                                    "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?"));
+        sql = selectWithCategoryName(QStringLiteral("JOIN transactions_fts fts ON fts.rowid = t.rowid ") + liveCategoryJoin
+            + QStringLiteral("WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?"));
         values.append(text);
     }
     const auto addCondition = [&](const char* condition, const QVariant& value) {
@@ -332,6 +334,38 @@ int TransactionRepository::markAllPendingForResync()
     if (changed > 0)
         announceChange(QString());
     return changed;
+}
+
+std::optional<int> TransactionRepository::renamePayee(const QString& from, const QString& to)
+{
+    const int changed = SqlQuery(m_database,
+        QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, version = version + 1, sync_status = 'pending' "
+                       "WHERE payee = ? AND deleted_at IS NULL"),
+        {to, timeToText(Clock::nowUtc()), from})
+                            .execCount("TransactionRepository::renamePayee");
+    if (changed < 0)
+        return std::nullopt;
+    // The rows may belong to any account.
+    if (changed > 0)
+        announceChange(QString());
+    return changed;
+}
+
+std::optional<int> TransactionRepository::mergePayees(const QStringList& payees, const QString& into)
+{
+    int total = 0;
+    const bool committed = m_database->inTransaction([&] {
+        for (const QString& payee : payees) {
+            if (payee == into)
+                continue;
+            const std::optional<int> changed = renamePayee(payee, into);
+            if (!changed)
+                return false;
+            total += *changed;
+        }
+        return true;
+    });
+    return committed ? std::optional<int>(total) : std::nullopt;
 }
 
 void TransactionRepository::announceChange(const QString& accountId)

@@ -34,7 +34,8 @@ public:
     std::optional<Transaction> openingBalance(const QString& accountId);
     QList<Transaction> pending();
     // The account's register, oldest first, with running balances and the
-    // opening-balance row when the account has a starting balance. From the
+    // opening-balance row when the account has a starting balance. A row
+    // whose category was deleted shows no category name. From the
     // first row whose balance is too large to hold on, the balances are none.
     QList<RegisterRow> registerRows(const QString& accountId);
     // Every live account's current balance (starting balance plus its live
@@ -57,6 +58,14 @@ public:
     [[nodiscard]] int restoreByAccount(const QString& accountId, const QString& since);
     [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
     [[nodiscard]] int markAllPendingForResync();
+    // Gives every live transaction paid to `from` the payee `to`, stamped
+    // now, its version raised and pending upload. The number of rows
+    // changed; none after a logged failure.
+    [[nodiscard]] std::optional<int> renamePayee(const QString& from, const QString& to);
+    // Renames each of `payees` to `into` as one database transaction, so
+    // either all of them become one payee or none changes. The total of rows
+    // changed; none after a failure.
+    [[nodiscard]] std::optional<int> mergePayees(const QStringList& payees, const QString& into);
 
 Q_SIGNALS:
     void transactionsChanged(const QString& accountId);
