@@ -9,11 +9,14 @@
 #include "widgets/glyphicon.h"
 #include "widgets/palette.h"
 #include "register/registerscreen.h"
+#include "services/categories/categoriesscreen.h"
+#include "services/payees/payeescreen.h"
 #include "services/recurring/recurringformdialog.h"
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
@@ -179,7 +182,10 @@ void MainWindow::showSearchWindow()
 
 void MainWindow::showCategoriesWindow()
 {
-    reportNotAvailable(tr("Categories"));
+    if (!m_categoriesScreen)
+        m_categoriesScreen = new CategoriesScreen(m_appState);
+    m_categoriesScreen->refresh();
+    showToolWindow(m_categoriesScreen, tr("Categories"), QSize(600, 500));
 }
 
 void MainWindow::showSettingsWindow()
@@ -206,7 +212,12 @@ void MainWindow::showImportWindow()
 
 void MainWindow::showPayeesWindow()
 {
-    reportNotAvailable(tr("Payee Management"));
+    if (!m_payeeScreen) {
+        m_payeeScreen = new PayeeScreen(m_appState);
+        connect(m_payeeScreen, &PayeeScreen::payeesChanged, m_registerScreen, &RegisterScreen::reload);
+    }
+    m_payeeScreen->refresh();
+    showToolWindow(m_payeeScreen, tr("Payee Management"), QSize(550, 500));
 }
 
 void MainWindow::showShareAccountDialog()
@@ -517,6 +528,8 @@ void MainWindow::connectRepositories()
             m_registerScreen->reload();
     });
     connect(m_appState->transactions(), &TransactionRepository::transactionsChanged, m_sidebar, &AccountSidebar::refreshBalance);
+    // A renamed or deleted category shows in the register at once.
+    connect(m_appState->categories(), &CategoryRepository::categoriesChanged, m_registerScreen, &RegisterScreen::reload);
     connect(m_appState->accounts(), &AccountRepository::accountsChanged, m_sidebar, &AccountSidebar::reload);
     connect(m_appState->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateRecurringDue);
 }

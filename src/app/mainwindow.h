@@ -8,6 +8,8 @@
 #include <QString>
 
 class AppState;
+class CategoriesScreen;
+class PayeeScreen;
 class QAction;
 class QListWidget;
 class QMenu;
@@ -121,6 +123,9 @@ private:
     WelcomeScreen* m_welcomeScreen = nullptr;
     QWidget* m_emptyStatePage = nullptr;
     StatusBar* m_statusBar = nullptr;
+    // Tool windows, created on first use.
+    CategoriesScreen* m_categoriesScreen = nullptr;
+    PayeeScreen* m_payeeScreen = nullptr;
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
 };

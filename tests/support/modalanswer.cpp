@@ -53,3 +53,20 @@ void ModalAnswer::pressWhenShown(const QString& buttonText, QString* shownText, 
     };
     QTimer::singleShot(0, [=] { answerWhenReady(press, shownText, shownTitle, 500); });
 }
+
+void ModalAnswer::pressInTurn(const QList<QMessageBox::StandardButton>& buttons, QStringList* shownTexts)
+{
+    if (buttons.isEmpty())
+        return;
+    const auto press = [buttons, shownTexts](QMessageBox* box) {
+        shownTexts->append(box->text());
+        if (buttons.first() == QMessageBox::NoButton)
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (QAbstractButton* target = box->button(buttons.first()))
+            QTest::mouseClick(target, Qt::LeftButton);
+        else
+            QFAIL("The box has no such button");
+        pressInTurn(buttons.mid(1), shownTexts);
+    };
+    QTimer::singleShot(0, [=] { answerWhenReady(press, nullptr, nullptr, 500); });
+}

@@ -6,6 +6,7 @@
 #include "storage/identifiers.h"
 
 #include <QHash>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -79,6 +80,18 @@ constexpr std::array<DefaultCategory, 56> defaultCategories{{
     {QT_TRANSLATE_NOOP("CategoryService", "Other Income"), CategoryType::Income, nullptr, nullptr},
 }};
 
+const Category* findCategory(const QList<Category>& categories, const QString& id)
+{
+    const auto found = std::find_if(categories.cbegin(), categories.cend(), [&](const Category& c) { return c.id == id; });
+    return found == categories.cend() ? nullptr : &*found;
+}
+
+// The parent the tree shows: none when the stored parent was deleted.
+const Category* shownParent(const Category& category, const QList<Category>& live)
+{
+    return category.parentId.isEmpty() ? nullptr : findCategory(live, category.parentId);
+}
+
 } // namespace
 
 CategoryService::CategoryService(Database* database, CategoryRepository* categories, QObject* parent)
@@ -134,4 +147,68 @@ bool CategoryService::writeDefaultCategory(const Category& category)
     if (m_categories->byId(category.id))
         return m_categories->revive(category);
     return m_categories->insert(category);
+}
+
+WriteOutcome CategoryService::create(const QString& name, const QString& selectedId)
+{
+    const QList<Category> live = m_categories->all();
+    Category category;
+    category.name = name.trimmed();
+    const Category* selected = findCategory(live, selectedId);
+    if (selected && !shownParent(*selected, live)) {
+        category.parentId = selected->id;
+        // The screen changes only names, so a child of an income category
+        // made as an expense could never become income.
+        category.type = selected->type;
+    }
+    if (const WriteOutcome refusal = checkName(category, live); !refusal.ok())
+        return refusal;
+    category.id = newId();
+    category.createdAt = category.updatedAt = Clock::nowUtc();
+    if (!m_categories->insert(category))
+        return storageFailure(m_database);
+    return WriteOutcome::done(category.id);
+}
+
+WriteOutcome CategoryService::rename(const QString& id, const QString& name)
+{
+    const QList<Category> live = m_categories->all();
+    const Category* stored = findCategory(live, id);
+    if (!stored)
+        return WriteOutcome::changedElsewhere(tr("This category has been deleted in the meantime."));
+    Category renamed = *stored;
+    renamed.name = name.trimmed();
+    if (renamed.name == stored->name)
+        return WriteOutcome::done(id);
+    if (const WriteOutcome refusal = checkName(renamed, live); !refusal.ok())
+        return refusal;
+    renamed.version += 1;
+    renamed.updatedAt = Clock::nowUtc();
+    renamed.syncStatus = SyncStatus::Pending;
+    if (!m_categories->update(renamed))
+        return storageFailure(m_database);
+    return WriteOutcome::done(id);
+}
+
+WriteOutcome CategoryService::remove(const QString& id)
+{
+    if (!m_categories->softDelete(id))
+        return storageFailure(m_database);
+    return WriteOutcome::done();
+}
+
+WriteOutcome CategoryService::checkName(const Category& category, const QList<Category>& live) const
+{
+    if (category.name.isEmpty())
+        return WriteOutcome::refused(tr("Type a name for the category."));
+    const Category* parent = shownParent(category, live);
+    const bool taken = std::any_of(live.cbegin(), live.cend(), [&](const Category& other) {
+        return other.id != category.id && shownParent(other, live) == parent
+            && other.name.compare(category.name, Qt::CaseInsensitive) == 0;
+    });
+    if (!taken)
+        return WriteOutcome::done();
+    return WriteOutcome::refused(parent
+            ? tr("\"%1\" already has a category named \"%2\".").arg(parent->name, category.name)
+            : tr("There is already a top-level category named \"%1\".").arg(category.name));
 }
