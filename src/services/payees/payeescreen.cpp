@@ -111,7 +111,6 @@ void PayeeScreen::buildLayout()
     m_refusal = new QLabel(this);
     m_refusal->setObjectName(QStringLiteral("refusalLabel"));
     m_refusal->setWordWrap(true);
-    m_refusal->setStyleSheet(Palette::textColorStyle(Palette::negative()));
     m_refusal->hide();
     layout->addWidget(m_refusal);
 
@@ -151,6 +150,8 @@ bool PayeeScreen::confirmMerge(int payeeCount, const QString& target)
 
 void PayeeScreen::showRefusal(const QString& text)
 {
+    // Coloured when shown, so it follows a theme changed meanwhile.
+    m_refusal->setStyleSheet(Palette::textColorStyle(Palette::negative()));
     m_refusal->setText(text);
     m_refusal->show();
 }
