@@ -82,16 +82,18 @@ private Q_SLOTS:
         bool stayedOpen = false;
         QString shownRefusal;
         QString keptText;
+        // Keys go to the dialog's field itself, whichever window the window
+        // system has made active by then.
         whenDialogShown([&](QDialog* dialog) {
             auto* field = child<QLineEdit>(dialog, "categoryNameField");
             typeInto(field, typed);
-            press(Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Return);
             stayedOpen = dialog->isVisible();
             if (const auto* label = child<QLabel>(dialog, "refusalLabel"); label->isVisible())
                 shownRefusal = label->text();
             keptText = field->text();
             if (stayedOpen)
-                press(Qt::Key_Escape);
+                QTest::keyClick(field, Qt::Key_Escape);
         });
         press(key, key == Qt::Key_N ? Qt::ControlModifier : Qt::NoModifier);
 
@@ -159,9 +161,10 @@ private Q_SLOTS:
         const QString id = m_model->categoryAt(m_tree->currentIndex()).id;
         const int scrolled = m_tree->verticalScrollBar()->value();
         QVERIFY(scrolled > 0);
-        whenDialogShown([](QDialog*) {
-            type(u"Car"_s);
-            press(Qt::Key_Return);
+        whenDialogShown([](QDialog* dialog) {
+            auto* field = child<QLineEdit>(dialog, "categoryNameField");
+            typeInto(field, u"Car"_s);
+            QTest::keyClick(field, Qt::Key_Return);
         });
         press(Qt::Key_F2);
 
