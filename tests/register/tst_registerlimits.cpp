@@ -1,14 +1,9 @@
 #include "support/testworld.h"
 
-#include "register/accountformdialog.h"
 #include "widgets/palette.h"
-#include "register/transactionformdialog.h"
-#include "storage/preferencesrepository.h"
 #include "storage/textlimits.h"
-#include "support/dialogtesting.h"
 #include "support/storagetesting.h"
 
-#include <QLineEdit>
 #include <limits>
 
 using namespace testworld;
@@ -22,9 +17,8 @@ QString cellText(const RegisterScreen& screen, int row, int column, int role = Q
 
 } // namespace
 
-// What the register does with values it cannot hold: amounts beyond the
-// valid range, balances beyond a qint64, and stored texts far longer than
-// an editor accepts.
+// What the register does with values it cannot hold: balances beyond a
+// qint64, and stored texts far longer than an editor accepts.
 class TestRegisterLimits : public QObject
 {
     Q_OBJECT
@@ -77,27 +71,6 @@ private Q_SLOTS:
         QVERIFY(saved);
         QCOMPARE(saved->amount, qint64(-200));
         QVERIFY(saved->payee == payee && saved->memo == memo);
-    }
-
-    void formsKeepOverlongStoredTexts()
-    {
-        const Account account = m_world->addAccount(QString(300, QLatin1Char('a')));
-        Transaction transaction = m_world->addTransaction(account.id, QDate(2024, 1, 1), QString(5000, QLatin1Char('p')), -100,
-            QString(), QString(3000, QLatin1Char('m')));
-
-        TransactionFormDialog transactionForm(&m_world->appState, transaction);
-        QCOMPARE(child<QLineEdit>(&transactionForm, "memoField")->maxLength(), 3000);
-        showAndWait(&transactionForm);
-        typeInto(child<QWidget>(&transactionForm, "checkNumberField"), QStringLiteral("101"));
-        const Transaction edited = transactionForm.transaction();
-        QCOMPARE(edited.checkNumber, QStringLiteral("101"));
-        QVERIFY(edited.payee == transaction.payee && edited.memo == transaction.memo);
-
-        AccountFormDialog accountForm(account, std::nullopt);
-        showAndWait(&accountForm);
-        typeInto(child<QWidget>(&accountForm, "institutionField"), QStringLiteral("Bank"));
-        QCOMPARE(accountForm.account().name, account.name);
-        QCOMPARE(accountForm.account().institution, QStringLiteral("Bank"));
     }
 
 private:
