@@ -1,15 +1,6 @@
 #include "support/testworld.h"
 
-#include "storage/accountrepository.h"
-#include "storage/categoryrepository.h"
-#include "storage/clock.h"
 #include "storage/identifiers.h"
-#include "storage/transactionrepository.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QTimer>
-#include <QtTest>
 
 TestWorld::TestWorld()
 {
@@ -35,18 +26,6 @@ Account TestWorld::addAccount(const QString& name, Currency currency, qint64 sta
     if (!appState.accounts()->insert(account))
         qFatal("TestWorld: the account could not be stored");
     return account;
-}
-
-QString TestWorld::addCategory(const QString& name, const QString& parentId)
-{
-    Category category;
-    category.id = newId();
-    category.name = name;
-    category.parentId = parentId;
-    category.createdAt = category.updatedAt = now();
-    if (!appState.categories()->insert(category))
-        qFatal("TestWorld: the category could not be stored");
-    return category.id;
 }
 
 Transaction TestWorld::addTransaction(const QString& accountId, const QDate& date, const QString& payee, qint64 amount,

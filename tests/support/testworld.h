@@ -36,7 +36,6 @@ public:
     ~TestWorld();
 
     Account addAccount(const QString& name, Currency currency = Currency::USD, qint64 startingBalance = 0, int sortOrder = 0);
-    QString addCategory(const QString& name, const QString& parentId = QString());
     // Rows are created a second apart, so same-day rows keep insertion order.
     Transaction addTransaction(const QString& accountId, const QDate& date, const QString& payee, qint64 amount,
         const QString& categoryId = QString(), const QString& memo = QString());
