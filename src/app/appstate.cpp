@@ -4,6 +4,7 @@
 #include "app/thememanager.h"
 #include "bookkeeping/accountservice.h"
 #include "services/categories/categoryservice.h"
+#include "services/reconciliation/reconciliationservice.h"
 #include "bookkeeping/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -81,6 +82,8 @@ void AppState::createServices()
     m_categoryService = new CategoryService(m_database, m_categories, this);
     m_transactionService = new TransactionService(m_database, m_accounts, m_transactions, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
+    m_reconciliationService =
+        new ReconciliationService(m_database, m_accounts, m_transactions, m_reconciliations, this);
 }
 
 void AppState::applyThemePreference()

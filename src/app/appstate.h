@@ -11,6 +11,7 @@ class Database;
 class PayeeList;
 class PreferencesRepository;
 class ReconciliationRepository;
+class ReconciliationService;
 class RecurringRepository;
 class SplitLineRepository;
 class ThemeManager;
@@ -45,6 +46,7 @@ public:
     CategoryService* categoryService() const { return m_categoryService; }
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
+    ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // The account shown in the register; empty for none.
@@ -77,6 +79,7 @@ private:
     CategoryService* m_categoryService = nullptr;
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
+    ReconciliationService* m_reconciliationService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

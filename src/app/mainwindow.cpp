@@ -11,6 +11,8 @@
 #include "register/registerscreen.h"
 #include "services/categories/categoriesscreen.h"
 #include "services/payees/payeescreen.h"
+#include "services/reconciliation/reconciliationhistoryscreen.h"
+#include "services/reconciliation/reconciliationscreen.h"
 #include "services/recurring/recurringformdialog.h"
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/writeoutcome.h"
@@ -195,14 +197,39 @@ void MainWindow::showSettingsWindow()
 
 void MainWindow::showReconciliationWindow()
 {
-    if (requireCurrentAccount())
-        reportNotAvailable(tr("Reconciliation"));
+    if (!requireCurrentAccount())
+        return;
+    const QString accountId = m_appState->currentAccountId();
+    const QString title = tr("Reconcile — %1").arg(m_appState->accounts()->byId(accountId)->name);
+    const QSize size(1100, 720);
+    // Asking again for the same account brings back its window with the
+    // ticks made so far.
+    for (ReconciliationScreen* open : findChildren<ReconciliationScreen*>(Qt::FindDirectChildrenOnly)) {
+        if (open->accountId() == accountId) {
+            showToolWindow(open, title, size);
+            return;
+        }
+    }
+    auto* screen = new ReconciliationScreen(m_appState);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+        m_registerScreen->reload();
+        m_sidebar->reload();
+        screen->close();
+    });
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    screen->start(accountId);
+    showToolWindow(screen, title, size);
 }
 
 void MainWindow::showReconciliationHistoryWindow()
 {
-    if (requireCurrentAccount())
-        reportNotAvailable(tr("Reconciliation History"));
+    if (!requireCurrentAccount())
+        return;
+    if (!m_reconciliationHistoryScreen)
+        m_reconciliationHistoryScreen = new ReconciliationHistoryScreen(m_appState);
+    m_reconciliationHistoryScreen->load(m_appState->currentAccountId());
+    showToolWindow(m_reconciliationHistoryScreen, tr("Reconciliation History"), QSize(750, 500));
 }
 
 void MainWindow::showImportWindow()

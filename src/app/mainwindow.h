@@ -15,6 +15,7 @@ class QListWidget;
 class QMenu;
 class QSplitter;
 class QStackedWidget;
+class ReconciliationHistoryScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -128,4 +129,5 @@ private:
     PayeeScreen* m_payeeScreen = nullptr;
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
+    ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
 };
