@@ -246,6 +246,68 @@ Datenverzeichnis: %1
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Kategorie bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>„%1“ löschen? Buchungen mit dieser Kategorie haben danach keine Kategorie mehr.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.
+
+%1</source>
+        <translation>Die Kategorie konnte nicht gelöscht werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryNameDialog</name>
+    <message>
+        <source>Category name:</source>
+        <translation>Kategoriename:</translation>
+    </message>
+    <message>
+        <source>The category could not be saved.
+
+%1</source>
+        <translation>Die Kategorie konnte nicht gespeichert werden.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -467,6 +529,37 @@ Datenverzeichnis: %1
         <source>Other Income</source>
         <translation>Sonstige Einnahmen</translation>
     </message>
+    <message>
+        <source>This category has been deleted in the meantime.</source>
+        <translation>Diese Kategorie wurde inzwischen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Type a name for the category.</source>
+        <translation>Geben Sie einen Namen für die Kategorie ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already has a category named &quot;%2&quot;.</source>
+        <translation>„%1“ hat bereits eine Kategorie namens „%2“.</translation>
+    </message>
+    <message>
+        <source>There is already a top-level category named &quot;%1&quot;.</source>
+        <translation>Es gibt bereits eine Hauptkategorie namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -523,10 +616,6 @@ Datenverzeichnis: %1
     <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Reconciliation</source>
-        <translation>Abgleich</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -892,12 +981,104 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Open the list or calendar</source>
         <translation>Liste oder Kalender öffnen</translation>
     </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Abgleichen — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some recurring transactions were not posted automatically:</source>
+        <translation>Einige wiederkehrende Buchungen wurden nicht automatisch gebucht:</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
     <message>
         <source>Memo</source>
         <translation>Notiz</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Select the payees to rename first.</source>
+        <translation>Wählen Sie zuerst die Empfänger aus, die Sie umbenennen möchten.</translation>
+    </message>
+    <message>
+        <source>Type the new name under &quot;Rename to:&quot; first.</source>
+        <translation>Geben Sie zuerst unter „Umbenennen in:“ den neuen Namen ein.</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>Empfänger umbenennen</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>Die Empfänger konnten nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Umbenennung abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Empfänger in %n Buchung umbenannt.</numerusform>
+            <numerusform>Empfänger in %n Buchungen umbenannt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Wählen Sie 2 oder mehr Empfänger zum Zusammenführen aus.</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Empfänger zusammenführen</translation>
+    </message>
+    <message>
+        <source>The payees could not be merged.</source>
+        <translation>Die Empfänger konnten nicht zusammengeführt werden.</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Zusammenführung abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Empfänger in %n Buchung zusammengeführt.</numerusform>
+            <numerusform>Empfänger in %n Buchungen zusammengeführt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Umbenennen in:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Auswahl umbenennen</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Auswahl zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>%1 Empfänger zu „%2“ zusammenführen?</translation>
     </message>
 </context>
 <context>
@@ -916,6 +1097,226 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Start typing to search payees...</source>
         <translation>Tippen, um Empfänger zu suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Auszugsdatum</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo laut Auszug</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Abgeglichener Saldo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen am</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto im Register ab, um hier den Verlauf zu sehen.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Abgleichsverlauf — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Best.</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Konto abgleichen</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Auszugsdatum:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo laut Auszug:</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Vorheriger Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Bestätigte Einzahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Bestätigte Auszahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Bestätigter Saldo</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo laut Auszug</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abgleich abschließen</translation>
+    </message>
+    <message>
+        <source>Finish when the difference is zero (%1)</source>
+        <translation>Abschließen, wenn die Differenz null ist (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Eine Buchung hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Geben Sie ein gültiges Datum ein, zum Beispiel %1</translation>
+    </message>
+    <message>
+        <source>The ticked transactions must match the statement balance: the difference is %1.</source>
+        <translation>Die angehakten Buchungen müssen dem Saldo laut Auszug entsprechen: Die Differenz beträgt %1.</translation>
+    </message>
+    <message>
+        <source>Not Reconciled</source>
+        <translation>Nicht abgeglichen</translation>
+    </message>
+    <message>
+        <source>The account was not reconciled; nothing was changed.</source>
+        <translation>Das Konto wurde nicht abgeglichen; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Abgleich abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Das Konto wurde erfolgreich abgeglichen.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>„%1“ über %2 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation>Nicht gelöscht</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Select a transaction in the list first.</source>
+        <translation>Wählen Sie zuerst eine Buchung in der Liste aus.</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>Das Konto existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The statement date is not a valid date.</source>
+        <translation>Das Auszugsdatum ist kein gültiges Datum.</translation>
+    </message>
+    <message>
+        <source>Transactions reconciled before were changed elsewhere, so the ticked ones no longer add up to the statement balance of %1.</source>
+        <translation>Bereits abgeglichene Buchungen wurden an anderer Stelle geändert, daher ergeben die angehakten Buchungen nicht mehr den Saldo laut Auszug von %1.</translation>
+    </message>
+    <message>
+        <source>The amount of &quot;%1&quot; was changed elsewhere from %2 to %3.</source>
+        <translation>Der Betrag von „%1“ wurde an anderer Stelle von %2 auf %3 geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was reconciled elsewhere meanwhile.</source>
+        <translation>„%1“ wurde inzwischen an anderer Stelle abgeglichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere after the reconciliation window read it.</source>
+        <translation>„%1“ wurde an anderer Stelle gelöscht, nachdem das Abgleichsfenster die Buchung geladen hatte.</translation>
     </message>
 </context>
 <context>
@@ -945,24 +1346,12 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Wöchentlich</translation>
     </message>
     <message>
-        <source>Every 2 Weeks</source>
-        <translation>Alle 2 Wochen</translation>
-    </message>
-    <message>
         <source>Monthly</source>
         <translation>Monatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
         <translation>Vierteljährlich</translation>
-    </message>
-    <message>
-        <source>Every 6 Months</source>
-        <translation>Alle 6 Monate</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Frequency:</source>
@@ -975,6 +1364,274 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Auto-post when due</source>
         <translation>Bei Fälligkeit automatisch buchen</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>(deleted account)</source>
+        <translation>(gelöschtes Konto)</translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>Umbuchung auf:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Alle 2 Wochen</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Halbjährlich</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>Mit Enddatum</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>Enddatum:</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>(deleted category)</source>
+        <translation>(gelöschte Kategorie)</translation>
+    </message>
+    <message>
+        <source>Rounded to %1: amounts in %2 have no fractions.</source>
+        <translation>Auf %1 gerundet: Beträge in %2 haben keine Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>Next due on %1.</source>
+        <translation>Nächste Fälligkeit am %1.</translation>
+    </message>
+    <message>
+        <source>It ends before it is next due on %1, so it would never post: it is saved as inactive.</source>
+        <translation>Die Buchung endet vor der nächsten Fälligkeit am %1 und würde daher nie gebucht; sie wird deshalb als inaktiv gespeichert.</translation>
+    </message>
+    <message>
+        <source>Next due on %1; the transaction of %2 is already in the register.</source>
+        <translation>Nächste Fälligkeit am %1; die Buchung vom %2 steht bereits im Register.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Geben Sie ein gültiges Datum ein, zum Beispiel %1</translation>
+    </message>
+    <message>
+        <source>Create an account first: a recurring transaction posts into one.</source>
+        <translation>Legen Sie zuerst ein Konto an: Eine wiederkehrende Buchung wird immer in ein Konto gebucht.</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Empfänger ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
+    </message>
+    <message>
+        <source>There is no category &quot;%1&quot;. Choose one from the list.</source>
+        <translation>Es gibt keine Kategorie „%1“. Wählen Sie eine aus der Liste.</translation>
+    </message>
+    <message>
+        <source>Enter a start date in 2000 or later.</source>
+        <translation>Geben Sie ein Startdatum ab dem Jahr 2000 ein.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Konto für die Umbuchung nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Für Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Nächste Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inaktiv</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Alle fälligen buchen</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 fällig)</translation>
+    </message>
+    <message>
+        <source>• %1: %2</source>
+        <translation>• %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>B&amp;uchen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Überspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not posted.</source>
+        <translation>„%1“ wurde nicht gebucht.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not skipped.</source>
+        <translation>„%1“ wurde nicht übersprungen.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>„%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recurring transaction(s) posted.</source>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung gebucht.</numerusform>
+            <numerusform>%n wiederkehrende Buchungen gebucht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not posted:</source>
+        <translation>Nicht gebucht:</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>This recurring transaction was deleted elsewhere.</source>
+        <translation>Diese wiederkehrende Buchung wurde an anderer Stelle gelöscht.</translation>
+    </message>
+    <message>
+        <source>This recurring transaction is inactive.</source>
+        <translation>Diese wiederkehrende Buchung ist inaktiv.</translation>
+    </message>
+    <message>
+        <source>Its next due date is not a valid date, so it was made inactive. Give it a new start date to use it again.</source>
+        <translation>Das nächste Fälligkeitsdatum ist kein gültiges Datum, daher wurde die Buchung deaktiviert. Geben Sie ein neues Startdatum ein, um sie wieder zu verwenden.</translation>
+    </message>
+    <message>
+        <source>The occurrence due on %1 is already in the register, so it was not posted again.</source>
+        <translation>Die am %1 fällige Buchung steht bereits im Register und wurde daher nicht erneut gebucht.</translation>
+    </message>
+    <message>
+        <source>A whole year of missed occurrences was posted at once, so it was made inactive. Check its dates before making it active again.</source>
+        <translation>Ein ganzes Jahr verpasster Fälligkeiten wurde auf einmal gebucht, daher wurde die Buchung deaktiviert. Prüfen Sie die Termine, bevor Sie sie wieder aktivieren.</translation>
+    </message>
+    <message>
+        <source>It ended on %1, before its next due date %2, so nothing was posted and it was made inactive.</source>
+        <translation>Die Buchung endete am %1, vor der nächsten Fälligkeit am %2; daher wurde nichts gebucht und sie wurde deaktiviert.</translation>
     </message>
 </context>
 <context>

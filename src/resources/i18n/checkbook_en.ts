@@ -246,6 +246,68 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>New Category</source>
+        <translation>New Category</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Edit Category</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Delete Category</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.
+
+%1</source>
+        <translation>The category could not be deleted.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ New Category</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;New Category</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryNameDialog</name>
+    <message>
+        <source>Category name:</source>
+        <translation>Category name:</translation>
+    </message>
+    <message>
+        <source>The category could not be saved.
+
+%1</source>
+        <translation>The category could not be saved.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -467,6 +529,37 @@ Data directory: %1
         <source>Other Income</source>
         <translation>Other Income</translation>
     </message>
+    <message>
+        <source>This category has been deleted in the meantime.</source>
+        <translation>This category has been deleted in the meantime.</translation>
+    </message>
+    <message>
+        <source>Type a name for the category.</source>
+        <translation>Type a name for the category.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already has a category named &quot;%2&quot;.</source>
+        <translation>&quot;%1&quot; already has a category named &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>There is already a top-level category named &quot;%1&quot;.</source>
+        <translation>There is already a top-level category named &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Tax Code</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -523,10 +616,6 @@ Data directory: %1
     <message>
         <source>Preferences</source>
         <translation>Preferences</translation>
-    </message>
-    <message>
-        <source>Reconciliation</source>
-        <translation>Reconciliation</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -892,12 +981,104 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Open the list or calendar</source>
         <translation>Open the list or calendar</translation>
     </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Reconcile — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Auto-posted %n recurring transaction</numerusform>
+            <numerusform>Auto-posted %n recurring transactions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some recurring transactions were not posted automatically:</source>
+        <translation>Some recurring transactions were not posted automatically:</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
     <message>
         <source>Memo</source>
         <translation>Memo</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Select the payees to rename first.</source>
+        <translation>Select the payees to rename first.</translation>
+    </message>
+    <message>
+        <source>Type the new name under &quot;Rename to:&quot; first.</source>
+        <translation>Type the new name under &quot;Rename to:&quot; first.</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>Rename Payees</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>The payees could not be renamed.</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Rename Complete</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform>
+            <numerusform>Renamed %n transactions.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Select 2 or more payees to merge.</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Merge Payees</translation>
+    </message>
+    <message>
+        <source>The payees could not be merged.</source>
+        <translation>The payees could not be merged.</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Merge Complete</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform>
+            <numerusform>Merged %n transactions.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>Payees</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Rename to:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Rename Selected</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Merge Selected</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>Merge %1 payees into &quot;%2&quot;?</translation>
     </message>
 </context>
 <context>
@@ -916,6 +1097,226 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Start typing to search payees...</source>
         <translation>Start typing to search payees...</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Reconciliation History</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Past reconciliations for this account.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Statement Date</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Statement Balance</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Reconciled Balance</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>No reconciliations yet. Reconcile your account from the register to see the history here.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Reconciliation History — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Payee</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Clr</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Reconcile Account</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Statement Date:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Statement Balance:</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Previous Balance</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Cleared Deposits</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Cleared Withdrawals</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Cleared Balance</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Statement Balance</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Finish Reconciliation</translation>
+    </message>
+    <message>
+        <source>Finish when the difference is zero (%1)</source>
+        <translation>Finish when the difference is zero (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Add Transaction</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Add a transaction (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Edit selected transaction (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Delete selected transaction (Del)</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Enter a valid date, such as %1</translation>
+    </message>
+    <message>
+        <source>The ticked transactions must match the statement balance: the difference is %1.</source>
+        <translation>The ticked transactions must match the statement balance: the difference is %1.</translation>
+    </message>
+    <message>
+        <source>Not Reconciled</source>
+        <translation>Not Reconciled</translation>
+    </message>
+    <message>
+        <source>The account was not reconciled; nothing was changed.</source>
+        <translation>The account was not reconciled; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Reconciliation Complete</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Account reconciled successfully.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Not Saved</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>The transaction could not be saved.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>Delete &quot;%1&quot; for %2?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Delete Transaction</translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation>Not Deleted</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>The transaction could not be deleted.</translation>
+    </message>
+    <message>
+        <source>Select a transaction in the list first.</source>
+        <translation>Select a transaction in the list first.</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>too large</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>The account no longer exists.</translation>
+    </message>
+    <message>
+        <source>The statement date is not a valid date.</source>
+        <translation>The statement date is not a valid date.</translation>
+    </message>
+    <message>
+        <source>Transactions reconciled before were changed elsewhere, so the ticked ones no longer add up to the statement balance of %1.</source>
+        <translation>Transactions reconciled before were changed elsewhere, so the ticked ones no longer add up to the statement balance of %1.</translation>
+    </message>
+    <message>
+        <source>The amount of &quot;%1&quot; was changed elsewhere from %2 to %3.</source>
+        <translation>The amount of &quot;%1&quot; was changed elsewhere from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was reconciled elsewhere meanwhile.</source>
+        <translation>&quot;%1&quot; was reconciled elsewhere meanwhile.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere after the reconciliation window read it.</source>
+        <translation>&quot;%1&quot; was deleted elsewhere after the reconciliation window read it.</translation>
     </message>
 </context>
 <context>
@@ -945,24 +1346,12 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Weekly</translation>
     </message>
     <message>
-        <source>Every 2 Weeks</source>
-        <translation>Every 2 Weeks</translation>
-    </message>
-    <message>
         <source>Monthly</source>
         <translation>Monthly</translation>
     </message>
     <message>
         <source>Quarterly</source>
         <translation>Quarterly</translation>
-    </message>
-    <message>
-        <source>Every 6 Months</source>
-        <translation>Every 6 Months</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Annually</translation>
     </message>
     <message>
         <source>Frequency:</source>
@@ -975,6 +1364,274 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Auto-post when due</source>
         <translation>Auto-post when due</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>New Recurring Transaction</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Edit Recurring Transaction</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Account:</translation>
+    </message>
+    <message>
+        <source>(deleted account)</source>
+        <translation>(deleted account)</translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>Transfer to:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Category:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Memo:</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Bi-weekly</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semi-annual</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Annual</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>Has end date</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>End Date:</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>(deleted category)</source>
+        <translation>(deleted category)</translation>
+    </message>
+    <message>
+        <source>Rounded to %1: amounts in %2 have no fractions.</source>
+        <translation>Rounded to %1: amounts in %2 have no fractions.</translation>
+    </message>
+    <message>
+        <source>Next due on %1.</source>
+        <translation>Next due on %1.</translation>
+    </message>
+    <message>
+        <source>It ends before it is next due on %1, so it would never post: it is saved as inactive.</source>
+        <translation>It ends before it is next due on %1, so it would never post: it is saved as inactive.</translation>
+    </message>
+    <message>
+        <source>Next due on %1; the transaction of %2 is already in the register.</source>
+        <translation>Next due on %1; the transaction of %2 is already in the register.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Enter a valid date, such as %1</translation>
+    </message>
+    <message>
+        <source>Create an account first: a recurring transaction posts into one.</source>
+        <translation>Create an account first: a recurring transaction posts into one.</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Payee is required</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Enter a payment or deposit amount</translation>
+    </message>
+    <message>
+        <source>There is no category &quot;%1&quot;. Choose one from the list.</source>
+        <translation>There is no category &quot;%1&quot;. Choose one from the list.</translation>
+    </message>
+    <message>
+        <source>Enter a start date in 2000 or later.</source>
+        <translation>Enter a start date in 2000 or later.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Transfer account not found</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Transfers require both accounts to use the same currency</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Payee</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Next Due</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactive</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Recurring Transactions</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirm All Due</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>New Recurring</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 due)</translation>
+    </message>
+    <message>
+        <source>• %1: %2</source>
+        <translation>• %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirm</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Skip</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not posted.</source>
+        <translation>&quot;%1&quot; was not posted.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not skipped.</source>
+        <translation>&quot;%1&quot; was not skipped.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Delete recurring &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>&quot;%1&quot; could not be deleted.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recurring transaction(s) posted.</source>
+        <translation>
+            <numerusform>%n recurring transaction posted.</numerusform>
+            <numerusform>%n recurring transactions posted.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not posted:</source>
+        <translation>Not posted:</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>The recurring transaction could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>This recurring transaction was deleted elsewhere.</source>
+        <translation>This recurring transaction was deleted elsewhere.</translation>
+    </message>
+    <message>
+        <source>This recurring transaction is inactive.</source>
+        <translation>This recurring transaction is inactive.</translation>
+    </message>
+    <message>
+        <source>Its next due date is not a valid date, so it was made inactive. Give it a new start date to use it again.</source>
+        <translation>Its next due date is not a valid date, so it was made inactive. Give it a new start date to use it again.</translation>
+    </message>
+    <message>
+        <source>The occurrence due on %1 is already in the register, so it was not posted again.</source>
+        <translation>The occurrence due on %1 is already in the register, so it was not posted again.</translation>
+    </message>
+    <message>
+        <source>A whole year of missed occurrences was posted at once, so it was made inactive. Check its dates before making it active again.</source>
+        <translation>A whole year of missed occurrences was posted at once, so it was made inactive. Check its dates before making it active again.</translation>
+    </message>
+    <message>
+        <source>It ended on %1, before its next due date %2, so nothing was posted and it was made inactive.</source>
+        <translation>It ended on %1, before its next due date %2, so nothing was posted and it was made inactive.</translation>
     </message>
 </context>
 <context>

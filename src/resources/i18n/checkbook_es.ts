@@ -246,6 +246,68 @@ Carpeta de datos: %1
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>New Category</source>
+        <translation>Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Editar categoría</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>¿Eliminar «%1»? Los movimientos con esta categoría quedarán sin categoría.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Eliminar categoría</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.
+
+%1</source>
+        <translation>No se pudo eliminar la categoría.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nueva categoría</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nueva categoría</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryNameDialog</name>
+    <message>
+        <source>Category name:</source>
+        <translation>Nombre de la categoría:</translation>
+    </message>
+    <message>
+        <source>The category could not be saved.
+
+%1</source>
+        <translation>No se pudo guardar la categoría.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -467,6 +529,37 @@ Carpeta de datos: %1
         <source>Other Income</source>
         <translation>Otros ingresos</translation>
     </message>
+    <message>
+        <source>This category has been deleted in the meantime.</source>
+        <translation>Esta categoría se ha eliminado mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Type a name for the category.</source>
+        <translation>Escriba un nombre para la categoría.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already has a category named &quot;%2&quot;.</source>
+        <translation>«%1» ya tiene una categoría llamada «%2».</translation>
+    </message>
+    <message>
+        <source>There is already a top-level category named &quot;%1&quot;.</source>
+        <translation>Ya hay una categoría principal llamada «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -523,10 +616,6 @@ Carpeta de datos: %1
     <message>
         <source>Preferences</source>
         <translation>Preferencias</translation>
-    </message>
-    <message>
-        <source>Reconciliation</source>
-        <translation>Conciliación</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -892,12 +981,104 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <source>Open the list or calendar</source>
         <translation>Abrir la lista o el calendario</translation>
     </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Se registró automáticamente %n movimiento periódico</numerusform>
+            <numerusform>Se registraron automáticamente %n movimientos periódicos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some recurring transactions were not posted automatically:</source>
+        <translation>Algunos movimientos periódicos no se registraron automáticamente:</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
     <message>
         <source>Memo</source>
         <translation>Nota</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Select the payees to rename first.</source>
+        <translation>Seleccione primero los beneficiarios que desea renombrar.</translation>
+    </message>
+    <message>
+        <source>Type the new name under &quot;Rename to:&quot; first.</source>
+        <translation>Escriba primero el nuevo nombre en «Renombrar a:».</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>Renombrar beneficiarios</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>No se pudieron renombrar los beneficiarios.</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Cambio de nombre completado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Se cambió el beneficiario de %n movimiento.</numerusform>
+            <numerusform>Se cambió el beneficiario de %n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Seleccione 2 o más beneficiarios para combinarlos.</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Combinar beneficiarios</translation>
+    </message>
+    <message>
+        <source>The payees could not be merged.</source>
+        <translation>No se pudieron combinar los beneficiarios.</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Combinación completada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Se unificó el beneficiario de %n movimiento.</numerusform>
+            <numerusform>Se unificó el beneficiario de %n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>Beneficiarios</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renombrar a:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renombrar selección</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Combinar selección</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>¿Combinar %1 beneficiarios en «%2»?</translation>
     </message>
 </context>
 <context>
@@ -916,6 +1097,226 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>Start typing to search payees...</source>
         <translation>Escriba para buscar beneficiarios...</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Fecha del extracto</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Saldo conciliado</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fecha de finalización</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Aún no hay conciliaciones. Concilie la cuenta desde el registro para ver aquí el historial.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historial de conciliaciones — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Comp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Conciliar cuenta</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Fecha del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo del extracto:</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Saldo anterior</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Depósitos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retiradas compensadas</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Finalizar conciliación</translation>
+    </message>
+    <message>
+        <source>Finish when the difference is zero (%1)</source>
+        <translation>Finalizar cuando la diferencia sea cero (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Añadir transacción</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Añadir una transacción (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Editar la transacción seleccionada (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Introduzca una fecha válida, por ejemplo %1</translation>
+    </message>
+    <message>
+        <source>The ticked transactions must match the statement balance: the difference is %1.</source>
+        <translation>Los movimientos marcados deben coincidir con el saldo del extracto: la diferencia es %1.</translation>
+    </message>
+    <message>
+        <source>Not Reconciled</source>
+        <translation>No conciliada</translation>
+    </message>
+    <message>
+        <source>The account was not reconciled; nothing was changed.</source>
+        <translation>La cuenta no se ha conciliado; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Conciliación completada</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>La cuenta se ha conciliado correctamente.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>No guardado</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>No se pudo guardar el movimiento.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>¿Eliminar «%1» por %2?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>¿Eliminar la transferencia «%1» por %2?
+
+Se eliminarán ambos lados de la transferencia.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar transacción</translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation>No eliminado</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>No se pudo eliminar el movimiento.</translation>
+    </message>
+    <message>
+        <source>Select a transaction in the list first.</source>
+        <translation>Seleccione primero un movimiento de la lista.</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>La cuenta ya no existe.</translation>
+    </message>
+    <message>
+        <source>The statement date is not a valid date.</source>
+        <translation>La fecha del extracto no es una fecha válida.</translation>
+    </message>
+    <message>
+        <source>Transactions reconciled before were changed elsewhere, so the ticked ones no longer add up to the statement balance of %1.</source>
+        <translation>Se modificaron en otro lugar movimientos conciliados anteriormente, por lo que los marcados ya no suman el saldo del extracto de %1.</translation>
+    </message>
+    <message>
+        <source>The amount of &quot;%1&quot; was changed elsewhere from %2 to %3.</source>
+        <translation>El importe de «%1» se cambió en otro lugar de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was reconciled elsewhere meanwhile.</source>
+        <translation>«%1» se concilió mientras tanto en otro lugar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere after the reconciliation window read it.</source>
+        <translation>«%1» se eliminó en otro lugar después de que la ventana de conciliación lo cargara.</translation>
     </message>
 </context>
 <context>
@@ -945,24 +1346,12 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>Semanal</translation>
     </message>
     <message>
-        <source>Every 2 Weeks</source>
-        <translation>Cada 2 semanas</translation>
-    </message>
-    <message>
         <source>Monthly</source>
         <translation>Mensual</translation>
     </message>
     <message>
         <source>Quarterly</source>
         <translation>Trimestral</translation>
-    </message>
-    <message>
-        <source>Every 6 Months</source>
-        <translation>Cada 6 meses</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Anual</translation>
     </message>
     <message>
         <source>Frequency:</source>
@@ -975,6 +1364,274 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>Auto-post when due</source>
         <translation>Registrar automáticamente al vencer</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Nueva transacción periódica</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Editar transacción periódica</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>(deleted account)</source>
+        <translation>(cuenta eliminada)</translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>Transferir a:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Cada 2 semanas</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semestral</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Anual</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>Con fecha de finalización</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>Fecha de finalización:</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>(deleted category)</source>
+        <translation>(categoría eliminada)</translation>
+    </message>
+    <message>
+        <source>Rounded to %1: amounts in %2 have no fractions.</source>
+        <translation>Redondeado a %1: los importes en %2 no tienen decimales.</translation>
+    </message>
+    <message>
+        <source>Next due on %1.</source>
+        <translation>Próximo vencimiento: %1.</translation>
+    </message>
+    <message>
+        <source>It ends before it is next due on %1, so it would never post: it is saved as inactive.</source>
+        <translation>Finaliza antes de su próximo vencimiento, el %1, por lo que nunca se registraría: se guarda como inactivo.</translation>
+    </message>
+    <message>
+        <source>Next due on %1; the transaction of %2 is already in the register.</source>
+        <translation>Próximo vencimiento: %1; el movimiento del %2 ya está en el registro.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Introduzca una fecha válida, por ejemplo %1</translation>
+    </message>
+    <message>
+        <source>Create an account first: a recurring transaction posts into one.</source>
+        <translation>Cree primero una cuenta: los movimientos periódicos se registran en una cuenta.</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>El beneficiario es obligatorio</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Introduzca un importe de pago o de depósito</translation>
+    </message>
+    <message>
+        <source>There is no category &quot;%1&quot;. Choose one from the list.</source>
+        <translation>No hay ninguna categoría «%1». Elija una de la lista.</translation>
+    </message>
+    <message>
+        <source>Enter a start date in 2000 or later.</source>
+        <translation>Introduzca una fecha de inicio a partir del año 2000.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>No se encontró la cuenta de la transferencia</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Próximo vencimiento</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactiva</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones periódicas</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirmar todas las pendientes</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Nueva transacción periódica</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(pendientes: %1)</translation>
+    </message>
+    <message>
+        <source>• %1: %2</source>
+        <translation>• %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmar</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not posted.</source>
+        <translation>No se registró «%1».</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not skipped.</source>
+        <translation>No se omitió «%1».</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>¿Eliminar la transacción periódica «%1»?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recurring transaction(s) posted.</source>
+        <translation>
+            <numerusform>Se registró %n movimiento periódico.</numerusform>
+            <numerusform>Se registraron %n movimientos periódicos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not posted:</source>
+        <translation>No registrados:</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>No se pudo guardar el movimiento periódico.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>This recurring transaction was deleted elsewhere.</source>
+        <translation>Este movimiento periódico se eliminó en otro lugar.</translation>
+    </message>
+    <message>
+        <source>This recurring transaction is inactive.</source>
+        <translation>Este movimiento periódico está inactivo.</translation>
+    </message>
+    <message>
+        <source>Its next due date is not a valid date, so it was made inactive. Give it a new start date to use it again.</source>
+        <translation>Su próxima fecha de vencimiento no es válida, por lo que se ha desactivado. Asígnele una nueva fecha de inicio para volver a usarlo.</translation>
+    </message>
+    <message>
+        <source>The occurrence due on %1 is already in the register, so it was not posted again.</source>
+        <translation>El movimiento con vencimiento el %1 ya está en el registro, por lo que no se registró de nuevo.</translation>
+    </message>
+    <message>
+        <source>A whole year of missed occurrences was posted at once, so it was made inactive. Check its dates before making it active again.</source>
+        <translation>Se registró de una vez un año entero de vencimientos atrasados, por lo que se ha desactivado. Compruebe sus fechas antes de volver a activarlo.</translation>
+    </message>
+    <message>
+        <source>It ended on %1, before its next due date %2, so nothing was posted and it was made inactive.</source>
+        <translation>Finalizó el %1, antes de su próximo vencimiento, el %2, por lo que no se registró nada y se ha desactivado.</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,68 @@ Dossier des données : %1
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>New Category</source>
+        <translation>Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Modifier la catégorie</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>Supprimer « %1 » ? Les opérations de cette catégorie n’auront plus de catégorie.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.
+
+%1</source>
+        <translation>Impossible de supprimer la catégorie.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryNameDialog</name>
+    <message>
+        <source>Category name:</source>
+        <translation>Nom de la catégorie :</translation>
+    </message>
+    <message>
+        <source>The category could not be saved.
+
+%1</source>
+        <translation>Impossible d’enregistrer la catégorie.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -467,6 +529,37 @@ Dossier des données : %1
         <source>Other Income</source>
         <translation>Autres revenus</translation>
     </message>
+    <message>
+        <source>This category has been deleted in the meantime.</source>
+        <translation>Cette catégorie a été supprimée entre-temps.</translation>
+    </message>
+    <message>
+        <source>Type a name for the category.</source>
+        <translation>Saisissez un nom pour la catégorie.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already has a category named &quot;%2&quot;.</source>
+        <translation>« %1 » a déjà une catégorie nommée « %2 ».</translation>
+    </message>
+    <message>
+        <source>There is already a top-level category named &quot;%1&quot;.</source>
+        <translation>Il existe déjà une catégorie principale nommée « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -523,10 +616,6 @@ Dossier des données : %1
     <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
-    </message>
-    <message>
-        <source>Reconciliation</source>
-        <translation>Rapprochement</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -892,12 +981,104 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Open the list or calendar</source>
         <translation>Ouvrir la liste ou le calendrier</translation>
     </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Rapprocher — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n opération récurrente passée automatiquement</numerusform>
+            <numerusform>%n opérations récurrentes passées automatiquement</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some recurring transactions were not posted automatically:</source>
+        <translation>Certaines opérations récurrentes n’ont pas été passées automatiquement :</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
     <message>
         <source>Memo</source>
         <translation>Mémo</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Select the payees to rename first.</source>
+        <translation>Sélectionnez d’abord les bénéficiaires à renommer.</translation>
+    </message>
+    <message>
+        <source>Type the new name under &quot;Rename to:&quot; first.</source>
+        <translation>Saisissez d’abord le nouveau nom dans « Renommer en : ».</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>Renommer les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>Impossible de renommer les bénéficiaires.</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renommage terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Bénéficiaire renommé dans %n opération.</numerusform>
+            <numerusform>Bénéficiaire renommé dans %n opérations.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Fusionner les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>The payees could not be merged.</source>
+        <translation>Impossible de fusionner les bénéficiaires.</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Bénéficiaires fusionnés dans %n opération.</numerusform>
+            <numerusform>Bénéficiaires fusionnés dans %n opérations.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>Bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renommer en :</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renommer la sélection</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Fusionner la sélection</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
     </message>
 </context>
 <context>
@@ -916,6 +1097,226 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Start typing to search payees...</source>
         <translation>Saisissez pour rechercher un bénéficiaire...</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Rapprochements précédents de ce compte.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé le</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Aucun rapprochement pour l’instant. Rapprochez votre compte depuis le registre pour voir l’historique ici.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historique des rapprochements — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Pt</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Rapprocher le compte</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Date du relevé :</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Solde du relevé :</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Solde précédent</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Dépôts pointés</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retraits pointés</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Solde pointé</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminer le rapprochement</translation>
+    </message>
+    <message>
+        <source>Finish when the difference is zero (%1)</source>
+        <translation>Terminer quand l’écart est nul (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Ajouter une opération</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Ajouter une opération (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Modifier l’opération sélectionnée (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Supprimer l’opération sélectionnée (Suppr)</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Saisissez une date valide, par exemple %1</translation>
+    </message>
+    <message>
+        <source>The ticked transactions must match the statement balance: the difference is %1.</source>
+        <translation>Les opérations cochées doivent correspondre au solde du relevé : l’écart est de %1.</translation>
+    </message>
+    <message>
+        <source>Not Reconciled</source>
+        <translation>Non rapproché</translation>
+    </message>
+    <message>
+        <source>The account was not reconciled; nothing was changed.</source>
+        <translation>Le compte n’a pas été rapproché ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Rapprochement terminé</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Le compte a bien été rapproché.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>Impossible d’enregistrer l’opération.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>Supprimer « %1 » de %2 ?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Supprimer le virement « %1 » de %2 ?
+
+Les deux côtés du virement seront supprimés.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation>Non supprimé</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>Impossible de supprimer l’opération.</translation>
+    </message>
+    <message>
+        <source>Select a transaction in the list first.</source>
+        <translation>Sélectionnez d’abord une opération dans la liste.</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>Le compte n’existe plus.</translation>
+    </message>
+    <message>
+        <source>The statement date is not a valid date.</source>
+        <translation>La date du relevé n’est pas une date valide.</translation>
+    </message>
+    <message>
+        <source>Transactions reconciled before were changed elsewhere, so the ticked ones no longer add up to the statement balance of %1.</source>
+        <translation>Des opérations rapprochées auparavant ont été modifiées ailleurs ; les opérations cochées ne correspondent donc plus au solde du relevé de %1.</translation>
+    </message>
+    <message>
+        <source>The amount of &quot;%1&quot; was changed elsewhere from %2 to %3.</source>
+        <translation>Le montant de « %1 » a été modifié ailleurs de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was reconciled elsewhere meanwhile.</source>
+        <translation>« %1 » a été rapproché ailleurs entre-temps.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere after the reconciliation window read it.</source>
+        <translation>« %1 » a été supprimé ailleurs après son chargement dans la fenêtre de rapprochement.</translation>
     </message>
 </context>
 <context>
@@ -945,24 +1346,12 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Toutes les semaines</translation>
     </message>
     <message>
-        <source>Every 2 Weeks</source>
-        <translation>Toutes les 2 semaines</translation>
-    </message>
-    <message>
         <source>Monthly</source>
         <translation>Tous les mois</translation>
     </message>
     <message>
         <source>Quarterly</source>
         <translation>Tous les trimestres</translation>
-    </message>
-    <message>
-        <source>Every 6 Months</source>
-        <translation>Tous les 6 mois</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>Tous les ans</translation>
     </message>
     <message>
         <source>Frequency:</source>
@@ -975,6 +1364,274 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Auto-post when due</source>
         <translation>Passer automatiquement à l&apos;échéance</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Nouvelle opération récurrente</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Modifier l’opération récurrente</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>(deleted account)</source>
+        <translation>(compte supprimé)</translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>Virement vers :</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Mémo :</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Toutes les 2 semaines</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Tous les 6 mois</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Tous les ans</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>Avec date de fin</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>Date de fin :</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>(deleted category)</source>
+        <translation>(catégorie supprimée)</translation>
+    </message>
+    <message>
+        <source>Rounded to %1: amounts in %2 have no fractions.</source>
+        <translation>Arrondi à %1 : les montants en %2 n’ont pas de décimales.</translation>
+    </message>
+    <message>
+        <source>Next due on %1.</source>
+        <translation>Prochaine échéance le %1.</translation>
+    </message>
+    <message>
+        <source>It ends before it is next due on %1, so it would never post: it is saved as inactive.</source>
+        <translation>Elle se termine avant sa prochaine échéance du %1 et ne serait donc jamais passée : elle est enregistrée comme inactive.</translation>
+    </message>
+    <message>
+        <source>Next due on %1; the transaction of %2 is already in the register.</source>
+        <translation>Prochaine échéance le %1 ; l’opération du %2 figure déjà dans le registre.</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Saisissez une date valide, par exemple %1</translation>
+    </message>
+    <message>
+        <source>Create an account first: a recurring transaction posts into one.</source>
+        <translation>Créez d’abord un compte : une opération récurrente est passée dans un compte.</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Le bénéficiaire est obligatoire</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Saisissez un montant de paiement ou de dépôt</translation>
+    </message>
+    <message>
+        <source>There is no category &quot;%1&quot;. Choose one from the list.</source>
+        <translation>Il n’y a pas de catégorie « %1 ». Choisissez-en une dans la liste.</translation>
+    </message>
+    <message>
+        <source>Enter a start date in 2000 or later.</source>
+        <translation>Saisissez une date de début en 2000 ou après.</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Compte du virement introuvable</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Prochaine échéance</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactive</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirmer toutes les échéances</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Nouvelle opération récurrente</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 à passer)</translation>
+    </message>
+    <message>
+        <source>• %1: %2</source>
+        <translation>• %1 : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not posted.</source>
+        <translation>L’opération « %1 » n’a pas été passée.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not skipped.</source>
+        <translation>L’opération « %1 » n’a pas été ignorée.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Supprimer l’opération récurrente « %1 » ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>Impossible de supprimer « %1 ».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recurring transaction(s) posted.</source>
+        <translation>
+            <numerusform>%n opération récurrente passée.</numerusform>
+            <numerusform>%n opérations récurrentes passées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not posted:</source>
+        <translation>Non passées :</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Impossible d’enregistrer l’opération récurrente.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>This recurring transaction was deleted elsewhere.</source>
+        <translation>Cette opération récurrente a été supprimée ailleurs.</translation>
+    </message>
+    <message>
+        <source>This recurring transaction is inactive.</source>
+        <translation>Cette opération récurrente est inactive.</translation>
+    </message>
+    <message>
+        <source>Its next due date is not a valid date, so it was made inactive. Give it a new start date to use it again.</source>
+        <translation>Sa prochaine date d’échéance n’est pas une date valide ; elle a donc été désactivée. Donnez-lui une nouvelle date de début pour l’utiliser à nouveau.</translation>
+    </message>
+    <message>
+        <source>The occurrence due on %1 is already in the register, so it was not posted again.</source>
+        <translation>L’échéance du %1 figure déjà dans le registre ; elle n’a donc pas été passée une seconde fois.</translation>
+    </message>
+    <message>
+        <source>A whole year of missed occurrences was posted at once, so it was made inactive. Check its dates before making it active again.</source>
+        <translation>Une année entière d’échéances manquées a été passée en une seule fois ; l’opération a donc été désactivée. Vérifiez ses dates avant de la réactiver.</translation>
+    </message>
+    <message>
+        <source>It ended on %1, before its next due date %2, so nothing was posted and it was made inactive.</source>
+        <translation>Elle s’est terminée le %1, avant sa prochaine échéance du %2 ; rien n’a donc été passé et elle a été désactivée.</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,68 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>New Category</source>
+        <translation>新しいカテゴリ</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>カテゴリの編集</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>「%1」を削除しますか? このカテゴリの取引は未分類になります。</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>カテゴリの削除</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.
+
+%1</source>
+        <translation>カテゴリを削除できませんでした。
+
+%1</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ 新しいカテゴリ</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>新しいカテゴリ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryNameDialog</name>
+    <message>
+        <source>Category name:</source>
+        <translation>カテゴリ名:</translation>
+    </message>
+    <message>
+        <source>The category could not be saved.
+
+%1</source>
+        <translation>カテゴリを保存できませんでした。
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -467,6 +529,37 @@ Data directory: %1
         <source>Other Income</source>
         <translation>その他の収入</translation>
     </message>
+    <message>
+        <source>This category has been deleted in the meantime.</source>
+        <translation>このカテゴリはその間に削除されました。</translation>
+    </message>
+    <message>
+        <source>Type a name for the category.</source>
+        <translation>カテゴリの名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already has a category named &quot;%2&quot;.</source>
+        <translation>「%1」には「%2」という名前のカテゴリがすでにあります。</translation>
+    </message>
+    <message>
+        <source>There is already a top-level category named &quot;%1&quot;.</source>
+        <translation>「%1」という名前の最上位カテゴリがすでにあります。</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -523,10 +616,6 @@ Data directory: %1
     <message>
         <source>Preferences</source>
         <translation>環境設定</translation>
-    </message>
-    <message>
-        <source>Reconciliation</source>
-        <translation>照合</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -892,12 +981,101 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Open the list or calendar</source>
         <translation>リストまたはカレンダーを開く</translation>
     </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>照合 — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>定期取引 %n 件を自動で記帳しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some recurring transactions were not posted automatically:</source>
+        <translation>一部の定期取引は自動で記帳されませんでした:</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
     <message>
         <source>Memo</source>
         <translation>メモ</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Select the payees to rename first.</source>
+        <translation>先に名前を変更する支払先を選択してください。</translation>
+    </message>
+    <message>
+        <source>Type the new name under &quot;Rename to:&quot; first.</source>
+        <translation>先に「変更後の名前:」に新しい名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>支払先の名前を変更</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>支払先の名前を変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>名前の変更が完了しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n 件の取引の支払先名を変更しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>統合</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>統合する支払先を 2 つ以上選択してください。</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>支払先の統合</translation>
+    </message>
+    <message>
+        <source>The payees could not be merged.</source>
+        <translation>支払先を統合できませんでした。</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>統合が完了しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n 件の取引の支払先を統合しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>変更後の名前:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>選択項目の名前を変更</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>選択項目を統合</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>%1 件の支払先を「%2」に統合しますか?</translation>
     </message>
 </context>
 <context>
@@ -916,6 +1094,226 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Start typing to search payees...</source>
         <translation>入力して支払先を検索...</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>この口座の過去の照合です。</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>明細書の日付</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>照合済みの残高</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了日時</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>まだ照合はありません。取引記録から口座を照合すると、ここに履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>照合履歴 — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>済</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>口座の照合</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>明細書の日付:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>明細書の残高:</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>前回の残高</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>決済済みの入金</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>決済済みの出金</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>決済済みの残高</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>照合を完了</translation>
+    </message>
+    <message>
+        <source>Finish when the difference is zero (%1)</source>
+        <translation>差額が 0 になったら完了 (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>取引を追加</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>取引を追加 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>選択した取引を編集 (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>選択した取引を削除 (Del)</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>有効な日付を入力してください（例: %1）</translation>
+    </message>
+    <message>
+        <source>The ticked transactions must match the statement balance: the difference is %1.</source>
+        <translation>チェックした取引の合計が明細書の残高と一致する必要があります。差額は %1 です。</translation>
+    </message>
+    <message>
+        <source>Not Reconciled</source>
+        <translation>照合されていません</translation>
+    </message>
+    <message>
+        <source>The account was not reconciled; nothing was changed.</source>
+        <translation>口座は照合されませんでした。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>照合が完了しました</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>口座の照合が完了しました。</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>保存されていません</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>取引を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>「%1」(%2) を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>振替「%1」(%2) を削除しますか?
+
+振替の両側の取引が削除されます。</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation>削除されていません</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>取引を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Select a transaction in the list first.</source>
+        <translation>先に一覧から取引を選択してください。</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>The account no longer exists.</source>
+        <translation>口座はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>The statement date is not a valid date.</source>
+        <translation>明細書の日付が有効な日付ではありません。</translation>
+    </message>
+    <message>
+        <source>Transactions reconciled before were changed elsewhere, so the ticked ones no longer add up to the statement balance of %1.</source>
+        <translation>以前に照合した取引が別の場所で変更されたため、チェックした取引の合計が明細書の残高 %1 と一致しなくなりました。</translation>
+    </message>
+    <message>
+        <source>The amount of &quot;%1&quot; was changed elsewhere from %2 to %3.</source>
+        <translation>「%1」の金額が別の場所で %2 から %3 に変更されました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was reconciled elsewhere meanwhile.</source>
+        <translation>「%1」はその間に別の場所で照合されました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere after the reconciliation window read it.</source>
+        <translation>「%1」は照合ウィンドウが読み込んだ後に別の場所で削除されました。</translation>
     </message>
 </context>
 <context>
@@ -945,24 +1343,12 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>毎週</translation>
     </message>
     <message>
-        <source>Every 2 Weeks</source>
-        <translation>2 週間ごと</translation>
-    </message>
-    <message>
         <source>Monthly</source>
         <translation>毎月</translation>
     </message>
     <message>
         <source>Quarterly</source>
         <translation>四半期ごと</translation>
-    </message>
-    <message>
-        <source>Every 6 Months</source>
-        <translation>6 か月ごと</translation>
-    </message>
-    <message>
-        <source>Annually</source>
-        <translation>毎年</translation>
     </message>
     <message>
         <source>Frequency:</source>
@@ -975,6 +1361,273 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Auto-post when due</source>
         <translation>期日に自動で記帳</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>新しい定期取引</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>定期取引の編集</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>(deleted account)</source>
+        <translation>(削除された口座)</translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>振替先:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>カテゴリ:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>任意</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>メモ:</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>2 週間ごと</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>半年ごと</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>毎年</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>終了日あり</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>終了日:</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>(deleted category)</source>
+        <translation>(削除されたカテゴリ)</translation>
+    </message>
+    <message>
+        <source>Rounded to %1: amounts in %2 have no fractions.</source>
+        <translation>%1 に丸めました。%2 の金額には小数がありません。</translation>
+    </message>
+    <message>
+        <source>Next due on %1.</source>
+        <translation>次回の期日は %1 です。</translation>
+    </message>
+    <message>
+        <source>It ends before it is next due on %1, so it would never post: it is saved as inactive.</source>
+        <translation>次回の期日 %1 より前に終了するため、記帳されることはありません。無効として保存されます。</translation>
+    </message>
+    <message>
+        <source>Next due on %1; the transaction of %2 is already in the register.</source>
+        <translation>次回の期日は %1 です。%2 の取引はすでに取引記録にあります。</translation>
+    </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>有効な日付を入力してください（例: %1）</translation>
+    </message>
+    <message>
+        <source>Create an account first: a recurring transaction posts into one.</source>
+        <translation>先に口座を作成してください。定期取引は口座に記帳されます。</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>支払先を入力してください</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>支払いまたは入金の金額を入力してください</translation>
+    </message>
+    <message>
+        <source>There is no category &quot;%1&quot;. Choose one from the list.</source>
+        <translation>「%1」というカテゴリはありません。一覧から選んでください。</translation>
+    </message>
+    <message>
+        <source>Enter a start date in 2000 or later.</source>
+        <translation>開始日には 2000 年以降の日付を入力してください。</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>振替先の口座が見つかりません</translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation>振替には両方の口座が同じ通貨である必要があります</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>頻度</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>次回の期日</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>無効</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>期日の取引をすべて確定</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>新しい定期取引</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 件が期日)</translation>
+    </message>
+    <message>
+        <source>• %1: %2</source>
+        <translation>• %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>確定(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>スキップ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not posted.</source>
+        <translation>「%1」は記帳されませんでした。</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not skipped.</source>
+        <translation>「%1」はスキップされませんでした。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>定期取引「%1」を削除しますか?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>「%1」を削除できませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recurring transaction(s) posted.</source>
+        <translation>
+            <numerusform>定期取引 %n 件を記帳しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not posted:</source>
+        <translation>記帳されなかった取引:</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>定期取引を保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>This recurring transaction was deleted elsewhere.</source>
+        <translation>この定期取引は別の場所で削除されました。</translation>
+    </message>
+    <message>
+        <source>This recurring transaction is inactive.</source>
+        <translation>この定期取引は無効です。</translation>
+    </message>
+    <message>
+        <source>Its next due date is not a valid date, so it was made inactive. Give it a new start date to use it again.</source>
+        <translation>次回の期日が有効な日付ではないため、無効にしました。再び使うには、新しい開始日を設定してください。</translation>
+    </message>
+    <message>
+        <source>The occurrence due on %1 is already in the register, so it was not posted again.</source>
+        <translation>%1 が期日の取引はすでに取引記録にあるため、再度記帳しませんでした。</translation>
+    </message>
+    <message>
+        <source>A whole year of missed occurrences was posted at once, so it was made inactive. Check its dates before making it active again.</source>
+        <translation>未処理の 1 年分の取引がまとめて記帳されたため、無効にしました。再び有効にする前に日付を確認してください。</translation>
+    </message>
+    <message>
+        <source>It ended on %1, before its next due date %2, so nothing was posted and it was made inactive.</source>
+        <translation>次回の期日 %2 より前の %1 に終了したため、何も記帳せずに無効にしました。</translation>
     </message>
 </context>
 <context>
