@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "widgets/categorychoices.h"
 #include "widgets/datefield.h"
+#include "widgets/datetext.h"
 #include "widgets/paymentdepositchoice.h"
 #include "widgets/paymentformfields.h"
 #include "widgets/smartamountfield.h"
@@ -205,7 +206,10 @@ void TransactionFormDialog::accept()
 {
     QWidget* missing = nullptr;
     QString refusal;
-    if (m_payee->text().trimmed().isEmpty()) {
+    if (!m_date->holdsDate()) {
+        missing = m_date;
+        refusal = tr("Enter a valid date, such as %1").arg(registerDateText(Clock::today()));
+    } else if (m_payee->text().trimmed().isEmpty()) {
         missing = m_payee;
         refusal = tr("Payee is required");
     } else if (m_amount->amountMinorUnits() == 0) {

@@ -22,6 +22,11 @@ QDate DateField::resolvedDate() const
     return resolveTypedDate(text()).value_or(m_date);
 }
 
+bool DateField::holdsDate() const
+{
+    return resolveTypedDate(text()).has_value();
+}
+
 void DateField::setDate(const QDate& date)
 {
     if (date == m_date)
@@ -52,8 +57,10 @@ void DateField::keyPressEvent(QKeyEvent* event)
 
 void DateField::focusOutEvent(QFocusEvent* event)
 {
-    setDate(resolvedDate());
-    showDate();
+    if (holdsDate()) {
+        setDate(resolvedDate());
+        showDate();
+    }
     QLineEdit::focusOutEvent(event);
 }
 

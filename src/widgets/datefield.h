@@ -19,6 +19,9 @@ public:
     // else the stored date. Forms read this, so a date typed without
     // leaving the field still counts.
     QDate resolvedDate() const;
+    // Whether the text reads as a date. Text that doesn't stays as typed
+    // when the field is left, for the form to refuse.
+    bool holdsDate() const;
     // Stores, redraws and signals only when `date` differs.
     void setDate(const QDate& date);
 

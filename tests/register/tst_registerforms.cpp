@@ -212,21 +212,26 @@ private Q_SLOTS:
 
     void refusesWhatTheRegisterRefuses_data()
     {
+        QTest::addColumn<QString>("date"); // empty: as the form starts
         QTest::addColumn<QString>("payee");
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("no payee") << "  " << "12" << "Payee is required";
-        QTest::newRow("no amount") << "Grocer" << "0" << "Enter a payment or deposit amount";
+        QTest::newRow("no payee") << "" << "  " << "12" << "Payee is required";
+        QTest::newRow("no amount") << "" << "Grocer" << "0" << "Enter a payment or deposit amount";
+        QTest::newRow("no such day") << "2/30/2024" << "Grocer" << "12" << "Enter a valid date, such as 5/20/2024";
     }
 
     void refusesWhatTheRegisterRefuses()
     {
+        QFETCH(QString, date);
         QFETCH(QString, payee);
         QFETCH(QString, amount);
         QFETCH(QString, refusal);
         TransactionFormDialog dialog(&m_world->appState, m_checking);
         showAndWait(&dialog);
         const TransactionForm form{&dialog};
+        if (!date.isEmpty())
+            typeInto(form.date, date);
         typeInto(form.payee, payee);
         typeInto(form.amount, amount);
         QString shown;
@@ -236,6 +241,8 @@ private Q_SLOTS:
         // The form stays open with what was typed.
         QVERIFY(dialog.isVisible());
         QCOMPARE(form.payee->text(), payee);
+        if (!date.isEmpty())
+            QCOMPARE(form.date->text(), date);
         dialog.reject();
     }
 
