@@ -8,6 +8,8 @@
 #include "storage/storedtime.h"
 #include "storage/transactionrepository.h"
 
+#include <QHash>
+
 namespace {
 
 void applyEntry(Transaction& transaction, const TransactionEntry& entry)
@@ -48,28 +50,45 @@ TransactionService::TransactionService(Database* database, AccountRepository* ac
 {
 }
 
-WriteOutcome TransactionService::create(const QString& accountId, const TransactionEntry& entry)
+WriteOutcome TransactionService::create(const QString& accountId, const TransactionEntry& entry,
+    const NewTransactionIds& ids)
+{
+    return createAll(accountId, {{entry, ids}});
+}
+
+WriteOutcome TransactionService::createAll(const QString& accountId, const QList<PlannedTransaction>& planned,
+    const std::function<bool()>& alsoStore)
 {
     return writeInTransaction(m_database, [&] {
         const std::optional<Account> source = m_accounts->byId(accountId);
         if (!source || source->deletedAt)
             return WriteOutcome::refused(tr("The account no longer exists."));
-        std::optional<Account> target;
-        if (WriteOutcome checked = checkTransferTarget(accountId, entry.transferAccountId, target); !checked.ok())
-            return checked;
+        QHash<QString, std::optional<Account>> targets;
+        for (const PlannedTransaction& plan : planned) {
+            const QString& targetId = plan.entry.transferAccountId;
+            if (targets.contains(targetId))
+                continue;
+            if (WriteOutcome checked = checkTransferTarget(accountId, targetId, targets[targetId]); !checked.ok())
+                return checked;
+        }
 
         const QDateTime now = Clock::nowUtc();
-        Transaction transaction;
-        transaction.id = newId();
-        transaction.accountId = accountId;
-        applyEntry(transaction, entry);
-        transaction.createdAt = now;
-        transaction.updatedAt = now;
-        if (target && !linkNewCounterpart(transaction, *source, *target))
+        QList<Transaction> rows;
+        for (const PlannedTransaction& plan : planned) {
+            Transaction transaction;
+            transaction.id = plan.ids.id.isEmpty() ? newId() : plan.ids.id;
+            transaction.accountId = accountId;
+            applyEntry(transaction, plan.entry);
+            transaction.recurringId = plan.entry.recurringId;
+            transaction.createdAt = now;
+            transaction.updatedAt = now;
+            if (const std::optional<Account>& target = targets.value(plan.entry.transferAccountId))
+                rows.append(newCounterpart(transaction, *source, *target, plan.ids.counterpartId));
+            rows.append(transaction);
+        }
+        if (!m_transactions->insertAll(rows) || (alsoStore && !alsoStore()))
             return storageFailure(m_database);
-        if (!m_transactions->insert(transaction))
-            return storageFailure(m_database);
-        return WriteOutcome::done(transaction.id);
+        return WriteOutcome::done(rows.isEmpty() ? QString() : rows.last().id);
     });
 }
 
@@ -110,7 +129,7 @@ WriteOutcome TransactionService::edit(const Transaction& loaded, const Transacti
             // A new or another account: the old leg goes, a new one is made.
             const std::optional<Account> source = m_accounts->byId(transaction.accountId);
             written = (!counterpartLive || m_transactions->softDelete(counterpart->id)) && source
-                && linkNewCounterpart(transaction, *source, *target);
+                && m_transactions->insert(newCounterpart(transaction, *source, *target));
         } else if (keepsCounterpart) {
             written = followCounterpart(transaction);
         }
@@ -164,10 +183,11 @@ WriteOutcome TransactionService::checkTransferTarget(const QString& accountId, c
     return WriteOutcome::done();
 }
 
-bool TransactionService::linkNewCounterpart(Transaction& transaction, const Account& source, const Account& target)
+Transaction TransactionService::newCounterpart(Transaction& transaction, const Account& source, const Account& target,
+    const QString& counterpartId)
 {
     Transaction counterpart;
-    counterpart.id = newId();
+    counterpart.id = counterpartId.isEmpty() ? newId() : counterpartId;
     counterpart.accountId = target.id;
     counterpart.date = transaction.date;
     counterpart.payee = tr("Transfer from %1").arg(source.name);
@@ -176,12 +196,13 @@ bool TransactionService::linkNewCounterpart(Transaction& transaction, const Acco
     counterpart.reconciled = transaction.reconciled;
     counterpart.transferLinkId = transaction.id;
     counterpart.transferDestAccountId = source.id;
+    counterpart.recurringId = transaction.recurringId;
     counterpart.createdAt = transaction.updatedAt;
     counterpart.updatedAt = transaction.updatedAt;
     transaction.payee = tr("Transfer to %1").arg(target.name);
     transaction.transferLinkId = counterpart.id;
     transaction.transferDestAccountId = target.id;
-    return m_transactions->insert(counterpart);
+    return counterpart;
 }
 
 bool TransactionService::followCounterpart(const Transaction& transaction)

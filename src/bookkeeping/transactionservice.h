@@ -3,7 +3,9 @@
 #include "bookkeeping/writeoutcome.h"
 #include "storage/transaction.h"
 
+#include <QList>
 #include <QObject>
+#include <functional>
 #include <optional>
 
 class AccountRepository;
@@ -25,6 +27,25 @@ struct TransactionEntry
     bool reconciled = false;
     // The other account of a transfer; empty for an ordinary transaction.
     QString transferAccountId;
+    // The recurring rule that posts it; empty for one the user entered.
+    QString recurringId;
+};
+
+// Ids chosen by the caller for a new transaction and its transfer
+// counterpart; empty ones are made up. A writer that may try the same
+// change twice (posting one occurrence of a recurring rule) names the rows
+// itself, so the second try finds them instead of storing a duplicate.
+struct NewTransactionIds
+{
+    QString id;
+    QString counterpartId;
+};
+
+// One transaction of a batch, with the ids it is stored under.
+struct PlannedTransaction
+{
+    TransactionEntry entry;
+    NewTransactionIds ids;
 };
 
 // The rules for writing transactions, without widgets, for the register,
@@ -40,8 +61,18 @@ public:
         QObject* parent = nullptr);
 
     // A new transaction in `accountId`; a transfer also gets its
-    // counterpart in the other account, linked both ways.
-    WriteOutcome create(const QString& accountId, const TransactionEntry& entry);
+    // counterpart in the other account, linked both ways. Refused, with
+    // nothing written, when either account is missing or deleted or the two
+    // differ in currency.
+    WriteOutcome create(const QString& accountId, const TransactionEntry& entry, const NewTransactionIds& ids = {});
+    // Several new transactions in `accountId` by the rules of create, all or
+    // none, for writers that post many at once (a recurring rule's missed
+    // occurrences). `alsoStore`, when given, is the caller's own write that
+    // belongs with them (the rule's advance): it runs in the same database
+    // transaction, and its failure undoes them. The outcome carries the id
+    // of the last transaction.
+    WriteOutcome createAll(const QString& accountId, const QList<PlannedTransaction>& planned,
+        const std::function<bool()>& alsoStore = {});
     // Stores a transaction built elsewhere (a form, an opening balance).
     WriteOutcome insert(const Transaction& transaction);
     // Saves `entry` over `loaded`, the row as the caller read it. Refused
@@ -57,7 +88,9 @@ public:
 
 private:
     WriteOutcome checkTransferTarget(const QString& accountId, const QString& targetId, std::optional<Account>& target);
-    bool linkNewCounterpart(Transaction& transaction, const Account& source, const Account& target);
+    // The other leg of a new transfer, linked both ways with `transaction`.
+    Transaction newCounterpart(Transaction& transaction, const Account& source, const Account& target,
+        const QString& counterpartId = QString());
     bool followCounterpart(const Transaction& transaction);
     bool removeIfLive(const QString& transactionId);
 

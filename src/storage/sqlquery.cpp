@@ -11,11 +11,22 @@ SqlQuery::SqlQuery(Database* database, const QString& sql, const QVariantList& v
 {
     m_query.setForwardOnly(true);
     m_prepared = m_query.prepare(sql);
-    for (const QVariant& value : values) {
+    bind(values);
+}
+
+void SqlQuery::rebind(const QVariantList& values)
+{
+    bind(values);
+}
+
+void SqlQuery::bind(const QVariantList& values)
+{
+    for (int position = 0; position < values.size(); ++position) {
+        const QVariant& value = values.at(position);
         if (value.metaType().id() == QMetaType::QString && value.toString().isNull())
-            m_query.addBindValue(QString(QLatin1String("")));
+            m_query.bindValue(position, QString(QLatin1String("")));
         else
-            m_query.addBindValue(value);
+            m_query.bindValue(position, value);
     }
 }
 

@@ -23,6 +23,9 @@ public:
 
     // Runs a read; a failure is logged and leaves no rows.
     bool exec();
+    // Puts `values` in place of the bound ones, so one prepared statement
+    // serves a whole batch of reads or writes.
+    void rebind(const QVariantList& values);
     // Runs a write; a failure logs a warning naming `operation`.
     [[nodiscard]] bool execWrite(const char* operation);
     // Runs a write that must change a row: one that matched none (the row
@@ -60,6 +63,7 @@ public:
     int execCount(const char* operation);
 
 private:
+    void bind(const QVariantList& values);
     bool run();
     void logFailedRead() const;
 

@@ -268,19 +268,42 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Sear
     return SqlQuery(m_database, sql, values).readAll(readRegisterRow);
 }
 
+QSet<QString> TransactionRepository::existingIds(const QStringList& ids)
+{
+    QSet<QString> found;
+    SqlQuery query(m_database, QStringLiteral("SELECT id FROM transactions WHERE id = ?"));
+    for (const QString& id : ids) {
+        query.rebind({id});
+        if (query.exec() && query.next())
+            found.insert(id);
+    }
+    return found;
+}
+
 bool TransactionRepository::insert(const Transaction& t)
+{
+    return insertAll({t});
+}
+
+bool TransactionRepository::insertAll(const QList<Transaction>& transactions)
 {
     SqlQuery query(m_database,
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
                        "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, "
                        "sync_status, server_id, created_at, updated_at) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {t.id, t.accountId, dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId), t.checkNumber,
-         boolValue(t.cleared), boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId, boolValue(t.isSplit),
-         t.recurringId, t.version, toStoredText(t.syncStatus), t.serverId, timeToText(t.createdAt), timeToText(t.updatedAt)});
-    if (!query.execWrite("TransactionRepository::insert"))
-        return false;
-    announceChange(t.accountId);
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSet<QString> accountIds;
+    for (const Transaction& t : transactions) {
+        query.rebind({t.id, t.accountId, dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId),
+            t.checkNumber, boolValue(t.cleared), boolValue(t.reconciled), t.transferLinkId, t.transferDestAccountId,
+            boolValue(t.isSplit), t.recurringId, t.version, toStoredText(t.syncStatus), t.serverId,
+            timeToText(t.createdAt), timeToText(t.updatedAt)});
+        if (!query.execWrite("TransactionRepository::insert"))
+            return false;
+        accountIds.insert(t.accountId);
+    }
+    for (const QString& accountId : accountIds)
+        announceChange(accountId);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <optional>
 
@@ -54,7 +55,13 @@ public:
     // `text` is an FTS5 query; at most 200 rows, newest first.
     QList<RegisterRow> search(const QString& text, const SearchFilter& filter);
 
+    // Which of `ids` are stored, deleted rows included.
+    QSet<QString> existingIds(const QStringList& ids);
+
     [[nodiscard]] bool insert(const Transaction& transaction);
+    // Stores `transactions` with one prepared statement; the caller holds
+    // the database transaction that makes them all or none.
+    [[nodiscard]] bool insertAll(const QList<Transaction>& transactions);
     [[nodiscard]] bool update(const Transaction& transaction);
     [[nodiscard]] bool softDelete(const QString& id);
     [[nodiscard]] int softDeleteByAccount(const QString& accountId);
