@@ -5,6 +5,7 @@
 #include "bookkeeping/accountservice.h"
 #include "services/categories/categoryservice.h"
 #include "services/reconciliation/reconciliationservice.h"
+#include "services/recurring/recurringservice.h"
 #include "bookkeeping/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -84,6 +85,7 @@ void AppState::createServices()
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_reconciliationService =
         new ReconciliationService(m_database, m_accounts, m_transactions, m_reconciliations, this);
+    m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_transactionService, this);
 }
 
 void AppState::applyThemePreference()

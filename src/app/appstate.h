@@ -13,6 +13,7 @@ class PreferencesRepository;
 class ReconciliationRepository;
 class ReconciliationService;
 class RecurringRepository;
+class RecurringService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
@@ -46,6 +47,7 @@ public:
     CategoryService* categoryService() const { return m_categoryService; }
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
+    RecurringService* recurringService() const { return m_recurringService; }
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
@@ -79,6 +81,7 @@ private:
     CategoryService* m_categoryService = nullptr;
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
+    RecurringService* m_recurringService = nullptr;
     ReconciliationService* m_reconciliationService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;

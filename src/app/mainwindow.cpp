@@ -14,6 +14,8 @@
 #include "services/reconciliation/reconciliationhistoryscreen.h"
 #include "services/reconciliation/reconciliationscreen.h"
 #include "services/recurring/recurringformdialog.h"
+#include "services/recurring/recurringscreen.h"
+#include "services/recurring/recurringservice.h"
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
@@ -34,6 +36,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -81,6 +84,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     connectRepositories();
     updateAuthUI();
     m_sidebar->reload();
+    autoPostRecurring();
     updateRecurringDue();
     restoreSelection();
 }
@@ -150,15 +154,15 @@ void MainWindow::showEditAccountDialog()
 
 void MainWindow::memorizeTransaction(const RecurringTransaction& seed)
 {
-    RecurringFormDialog dialog(m_appState, seed, this);
+    RecurringFormDialog dialog(m_appState, RecurringFormDialog::Mode::Memorize, seed, this);
     // A refused save reopens the form with everything as typed.
     while (dialog.exec() == QDialog::Accepted) {
-        if (m_appState->recurring()->insert(dialog.recurring())) {
+        const WriteOutcome outcome = m_appState->recurringService()->add(dialog.recurring());
+        if (outcome.ok()) {
             m_registerScreen->showStatus(tr("Transaction memorized as recurring"), hintMilliseconds);
             return;
         }
-        reportWriteFailure(tr("Not Saved"), tr("The recurring transaction could not be saved."),
-            storageFailure(m_appState->database()));
+        reportWriteFailure(tr("Not Saved"), tr("The recurring transaction could not be saved."), outcome);
     }
 }
 
@@ -174,7 +178,16 @@ void MainWindow::showReportsWindow()
 
 void MainWindow::showRecurringWindow()
 {
-    reportNotAvailable(tr("Recurring Transactions"));
+    if (!m_recurringScreen) {
+        m_recurringScreen = new RecurringScreen(m_appState);
+        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, m_registerScreen, &RegisterScreen::reload);
+        connect(m_appState->recurring(), &RecurringRepository::recurringChanged, m_recurringScreen, [this] {
+            if (m_recurringScreen->isVisible())
+                m_recurringScreen->refresh();
+        });
+    }
+    m_recurringScreen->refresh();
+    showToolWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
 }
 
 void MainWindow::showSearchWindow()
@@ -558,7 +571,8 @@ void MainWindow::connectRepositories()
     // A renamed or deleted category shows in the register at once.
     connect(m_appState->categories(), &CategoryRepository::categoriesChanged, m_registerScreen, &RegisterScreen::reload);
     connect(m_appState->accounts(), &AccountRepository::accountsChanged, m_sidebar, &AccountSidebar::reload);
-    connect(m_appState->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateRecurringDue);
+    connect(m_appState->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
+        &StatusBar::setRecurringDue);
 }
 
 void MainWindow::startNewTransaction()
@@ -572,7 +586,22 @@ void MainWindow::startNewTransaction()
 
 void MainWindow::updateRecurringDue()
 {
-    m_statusBar->setRecurringDue(m_appState->recurring()->due().size());
+    m_statusBar->setRecurringDue(m_appState->recurringService()->pendingCount());
+}
+
+void MainWindow::autoPostRecurring()
+{
+    const RecurringRunResult result = m_appState->recurringService()->autoPostDue();
+    if (result.posted > 0)
+        showStatusMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, result.posted), failureMilliseconds);
+    if (result.problems.isEmpty())
+        return;
+    // Told once the window is on screen, over it rather than before it.
+    const QString problems = RecurringScreen::problemList(result.problems);
+    QTimer::singleShot(0, this, [this, problems] {
+        QMessageBox::warning(this, tr("Recurring Transactions"),
+            tr("Some recurring transactions were not posted automatically:") + QLatin1Char('\n') + problems);
+    });
 }
 
 void MainWindow::restoreSelection()

@@ -16,6 +16,7 @@ class QMenu;
 class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
+class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -97,6 +98,8 @@ private:
     // A fresh entry row in the register of the current account.
     void startNewTransaction();
     void updateRecurringDue();
+    // Posts the due auto-post recurring transactions, once, at start.
+    void autoPostRecurring();
     // The account shown when the window opens: the last one viewed, else
     // the first, else the welcome or empty-state page.
     void restoreSelection();
@@ -124,6 +127,7 @@ private:
     WelcomeScreen* m_welcomeScreen = nullptr;
     QWidget* m_emptyStatePage = nullptr;
     StatusBar* m_statusBar = nullptr;
+    RecurringScreen* m_recurringScreen = nullptr;
     // Tool windows, created on first use.
     CategoriesScreen* m_categoriesScreen = nullptr;
     PayeeScreen* m_payeeScreen = nullptr;

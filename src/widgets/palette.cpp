@@ -12,6 +12,7 @@ const QString deepRed = QStringLiteral("#C62828");
 const QString salmon = QStringLiteral("#FF8A80");
 const QString green = QStringLiteral("#2E7D32");
 const QString lightGreen = QStringLiteral("#66BB6A");
+const QString leafGreen = QStringLiteral("#008800");
 const QString deepOrange = QStringLiteral("#E65100");
 const QString orange = QStringLiteral("#FFA726");
 const QString sage = QStringLiteral("#6E8A7E");
@@ -60,6 +61,11 @@ QColor Palette::positive()
 QColor Palette::warning()
 {
     return themed(deepOrange, orange);
+}
+
+QColor Palette::due()
+{
+    return themed(leafGreen, lightGreen);
 }
 
 QColor Palette::muted()

@@ -20,6 +20,8 @@ public:
     static QColor positive();
     // Something wants the user's attention, such as recurring entries due.
     static QColor warning();
+    // A recurring transaction that is due to be posted.
+    static QColor due();
     // Secondary text in both themes: memos, placeholders, subtitles.
     static QColor muted();
     // Keyboard hints and the sidebar's headings.

@@ -1,0 +1,176 @@
+// Kills a process that keeps posting recurring rules (one by one, all due,
+// and auto-post catch-up) at random moments, and checks after every kill
+// that each occurrence is either fully posted, with both legs of a transfer
+// and the rule's advance, or not at all.
+
+#include "bookkeeping/transactionservice.h"
+#include "services/recurring/recurringservice.h"
+#include "storage/accountrepository.h"
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "support/storagetesting.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char* const workerFlag = "--post-until-killed";
+const QDateTime workerNow(QDate(2030, 1, 1), QTime(12, 0), Qt::UTC);
+
+struct Books
+{
+    explicit Books(const QString& path)
+        : ready(database.open(path) && database.runMigrations())
+    {
+    }
+
+    Database database;
+    bool ready;
+    AccountRepository accounts{&database};
+    TransactionRepository transactions{&database};
+    RecurringRepository recurring{&database};
+    TransactionService transactionService{&database, &accounts, &transactions};
+    RecurringService service{&database, &recurring, &transactions, &transactionService};
+};
+
+// Daily rules, transfers and plain payments: years behind for confirming by
+// hand, a month behind for auto-post, whose catch-up is one long transaction.
+bool setUp(Books& books)
+{
+    Account checking = makeAccount(newId(), u"Checking"_s);
+    Account savings = makeAccount(newId(), u"Savings"_s);
+    bool stored = books.accounts.insert(checking) && books.accounts.insert(savings);
+    for (int i = 0; i < 6; ++i) {
+        RecurringTransaction rule = makeRecurring(newId(), QDate(2020, 1, 1), checking.id);
+        rule.frequency = Frequency::Daily;
+        rule.transferDestAccountId = i % 3 == 2 ? QString() : savings.id;
+        rule.autoPost = i < 2;
+        if (rule.autoPost)
+            rule.nextDueDate = workerNow.date().addMonths(-1);
+        rule.startDate = rule.nextDueDate;
+        stored = stored && books.recurring.insert(rule);
+    }
+    return stored;
+}
+
+void postOnce(Books& books, QRandomGenerator& random)
+{
+    const QList<RecurringTransaction> rules = books.recurring.all();
+    const int choice = random.bounded(20);
+    if (choice == 0)
+        books.service.autoPostDue();
+    else if (choice == 1)
+        books.service.confirmAllDue();
+    else
+        books.service.confirm(rules.at(random.bounded(int(rules.size()))));
+}
+
+QList<QVariantList> rows(Database& database, const QString& sql, const QVariantList& values)
+{
+    QList<QVariantList> result;
+    QSqlQuery query(database.database());
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    for (bool ok = query.exec(); ok && query.next();)
+        result.append({query.value(0), query.value(1), query.value(2), query.value(3)});
+    return result;
+}
+
+} // namespace
+
+class RecurringCrashSafetyTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyOccurrenceIsWholeAfterEveryKill()
+    {
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        const QString path = directory.filePath(u"checkbook.db"_s);
+        {
+            Books books(path);
+            QVERIFY(books.ready && setUp(books));
+        }
+        const int kills = qEnvironmentVariableIntValue("CHECKBOOK_KILLS") > 0 ? qEnvironmentVariableIntValue("CHECKBOOK_KILLS") : 30;
+        for (int kill = 1; kill <= kills && !QTest::currentTestFailed(); ++kill) {
+            QVERIFY2(killWorkerOnce(path, quint32(kill)), qPrintable(u"kill %1: the worker did not run"_s.arg(kill)));
+            verifyOccurrences(path, kill);
+        }
+        Books books(path);
+        // The run really posted transfers, by hand and automatically.
+        QVERIFY(rows(books.database, u"SELECT id FROM transactions WHERE transfer_link_id != ''"_s, {}).size() > 100);
+        QVERIFY(rows(books.database, u"SELECT id FROM recurring_transactions WHERE auto_post = 1 AND next_due_date > start_date"_s, {}).size() > 0);
+    }
+
+private:
+    bool killWorkerOnce(const QString& path, quint32 seed)
+    {
+        QProcess worker;
+        worker.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(workerFlag), path, QString::number(seed)});
+        if (!worker.waitForReadyRead(10000))
+            return false;
+        QThread::msleep(QRandomGenerator::global()->bounded(1, 40));
+        worker.kill();
+        return worker.waitForFinished(10000) && worker.exitStatus() == QProcess::CrashExit;
+    }
+
+    // Each rule's posted occurrences are exactly the days from its start to
+    // the day before its next due date, under their own ids, and each
+    // transfer leg has its counterpart.
+    void verifyOccurrences(const QString& path, int kill)
+    {
+        Books books(path);
+        QVERIFY2(books.ready, qPrintable(u"kill %1: the file did not open"_s.arg(kill)));
+        for (const RecurringTransaction& rule : books.recurring.all()) {
+            const QList<QVariantList> posted = rows(books.database,
+                u"SELECT t.id, t.date, t.account_id, o.id FROM transactions t "
+                "LEFT JOIN transactions o ON o.id = t.transfer_link_id AND o.transfer_link_id = t.id "
+                "WHERE t.recurring_id = ?"_s, {rule.id});
+            int sourceLegs = 0;
+            for (const QVariantList& leg : posted) {
+                const QDate date = QDate::fromString(leg[1].toString(), Qt::ISODate);
+                const bool isSource = leg[2].toString() == rule.accountId;
+                sourceLegs += isSource ? 1 : 0;
+                const QString expectedId = recurringPostingId(rule.id, date, isSource ? QString() : u"dest"_s);
+                QVERIFY2(leg[0].toString() == expectedId && date >= rule.startDate && date < rule.nextDueDate,
+                    qPrintable(u"kill %1: a stray occurrence %2 on %3"_s.arg(kill).arg(leg[0].toString(), leg[1].toString())));
+                QVERIFY2(rule.transferDestAccountId.isEmpty() != !leg[3].isNull(),
+                    qPrintable(u"kill %1: a transfer leg without its counterpart: %2"_s.arg(kill).arg(leg[0].toString())));
+            }
+            QVERIFY2(sourceLegs == rule.startDate.daysTo(rule.nextDueDate),
+                qPrintable(u"kill %1: %2 posted, next due %3"_s.arg(kill).arg(sourceLegs).arg(rule.nextDueDate.toString(Qt::ISODate))));
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], workerFlag) == 0) {
+        QCoreApplication application(argc, argv);
+        Clock::setFixedNow(workerNow);
+        Books books(QString::fromLocal8Bit(argv[2]));
+        if (!books.ready)
+            return 2;
+        QRandomGenerator random(QString::fromLatin1(argv[3]).toUInt());
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            postOnce(books, random);
+    }
+    QCoreApplication application(argc, argv);
+    RecurringCrashSafetyTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recurringcrashsafety.moc"
