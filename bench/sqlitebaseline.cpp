@@ -35,7 +35,15 @@ public:
     {
         sqlite3_bind_text(m_statement, position, text.data(), int(text.size()), SQLITE_TRANSIENT);
     }
+    void bindInteger(int position, std::int64_t value) { sqlite3_bind_int64(m_statement, position, value); }
     bool step() { return m_statement && sqlite3_step(m_statement) == SQLITE_ROW; }
+    // Runs a write and makes the statement ready for the next values.
+    bool write()
+    {
+        const bool done = m_statement && sqlite3_step(m_statement) == SQLITE_DONE;
+        sqlite3_reset(m_statement);
+        return done;
+    }
     std::string text(int column) const
     {
         const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
@@ -136,6 +144,48 @@ bool SqliteBaseline::quickCheck()
 {
     Statement check(m_connection, "PRAGMA quick_check");
     return check.step() && check.text(0) == "ok";
+}
+
+bool SqliteBaseline::insertPostings(const std::vector<PlainRegisterRow>& rows,
+    const std::vector<std::pair<std::string, std::string>>& nextDueDates)
+{
+    if (sqlite3_exec(m_connection, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return false;
+    bool written = true;
+    {
+        Statement insert(m_connection,
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
+            "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+            "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        for (const PlainRegisterRow& row : rows) {
+            insert.bindText(1, row.id);
+            insert.bindText(2, row.accountId);
+            insert.bindText(3, row.date);
+            insert.bindText(4, row.payee);
+            insert.bindText(5, row.memo);
+            insert.bindInteger(6, row.amount);
+            insert.bindText(7, row.checkNumber);
+            insert.bindInteger(8, row.cleared);
+            insert.bindInteger(9, row.reconciled);
+            insert.bindText(10, row.transferLinkId);
+            insert.bindText(11, row.transferDestAccountId);
+            insert.bindInteger(12, row.isSplit);
+            insert.bindText(13, row.recurringId);
+            insert.bindInteger(14, row.version);
+            insert.bindText(15, row.syncStatus);
+            insert.bindText(16, row.serverId);
+            insert.bindText(17, row.createdAt);
+            insert.bindText(18, row.updatedAt);
+            written = written && insert.write();
+        }
+        Statement advance(m_connection, "UPDATE recurring_transactions SET next_due_date = ? WHERE id = ?");
+        for (const auto& [ruleId, nextDue] : nextDueDates) {
+            advance.bindText(1, nextDue);
+            advance.bindText(2, ruleId);
+            written = written && advance.write();
+        }
+    }
+    return sqlite3_exec(m_connection, written ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK && written;
 }
 
 std::int64_t SqliteBaseline::startingBalance(const std::string& accountId)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -58,6 +59,11 @@ public:
     std::vector<PlainRegisterRow> search(const std::string& word);
     // "PRAGMA quick_check" on this connection; true when it reports "ok".
     bool quickCheck();
+    // Stores `rows` with one prepared INSERT of the repository's columns and
+    // sets each rule's next due date, all in one transaction: the floor for
+    // posting recurring occurrences.
+    bool insertPostings(const std::vector<PlainRegisterRow>& rows,
+        const std::vector<std::pair<std::string, std::string>>& nextDueDates);
 
 private:
     std::int64_t startingBalance(const std::string& accountId);
