@@ -2,6 +2,7 @@
 
 #include "widgets/palette.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -15,8 +16,9 @@ const QString recurringDueStyle = QStringLiteral("color: %1; font-weight: bold;"
 
 StatusBar::StatusBar(QWidget* parent)
     : QStatusBar(parent)
-    , m_accountCountLabel(new QLabel(this))
-    , m_recurringDueLabel(new QLabel(this))
+    , m_countsArea(new QWidget(this))
+    , m_accountCountLabel(new QLabel(m_countsArea))
+    , m_recurringDueLabel(new QLabel(m_countsArea))
     , m_progressLabel(new QLabel(this))
     , m_busyBar(new QProgressBar(this))
     , m_syncLabel(new QLabel(tr("Offline"), this))
@@ -37,8 +39,16 @@ StatusBar::StatusBar(QWidget* parent)
     m_busyBar->setTextVisible(false);
     m_busyBar->hide();
 
-    addWidget(m_accountCountLabel);
-    addWidget(m_recurringDueLabel);
+    auto* counts = new QHBoxLayout(m_countsArea);
+    counts->setContentsMargins(0, 0, 0, 0);
+    counts->addWidget(m_accountCountLabel);
+    counts->addWidget(m_recurringDueLabel);
+    addWidget(m_countsArea);
+    // QStatusBar hides its widgets for a message only while they are on
+    // screen, and a label shown during the message would draw over it: the
+    // area follows the message itself.
+    connect(this, &QStatusBar::messageChanged, m_countsArea,
+        [this](const QString& message) { m_countsArea->setVisible(message.isEmpty()); });
     addPermanentWidget(m_progressLabel);
     addPermanentWidget(m_busyBar);
     addPermanentWidget(m_syncLabel);

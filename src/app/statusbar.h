@@ -35,6 +35,9 @@ public Q_SLOTS:
 private:
     void styleRecurringLabel();
 
+    // The account count and the recurring due count, which a timed message
+    // covers; each label keeps its own visibility underneath.
+    QWidget* m_countsArea;
     QLabel* m_accountCountLabel;
     QLabel* m_recurringDueLabel;
     QLabel* m_progressLabel;

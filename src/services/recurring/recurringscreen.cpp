@@ -6,6 +6,7 @@
 #include "storage/accountrepository.h"
 #include "widgets/palette.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,6 +48,7 @@ void RecurringScreen::buildLayout()
     QFont dueFont = m_dueLabel->font();
     dueFont.setBold(true);
     m_dueLabel->setFont(dueFont);
+    m_dueLabel->setStyleSheet(Palette::textColorStyle(Palette::due()));
     layout->addWidget(m_dueLabel);
 
     auto* buttons = new QHBoxLayout;
@@ -70,6 +72,9 @@ void RecurringScreen::buildLayout()
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->verticalHeader()->hide();
+    m_view->setWordWrap(false);
+    // Every column as wide as its texts; the payee takes what is left.
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn, QHeaderView::Stretch);
     connect(m_view, &QWidget::customContextMenuRequested, this, &RecurringScreen::onContextMenu);
     connect(m_view, &QAbstractItemView::doubleClicked, this, &RecurringScreen::showEditForm);
@@ -95,8 +100,15 @@ void RecurringScreen::refresh()
     }
     const int due = m_appState->recurringService()->pendingCount();
     m_dueLabel->setText(due < 1 ? QString() : tr("(%1 due)").arg(due));
-    m_dueLabel->setStyleSheet(Palette::textColorStyle(Palette::due()));
     m_confirmAllButton->setEnabled(due > 0);
+}
+
+void RecurringScreen::changeEvent(QEvent* event)
+{
+    // A theme switched while the window is open recolours it at once.
+    if (event->type() == QEvent::PaletteChange)
+        m_dueLabel->setStyleSheet(Palette::textColorStyle(Palette::due()));
+    QWidget::changeEvent(event);
 }
 
 QString RecurringScreen::problemList(const QList<RecurringProblem>& problems)

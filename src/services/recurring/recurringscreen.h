@@ -40,6 +40,9 @@ public Q_SLOTS:
     void skipSelected();
     void deleteSelected();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildLayout();
     void confirmAllDue();
