@@ -1933,6 +1933,10 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <source>Enter a payment or deposit amount</source>
         <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
     </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Geben Sie ein gültiges Datum ein, zum Beispiel %1</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

@@ -1933,6 +1933,10 @@ What you typed is still on screen.</translation>
         <source>Enter a payment or deposit amount</source>
         <translation>Enter a payment or deposit amount</translation>
     </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Enter a valid date, such as %1</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

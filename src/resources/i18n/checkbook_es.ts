@@ -1933,6 +1933,10 @@ Lo que escribió sigue en pantalla.</translation>
         <source>Enter a payment or deposit amount</source>
         <translation>Introduzca un importe de pago o de depósito</translation>
     </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Introduzca una fecha válida, por ejemplo %1</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

@@ -1933,6 +1933,10 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <source>Enter a payment or deposit amount</source>
         <translation>Saisissez un montant de paiement ou de dépôt</translation>
     </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>Saisissez une date valide, par exemple %1</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>

@@ -1927,6 +1927,10 @@ What you typed is still on screen.</source>
         <source>Enter a payment or deposit amount</source>
         <translation>支払いまたは入金の金額を入力してください</translation>
     </message>
+    <message>
+        <source>Enter a valid date, such as %1</source>
+        <translation>有効な日付を入力してください（例: %1）</translation>
+    </message>
 </context>
 <context>
     <name>TransactionService</name>
