@@ -4,6 +4,7 @@
 #include "register/balancelabel.h"
 #include "register/fieldnavigator.h"
 #include "widgets/datetext.h"
+#include "widgets/deletetransactionquestion.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
 #include "register/registerdelegate.h"
@@ -265,13 +266,7 @@ void RegisterScreen::confirmAndDelete(int row)
         return;
     const Transaction transaction = stored->transaction;
     m_navigator->closeOpenEditor();
-    const QString amount = formatCurrency(qAbs(transaction.amount), m_model->currency(), m_model->amountFormat());
-    const QString question = transaction.transferLinkId.isEmpty()
-        ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
-        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee, amount);
-    // A destructive question: Enter keeps the row.
-    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+    if (!DeleteTransactionQuestion::ask(this, transaction, m_model->currency()))
         return;
     const WriteOutcome outcome = m_appState->transactionService()->remove(transaction);
     if (!outcome.ok())
@@ -435,21 +430,25 @@ bool RegisterScreen::settleBeforeKey(const QKeyEvent* event)
     if (m_passingKeyOn || !movesToAnotherRow(event))
         return false;
     const QModelIndex current = m_view->currentIndex();
-    const RowPlace place = placeOf(current.row());
+    // The row is saved or back as stored; the key moves on from it.
+    return settleThen(placeOf(current.row()), [&](int row) {
+        if (row >= 0)
+            m_view->setCurrentIndex(m_model->index(row, current.column()));
+        m_view->setFocus(Qt::OtherFocusReason);
+        QKeyEvent again(event->type(), event->key(), event->modifiers(), event->text());
+        m_passingKeyOn = true;
+        QCoreApplication::sendEvent(m_view, &again);
+        m_passingKeyOn = false;
+    });
+}
+
+bool RegisterScreen::settleThen(const RowPlace& place, const std::function<void(int row)>& moveOn)
+{
     const LeaveOutcome outcome = settleTypedRow();
     if (outcome == LeaveOutcome::NothingTyped)
         return false;
-    if (outcome == LeaveOutcome::Stayed)
-        return true;
-    // The row is saved or back as stored; the key moves on from it.
-    const int row = rowAfterSettling(place);
-    if (row >= 0)
-        m_view->setCurrentIndex(m_model->index(row, current.column()));
-    m_view->setFocus(Qt::OtherFocusReason);
-    QKeyEvent again(event->type(), event->key(), event->modifiers(), event->text());
-    m_passingKeyOn = true;
-    QCoreApplication::sendEvent(m_view, &again);
-    m_passingKeyOn = false;
+    if (outcome != LeaveOutcome::Stayed)
+        moveOn(rowAfterSettling(place));
     return true;
 }
 
@@ -459,21 +458,15 @@ bool RegisterScreen::settleBeforeClick(const QMouseEvent* event)
     const QModelIndex target = m_view->indexAt(event->position().toPoint());
     if (!current.isValid() || !target.isValid() || target.row() == current.row())
         return false;
-    const RowPlace place = placeOf(target.row());
-    const LeaveOutcome outcome = settleTypedRow();
-    if (outcome == LeaveOutcome::NothingTyped)
-        return false;
-    if (outcome == LeaveOutcome::Stayed)
-        return true;
     // A save rebuilds the listing: the clicked row is found again.
-    const int row = rowAfterSettling(place);
-    if (row < 0)
-        return true;
-    const QModelIndex cell = m_model->index(row, target.column());
-    m_view->setCurrentIndex(cell);
-    if (target.column() != RegisterModel::BalanceColumn && !refuseOpeningRowEdit(row))
-        m_view->edit(cell);
-    return true;
+    return settleThen(placeOf(target.row()), [&](int row) {
+        if (row < 0)
+            return;
+        const QModelIndex cell = m_model->index(row, target.column());
+        m_view->setCurrentIndex(cell);
+        if (target.column() != RegisterModel::BalanceColumn && !refuseOpeningRowEdit(row))
+            m_view->edit(cell);
+    });
 }
 
 void RegisterScreen::deleteCurrentRow()

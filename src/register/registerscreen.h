@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class AppState;
@@ -130,6 +131,9 @@ private:
     bool settleBeforeKey(const QKeyEvent* event);
     bool settleBeforeClick(const QMouseEvent* event);
     bool movesToAnotherRow(const QKeyEvent* event) const;
+    // Settles the typed row; unless the user stays, `moveOn` then gets the
+    // row's place after the settling. False when nothing was typed.
+    bool settleThen(const RowPlace& place, const std::function<void(int row)>& moveOn);
     RowPlace placeOf(int row) const;
     // Where a row is after a save may have rebuilt the listing.
     int rowAfterSettling(const RowPlace& place) const;

@@ -1,7 +1,6 @@
 #include "register/transactionformdialog.h"
 
 #include "app/appstate.h"
-#include "widgets/categorychoices.h"
 #include "widgets/datefield.h"
 #include "widgets/datetext.h"
 #include "widgets/paymentdepositchoice.h"
@@ -25,7 +24,6 @@
 
 namespace {
 
-constexpr int payeeCompleterRows = 10;
 
 // The date of the last transaction any transaction dialog produced, so a run
 // of entries for the same day needs the date typed once.
@@ -43,13 +41,6 @@ Transaction newTransactionIn(const QString& accountId)
     transaction.accountId = accountId;
     transaction.date = lastDate().isValid() ? lastDate() : Clock::today();
     return transaction;
-}
-
-void makeSearchingCompleter(QCompleter* completer)
-{
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
 }
 
 } // namespace
@@ -89,31 +80,17 @@ void TransactionFormDialog::buildForm()
     m_date->setObjectName(QStringLiteral("dateField"));
     form->addRow(tr("Date:"), m_date);
 
-    m_payee = PaymentFormFields::newPayeeField(this);
-    auto* payeeCompleter = new QCompleter(m_appState->payees()->completions(), this);
-    makeSearchingCompleter(payeeCompleter);
-    payeeCompleter->setMaxVisibleItems(payeeCompleterRows);
-    m_payee->setCompleter(payeeCompleter);
-    connect(payeeCompleter, qOverload<const QString&>(&QCompleter::activated), this, &TransactionFormDialog::onPayeeSelected);
+    m_payee = PaymentFormFields::newPayeeField(m_appState->payees()->completions(), this);
+    connect(m_payee->completer(), qOverload<const QString&>(&QCompleter::activated), this, &TransactionFormDialog::onPayeeSelected);
     form->addRow(tr("Payee:"), m_payee);
 
     m_amount = PaymentFormFields::newAmountField(m_currency, this);
     form->addRow(tr("Amount:"), m_amount);
 
-    m_category = new QComboBox(this);
-    m_category->setObjectName(QStringLiteral("categoryCombo"));
-    m_category->setEditable(true);
-    m_category->setInsertPolicy(QComboBox::NoInsert);
-    fillCategories();
-    auto* categoryCompleter = new QCompleter(m_category->model(), m_category);
-    makeSearchingCompleter(categoryCompleter);
-    m_category->setCompleter(categoryCompleter);
+    m_category = PaymentFormFields::newCategoryField(m_appState->categories()->all(), this);
     form->addRow(tr("Category:"), m_category);
 
-    m_memo = new QLineEdit(this);
-    m_memo->setObjectName(QStringLiteral("memoField"));
-    m_memo->setPlaceholderText(tr("Optional"));
-    m_memo->setMaxLength(maxMemoLength);
+    m_memo = PaymentFormFields::newMemoField(this);
     form->addRow(tr("Memo:"), m_memo);
 
     m_checkNumber = new QLineEdit(this);
@@ -126,13 +103,6 @@ void TransactionFormDialog::buildForm()
     form->addRow(m_cleared);
 
     PaymentFormFields::addOkCancelRow(form, this);
-}
-
-void TransactionFormDialog::fillCategories()
-{
-    m_category->addItem(tr("(none)"), QString());
-    for (const CategoryChoice& choice : categoryChoices(m_appState->categories()->all()))
-        m_category->addItem(choice.text, choice.id);
 }
 
 void TransactionFormDialog::showTransaction(const Transaction& transaction)

@@ -43,7 +43,6 @@ public Q_SLOTS:
 private:
     TransactionFormDialog(AppState* appState, const Transaction& working, bool editing, QWidget* parent);
     void buildForm();
-    void fillCategories();
     void showTransaction(const Transaction& transaction);
     void showAmount(qint64 amount);
     void selectCategory(const QString& categoryId);

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "storage/category.h"
 #include "storage/enums.h"
 
 #include <QCoreApplication>
+#include <QList>
+#include <QStringList>
 
+class QComboBox;
 class QDialog;
 class QFormLayout;
 class QLineEdit;
@@ -17,7 +21,12 @@ class PaymentFormFields
     Q_DECLARE_TR_FUNCTIONS(PaymentFormFields)
 
 public:
-    static QLineEdit* newPayeeField(QWidget* parent);
+    // A payee field that suggests `payees` containing what is typed.
+    static QLineEdit* newPayeeField(const QStringList& payees, QWidget* parent);
+    // An editable choice of "(none)" and `categories`, suggesting the names
+    // that contain what is typed.
+    static QComboBox* newCategoryField(const QList<Category>& categories, QWidget* parent);
+    static QLineEdit* newMemoField(QWidget* parent);
     // An amount of `currency` without sign: a PaymentDepositChoice gives it one.
     static SmartAmountField* newAmountField(Currency currency, QWidget* parent);
     // Ends `form` with OK and Cancel, which accept and reject `dialog`.

@@ -592,6 +592,25 @@ Datenverzeichnis: %1
     </message>
 </context>
 <context>
+    <name>DeleteTransactionQuestion</name>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>„%1“ über %2 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kestrelwood Checkbook</source>
@@ -1098,6 +1117,14 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Start typing to search payees...</source>
         <translation>Tippen, um Empfänger zu suchen...</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
@@ -1260,22 +1287,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>„%1“ über %2 löschen?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Umbuchung „%1“ über %2 löschen?
-
-Beide Seiten der Umbuchung werden gelöscht.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Buchung löschen</translation>
-    </message>
-    <message>
         <source>Not Deleted</source>
         <translation>Nicht gelöscht</translation>
     </message>
@@ -1390,10 +1401,6 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Kategorie:</translation>
     </message>
     <message>
-        <source>Optional</source>
-        <translation>Optional</translation>
-    </message>
-    <message>
         <source>Memo:</source>
         <translation>Notiz:</translation>
     </message>
@@ -1420,10 +1427,6 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Active</source>
         <translation>Aktiv</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(keine)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
@@ -1692,22 +1695,6 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>„%1“ über %2 löschen?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Umbuchung „%1“ über %2 löschen?
-
-Beide Seiten der Umbuchung werden gelöscht.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Buchung löschen</translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation>Neue &amp;einfügen</translation>
     </message>
@@ -1920,10 +1907,6 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
     <message>
         <source>Cleared</source>
         <translation>Bestätigt</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(keine)</translation>
     </message>
     <message>
         <source>Payee is required</source>

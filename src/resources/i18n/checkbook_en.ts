@@ -592,6 +592,25 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>DeleteTransactionQuestion</name>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>Delete &quot;%1&quot; for %2?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Delete Transaction</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kestrelwood Checkbook</source>
@@ -1098,6 +1117,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Start typing to search payees...</source>
         <translation>Start typing to search payees...</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
@@ -1260,22 +1287,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>The transaction could not be saved.</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Delete &quot;%1&quot; for %2?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Delete Transaction</translation>
-    </message>
-    <message>
         <source>Not Deleted</source>
         <translation>Not Deleted</translation>
     </message>
@@ -1390,10 +1401,6 @@ Both sides of the transfer will be deleted.</translation>
         <translation>Category:</translation>
     </message>
     <message>
-        <source>Optional</source>
-        <translation>Optional</translation>
-    </message>
-    <message>
         <source>Memo:</source>
         <translation>Memo:</translation>
     </message>
@@ -1420,10 +1427,6 @@ Both sides of the transfer will be deleted.</translation>
     <message>
         <source>Active</source>
         <translation>Active</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(none)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
@@ -1692,22 +1695,6 @@ Both sides of the transfer will be deleted.</translation>
         <translation>Cannot memorize: source transaction has an invalid date</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Delete &quot;%1&quot; for %2?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Delete Transaction</translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation>&amp;Insert New</translation>
     </message>
@@ -1920,10 +1907,6 @@ What you typed is still on screen.</translation>
     <message>
         <source>Cleared</source>
         <translation>Cleared</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(none)</translation>
     </message>
     <message>
         <source>Payee is required</source>

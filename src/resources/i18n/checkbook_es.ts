@@ -592,6 +592,25 @@ Carpeta de datos: %1
     </message>
 </context>
 <context>
+    <name>DeleteTransactionQuestion</name>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>¿Eliminar «%1» por %2?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>¿Eliminar la transferencia «%1» por %2?
+
+Se eliminarán ambos lados de la transferencia.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar transacción</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kestrelwood Checkbook</source>
@@ -1098,6 +1117,14 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <source>Start typing to search payees...</source>
         <translation>Escriba para buscar beneficiarios...</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcional</translation>
+    </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
@@ -1260,22 +1287,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>No se pudo guardar el movimiento.</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>¿Eliminar «%1» por %2?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>¿Eliminar la transferencia «%1» por %2?
-
-Se eliminarán ambos lados de la transferencia.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Eliminar transacción</translation>
-    </message>
-    <message>
         <source>Not Deleted</source>
         <translation>No eliminado</translation>
     </message>
@@ -1390,10 +1401,6 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>Categoría:</translation>
     </message>
     <message>
-        <source>Optional</source>
-        <translation>Opcional</translation>
-    </message>
-    <message>
         <source>Memo:</source>
         <translation>Nota:</translation>
     </message>
@@ -1420,10 +1427,6 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Active</source>
         <translation>Activa</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
@@ -1692,22 +1695,6 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>No se puede memorizar: la transacción de origen tiene una fecha no válida</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>¿Eliminar «%1» por %2?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>¿Eliminar la transferencia «%1» por %2?
-
-Se eliminarán ambos lados de la transferencia.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Eliminar transacción</translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation>&amp;Insertar nueva</translation>
     </message>
@@ -1920,10 +1907,6 @@ Lo que escribió sigue en pantalla.</translation>
     <message>
         <source>Cleared</source>
         <translation>Compensada</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Payee is required</source>

@@ -592,6 +592,25 @@ Dossier des données : %1
     </message>
 </context>
 <context>
+    <name>DeleteTransactionQuestion</name>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>Supprimer « %1 » de %2 ?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Supprimer le virement « %1 » de %2 ?
+
+Les deux côtés du virement seront supprimés.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kestrelwood Checkbook</source>
@@ -1098,6 +1117,14 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Start typing to search payees...</source>
         <translation>Saisissez pour rechercher un bénéficiaire...</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facultatif</translation>
+    </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
@@ -1260,22 +1287,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Impossible d’enregistrer l’opération.</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » de %2 ?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » de %2 ?
-
-Les deux côtés du virement seront supprimés.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Supprimer l&apos;opération</translation>
-    </message>
-    <message>
         <source>Not Deleted</source>
         <translation>Non supprimé</translation>
     </message>
@@ -1390,10 +1401,6 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Catégorie :</translation>
     </message>
     <message>
-        <source>Optional</source>
-        <translation>Facultatif</translation>
-    </message>
-    <message>
         <source>Memo:</source>
         <translation>Mémo :</translation>
     </message>
@@ -1420,10 +1427,6 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Active</source>
         <translation>Active</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(aucune)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
@@ -1692,22 +1695,6 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Impossible de mémoriser : la date de l&apos;opération d&apos;origine n&apos;est pas valide</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » de %2 ?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » de %2 ?
-
-Les deux côtés du virement seront supprimés.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Supprimer l&apos;opération</translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation>&amp;Insérer une nouvelle</translation>
     </message>
@@ -1920,10 +1907,6 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     <message>
         <source>Cleared</source>
         <translation>Pointée</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Payee is required</source>

@@ -592,6 +592,25 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>DeleteTransactionQuestion</name>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>「%1」(%2) を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>振替「%1」(%2) を削除しますか?
+
+振替の両側の取引が削除されます。</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kestrelwood Checkbook</source>
@@ -1095,6 +1114,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Start typing to search payees...</source>
         <translation>入力して支払先を検索...</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>任意</translation>
+    </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
@@ -1257,22 +1284,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>取引を保存できませんでした。</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>「%1」(%2) を削除しますか?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>振替「%1」(%2) を削除しますか?
-
-振替の両側の取引が削除されます。</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>取引の削除</translation>
-    </message>
-    <message>
         <source>Not Deleted</source>
         <translation>削除されていません</translation>
     </message>
@@ -1387,10 +1398,6 @@ Both sides of the transfer will be deleted.</source>
         <translation>カテゴリ:</translation>
     </message>
     <message>
-        <source>Optional</source>
-        <translation>任意</translation>
-    </message>
-    <message>
         <source>Memo:</source>
         <translation>メモ:</translation>
     </message>
@@ -1417,10 +1424,6 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Active</source>
         <translation>有効</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(なし)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
@@ -1688,22 +1691,6 @@ Both sides of the transfer will be deleted.</source>
         <translation>登録できません: 元の取引の日付が無効です</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>「%1」(%2) を削除しますか?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>振替「%1」(%2) を削除しますか?
-
-振替の両側の取引が削除されます。</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>取引の削除</translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation>新規挿入(&amp;I)</translation>
     </message>
@@ -1914,10 +1901,6 @@ What you typed is still on screen.</source>
     <message>
         <source>Cleared</source>
         <translation>決済済み</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(なし)</translation>
     </message>
     <message>
         <source>Payee is required</source>

@@ -10,6 +10,7 @@
 #include "storage/transactionrepository.h"
 #include "widgets/datefield.h"
 #include "widgets/datetext.h"
+#include "widgets/deletetransactionquestion.h"
 #include "widgets/palette.h"
 #include "widgets/smartamountfield.h"
 
@@ -477,13 +478,7 @@ void ReconciliationScreen::deleteSelectedTransaction()
     if (!selected)
         return;
     const Transaction transaction = *selected;
-    const QString amount = formatCurrency(qAbs(transaction.amount), currency(), AmountFormat::shown());
-    const QString question = transaction.transferLinkId.isEmpty()
-        ? tr("Delete \"%1\" for %2?").arg(transaction.payee, amount)
-        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.").arg(transaction.payee, amount);
-    // A destructive question: Enter keeps the row.
-    if (QMessageBox::question(this, tr("Delete Transaction"), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+    if (!DeleteTransactionQuestion::ask(this, transaction, currency()))
         return;
     const WriteOutcome outcome = m_appState->transactionService()->remove(transaction);
     if (!outcome.ok())

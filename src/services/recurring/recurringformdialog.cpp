@@ -10,7 +10,6 @@
 #include "storage/money.h"
 #include "storage/payeelist.h"
 #include "storage/textlimits.h"
-#include "widgets/categorychoices.h"
 #include "widgets/datefield.h"
 #include "widgets/datetext.h"
 #include "widgets/palette.h"
@@ -21,7 +20,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDebug>
 #include <QFormLayout>
 #include <QLabel>
@@ -31,14 +29,6 @@
 namespace {
 
 constexpr int minimumFormWidth = 480;
-constexpr int payeeCompleterRows = 10;
-
-void makeSearchingCompleter(QCompleter* completer)
-{
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-}
 
 QLabel* newNoteLabel(const char* name, QWidget* parent)
 {
@@ -116,11 +106,7 @@ void RecurringFormDialog::buildForm()
     m_type = new PaymentDepositChoice(this);
     form->addRow(tr("Type:"), m_type);
 
-    m_payee = PaymentFormFields::newPayeeField(this);
-    auto* payeeCompleter = new QCompleter(m_appState->payees()->completions(), this);
-    makeSearchingCompleter(payeeCompleter);
-    payeeCompleter->setMaxVisibleItems(payeeCompleterRows);
-    m_payee->setCompleter(payeeCompleter);
+    m_payee = PaymentFormFields::newPayeeField(m_appState->payees()->completions(), this);
     form->addRow(tr("Payee:"), m_payee);
 
     m_amount = PaymentFormFields::newAmountField(m_currency, this);
@@ -130,20 +116,10 @@ void RecurringFormDialog::buildForm()
     m_amountNote->hide();
     form->addRow(QString(), m_amountNote);
 
-    m_category = new QComboBox(this);
-    m_category->setObjectName(QStringLiteral("categoryCombo"));
-    m_category->setEditable(true);
-    m_category->setInsertPolicy(QComboBox::NoInsert);
-    fillCategories();
-    auto* categoryCompleter = new QCompleter(m_category->model(), m_category);
-    makeSearchingCompleter(categoryCompleter);
-    m_category->setCompleter(categoryCompleter);
+    m_category = PaymentFormFields::newCategoryField(m_appState->categories()->all(), this);
     form->addRow(tr("Category:"), m_category);
 
-    m_memo = new QLineEdit(this);
-    m_memo->setObjectName(QStringLiteral("memoField"));
-    m_memo->setPlaceholderText(tr("Optional"));
-    m_memo->setMaxLength(maxMemoLength);
+    m_memo = PaymentFormFields::newMemoField(this);
     form->addRow(tr("Memo:"), m_memo);
 
     m_frequency = new QComboBox(this);
@@ -199,13 +175,6 @@ void RecurringFormDialog::fillAccounts()
 {
     for (const Account& account : m_appState->accounts()->all())
         m_account->addItem(account.name, account.id);
-}
-
-void RecurringFormDialog::fillCategories()
-{
-    m_category->addItem(tr("(none)"), QString());
-    for (const CategoryChoice& choice : categoryChoices(m_appState->categories()->all()))
-        m_category->addItem(choice.text, choice.id);
 }
 
 void RecurringFormDialog::showRule()

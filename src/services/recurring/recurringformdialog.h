@@ -45,7 +45,6 @@ private:
     void buildForm();
     void addFrequency(const QString& label, Frequency frequency);
     void fillAccounts();
-    void fillCategories();
     void showRule();
     void selectData(QComboBox* combo, const QString& data, const QString& missingText);
     void onAccountChosen();
