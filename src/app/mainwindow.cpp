@@ -100,6 +100,9 @@ void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSi
     if (!window->parentWidget()) {
         window->setParent(this, Qt::Window);
         window->resize(defaultSize);
+        // Over the main window, not wherever the window manager finds room.
+        const QPoint centred = frameGeometry().center() - QPoint(defaultSize.width() / 2, defaultSize.height() / 2);
+        window->move(std::max(centred.x(), frameGeometry().left()), std::max(centred.y(), frameGeometry().top()));
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     if (window->isHidden())
