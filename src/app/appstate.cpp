@@ -6,6 +6,7 @@
 #include "services/categories/categoryservice.h"
 #include "services/reconciliation/reconciliationservice.h"
 #include "services/recurring/recurringservice.h"
+#include "services/reports/reportservice.h"
 #include "bookkeeping/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -14,6 +15,7 @@
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/reportrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 
@@ -76,6 +78,7 @@ void AppState::createRepositories()
     m_splitLines = new SplitLineRepository(m_database, this);
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
+    m_reportQueries = new ReportRepository(m_database, this);
 }
 
 void AppState::createServices()
@@ -86,6 +89,7 @@ void AppState::createServices()
     m_reconciliationService =
         new ReconciliationService(m_database, m_accounts, m_transactions, m_reconciliations, this);
     m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_transactionService, this);
+    m_reportService = new ReportService(m_accounts, m_reportQueries, this);
 }
 
 void AppState::applyThemePreference()

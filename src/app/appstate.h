@@ -14,6 +14,8 @@ class ReconciliationRepository;
 class ReconciliationService;
 class RecurringRepository;
 class RecurringService;
+class ReportRepository;
+class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
@@ -44,11 +46,13 @@ public:
     SplitLineRepository* splitLines() const { return m_splitLines; }
     RecurringRepository* recurring() const { return m_recurring; }
     ReconciliationRepository* reconciliations() const { return m_reconciliations; }
+    ReportRepository* reportQueries() const { return m_reportQueries; }
     CategoryService* categoryService() const { return m_categoryService; }
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
     RecurringService* recurringService() const { return m_recurringService; }
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
+    ReportService* reportService() const { return m_reportService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // The account shown in the register; empty for none.
@@ -78,11 +82,13 @@ private:
     SplitLineRepository* m_splitLines = nullptr;
     RecurringRepository* m_recurring = nullptr;
     ReconciliationRepository* m_reconciliations = nullptr;
+    ReportRepository* m_reportQueries = nullptr;
     CategoryService* m_categoryService = nullptr;
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
     RecurringService* m_recurringService = nullptr;
     ReconciliationService* m_reconciliationService = nullptr;
+    ReportService* m_reportService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };
