@@ -16,6 +16,7 @@
 #include "services/recurring/recurringformdialog.h"
 #include "services/recurring/recurringscreen.h"
 #include "services/recurring/recurringservice.h"
+#include "services/reports/reportsscreen.h"
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
@@ -176,7 +177,10 @@ void MainWindow::reportWriteFailure(const QString& title, const QString& what, c
 
 void MainWindow::showReportsWindow()
 {
-    reportNotAvailable(tr("Reports"));
+    if (!m_reportsScreen)
+        m_reportsScreen = new ReportsScreen(m_appState);
+    m_reportsScreen->refresh();
+    showToolWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
 }
 
 void MainWindow::showRecurringWindow()

@@ -17,6 +17,7 @@ class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
+class ReportsScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -128,6 +129,7 @@ private:
     QWidget* m_emptyStatePage = nullptr;
     StatusBar* m_statusBar = nullptr;
     RecurringScreen* m_recurringScreen = nullptr;
+    ReportsScreen* m_reportsScreen = nullptr;
     // Tool windows, created on first use.
     CategoriesScreen* m_categoriesScreen = nullptr;
     PayeeScreen* m_payeeScreen = nullptr;

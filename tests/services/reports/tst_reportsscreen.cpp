@@ -1,0 +1,189 @@
+// The reports window as the user drives it: presets set the dates and run
+// the reports, totals rows, the per-currency account filter, export, and
+// the window opened from the main window.
+
+#include "app/mainwindow.h"
+#include "services/reports/reportsscreen.h"
+#include "support/modalanswer.h"
+#include "support/testworld.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList rowTexts(const QTableWidget* table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column)
+        cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+    return cells;
+}
+
+QStringList comboTexts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int index = 0; index < combo->count(); ++index)
+        texts << combo->itemText(index);
+    return texts;
+}
+
+} // namespace
+
+class TestReportsScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void presetSetsDatesAndRuns_data();
+    void presetSetsDatesAndRuns();
+    void totalsRowOnlyWithRows();
+    void accountFilterPerCurrency();
+    void exportGuardsFormulas();
+    void failedExportIsReported();
+    void opensFromTheMainWindow();
+};
+
+void TestReportsScreen::presetSetsDatesAndRuns_data()
+{
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<int>("transactions");
+
+    QTest::newRow("this month") << 0 << QDate(2024, 5, 1) << QDate(2024, 5, 20) << 1;
+    QTest::newRow("last month") << 1 << QDate(2024, 4, 1) << QDate(2024, 4, 30) << 1;
+    QTest::newRow("all time") << 9 << QDate(2023, 2, 3) << QDate(2024, 5, 20) << 3;
+}
+
+void TestReportsScreen::presetSetsDatesAndRuns()
+{
+    QFETCH(int, preset);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(int, transactions);
+
+    TestWorld world;
+    const Account checking = world.addAccount(u"Checking"_s);
+    world.addTransaction(checking.id, QDate(2024, 5, 2), u"Market"_s, -5000);
+    world.addTransaction(checking.id, QDate(2024, 4, 2), u"Market"_s, -2000);
+    world.addTransaction(checking.id, QDate(2023, 2, 3), u"Old"_s, -100);
+    ReportsScreen screen(&world.appState);
+    auto* period = screen.findChild<QComboBox*>(u"periodCombo"_s);
+    period->setCurrentIndex(preset == 0 ? 1 : 0);
+    period->setCurrentIndex(preset);
+
+    QCOMPARE(screen.findChild<QDateEdit*>(u"fromEdit"_s)->date(), from);
+    QCOMPARE(screen.findChild<QDateEdit*>(u"toEdit"_s)->date(), to);
+    QCOMPARE(screen.table(ReportsScreen::Transactions)->rowCount(), transactions);
+    const QString range = screen.findChild<QLabel*>(u"rangeLabel"_s)->text();
+    QCOMPARE(range, u"%1 – %2"_s.arg(QLocale().toString(from, QLocale::ShortFormat),
+                        QLocale().toString(to, QLocale::ShortFormat)));
+}
+
+void TestReportsScreen::totalsRowOnlyWithRows()
+{
+    TestWorld world;
+    const Account checking = world.addAccount(u"Checking"_s);
+    world.addTransaction(checking.id, QDate(2024, 5, 2), u"Employer"_s, 100000);
+    world.addTransaction(checking.id, QDate(2024, 5, 3), u"Market"_s, -2500);
+    ReportsScreen screen(&world.appState);
+
+    QTableWidget* income = screen.table(ReportsScreen::IncomeVsExpenses);
+    QCOMPARE(income->rowCount(), 2);
+    QCOMPARE(rowTexts(income, 0), (QStringList{u"2024-05"_s, u"$1,000.00"_s, u"-$25.00"_s, u"$975.00"_s}));
+    QCOMPARE(rowTexts(income, 1), (QStringList{u"Total"_s, u"$1,000.00"_s, u"-$25.00"_s, u"$975.00"_s}));
+    QVERIFY(income->item(1, 0)->font().bold());
+    QCOMPARE(income->item(1, 3)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+
+    screen.findChild<QComboBox*>(u"periodCombo"_s)->setCurrentIndex(1);
+    QCOMPARE(income->rowCount(), 0);
+    QCOMPARE(screen.table(ReportsScreen::CashFlow)->rowCount(), 0);
+}
+
+void TestReportsScreen::accountFilterPerCurrency()
+{
+    TestWorld world;
+    const Account dollars = world.addAccount(u"Dollars"_s, Currency::USD, 0, 0);
+    ReportsScreen screen(&world.appState);
+    screen.show();
+    auto* accounts = screen.findChild<QComboBox*>(u"accountCombo"_s);
+    QCOMPARE(comboTexts(accounts), (QStringList{u"All Accounts"_s, u"Dollars"_s}));
+
+    // A second currency splits "All Accounts" as soon as the account exists.
+    const Account yen = world.addAccount(u"Yen"_s, Currency::JPY, 0, 1);
+    world.addTransaction(dollars.id, QDate(2024, 5, 2), u"Market"_s, -2500);
+    world.addTransaction(yen.id, QDate(2024, 5, 2), u"Ramen"_s, -1200);
+    QCOMPARE(comboTexts(accounts),
+        (QStringList{u"All Accounts (USD)"_s, u"All Accounts (JPY)"_s, u"Dollars"_s, u"Yen"_s}));
+
+    QTableWidget* spending = screen.table(ReportsScreen::CategorySpending);
+    QCOMPARE(spending->rowCount(), 1);
+    QCOMPARE(rowTexts(spending, 0), (QStringList{u"Uncategorized"_s, u"-$25.00"_s}));
+    accounts->setCurrentIndex(1);
+    QCOMPARE(rowTexts(spending, 0), (QStringList{u"Uncategorized"_s, u"-¥1,200"_s}));
+
+    QTableWidget* summary = screen.table(ReportsScreen::AccountSummary);
+    QCOMPARE(rowTexts(summary, 1), (QStringList{u"Yen"_s, u"Checking"_s, u"¥0"_s, u"-¥1,200"_s, u"-¥1,200"_s}));
+}
+
+void TestReportsScreen::exportGuardsFormulas()
+{
+    TestWorld world;
+    const Account checking = world.addAccount(u"Checking"_s);
+    world.addTransaction(checking.id, QDate(2024, 5, 2), u"=cmd|' /C calc'!A0"_s, -2500);
+    ReportsScreen screen(&world.appState);
+    screen.findChild<QTabWidget*>()->setCurrentIndex(ReportsScreen::PayeeSummary);
+
+    QTemporaryDir directory;
+    const QString path = directory.filePath(ReportsScreen::proposedFileName(ReportsScreen::PayeeSummary));
+    QVERIFY(screen.exportCurrentTabTo(path).isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+        u"\"Payee\",\"Total\",\"Count\"\n\"'=cmd|' /C calc'!A0\",\"-$25.00\",\"1\"\n"_s);
+}
+
+void TestReportsScreen::failedExportIsReported()
+{
+    TestWorld world;
+    const Account checking = world.addAccount(u"Checking"_s);
+    world.addTransaction(checking.id, QDate(2024, 5, 2), u"Market"_s, -2500);
+    ReportsScreen screen(&world.appState);
+    QTemporaryDir directory;
+    const QString path = directory.filePath(u"missing/folder/report.csv"_s);
+    QString shownTitle;
+    testworld::whenDialogShown([&](QDialog* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        QVERIFY(files);
+        QCOMPARE(files->windowTitle(), u"Export CSV"_s);
+        files->selectFile(path);
+        ModalAnswer::pressWhenShown(QMessageBox::Ok, nullptr, &shownTitle);
+        dialog->accept();
+    });
+    screen.exportCurrentTab();
+    QCOMPARE(shownTitle, u"Export Failed"_s);
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestReportsScreen::opensFromTheMainWindow()
+{
+    TestWorld world;
+    world.addAccount(u"Checking"_s);
+    MainWindow window(&world.appState);
+    testworld::showActive(&window);
+    testworld::press(Qt::Key_2, Qt::ControlModifier);
+    auto* screen = window.findChild<ReportsScreen*>();
+    QVERIFY(screen);
+    QTRY_VERIFY(screen->isVisible());
+    QCOMPARE(screen->windowTitle(), u"Reports"_s);
+}
+
+QTEST_MAIN(TestReportsScreen)
+#include "tst_reportsscreen.moc"
