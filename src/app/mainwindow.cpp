@@ -8,7 +8,9 @@
 #include "register/accountformdialog.h"
 #include "widgets/glyphicon.h"
 #include "widgets/palette.h"
+#include "register/registermodel.h"
 #include "register/registerscreen.h"
+#include "register/registertableview.h"
 #include "services/categories/categoriesscreen.h"
 #include "services/payees/payeescreen.h"
 #include "services/reconciliation/reconciliationhistoryscreen.h"
@@ -17,6 +19,7 @@
 #include "services/recurring/recurringscreen.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportsscreen.h"
+#include "services/search/searchscreen.h"
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/writeoutcome.h"
 #include "storage/account.h"
@@ -199,7 +202,34 @@ void MainWindow::showRecurringWindow()
 
 void MainWindow::showSearchWindow()
 {
-    reportNotAvailable(tr("Search Transactions"));
+    if (!m_searchScreen) {
+        m_searchScreen = new SearchScreen(m_appState);
+        connect(m_searchScreen, &SearchScreen::editTransactionRequested, this, &MainWindow::showTransaction);
+    }
+    m_searchScreen->refresh();
+    showToolWindow(m_searchScreen, tr("Search Transactions"), QSize(800, 550));
+    m_searchScreen->focusSearch();
+}
+
+void MainWindow::showTransaction(const QString& transactionId)
+{
+    const std::optional<Transaction> transaction = m_appState->transactions()->byId(transactionId);
+    if (!transaction || transaction->deletedAt) {
+        showStatusMessage(tr("This transaction was deleted."), hintMilliseconds);
+        return;
+    }
+    selectAccount(transaction->accountId);
+    // Typing the user chose to keep in the register holds it where it is.
+    if (m_registerScreen->accountId() != transaction->accountId)
+        return;
+    const int row = m_registerScreen->rowForTransactionId(transactionId);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_registerScreen->model()->index(row, RegisterModel::DateColumn);
+    m_registerScreen->view()->setCurrentIndex(index);
+    m_registerScreen->view()->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::showCategoriesWindow()

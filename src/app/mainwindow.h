@@ -19,6 +19,7 @@ class ReconciliationHistoryScreen;
 class RecurringScreen;
 class ReportsScreen;
 class RegisterScreen;
+class SearchScreen;
 class StatusBar;
 class WelcomeScreen;
 struct RecurringTransaction;
@@ -98,6 +99,8 @@ private:
     void runAccountCommand(AccountSidebar::Command command, const QString& accountId);
     // A fresh entry row in the register of the current account.
     void startNewTransaction();
+    // The register of the transaction's account, on its row.
+    void showTransaction(const QString& transactionId);
     void updateRecurringDue();
     // Posts the due auto-post recurring transactions, once, at start.
     void autoPostRecurring();
@@ -133,6 +136,7 @@ private:
     // Tool windows, created on first use.
     CategoriesScreen* m_categoriesScreen = nullptr;
     PayeeScreen* m_payeeScreen = nullptr;
+    SearchScreen* m_searchScreen = nullptr;
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;

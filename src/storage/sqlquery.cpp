@@ -38,6 +38,11 @@ bool SqlQuery::exec()
     return false;
 }
 
+bool SqlQuery::execQuietly()
+{
+    return m_prepared && m_query.exec();
+}
+
 bool SqlQuery::next()
 {
     if (m_query.next())

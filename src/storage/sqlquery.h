@@ -23,6 +23,10 @@ public:
 
     // Runs a read; a failure is logged and leaves no rows.
     bool exec();
+    // Runs a read whose refusal the caller expects and answers itself (a
+    // full-text query as a user typed it may not parse): a failure is
+    // neither logged nor noted as the database's.
+    bool execQuietly();
     // Puts `values` in place of the bound ones, so one prepared statement
     // serves a whole batch of reads or writes.
     void rebind(const QVariantList& values);

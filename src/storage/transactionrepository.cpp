@@ -5,6 +5,8 @@
 #include "storage/sqlquery.h"
 #include "storage/storedtime.h"
 
+#include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -19,6 +21,21 @@ constexpr int searchLimit = 200;
 // A deleted category is shown as none, while the transactions keep its id:
 // "Transactions using this category will become uncategorized".
 const QString liveCategoryJoin = QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL ");
+
+// `text` as FTS5 phrases, one per word with its quotes doubled, the last one
+// a prefix: any text becomes a query that parses. Words without a letter or
+// digit are left out, the index holds nothing for them.
+QString fullTextPhrases(const QString& text)
+{
+    QStringList phrases;
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        if (std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
+            phrases.append(QLatin1Char('"') + QString(word).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"'));
+    }
+    if (!phrases.isEmpty())
+        phrases.last() += QLatin1Char('*');
+    return phrases.join(QLatin1Char(' '));
+}
 
 QString select(const char* rest)
 {
@@ -239,10 +256,11 @@ std::optional<Transaction> TransactionRepository::lastByPayee(const QString& pay
         .readOne(readTransaction);
 }
 
-QList<RegisterRow> TransactionRepository::search(const QString& text, const SearchFilter& filter)
+TransactionRepository::Statement TransactionRepository::searchStatement(const QString& text, const SearchFilter& filter)
 {
-    QString sql;
-    QVariantList values;
+    Statement statement;
+    QString& sql = statement.sql;
+    QVariantList& values = statement.values;
     if (text.isEmpty()) {
         sql = selectWithCategoryName(liveCategoryJoin + QStringLiteral("WHERE t.deleted_at IS NULL"));
     } else {
@@ -265,7 +283,36 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Sear
     if (filter.cleared)
         addCondition(" AND t.cleared = ?", boolValue(*filter.cleared));
     sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(searchLimit);
-    return SqlQuery(m_database, sql, values).readAll(readRegisterRow);
+    return statement;
+}
+
+QList<RegisterRow> TransactionRepository::search(const QString& text, const SearchFilter& filter)
+{
+    const Statement statement = searchStatement(text, filter);
+    return SqlQuery(m_database, statement.sql, statement.values).readAll(readRegisterRow);
+}
+
+std::optional<QList<RegisterRow>> TransactionRepository::searchTyped(const QString& text, const SearchFilter& filter)
+{
+    const auto readRows = [](SqlQuery& query) {
+        QList<RegisterRow> rows;
+        while (query.next())
+            rows.append(readRegisterRow(query));
+        return rows;
+    };
+    const Statement asTyped = searchStatement(text, filter);
+    SqlQuery typedQuery(m_database, asTyped.sql, asTyped.values);
+    if (typedQuery.execQuietly())
+        return readRows(typedQuery);
+    const QString phrases = fullTextPhrases(text);
+    // Punctuation alone names nothing that is indexed.
+    if (phrases.isEmpty())
+        return QList<RegisterRow>();
+    const Statement asWords = searchStatement(phrases, filter);
+    SqlQuery wordsQuery(m_database, asWords.sql, asWords.values);
+    if (!wordsQuery.exec())
+        return std::nullopt;
+    return readRows(wordsQuery);
 }
 
 QSet<QString> TransactionRepository::existingIds(const QStringList& ids)

@@ -54,6 +54,11 @@ public:
     std::optional<Transaction> lastByPayee(const QString& payee, const QString& accountId);
     // `text` is an FTS5 query; at most 200 rows, newest first.
     QList<RegisterRow> search(const QString& text, const SearchFilter& filter);
+    // search() for text as a user types it: text that does not parse as an
+    // FTS5 query is searched for as its words, each one a quoted phrase and
+    // the last one a prefix, so "AT&T" or "O'Brien" find what they name.
+    // None when the transactions cannot be read.
+    std::optional<QList<RegisterRow>> searchTyped(const QString& text, const SearchFilter& filter);
 
     // Which of `ids` are stored, deleted rows included.
     QSet<QString> existingIds(const QStringList& ids);
@@ -81,6 +86,13 @@ Q_SIGNALS:
     void transactionsChanged(const QString& accountId);
 
 private:
+    struct Statement
+    {
+        QString sql;
+        QVariantList values;
+    };
+    static Statement searchStatement(const QString& text, const SearchFilter& filter);
+
     // The change signal, sent after the commit when inside a transaction.
     void announceChange(const QString& accountId);
 
