@@ -158,12 +158,17 @@ Database::~Database()
     QSqlDatabase::removeDatabase(name);
 }
 
-QString Database::dataDirectory()
+QString Database::locateDataDirectory()
 {
     const QString fromEnvironment = QString::fromUtf8(qgetenv("CHECKBOOK_DATA_DIR"));
-    const QString directory = fromEnvironment.isEmpty()
+    return fromEnvironment.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Kestrelwood/Checkbook")
         : fromEnvironment;
+}
+
+QString Database::dataDirectory()
+{
+    const QString directory = locateDataDirectory();
     if (!makePrivateDirectory(directory))
         qWarning().noquote() << "Database::dataDirectory cannot create" << directory;
     return directory;
@@ -194,6 +199,27 @@ bool Database::open(const QString& path)
     QSqlQuery pragmas(m_connection);
     pragmas.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     pragmas.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
+    m_open = true;
+    return true;
+}
+
+bool Database::openForReading(const QString& path)
+{
+    m_openFailure = OpenFailure::None;
+    if (!QFileInfo(path).isFile())
+        return refuse(OpenFailure::Other, QStringLiteral("there is no data file"));
+    m_connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    m_connection.setDatabaseName(path);
+    m_connection.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!m_connection.open())
+        return refuse(openFailureFor(m_connection.lastError()), m_connection.lastError().text());
+    const std::optional<int> version = schemaVersionOfOurFile();
+    if (!version)
+        return false;
+    // The program brings an older file up to date the next time it starts;
+    // a reader must not.
+    if (*version != latestSchemaVersion())
+        return refuse(OpenFailure::Other, QStringLiteral("schema version %1 is not the current %2").arg(*version).arg(latestSchemaVersion()));
     m_open = true;
     return true;
 }

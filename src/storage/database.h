@@ -46,12 +46,19 @@ public:
     // generic data location + "/Kestrelwood/Checkbook". Created when missing
     // (owner-only on Unix).
     static QString dataDirectory();
+    // The same directory, without creating it: for readers that must leave
+    // no trace.
+    static QString locateDataDirectory();
     // dataDirectory() + "/checkbook.db".
     static QString databasePath();
 
     // Opens the file after proving, without changing it, that it can be
     // read and written; a refused file stays closed and untouched.
     bool open(const QString& path);
+    // Opens the file for reading only, beside a running program or without
+    // one: nothing is created, migrated or written. Refused when the file
+    // is missing, not ours, or not at this build's schema version.
+    bool openForReading(const QString& path);
     // Brings the file to the newest schema, refusing files that are not
     // this program's or come from a newer version. The file switches to
     // write-ahead logging only once it is current, so a refused or failed
