@@ -38,5 +38,8 @@ public:
     std::optional<QDate> earliestTransactionDate();
 
 private:
+    // The transactions table as a report over `from`..`to` should read it.
+    QString transactionsTable(const QDate& from, const QDate& to);
+
     Database* m_database;
 };
