@@ -1015,6 +1015,10 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Some recurring transactions were not posted automatically:</source>
         <translation>Einige wiederkehrende Buchungen wurden nicht automatisch gebucht:</translation>
     </message>
+    <message>
+        <source>This transaction was deleted.</source>
+        <translation>Diese Buchung wurde gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
@@ -1825,6 +1829,274 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
     <message>
         <source>Discard</source>
         <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPeriods</name>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Dieses Jahr gegenüber Vorjahr</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Vorjahr gegenüber dem Jahr davor</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Dieses Quartal gegenüber Vorquartal</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>All Accounts (%1)</source>
+        <translation>Alle Konten (%1)</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>Die Datei %1 konnte nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Übersicht nach Empfänger</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Steuerbericht</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Einnahmen und Ausgaben</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Zuflüsse</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Abflüsse</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Geldfluss</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Vorjahresvergleich</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Bestätigt</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Unbestätigt</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Kontenübersicht</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergleichen:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>Z1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>Z2:</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The report was not exported.
+
+%1</source>
+        <translation>Der Bericht wurde nicht exportiert.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>Die Buchungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Datumsbereich:</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Nur bestätigte</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
     </message>
 </context>
 <context>

@@ -1015,6 +1015,10 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <source>Some recurring transactions were not posted automatically:</source>
         <translation>Algunos movimientos periódicos no se registraron automáticamente:</translation>
     </message>
+    <message>
+        <source>This transaction was deleted.</source>
+        <translation>Este movimiento se ha eliminado.</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
@@ -1825,6 +1829,274 @@ Lo que escribió sigue en pantalla.</translation>
     <message>
         <source>Discard</source>
         <translation>Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPeriods</name>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Este año frente al año pasado</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>El año pasado frente al anterior</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Este trimestre frente al anterior</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>All Accounts (%1)</source>
+        <translation>Todas las cuentas (%1)</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>No se pudo abrir el archivo %1 para escribir: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se pudo escribir el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Periodo:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Resumen por beneficiario</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Informe fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Ingresos y gastos</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparación interanual</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Compensada</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>No compensada</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Resumen de cuentas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Transacciones</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparar:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Periodo 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Periodo 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error al exportar</translation>
+    </message>
+    <message>
+        <source>The report was not exported.
+
+%1</source>
+        <translation>El informe no se ha exportado.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>No se pudieron leer los movimientos.</translation>
+    </message>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Buscar beneficiario, nota, n.º de cheque...</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Intervalo de fechas:</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Solo compensados</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Todas las categorías</translation>
     </message>
 </context>
 <context>

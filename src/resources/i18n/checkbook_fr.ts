@@ -1015,6 +1015,10 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Some recurring transactions were not posted automatically:</source>
         <translation>Certaines opérations récurrentes n’ont pas été passées automatiquement :</translation>
     </message>
+    <message>
+        <source>This transaction was deleted.</source>
+        <translation>Cette opération a été supprimée.</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
@@ -1825,6 +1829,274 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     <message>
         <source>Discard</source>
         <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPeriods</name>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Cette année par rapport à l’an dernier</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>L’an dernier par rapport à l’année précédente</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Ce trimestre par rapport au précédent</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>All Accounts (%1)</source>
+        <translation>Tous les comptes (%1)</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>Impossible d’ouvrir le fichier %1 en écriture : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Impossible d’écrire le fichier %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Synthèse par bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Rapport fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Revenus et dépenses</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparaison annuelle</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointée</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Non pointée</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Synthèse des comptes</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparer :</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1 :</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2 :</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Compte courant</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investissement</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l’exportation</translation>
+    </message>
+    <message>
+        <source>The report was not exported.
+
+%1</source>
+        <translation>Le rapport n’a pas été exporté.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>Impossible de lire les opérations.</translation>
+    </message>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Rechercher un bénéficiaire, un mémo, un n° de chèque...</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Plage de dates :</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Pointées uniquement</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Toutes les catégories</translation>
     </message>
 </context>
 <context>

@@ -1014,6 +1014,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Some recurring transactions were not posted automatically:</source>
         <translation>一部の定期取引は自動で記帳されませんでした:</translation>
     </message>
+    <message>
+        <source>This transaction was deleted.</source>
+        <translation>この取引は削除されました。</translation>
+    </message>
 </context>
 <context>
     <name>PayeeMemoEditor</name>
@@ -1821,6 +1825,274 @@ What you typed is still on screen.</source>
     <message>
         <source>Discard</source>
         <translation>破棄</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPeriods</name>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>今年と昨年</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>昨年と一昨年</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>今四半期と前四半期</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>All Accounts (%1)</source>
+        <translation>すべての口座 (%1)</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>ファイル %1 を書き込み用に開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>ファイル %1 に書き込めませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV にエクスポート</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>カテゴリ別の支出</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>支払先別の集計</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>税務レポート</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>差引</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>収入と支出</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>入金</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>出金</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>キャッシュフロー</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>前年比較</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>決済済み</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>未決済</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>口座の概要</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>取引</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>比較:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>期間 1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>期間 2:</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>当座預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>現金</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>投資</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>エクスポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>The report was not exported.
+
+%1</source>
+        <translation>レポートはエクスポートされませんでした。
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>取引を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>支払先、メモ、小切手番号を検索...</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>日付の範囲:</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>決済済みのみ</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>カテゴリ:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>すべてのカテゴリ</translation>
     </message>
 </context>
 <context>
