@@ -306,6 +306,16 @@ QString RegisterModel::placeholder(int column) const
     }
 }
 
+void RegisterModel::setAccountCurrencies(const QHash<QString, Currency>& currencies)
+{
+    m_accountCurrencies = currencies;
+}
+
+Currency RegisterModel::currencyOf(const Transaction& transaction) const
+{
+    return m_accountCurrencies.value(transaction.accountId, m_currency);
+}
+
 QString RegisterModel::displayText(const RegisterRow& row, int column) const
 {
     const Transaction& transaction = row.transaction;
@@ -315,10 +325,13 @@ QString RegisterModel::displayText(const RegisterRow& row, int column) const
     case PayeeColumn: return transaction.payee;
     case CategoryColumn: return row.categoryName;
     case MemoColumn: return transaction.memo;
-    case PaymentColumn: return transaction.amount < 0 ? formatAmount(-transaction.amount, m_currency, m_amountFormat) : QString();
-    case DepositColumn: return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency, m_amountFormat) : QString();
+    case PaymentColumn:
+        return transaction.amount < 0 ? formatAmount(-transaction.amount, currencyOf(transaction), m_amountFormat) : QString();
+    case DepositColumn:
+        return transaction.amount >= 0 ? formatAmount(transaction.amount, currencyOf(transaction), m_amountFormat) : QString();
     case ClearedColumn: return clearedLetter(transaction);
-    case BalanceColumn: return row.runningBalance ? formatAmount(*row.runningBalance, m_currency, m_amountFormat) : overflowText();
+    case BalanceColumn:
+        return row.runningBalance ? formatAmount(*row.runningBalance, currencyOf(transaction), m_amountFormat) : overflowText();
     default: return QString();
     }
 }

@@ -5,6 +5,7 @@
 #include "storage/registerrow.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 
 // The account register as a table: one row per stored transaction, oldest
@@ -63,6 +64,9 @@ public:
     // The marks amounts are shown and typed with, those of the interface
     // language.
     const AmountFormat& amountFormat() const { return m_amountFormat; }
+    // For lists that mix accounts (search results): the currency of each
+    // account's rows; rows of other accounts use the model's currency.
+    void setAccountCurrencies(const QHash<QString, Currency>& currencies);
 
     // `rows` come in display order: already reversed by the caller when
     // newest-first. Ends any edit and clears the buffer.
@@ -118,9 +122,11 @@ private:
     QString displayText(const RegisterRow& row, int column) const;
     QVariant storedRowData(const QModelIndex& index, int role) const;
     QVariant foreground(const RegisterRow& row, int column) const;
+    Currency currencyOf(const Transaction& transaction) const;
 
     QList<RegisterRow> m_rows;
     Currency m_currency = Currency::USD;
+    QHash<QString, Currency> m_accountCurrencies;
     const AmountFormat m_amountFormat = AmountFormat::shown();
     bool m_newestFirst = false;
     bool m_twoLine = false;

@@ -207,6 +207,11 @@ void SearchScreen::performSearch()
 
     const std::optional<QList<RegisterRow>> rows =
         m_appState->transactions()->searchTyped(m_searchField->text().trimmed(), filter);
+    // Results mix accounts: each row's amount reads in its own currency.
+    QHash<QString, Currency> currencies;
+    for (const Account& account : m_appState->accounts()->all())
+        currencies.insert(account.id, account.currency);
+    m_model->setAccountCurrencies(currencies);
     m_model->setRows(rows.value_or(QList<RegisterRow>()), false);
     // The entry row is where a register takes new rows; a search has none.
     m_results->setRowHidden(m_model->entryRow(), true);

@@ -164,6 +164,25 @@ private Q_SLOTS:
             world.appState.transactions()->registerRows(checking.id).first().categoryName);
     }
 
+    void eachRowReadsInItsAccountsCurrency()
+    {
+        TestWorld world;
+        const Account checking = world.addAccount(QStringLiteral("Checking"));
+        const Account travel = world.addAccount(QStringLiteral("Travel"), Currency::JPY);
+        world.addTransaction(checking.id, QDate(2024, 5, 1), QStringLiteral("Cafe"), -450);
+        world.addTransaction(travel.id, QDate(2024, 5, 2), QStringLiteral("Ramen"), -1500);
+        SearchScreen screen(&world.appState);
+        screen.refresh();
+        const RegisterModel* model = screen.resultsModel();
+        QStringList payments;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            if (model->rowAt(row))
+                payments.append(model->index(row, RegisterModel::PaymentColumn).data().toString());
+        }
+        payments.sort();
+        QCOMPARE(payments, QStringList({QStringLiteral("1,500"), QStringLiteral("4.50")}));
+    }
+
     void aDoubleClickOpensTheTransactionInItsRegister()
     {
         TestWorld world;
