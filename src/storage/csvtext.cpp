@@ -12,12 +12,17 @@ QString csvCell(const QString& text)
     return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
-QString csvTextCell(const QString& text)
+QString formulaSafe(const QString& text)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     if (!text.isEmpty() && formulaStarts.contains(text.front()))
-        return csvCell(QLatin1Char('\'') + text);
-    return csvCell(text);
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
+QString csvTextCell(const QString& text)
+{
+    return csvCell(formulaSafe(text));
 }
 
 QString csvAmountCell(qint64 minorUnits, Currency currency)

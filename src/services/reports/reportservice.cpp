@@ -1,6 +1,7 @@
 #include "services/reports/reportservice.h"
 
 #include "storage/accountrepository.h"
+#include "storage/csvtext.h"
 #include "storage/reportrepository.h"
 
 #include <QSaveFile>
@@ -106,14 +107,6 @@ QList<TransactionLine> ReportService::transactions(
     return m_reports->transactions(from, to, scope, categoryId);
 }
 
-QString ReportService::guardedText(const QString& cell)
-{
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    if (!cell.isEmpty() && formulaStarts.contains(cell.front()))
-        return QLatin1Char('\'') + cell;
-    return cell;
-}
-
 QString ReportService::csvText(const QStringList& headers, const QList<QStringList>& rows, const QList<int>& textColumns)
 {
     const auto quoted = [](const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); };
@@ -124,7 +117,7 @@ QString ReportService::csvText(const QStringList& headers, const QList<QStringLi
     for (const QStringList& row : rows) {
         QStringList cells;
         for (int column = 0; column < row.size(); ++column) {
-            const QString cell = textColumns.contains(column) ? guardedText(row.at(column)) : row.at(column);
+            const QString cell = textColumns.contains(column) ? formulaSafe(row.at(column)) : row.at(column);
             cells.append(quoted(QString(cell).replace(QLatin1Char('"'), QStringLiteral("\"\""))));
         }
         text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');

@@ -52,8 +52,7 @@ public:
     // the `textColumns` (names the user typed) are guarded against being
     // read as formulas; the headers are written as given.
     static QString csvText(const QStringList& headers, const QList<QStringList>& rows, const QList<int>& textColumns);
-    // `cell` with a leading apostrophe when it starts like a formula.
-    static QString guardedText(const QString& cell);
+
     // Writes `text` as UTF-8 with the platform's line endings, all or
     // nothing. The reason in plain words on failure, else empty.
     static QString writeCsv(const QString& path, const QString& text);
