@@ -10,8 +10,8 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "support/killedworker.h"
 
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -122,7 +122,7 @@ private Q_SLOTS:
         const QString path = directory.filePath(u"checkbook.db"_s);
         const int kills = qEnvironmentVariableIntValue("CHECKBOOK_KILLS") > 0 ? qEnvironmentVariableIntValue("CHECKBOOK_KILLS") : 200;
         for (int kill = 1; kill <= kills; ++kill) {
-            QVERIFY2(killWorkerOnce(path, quint32(kill)), qPrintable(u"kill %1: the worker did not run"_s.arg(kill)));
+            QVERIFY2(killWorkerOnce(workerFlag, path, quint32(kill), 60), qPrintable(u"kill %1: the worker did not run"_s.arg(kill)));
             verifyBooks(path, kill);
             if (QTest::currentTestFailed())
                 return;
@@ -134,18 +134,6 @@ private Q_SLOTS:
     }
 
 private:
-    bool killWorkerOnce(const QString& path, quint32 seed)
-    {
-        QProcess worker;
-        worker.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(workerFlag), path, QString::number(seed)});
-        if (!worker.waitForReadyRead(10000))
-            return false;
-        // Anywhere from the first statement to well into a run of writes.
-        QThread::msleep(QRandomGenerator::global()->bounded(1, 60));
-        worker.kill();
-        return worker.waitForFinished(10000) && worker.exitStatus() == QProcess::CrashExit;
-    }
-
     void verifyBooks(const QString& path, int kill)
     {
         Books books(path);

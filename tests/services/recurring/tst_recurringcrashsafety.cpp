@@ -11,9 +11,9 @@
 #include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "support/killedworker.h"
 #include "support/storagetesting.h"
 
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -104,7 +104,7 @@ private Q_SLOTS:
         }
         const int kills = qEnvironmentVariableIntValue("CHECKBOOK_KILLS") > 0 ? qEnvironmentVariableIntValue("CHECKBOOK_KILLS") : 30;
         for (int kill = 1; kill <= kills && !QTest::currentTestFailed(); ++kill) {
-            QVERIFY2(killWorkerOnce(path, quint32(kill)), qPrintable(u"kill %1: the worker did not run"_s.arg(kill)));
+            QVERIFY2(killWorkerOnce(workerFlag, path, quint32(kill), 40), qPrintable(u"kill %1: the worker did not run"_s.arg(kill)));
             verifyOccurrences(path, kill);
         }
         Books books(path);
@@ -114,17 +114,6 @@ private Q_SLOTS:
     }
 
 private:
-    bool killWorkerOnce(const QString& path, quint32 seed)
-    {
-        QProcess worker;
-        worker.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(workerFlag), path, QString::number(seed)});
-        if (!worker.waitForReadyRead(10000))
-            return false;
-        QThread::msleep(QRandomGenerator::global()->bounded(1, 40));
-        worker.kill();
-        return worker.waitForFinished(10000) && worker.exitStatus() == QProcess::CrashExit;
-    }
-
     // Each rule's posted occurrences are exactly the days from its start to
     // the day before its next due date, under their own ids, and each
     // transfer leg has its counterpart.
