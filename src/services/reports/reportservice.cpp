@@ -49,6 +49,44 @@ QDate ReportService::allTimeStart(const QDate& today)
     return earliest && *earliest < today ? *earliest : today;
 }
 
+ReportResults ReportService::run(const ReportRequest& request, const QList<ReportKind>& kinds)
+{
+    const QDate& from = request.from;
+    const QDate& to = request.to;
+    const ReportScope& scope = request.scope;
+    ReportResults results;
+    for (ReportKind kind : kinds) {
+        switch (kind) {
+        case ReportKind::CategorySpending:
+            results.categorySpending = categorySpending(from, to, scope);
+            break;
+        case ReportKind::PayeeSummary:
+            results.payeeSummary = payeeSummary(from, to, scope);
+            break;
+        case ReportKind::TaxReport:
+            results.taxReport = taxReport(from, to, scope);
+            break;
+        case ReportKind::IncomeVsExpenses:
+            results.incomeVsExpenses = incomeVsExpenses(from, to, scope);
+            break;
+        case ReportKind::CashFlow:
+            results.cashFlow = cashFlow(from, to, scope);
+            break;
+        case ReportKind::YearOverYear:
+            results.yearOverYear = yearOverYear(
+                request.firstFrom, request.firstTo, request.secondFrom, request.secondTo, scope);
+            break;
+        case ReportKind::AccountSummary:
+            results.accountSummary = accountSummary();
+            break;
+        case ReportKind::Transactions:
+            results.transactions = transactions(from, to, scope);
+            break;
+        }
+    }
+    return results;
+}
+
 QList<CategoryTotal> ReportService::categorySpending(const QDate& from, const QDate& to, const ReportScope& scope)
 {
     return m_reports->categorySpending(from, to, scope);

@@ -19,6 +19,38 @@ struct ReportScopeChoice
     Currency currency = Currency::USD;
 };
 
+// The eight reports, in the order of the reports window's tabs.
+enum class ReportKind { CategorySpending, PayeeSummary, TaxReport, IncomeVsExpenses, CashFlow, YearOverYear,
+    AccountSummary, Transactions };
+constexpr int reportKindCount = 8;
+
+// What one run of the reports reads: the period, the two periods year over
+// year compares, the accounts counted and the currency shown.
+struct ReportRequest
+{
+    QDate from;
+    QDate to;
+    QDate firstFrom;
+    QDate firstTo;
+    QDate secondFrom;
+    QDate secondTo;
+    ReportScope scope;
+    Currency currency = Currency::USD;
+};
+
+// The rows of the reports a run asked for; the others stay empty.
+struct ReportResults
+{
+    QList<CategoryTotal> categorySpending;
+    QList<PayeeTotal> payeeSummary;
+    QList<TaxLine> taxReport;
+    QList<MonthLine> incomeVsExpenses;
+    QList<MonthLine> cashFlow;
+    QList<YearOverYearLine> yearOverYear;
+    QList<AccountLine> accountSummary;
+    QList<TransactionLine> transactions;
+};
+
 // The rules of the read-only reports: which accounts a filter counts, the
 // year-over-year comparison, and the CSV text of an exported table. Amounts
 // of different currencies are never added: with live accounts in several
@@ -35,6 +67,9 @@ public:
     QList<ReportScopeChoice> scopeChoices();
     // The day "All Time" starts: the earliest transaction's, or `today`.
     QDate allTimeStart(const QDate& today);
+
+    // Runs the reports of `kinds` for `request`.
+    ReportResults run(const ReportRequest& request, const QList<ReportKind>& kinds);
 
     QList<CategoryTotal> categorySpending(const QDate& from, const QDate& to, const ReportScope& scope);
     QList<PayeeTotal> payeeSummary(const QDate& from, const QDate& to, const ReportScope& scope);

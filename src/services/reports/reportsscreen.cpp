@@ -39,47 +39,17 @@ QString shortDate(const QDate& date)
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-QTableWidgetItem* textItem(const QString& text)
-{
-    return new QTableWidgetItem(text);
-}
-
-QTableWidgetItem* rightItem(const QString& text)
+QTableWidgetItem* cellItem(const QString& text, bool number, bool bold)
 {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-QTableWidgetItem* bold(QTableWidgetItem* item)
-{
-    QFont font = item->font();
-    font.setBold(true);
-    item->setFont(font);
-    return item;
-}
-
-void setRow(QTableWidget* table, int row, const QList<QTableWidgetItem*>& items)
-{
-    for (int column = 0; column < items.size(); ++column)
-        table->setItem(row, column, items.at(column));
-}
-
-// The columns of each tab that hold names the user typed, which an export
-// guards against being read as formulas.
-QList<int> textColumns(int tab)
-{
-    switch (tab) {
-    case ReportsScreen::TaxReport:
-        return {0, 1};
-    case ReportsScreen::IncomeVsExpenses:
-    case ReportsScreen::CashFlow:
-        return {};
-    case ReportsScreen::Transactions:
-        return {1, 2, 3, 4};
-    default:
-        return {0};
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (bold) {
+        QFont font = item->font();
+        font.setBold(true);
+        item->setFont(font);
     }
+    return item;
 }
 
 } // namespace
@@ -132,16 +102,13 @@ void ReportsScreen::buildLayout()
     layout->addLayout(filters);
 
     m_tabs = new QTabWidget(this);
-    m_tabs->addTab(makeTable({tr("Category"), tr("Total")}), tr("Category Spending"));
-    m_tabs->addTab(makeTable({tr("Payee"), tr("Total"), tr("Count")}), tr("Payee Summary"));
-    m_tabs->addTab(makeTable({tr("Category"), tr("Tax Code"), tr("Total")}), tr("Tax Report"));
-    m_tabs->addTab(makeTable({tr("Month"), tr("Income"), tr("Expenses"), tr("Net")}), tr("Income vs Expenses"));
-    m_tabs->addTab(makeTable({tr("Month"), tr("Inflows"), tr("Outflows"), tr("Net")}), tr("Cash Flow"));
-    m_tabs->addTab(buildYearOverYearTab(), tr("Year-over-Year"));
-    m_tabs->addTab(makeTable({tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total")}),
-        tr("Account Summary"));
-    m_tabs->addTab(makeTable({tr("Date"), tr("Account"), tr("Payee"), tr("Category"), tr("Memo"), tr("Amount")}),
-        tr("Transactions"));
+    const QStringList titles{tr("Category Spending"), tr("Payee Summary"), tr("Tax Report"), tr("Income vs Expenses"),
+        tr("Cash Flow"), tr("Year-over-Year"), tr("Account Summary"), tr("Transactions")};
+    for (int tab = 0; tab < TabCount; ++tab) {
+        QTableWidget* table = makeTable(ReportTable::build(ReportKind(tab), {}, Currency::USD).headers);
+        m_tabs->addTab(tab == YearOverYear ? buildYearOverYearTab(table) : table, titles.at(tab));
+    }
+    m_shown.resize(TabCount);
     layout->addWidget(m_tabs, 1);
 
     connect(m_presetCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
@@ -151,7 +118,7 @@ void ReportsScreen::buildLayout()
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
 }
 
-QWidget* ReportsScreen::buildYearOverYearTab()
+QWidget* ReportsScreen::buildYearOverYearTab(QTableWidget* table)
 {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
@@ -179,7 +146,8 @@ QWidget* ReportsScreen::buildYearOverYearTab()
     controls->addWidget(m_compareLabel);
     controls->addStretch();
     layout->addLayout(controls);
-    layout->addWidget(makeTable({tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference")}), 1);
+    table->setParent(page);
+    layout->addWidget(table, 1);
     connect(m_compareCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onComparisonChanged);
     return page;
 }
@@ -287,146 +255,32 @@ void ReportsScreen::runReport()
     const int choice = m_accountCombo->currentIndex();
     if (m_tables.size() != TabCount || choice < 0 || choice >= m_choices.size())
         return;
-    const ReportScope scope = m_choices.at(choice).scope;
-    const Currency currency = m_choices.at(choice).currency;
-    fillCategorySpending(scope, currency);
-    fillPayeeSummary(scope, currency);
-    fillTaxReport(scope, currency);
-    fillMonths(m_tables.at(IncomeVsExpenses),
-        m_service->incomeVsExpenses(m_fromEdit->date(), m_toEdit->date(), scope), currency);
-    fillMonths(m_tables.at(CashFlow), m_service->cashFlow(m_fromEdit->date(), m_toEdit->date(), scope), currency);
-    fillYearOverYear(scope, currency);
-    fillAccountSummary();
-    fillTransactions(scope, currency);
+    ReportRequest request{m_fromEdit->date(), m_toEdit->date(), m_periodEdits[0]->date(), m_periodEdits[1]->date(),
+        m_periodEdits[2]->date(), m_periodEdits[3]->date(), m_choices.at(choice).scope, m_choices.at(choice).currency};
+    QList<ReportKind> kinds;
+    for (int tab = 0; tab < TabCount; ++tab)
+        kinds.append(ReportKind(tab));
+    const ReportResults results = m_service->run(request, kinds);
+    for (int tab = 0; tab < TabCount; ++tab)
+        showTable(Tab(tab), ReportTable::build(ReportKind(tab), results, request.currency));
 }
 
-QString ReportsScreen::money(qint64 amount, Currency currency) const
+void ReportsScreen::showTable(Tab tab, const ReportTable& shown)
 {
-    return formatCurrency(amount, currency, AmountFormat::shown());
-}
-
-QString ReportsScreen::money(const CheckedSum& sum, Currency currency) const
-{
-    return sum ? money(*sum, currency) : tr("too large");
-}
-
-void ReportsScreen::fillCategorySpending(const ReportScope& scope, Currency currency)
-{
-    const QList<CategoryTotal> rows = m_service->categorySpending(m_fromEdit->date(), m_toEdit->date(), scope);
-    QTableWidget* table = m_tables.at(CategorySpending);
-    table->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row)
-        setRow(table, row, {textItem(rows.at(row).name), rightItem(money(rows.at(row).amount, currency))});
-}
-
-void ReportsScreen::fillPayeeSummary(const ReportScope& scope, Currency currency)
-{
-    const QList<PayeeTotal> rows = m_service->payeeSummary(m_fromEdit->date(), m_toEdit->date(), scope);
-    QTableWidget* table = m_tables.at(PayeeSummary);
-    table->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        const PayeeTotal& line = rows.at(row);
-        setRow(table, row,
-            {textItem(line.payee), rightItem(money(line.amount, currency)), rightItem(QString::number(line.count))});
+    m_shown[tab] = shown;
+    QTableWidget* table = m_tables.at(tab);
+    table->setRowCount(int(shown.rows.size()));
+    for (int row = 0; row < shown.rows.size(); ++row) {
+        const bool bold = shown.endsWithTotals && row == shown.rows.size() - 1;
+        const QStringList& cells = shown.rows.at(row);
+        for (int column = 0; column < cells.size(); ++column)
+            table->setItem(row, column, cellItem(cells.at(column), shown.numberColumns.contains(column), bold));
     }
-}
-
-void ReportsScreen::fillTaxReport(const ReportScope& scope, Currency currency)
-{
-    const QList<TaxLine> rows = m_service->taxReport(m_fromEdit->date(), m_toEdit->date(), scope);
-    QTableWidget* table = m_tables.at(TaxReport);
-    table->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        const TaxLine& line = rows.at(row);
-        setRow(table, row,
-            {textItem(line.categoryName), textItem(line.taxCategory), rightItem(money(line.amount, currency))});
-    }
-}
-
-void ReportsScreen::fillMonths(QTableWidget* table, const QList<MonthLine>& lines, Currency currency)
-{
-    table->setRowCount(lines.isEmpty() ? 0 : int(lines.size()) + 1);
-    CheckedSum moneyIn = 0;
-    CheckedSum moneyOut = 0;
-    CheckedSum net = 0;
-    for (int row = 0; row < lines.size(); ++row) {
-        const MonthLine& line = lines.at(row);
-        setRow(table, row,
-            {textItem(line.month), rightItem(money(line.moneyIn, currency)), rightItem(money(line.moneyOut, currency)),
-                rightItem(money(line.net, currency))});
-        moneyIn = checkedAdd(moneyIn, line.moneyIn);
-        moneyOut = checkedAdd(moneyOut, line.moneyOut);
-        net = checkedAdd(net, line.net);
-    }
-    if (!lines.isEmpty()) {
-        setRow(table, int(lines.size()),
-            {bold(textItem(tr("Total"))), bold(rightItem(money(moneyIn, currency))),
-                bold(rightItem(money(moneyOut, currency))), bold(rightItem(money(net, currency)))});
-    }
-}
-
-void ReportsScreen::fillYearOverYear(const ReportScope& scope, Currency currency)
-{
-    const QList<YearOverYearLine> rows = m_service->yearOverYear(m_periodEdits[0]->date(), m_periodEdits[1]->date(),
-        m_periodEdits[2]->date(), m_periodEdits[3]->date(), scope);
-    QTableWidget* table = m_tables.at(YearOverYear);
-    table->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        const YearOverYearLine& line = rows.at(row);
-        setRow(table, row,
-            {textItem(line.categoryName), rightItem(money(line.period1, currency)),
-                rightItem(money(line.period2, currency)), rightItem(money(line.difference, currency))});
-    }
-}
-
-void ReportsScreen::fillAccountSummary()
-{
-    const QList<AccountLine> rows = m_service->accountSummary();
-    QTableWidget* table = m_tables.at(AccountSummary);
-    table->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        const AccountLine& line = rows.at(row);
-        setRow(table, row,
-            {textItem(line.accountName), textItem(accountTypeName(line.accountType)),
-                rightItem(money(line.clearedBalance, line.currency)), rightItem(money(line.uncleared, line.currency)),
-                rightItem(money(line.totalBalance, line.currency))});
-    }
-}
-
-void ReportsScreen::fillTransactions(const ReportScope& scope, Currency currency)
-{
-    const QList<TransactionLine> rows = m_service->transactions(m_fromEdit->date(), m_toEdit->date(), scope);
-    QTableWidget* table = m_tables.at(Transactions);
-    table->setRowCount(int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
-        const TransactionLine& line = rows.at(row);
-        setRow(table, row,
-            {textItem(shortDate(line.date)), textItem(line.accountName), textItem(line.payee),
-                textItem(line.categoryName), textItem(line.memo), rightItem(money(line.amount, currency))});
-    }
-}
-
-QString ReportsScreen::accountTypeName(const QString& storedType) const
-{
-    if (storedType == QLatin1String("checking"))
-        return tr("Checking");
-    if (storedType == QLatin1String("savings"))
-        return tr("Savings");
-    if (storedType == QLatin1String("credit_card"))
-        return tr("Credit Card");
-    if (storedType == QLatin1String("cash"))
-        return tr("Cash");
-    if (storedType == QLatin1String("investment"))
-        return tr("Investment");
-    return tr("Other");
 }
 
 QString ReportsScreen::proposedFileName(int tab)
 {
-    static const QStringList names{QStringLiteral("category_spending.csv"), QStringLiteral("payee_summary.csv"),
-        QStringLiteral("tax_report.csv"), QStringLiteral("income_vs_expenses.csv"), QStringLiteral("cash_flow.csv"),
-        QStringLiteral("year_over_year.csv"), QStringLiteral("account_summary.csv"), QStringLiteral("transactions.csv")};
-    return names.value(tab);
+    return ReportTable::fileStem(ReportKind(tab)) + QStringLiteral(".csv");
 }
 
 void ReportsScreen::exportCurrentTab()
@@ -445,19 +299,5 @@ void ReportsScreen::exportCurrentTab()
 
 QString ReportsScreen::exportCurrentTabTo(const QString& path)
 {
-    const int tab = m_tabs->currentIndex();
-    QTableWidget* table = m_tables.at(tab);
-    QStringList headers;
-    for (int column = 0; column < table->columnCount(); ++column)
-        headers.append(table->horizontalHeaderItem(column)->text());
-    QList<QStringList> rows;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column) {
-            const QTableWidgetItem* item = table->item(row, column);
-            cells.append(item ? item->text() : QString());
-        }
-        rows.append(cells);
-    }
-    return ReportService::writeCsv(path, ReportService::csvText(headers, rows, textColumns(tab)));
+    return ReportService::writeCsv(path, m_shown.at(m_tabs->currentIndex()).csvText());
 }

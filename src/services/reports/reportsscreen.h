@@ -2,6 +2,7 @@
 
 #include "services/reports/reportperiods.h"
 #include "services/reports/reportservice.h"
+#include "services/reports/reporttable.h"
 #include "storage/money.h"
 
 #include <QList>
@@ -24,7 +25,7 @@ class ReportsScreen : public QWidget
 
 public:
     enum Tab { CategorySpending, PayeeSummary, TaxReport, IncomeVsExpenses, CashFlow, YearOverYear, AccountSummary,
-        Transactions, TabCount };
+        Transactions, TabCount = reportKindCount };
 
     explicit ReportsScreen(AppState* appState, QWidget* parent = nullptr);
 
@@ -43,22 +44,13 @@ public Q_SLOTS:
 
 private:
     void buildLayout();
-    QWidget* buildYearOverYearTab();
+    QWidget* buildYearOverYearTab(QTableWidget* table);
     QTableWidget* makeTable(const QStringList& headers);
     void rebuildAccountCombo();
     void onComparisonChanged(int index);
     void refreshWhenVisible();
 
-    QString money(qint64 amount, Currency currency) const;
-    QString money(const CheckedSum& sum, Currency currency) const;
-    void fillCategorySpending(const ReportScope& scope, Currency currency);
-    void fillPayeeSummary(const ReportScope& scope, Currency currency);
-    void fillTaxReport(const ReportScope& scope, Currency currency);
-    void fillMonths(QTableWidget* table, const QList<MonthLine>& lines, Currency currency);
-    void fillYearOverYear(const ReportScope& scope, Currency currency);
-    void fillAccountSummary();
-    void fillTransactions(const ReportScope& scope, Currency currency);
-    QString accountTypeName(const QString& storedType) const;
+    void showTable(Tab tab, const ReportTable& shown);
 
     AppState* m_appState;
     ReportService* m_service;
@@ -80,4 +72,6 @@ private:
     QLabel* m_compareLabel = nullptr;
     QTabWidget* m_tabs = nullptr;
     QList<QTableWidget*> m_tables;
+    // What each tab shows, as its export writes it.
+    QList<ReportTable> m_shown;
 };
