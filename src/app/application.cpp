@@ -12,13 +12,9 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -40,17 +36,6 @@ void quietMessageFilter(QtMsgType type, const QMessageLogContext&, const QString
     }
 }
 
-// A translator owned by `application` and installed on it, or null when the
-// catalogue does not load: its texts then simply stay in English.
-QTranslator* installedCatalogue(QApplication* application, const std::function<bool(QTranslator&)>& load)
-{
-    auto* translator = new QTranslator(application);
-    if (load(*translator) && QCoreApplication::installTranslator(translator))
-        return translator;
-    delete translator;
-    return nullptr;
-}
-
 // Why the start failed: damage met while the state was read, or the reason
 // the database refused its file.
 OpenFailure startFailure(const Database* database)
@@ -65,15 +50,11 @@ Application::Application(int& argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("CHECKBOOK_VERBOSE"))
         qInstallMessageHandler(quietMessageFilter);
-    // These names place the QSettings store.
-    setOrganizationName(QStringLiteral("Kestrelwood"));
-    setOrganizationDomain(QStringLiteral("kestrelwood.app"));
-    setApplicationName(QStringLiteral("Checkbook"));
-    setApplicationVersion(QStringLiteral(CHECKBOOK_VERSION));
+    nameProgram();
     // Lets a Wayland desktop match the window to the installed desktop entry
     // and its icon.
     setDesktopFileName(QStringLiteral(CHECKBOOK_APP_ID));
-    loadTranslations();
+    installInterfaceLanguage(this);
     // The application owns the style it is given.
     setStyle(new OutlinedIndicatorStyle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
@@ -112,21 +93,12 @@ int Application::run()
     return exec();
 }
 
-void Application::loadTranslations()
+void Application::nameProgram()
 {
-    const QString language = resolveLanguage(true);
-    // Amounts are read and shown with the marks of the interface language,
-    // in the register and the dialogs alike.
-    QLocale::setDefault(interfaceLocale(language));
-    if (language != QLatin1String("en")) {
-        m_qtTranslator = installedCatalogue(this, [&language](QTranslator& translator) {
-            return translator.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        });
-    }
-    m_appTranslator = installedCatalogue(this, [&language](QTranslator& translator) {
-        return translator.load(QStringLiteral(":/i18n/checkbook_%1.qm").arg(language));
-    });
+    setOrganizationName(QStringLiteral("Kestrelwood"));
+    setOrganizationDomain(QStringLiteral("kestrelwood.app"));
+    setApplicationName(QStringLiteral("Checkbook"));
+    setApplicationVersion(QStringLiteral(CHECKBOOK_VERSION));
 }
 
 void Application::raiseMainWindow()

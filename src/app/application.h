@@ -5,7 +5,6 @@
 class AppState;
 enum class OpenFailure;
 class MainWindow;
-class QTranslator;
 
 // The process: names the program, quiets the log, loads the catalogues of
 // the chosen language and the icon font, then runs the application state
@@ -24,8 +23,11 @@ public:
     // copy's window is raised instead).
     int run();
 
+    // The organisation and program names that place the QSettings store,
+    // for the window and the command line alike.
+    static void nameProgram();
+
 private:
-    void loadTranslations();
     // Brings the window to the front at the request of a later start on the
     // same data directory.
     void raiseMainWindow();
@@ -37,6 +39,4 @@ private:
 
     AppState* m_appState = nullptr;
     MainWindow* m_mainWindow = nullptr;
-    QTranslator* m_qtTranslator = nullptr;
-    QTranslator* m_appTranslator = nullptr;
 };

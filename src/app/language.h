@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QCoreApplication;
+
 // The interface language is chosen per machine under the QSettings key
 // "ui/language": "system" (the default) or one of supportedLanguages().
 
@@ -24,3 +26,8 @@ QLocale interfaceLocale(const QString& language);
 // Stores the choice; the catalogues are loaded at start-up, so it takes
 // effect at the next start.
 void setLanguage(const QString& code);
+
+// Makes the chosen language the default locale and loads its catalogues
+// (the program's and the toolkit's) into `application`, which owns them.
+// A catalogue that does not load leaves its texts in English.
+void installInterfaceLanguage(QCoreApplication* application);

@@ -1,11 +1,11 @@
 #include "app/application.h"
-#include "services/search/searchcommand.h"
+#include "app/commandline.h"
 
 int main(int argc, char** argv)
 {
-    // The search answers on the command line, without a window or a display.
-    if (isSearchCommand(argc, argv))
-        return runSearchCommand(argc, argv);
+    // Searches and reports answer on the command line, without a window or a display.
+    if (CommandLine::handles(argc, argv))
+        return CommandLine::run(argc, argv);
     Application application(argc, argv);
     return application.run();
 }

@@ -1,11 +1,16 @@
-// "kestrelwood-checkbook --search": the built program run as a cron job runs
-// it, without a display, on a data file the open program holds, and the CSV
-// cells it writes, which reports share.
+// "kestrelwood-checkbook --search" and "--report": the built program run as
+// a cron job runs it, without a display, on a data file the open program
+// holds; the CSV cells the search writes; reports that read exactly as the
+// reports window exports them.
 
+#include "app/language.h"
+#include "services/reports/reportsscreen.h"
 #include "storage/csvtext.h"
 #include "support/testworld.h"
 
+#include <QComboBox>
 #include <QProcess>
+#include <QTabWidget>
 
 namespace {
 
@@ -23,6 +28,10 @@ ChildOutput runProgram(const QStringList& arguments, const QString& dataDirector
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "CHECKBOOK_VERBOSE"})
         environment.remove(QLatin1String(variable));
     environment.insert(QStringLiteral("CHECKBOOK_DATA_DIR"), dataDirectory);
+    // Neither the language setting nor the locale of the one running the
+    // tests reaches it: the program speaks English.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dataDirectory);
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     QProcess child;
     child.setProcessEnvironment(environment);
     child.start(QStringLiteral(CHECKBOOK_PROGRAM), arguments);
@@ -40,11 +49,17 @@ const QByteArray formula = "2024-05-02,Checking,'=cmd|' /C calc'!A0,,'-note,0.05
 
 } // namespace
 
-class TestSearchCommand : public QObject
+class TestCommandLine : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The window here writes as the program does in English.
+        QLocale::setDefault(interfaceLocale(QStringLiteral("en")));
+    }
+
     void cells_data()
     {
         QTest::addColumn<QString>("text");
@@ -152,7 +167,106 @@ private Q_SLOTS:
         QCOMPARE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
+    void reportReadsAsTheWindowExportsIt_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("account");
+        const QStringList accounts{QString(), QStringLiteral("All Accounts (USD)"), QStringLiteral("Savings")};
+        for (int tab = 0; tab < ReportsScreen::TabCount; ++tab) {
+            for (const QString& account : accounts) {
+                const QString row = ReportsScreen::proposedFileName(tab) + QLatin1Char(' ') + account;
+                QTest::newRow(qPrintable(row)) << tab << account;
+            }
+        }
+    }
+    void reportReadsAsTheWindowExportsIt()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, account);
+        TestWorld world;
+        seedReports(world);
+        ReportsScreen screen(&world.appState);
+        if (!account.isEmpty())
+            screen.findChild<QComboBox*>(QStringLiteral("accountCombo"))->setCurrentText(account);
+        // "All Time" from the first transaction; year over year compares last year with this one.
+        screen.findChild<QComboBox*>(QStringLiteral("periodCombo"))->setCurrentIndex(ReportPeriods::AllTime);
+        screen.findChild<QTabWidget*>()->setCurrentIndex(tab);
+        const QString exported = world.dataDirectory.path() + QStringLiteral("/window.csv");
+        QCOMPARE(screen.exportCurrentTabTo(exported), QString());
+        QFile window(exported);
+        QVERIFY(window.open(QIODevice::ReadOnly));
+
+        QString stem = ReportsScreen::proposedFileName(tab);
+        stem.chop(4);
+        QStringList arguments{QStringLiteral("--report"), stem};
+        if (tab == ReportsScreen::YearOverYear)
+            arguments << QStringLiteral("--from=2023-01-01") << QStringLiteral("--to=2023-12-31")
+                      << QStringLiteral("--from2=2024-01-01") << QStringLiteral("--to2=2024-05-20");
+        else
+            arguments << QStringLiteral("--from=2023-03-01") << QStringLiteral("--to=2024-05-20");
+        if (!account.isEmpty())
+            arguments << QStringLiteral("--account") << account;
+        const ChildOutput command = runProgram(arguments, world.dataDirectory.path());
+        QCOMPARE(command.err, QByteArray());
+        QCOMPARE(command.exitCode, 0);
+        QCOMPARE(command.out, window.readAll());
+    }
+
+    void reportRefusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        const QStringList period{QStringLiteral("--from=2024-01-01"), QStringLiteral("--to=2024-01-31")};
+        QTest::newRow("unknown report") << (QStringList{QStringLiteral("--report=budget")} + period) << 2;
+        QTest::newRow("no end") << QStringList{QStringLiteral("--report=cash_flow"), period.first()} << 2;
+        QTest::newRow("not a date") << QStringList{QStringLiteral("--report=cash_flow"),
+            QStringLiteral("--from=01/02/2024"), period.last()} << 2;
+        QTest::newRow("reversed") << QStringList{QStringLiteral("--report=cash_flow"),
+            QStringLiteral("--from=2024-02-01"), period.last()} << 2;
+        QTest::newRow("no second period") << (QStringList{QStringLiteral("--report=year_over_year")} + period) << 2;
+        QTest::newRow("unknown account") << (QStringList{QStringLiteral("--report=cash_flow"),
+            QStringLiteral("--account=Brokerage")} + period) << 1;
+        QTest::newRow("search and report") << (QStringList{QStringLiteral("--report=cash_flow"),
+            QStringLiteral("--search=x")} + period) << 2;
+    }
+    void reportRefusesWhatItCannotRead()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        TestWorld world;
+        seedReports(world);
+        const ChildOutput result = runProgram(arguments, world.dataDirectory.path());
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY(!result.err.trimmed().isEmpty());
+        QCOMPARE(result.out, QByteArray());
+    }
+
 private:
+    // Two dollar accounts with a transfer, odd names and last year's rows,
+    // beside a euro account, so that "all accounts" is one per currency.
+    static void seedReports(TestWorld& world)
+    {
+        const Account checking = world.addAccount(QStringLiteral("Checking"), Currency::USD, 100000);
+        const Account savings = world.addAccount(QStringLiteral("Savings"), Currency::USD, 0, 1);
+        const Account euro = world.addAccount(QStringLiteral("Girokonto"), Currency::EUR, 5000, 2);
+        const QString groceries = world.categoryId(QStringLiteral("Groceries"));
+        world.addTransaction(checking.id, QDate(2023, 3, 1), QStringLiteral("Market \"Fresh\""), -4550, groceries);
+        world.addTransaction(checking.id, QDate(2024, 2, 9), QStringLiteral("=HYPERLINK(1)"), -1299, QString(),
+            QStringLiteral("+memo"));
+        world.addTransaction(checking.id, QDate(2024, 4, 30), QStringLiteral("Employer"), 250000,
+            world.categoryId(QStringLiteral("Salary / Wages")));
+        world.addTransaction(checking.id, QDate(2024, 3, 15), QStringLiteral("County"), -90000,
+            world.categoryId(QStringLiteral("Property Tax")));
+        world.addTransaction(savings.id, QDate(2024, 5, 2), QStringLiteral("Market \"Fresh\""), -1000, groceries);
+        world.addTransaction(euro.id, QDate(2024, 5, 3), QStringLiteral("Bäckerei"), -350, groceries);
+        TransactionEntry transfer;
+        transfer.date = QDate(2024, 5, 10);
+        transfer.payee = QStringLiteral("Transfer to Savings");
+        transfer.amount = -20000;
+        transfer.transferAccountId = savings.id;
+        QVERIFY(world.appState.transactionService()->create(checking.id, transfer).ok());
+    }
+
     static void seed(TestWorld& world)
     {
         const Account checking = world.addAccount(QStringLiteral("Checking"));
@@ -163,5 +277,5 @@ private:
     }
 };
 
-QTEST_MAIN(TestSearchCommand)
-#include "tst_searchcommand.moc"
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCoreApplication>
+
+// The program's answers without a window, for spreadsheets, scripts and
+// cron jobs:
+//   kestrelwood-checkbook --search TEXT [--output FILE]
+//   kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd
+//       [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+// Both only read the data file, so they also work while the program is
+// open, and need no display. The CSV goes to standard output or FILE.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    enum ExitCode { Succeeded = 0, Failed = 1, Misused = 2 };
+
+    // Whether the arguments ask for a search or a report instead of the window.
+    static bool handles(int argc, char** argv);
+    // Runs it; Succeeded once the CSV is written, else a message on
+    // standard error and Failed or Misused.
+    static int run(int argc, char** argv);
+};
