@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+  qt6-charts-dev libqt6opengl6-dev
   libgl-dev libsqlite3-dev
   fonts-material-design-icons-iconfont
   xvfb xauth
