@@ -168,6 +168,31 @@ QList<AccountLine> ReportRepository::accountSummary()
     });
 }
 
+QList<CurrencyTotal> ReportRepository::startingBalancesByCurrency()
+{
+    SqlQuery query(m_database,
+        QStringLiteral("SELECT currency, SUM(starting_balance) FROM accounts WHERE deleted_at IS NULL "
+                       "GROUP BY currency ORDER BY currency"));
+    return query.readAll([](const SqlQuery& row) {
+        return CurrencyTotal{row.value(0).toString(), row.value(1).toLongLong()};
+    });
+}
+
+QList<CurrencyMonthTotal> ReportRepository::monthlyChangesByCurrency(const QDate& to)
+{
+    // Dates are stored "yyyy-MM-dd", so their first seven characters are
+    // the month; cheaper than strftime on every row.
+    SqlQuery query(m_database,
+        QStringLiteral("SELECT a.currency, substr(t.date, 1, 7) AS month, SUM(t.amount) "
+                       "FROM transactions t NOT INDEXED JOIN accounts a ON a.id = t.account_id "
+                       "WHERE t.deleted_at IS NULL AND a.deleted_at IS NULL AND t.date <= ? "
+                       "GROUP BY a.currency, month ORDER BY a.currency, month"),
+        {dateText(to)});
+    return query.readAll([](const SqlQuery& row) {
+        return CurrencyMonthTotal{row.value(0).toString(), row.value(1).toString(), row.value(2).toLongLong()};
+    });
+}
+
 QList<TransactionLine> ReportRepository::transactions(
     const QDate& from, const QDate& to, const ReportScope& scope, const QString& categoryId)
 {

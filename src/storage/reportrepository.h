@@ -32,6 +32,11 @@ public:
     QMap<QString, qint64> categoryTotals(const QDate& from, const QDate& to, const ReportScope& scope);
     // Every live account over all time, in sort order.
     QList<AccountLine> accountSummary();
+    // Per currency of the live accounts, their starting balances added up.
+    QList<CurrencyTotal> startingBalancesByCurrency();
+    // Per currency of the live accounts and month up to `to`, the sum of
+    // their live transactions, ordered by currency and month.
+    QList<CurrencyMonthTotal> monthlyChangesByCurrency(const QDate& to);
     QList<TransactionLine> transactions(
         const QDate& from, const QDate& to, const ReportScope& scope, const QString& categoryId = QString());
     // The date of the earliest live transaction; none without transactions.

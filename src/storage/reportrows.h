@@ -3,6 +3,7 @@
 #include "storage/enums.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 // The rows of the read-only reports, as the report queries return them.
@@ -54,6 +55,35 @@ struct AccountLine
     qint64 clearedBalance = 0;
     qint64 uncleared = 0;
     qint64 totalBalance = 0;
+};
+
+// The live accounts of one currency: the sum of their starting balances
+// (the balance before any transaction), or the sum of their transactions in
+// one month "yyyy-MM".
+struct CurrencyTotal
+{
+    QString currency;
+    qint64 amount = 0;
+};
+
+struct CurrencyMonthTotal
+{
+    QString currency;
+    QString month;
+    qint64 amount = 0;
+};
+
+// The balance of all live accounts of one currency at the end of a month.
+struct BalancePoint
+{
+    QString month;
+    qint64 balance = 0;
+};
+
+struct NetWorthLine
+{
+    Currency currency = Currency::USD;
+    QList<BalancePoint> points;
 };
 
 struct TransactionLine

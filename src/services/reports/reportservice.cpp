@@ -2,6 +2,7 @@
 
 #include "storage/accountrepository.h"
 #include "storage/csvtext.h"
+#include "storage/money.h"
 #include "storage/reportrepository.h"
 
 #include <QSaveFile>
@@ -137,6 +138,62 @@ QList<YearOverYearLine> ReportService::yearOverYear(
 QList<AccountLine> ReportService::accountSummary()
 {
     return m_reports->accountSummary();
+}
+
+namespace {
+
+// "yyyy-MM" for every month from `from`'s through `to`'s.
+QStringList monthsBetween(const QDate& from, const QDate& to)
+{
+    QStringList months;
+    if (!from.isValid() || !to.isValid())
+        return months;
+    const QDate last(to.year(), to.month(), 1);
+    for (QDate month(from.year(), from.month(), 1); month <= last; month = month.addMonths(1))
+        months.append(month.toString(QStringLiteral("yyyy-MM")));
+    return months;
+}
+
+// Adds one currency's monthly changes to its starting balance; `changes`
+// holds this currency's months in order.
+std::optional<QList<BalancePoint>> cumulate(
+    qint64 startingBalance, const QList<CurrencyMonthTotal>& changes, const QStringList& months)
+{
+    CheckedSum balance = startingBalance;
+    qsizetype next = 0;
+    QList<BalancePoint> points;
+    points.reserve(months.size());
+    for (const QString& month : months) {
+        for (; next < changes.size() && changes.at(next).month <= month; ++next)
+            balance = checkedAdd(balance, changes.at(next).amount);
+        if (!balance || !isValidAmount(*balance))
+            return std::nullopt;
+        points.append({month, *balance});
+    }
+    return points;
+}
+
+} // namespace
+
+QList<NetWorthLine> ReportService::netWorth(const QDate& from, const QDate& to)
+{
+    const QStringList months = monthsBetween(from, to);
+    const QList<CurrencyTotal> startingBalances = m_reports->startingBalancesByCurrency();
+    const QList<CurrencyMonthTotal> changes = m_reports->monthlyChangesByCurrency(to);
+    QMap<QString, QList<CurrencyMonthTotal>> changesByCurrency;
+    for (const CurrencyMonthTotal& change : changes)
+        changesByCurrency[change.currency].append(change);
+
+    QList<NetWorthLine> lines;
+    for (const CurrencyTotal& start : startingBalances) {
+        const auto points = cumulate(start.amount, changesByCurrency.value(start.currency), months);
+        if (!points)
+            qWarning("ReportService::netWorth: the %s balance lies beyond the range of amounts", qPrintable(start.currency));
+        lines.append({currencyFromText(start.currency), points.value_or(QList<BalancePoint>())});
+    }
+    std::sort(lines.begin(), lines.end(),
+        [](const NetWorthLine& a, const NetWorthLine& b) { return a.currency < b.currency; });
+    return lines;
 }
 
 QList<TransactionLine> ReportService::transactions(

@@ -80,6 +80,11 @@ public:
     QList<YearOverYearLine> yearOverYear(const QDate& from1, const QDate& to1, const QDate& from2, const QDate& to2,
         const ReportScope& scope);
     QList<AccountLine> accountSummary();
+    // For each currency of the live accounts, their balance at the end of
+    // every month from `from`'s through `to`'s, everything before `from`
+    // included. A currency whose balance leaves the range of amounts has no
+    // points rather than wrapped ones.
+    QList<NetWorthLine> netWorth(const QDate& from, const QDate& to);
     QList<TransactionLine> transactions(
         const QDate& from, const QDate& to, const ReportScope& scope, const QString& categoryId = QString());
 
