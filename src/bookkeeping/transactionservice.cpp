@@ -169,6 +169,12 @@ WriteOutcome TransactionService::setCleared(const QString& transactionId, bool c
     });
 }
 
+WriteOutcome TransactionService::checkTransfer(const QString& accountId, const QString& targetId)
+{
+    std::optional<Account> target;
+    return checkTransferTarget(accountId, targetId, target);
+}
+
 WriteOutcome TransactionService::checkTransferTarget(const QString& accountId, const QString& targetId,
     std::optional<Account>& target)
 {

@@ -85,6 +85,10 @@ public:
     WriteOutcome remove(const Transaction& transaction);
     // Sets only the cleared flag of the stored row.
     WriteOutcome setCleared(const QString& transactionId, bool cleared);
+    // Whether `accountId` may hold a transfer with `targetId`: both live,
+    // two different accounts, one currency. For writers that store both
+    // legs themselves (import links legs it reads from files).
+    WriteOutcome checkTransfer(const QString& accountId, const QString& targetId);
 
 private:
     WriteOutcome checkTransferTarget(const QString& accountId, const QString& targetId, std::optional<Account>& target);

@@ -1,0 +1,164 @@
+// Bank and finance-program exports found in the wild: each one imports
+// without a crash and with the counts worked out by reading the file.
+
+#include "importbooks.h"
+
+#include "storage/textlimits.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class ImportRealFilesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Clock::setFixedNow(QDateTime(QDate(2024, 5, 20), QTime(12, 0), Qt::UTC));
+        m_books = std::make_unique<ImportBooks>(m_directory.filePath(u"checkbook.db"_s));
+        QVERIFY(m_books->ready);
+    }
+    void cleanup()
+    {
+        m_books.reset();
+        QFile::remove(m_directory.filePath(u"checkbook.db"_s));
+        Clock::reset();
+    }
+
+    void csvFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<QString>("proposed"); // separator|preamble|header|date|format|payee|amount|credit
+        QTest::addColumn<int>("imported");
+        QTest::addColumn<int>("unparseable");
+        QTest::addColumn<qint64>("firstAmount");
+        const auto row = [](const char* file, Currency currency, const QString& proposed, int imported, int unparseable,
+                             qint64 firstAmount) {
+            QTest::newRow(file) << QString::fromLatin1(file) << int(currency) << proposed << imported << unparseable << firstAmount;
+        };
+        // Two descriptions (insurance policies) are longer than a payee may be.
+        row("austrian-bank-semicolon-comma-decimal.csv", Currency::EUR, u";|0|0|2|dd.MM.yyyy|1|4|-1"_s, 11, 2, -1800);
+        // Four lines of account details above the header; debits are money out.
+        row("dbs-sg-preamble-debit-credit.csv", Currency::USD, u",|4|1|0|d MMM yyyy|4|2|3"_s, 9, 0, -3465);
+        row("paypal-utf8-bom-header.csv", Currency::USD, u",|0|1|0|MM/dd/yyyy|3|7|-1"_s, 1, 0, -749);
+        row("ubs-ch-semicolon-apostrophe-thousands.csv", Currency::EUR, u";|0|1|3|dd.MM.yyyy|4|8|9"_s, 3, 0, -1000);
+        row("us-bank-separate-debit-credit-no-header.csv", Currency::USD, u",|0|0|0|M/d/yyyy|1|3|4"_s, 5, 0, -7600);
+        // The second row is a summary without a date.
+        row("venmo-multiline-quoted-field.csv", Currency::USD, u",|0|0|2|yyyy-MM-dd|3|8|-1"_s, 1, 1, -2159);
+    }
+    void csvFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, currency);
+        QFETCH(QString, proposed);
+        QFETCH(int, imported);
+        QFETCH(int, unparseable);
+        QFETCH(qint64, firstAmount);
+        const QString path = QFINDTESTDATA(u"data/real/csv/"_s + file);
+        const QString accountId = m_books->addAccount(u"Bank"_s, Currency(currency));
+        const std::optional<CsvPreview> preview = m_books->service.previewCsv(path);
+        QVERIFY(preview);
+        const CsvMapping& mapping = preview->mapping;
+        const QString actual = QStringList{QString(mapping.separator), QString::number(mapping.preambleRows),
+            QString::number(mapping.hasHeader), QString::number(mapping.dateColumn), mapping.dateFormat,
+            QString::number(mapping.payeeColumn), QString::number(mapping.amountColumn),
+            QString::number(mapping.creditColumn)}.join(u'|');
+        QCOMPARE(actual, proposed);
+
+        const ImportResult result = m_books->service.importCsv(path, accountId, mapping);
+        QVERIFY(!result.aborted);
+        QCOMPARE(result.imported, imported);
+        QCOMPARE(result.unparseable, unparseable);
+        const QList<Transaction> stored = m_books->transactions.byAccount(accountId);
+        QCOMPARE(stored.size(), imported);
+        // The first data row's amount, read with the file's marks.
+        QVERIFY(std::any_of(stored.cbegin(), stored.cend(), [&](const Transaction& t) { return t.amount == firstAmount; }));
+
+        // The same file again adds nothing.
+        const ImportResult again = m_books->service.importCsv(path, accountId, mapping);
+        QCOMPARE(again.imported, 0);
+        QCOMPARE(again.duplicates, imported);
+    }
+
+    void qifFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("sources");
+        QTest::addColumn<int>("imported");
+        QTest::addColumn<int>("unparseable");
+        QTest::addColumn<int>("metadata");
+        QTest::addColumn<int>("linked");
+        QTest::addColumn<int>("splitLines");
+        const auto row = [](const char* file, int sources, int imported, int unparseable, int metadata, int linked, int splitLines) {
+            QTest::newRow(file) << QString::fromLatin1(file) << sources << imported << unparseable << metadata << linked << splitLines;
+        };
+        // Every date is a three-digit year with the payee glued on ("03/25/099Share Withdrawal").
+        row("bank-web-export-malformed-dates.qif", 0, 0, 7, 0, 0, 0);
+        // The class list (11) and the memorized transaction are metadata; the
+        // opening balance is a transfer to its own account, so a plain row.
+        row("finanzmanager-german-dotted-mdy.qif", 1, 2, 0, 12, 0, 2);
+        // The balance in the account header is no transaction.
+        row("kmymoney-ddmmyyyy-account-balance.qif", 1, 1, 0, 0, 0, 0);
+        // One list without an account header; [Livret bleu] is not among the files.
+        row("msmoney95-bank-french.qif", 1, 143, 0, 0, 0, 63);
+        // Two classes and two memorized transactions are metadata.
+        row("quicken-abc-lists-accounts-memorized.qif", 1, 10, 0, 4, 0, 3);
+        row("quicken-investment-padded-fields.qif", 1, 11, 0, 0, 0, 0);
+        // Two ShrsIn share moves carry no amount; securities, the payee, the
+        // budget (96), classes, prices and memorized transactions are metadata.
+        row("quicken-mac-cr-line-endings.qif", 5, 9, 2, 105, 0, 6);
+        // Three securities and nine price blocks are metadata.
+        row("quicken-securities-prices.qif", 1, 3, 0, 12, 0, 0);
+        // The legs between Checking and Schwab differ in amount, so none pair.
+        row("quicken-y2k-apostrophe-dates-splits.qif", 3, 7, 0, 0, 0, 8);
+        // As the Mac file, with one more price block and memorized transaction.
+        row("quicken2006-full-export-latin1.qif", 5, 11, 2, 107, 0, 6);
+    }
+    void qifFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, sources);
+        QFETCH(int, imported);
+        QFETCH(int, unparseable);
+        QFETCH(int, metadata);
+        QFETCH(int, linked);
+        QFETCH(int, splitLines);
+        const QString path = QFINDTESTDATA(u"data/real/qif/"_s + file);
+        const QList<QifSource> found = m_books->service.analyzeQif({path});
+        QHash<QString, QifTarget> targets;
+        for (const QifSource& source : found)
+            targets.insert(source.name, QifTarget::create(source.newAccountName, source.suggestedType));
+        const ImportResult result = m_books->service.importQif({path}, targets);
+        QVERIFY(!result.aborted);
+        QCOMPARE(found.size(), sources);
+        QCOMPARE(result.imported, imported);
+        QCOMPARE(result.unparseable, unparseable);
+        QCOMPARE(result.metadata, metadata);
+        QCOMPARE(result.transfersLinked, linked);
+        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM split_lines"_s), splitLines);
+        QCOMPARE(result.duplicates, 0);
+        QCOMPARE(result.unmappedSourceAccount, 0);
+
+        // The same file again, into the accounts it created, adds nothing.
+        QHash<QString, QString> accountIds;
+        for (const Account& account : m_books->accounts.all())
+            accountIds.insert(account.name, account.id);
+        targets.clear();
+        for (const QifSource& source : found)
+            targets.insert(source.name, QifTarget::existing(accountIds.value(source.newAccountName)));
+        const ImportResult again = m_books->service.importQif({path}, targets);
+        QCOMPARE(again.imported, 0);
+        QCOMPARE(again.duplicates, imported);
+    }
+
+private:
+    QTemporaryDir m_directory;
+    std::unique_ptr<ImportBooks> m_books;
+};
+
+QTEST_GUILESS_MAIN(ImportRealFilesTest)
+#include "tst_importrealfiles.moc"
