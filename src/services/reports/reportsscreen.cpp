@@ -1,9 +1,11 @@
 #include "services/reports/reportsscreen.h"
 
 #include "app/appstate.h"
+#include "services/reports/reportchart.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
+#include "storage/preferencesrepository.h"
 #include "storage/transactionrepository.h"
 #include "widgets/firstdayofweek.h"
 #include "widgets/palette.h"
@@ -19,11 +21,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
+
+const QString chartsVisibleKey = QStringLiteral("reports_charts_visible");
+// The widths of the table and the chart, as "table,chart" in pixels.
+const QString chartSplitterKey = QStringLiteral("reports_chart_splitter");
 
 QDateEdit* makeDateEdit(QWidget* parent)
 {
@@ -90,6 +97,11 @@ void ReportsScreen::buildLayout()
     m_rangeLabel = new QLabel(this);
     m_rangeLabel->setObjectName(QStringLiteral("rangeLabel"));
     m_exportButton = new QPushButton(tr("Export CSV"), this);
+    m_chartsButton = new QPushButton(tr("Show Charts"), this);
+    m_chartsButton->setObjectName(QStringLiteral("chartsButton"));
+    m_chartsButton->setCheckable(true);
+    m_exportChartButton = new QPushButton(tr("Export Chart"), this);
+    m_exportChartButton->setObjectName(QStringLiteral("exportChartButton"));
     filters->addWidget(new QLabel(tr("Account:"), this));
     filters->addWidget(m_accountCombo);
     filters->addWidget(new QLabel(tr("Period:"), this));
@@ -98,27 +110,112 @@ void ReportsScreen::buildLayout()
     filters->addWidget(m_toEdit);
     filters->addWidget(m_rangeLabel);
     filters->addStretch();
+    filters->addWidget(m_chartsButton);
     filters->addWidget(m_exportButton);
+    filters->addWidget(m_exportChartButton);
     layout->addLayout(filters);
 
     m_tabs = new QTabWidget(this);
     const QStringList titles{tr("Category Spending"), tr("Payee Summary"), tr("Tax Report"), tr("Income vs Expenses"),
         tr("Cash Flow"), tr("Year-over-Year"), tr("Account Summary"), tr("Transactions")};
+    m_charts.resize(TabCount);
     for (int tab = 0; tab < TabCount; ++tab) {
         QTableWidget* table = makeTable(ReportTable::build(ReportKind(tab), {}, Currency::USD).headers);
-        m_tabs->addTab(tab == YearOverYear ? buildYearOverYearTab(table) : table, titles.at(tab));
+        QWidget* content = withChart(Tab(tab), table);
+        m_tabs->addTab(tab == YearOverYear ? buildYearOverYearTab(content) : content, titles.at(tab));
     }
     m_shown.resize(TabCount);
     layout->addWidget(m_tabs, 1);
+    restoreChartLayout();
 
     connect(m_presetCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
     connect(m_accountCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_fromEdit, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_toEdit, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
+    connect(m_exportChartButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentChart);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::updateExportChart);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::showNetWorthWhenSeen);
+    connect(m_chartsButton, &QPushButton::toggled, this, [this](bool visible) {
+        setChartsVisible(visible);
+        showNetWorthWhenSeen();
+        if (!m_appState->preferences()->setBool(chartsVisibleKey, visible))
+            qWarning("ReportsScreen: whether the charts show could not be remembered");
+    });
 }
 
-QWidget* ReportsScreen::buildYearOverYearTab(QTableWidget* table)
+QWidget* ReportsScreen::withChart(Tab tab, QTableWidget* table)
+{
+    static const QList<Tab> charted{CategorySpending, IncomeVsExpenses, CashFlow, YearOverYear, AccountSummary};
+    if (!charted.contains(tab))
+        return table;
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(table);
+    auto* chart = new ReportChart(splitter);
+    splitter->addWidget(chart);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    connect(splitter, &QSplitter::splitterMoved, this, [this, splitter] { rememberSplitter(splitter); });
+    m_charts[tab] = chart;
+    m_splitters.append(splitter);
+    return splitter;
+}
+
+void ReportsScreen::restoreChartLayout()
+{
+    PreferencesRepository* preferences = m_appState->preferences();
+    const bool visible = preferences->getBool(chartsVisibleKey, true);
+    {
+        const QSignalBlocker blocker(m_chartsButton);
+        m_chartsButton->setChecked(visible);
+    }
+    setChartsVisible(visible);
+    QList<int> widths;
+    const QStringList texts = preferences->get(chartSplitterKey, QString()).split(QLatin1Char(','));
+    for (const QString& text : texts) {
+        bool number = false;
+        const int width = text.toInt(&number);
+        if (number && width > 0)
+            widths.append(width);
+    }
+    // Until the user moves the divider, table and chart share the width.
+    if (widths.size() != 2)
+        widths = {1, 1};
+    for (QSplitter* splitter : std::as_const(m_splitters))
+        splitter->setSizes(widths);
+}
+
+void ReportsScreen::setChartsVisible(bool visible)
+{
+    for (ReportChart* chart : std::as_const(m_charts)) {
+        if (chart)
+            chart->setVisible(visible);
+    }
+    updateExportChart();
+}
+
+void ReportsScreen::rememberSplitter(const QSplitter* moved)
+{
+    const QList<int> widths = moved->sizes();
+    if (!m_chartsButton->isChecked() || widths.size() != 2)
+        return;
+    // One width for every tab, so that switching tabs keeps the chart in place.
+    for (QSplitter* splitter : std::as_const(m_splitters)) {
+        if (splitter != moved)
+            splitter->setSizes(widths);
+    }
+    const QString text = QStringLiteral("%1,%2").arg(widths.at(0)).arg(widths.at(1));
+    if (!m_appState->preferences()->set(chartSplitterKey, text))
+        qWarning("ReportsScreen: the width of the charts could not be remembered");
+}
+
+void ReportsScreen::updateExportChart()
+{
+    m_exportChartButton->setEnabled(m_chartsButton->isChecked() && m_charts.value(m_tabs->currentIndex()));
+}
+
+QWidget* ReportsScreen::buildYearOverYearTab(QWidget* content)
 {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
@@ -146,8 +243,8 @@ QWidget* ReportsScreen::buildYearOverYearTab(QTableWidget* table)
     controls->addWidget(m_compareLabel);
     controls->addStretch();
     layout->addLayout(controls);
-    table->setParent(page);
-    layout->addWidget(table, 1);
+    content->setParent(page);
+    layout->addWidget(content, 1);
     connect(m_compareCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onComparisonChanged);
     return page;
 }
@@ -263,6 +360,31 @@ void ReportsScreen::runReport()
     const ReportResults results = m_service->run(request, kinds);
     for (int tab = 0; tab < TabCount; ++tab)
         showTable(Tab(tab), ReportTable::build(ReportKind(tab), results, request.currency));
+    showCharts(results, request.currency);
+}
+
+void ReportsScreen::showCharts(const ReportResults& results, Currency currency)
+{
+    m_charts[CategorySpending]->showCategorySpending(results.categorySpending, currency);
+    // The bars are named as the table's columns are.
+    const QStringList& incomeHeaders = m_shown.at(IncomeVsExpenses).headers;
+    m_charts[IncomeVsExpenses]->showMonths(
+        results.incomeVsExpenses, currency, incomeHeaders.value(1), incomeHeaders.value(2));
+    const QStringList& cashFlowHeaders = m_shown.at(CashFlow).headers;
+    m_charts[CashFlow]->showMonths(results.cashFlow, currency, cashFlowHeaders.value(1), cashFlowHeaders.value(2));
+    m_charts[YearOverYear]->showYearOverYear(results.yearOverYear, currency);
+    m_netWorthStale = true;
+    showNetWorthWhenSeen();
+}
+
+void ReportsScreen::showNetWorthWhenSeen()
+{
+    // The net worth reads every transaction and only its chart shows it, so
+    // it is read when that chart comes into sight.
+    if (!m_netWorthStale || !m_chartsButton->isChecked() || m_tabs->currentIndex() != AccountSummary)
+        return;
+    m_netWorthStale = false;
+    m_charts[AccountSummary]->showNetWorth(m_service->netWorth(m_fromEdit->date(), m_toEdit->date()));
 }
 
 void ReportsScreen::showTable(Tab tab, const ReportTable& shown)
@@ -283,6 +405,11 @@ QString ReportsScreen::proposedFileName(int tab)
     return ReportTable::fileStem(ReportKind(tab)) + QStringLiteral(".csv");
 }
 
+QString ReportsScreen::proposedChartFileName(int tab)
+{
+    return ReportTable::fileStem(ReportKind(tab)) + QStringLiteral(".png");
+}
+
 void ReportsScreen::exportCurrentTab()
 {
     const int tab = m_tabs->currentIndex();
@@ -300,4 +427,26 @@ void ReportsScreen::exportCurrentTab()
 QString ReportsScreen::exportCurrentTabTo(const QString& path)
 {
     return ReportService::writeCsv(path, m_shown.at(m_tabs->currentIndex()).csvText());
+}
+
+void ReportsScreen::exportCurrentChart()
+{
+    const int tab = m_tabs->currentIndex();
+    if (!m_exportChartButton->isEnabled())
+        return;
+    QFileDialog dialog(this, tr("Export Chart"), proposedChartFileName(tab), tr("PNG Images (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString error = exportCurrentChartTo(dialog.selectedFiles().constFirst());
+    if (!error.isEmpty())
+        QMessageBox::warning(this, tr("Export Failed"), tr("The chart was not exported.\n\n%1").arg(error));
+}
+
+QString ReportsScreen::exportCurrentChartTo(const QString& path)
+{
+    ReportChart* chart = m_charts.value(m_tabs->currentIndex());
+    if (!chart)
+        return tr("This report has no chart.");
+    return chart->savePng(path);
 }
