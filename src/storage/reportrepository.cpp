@@ -180,12 +180,15 @@ QList<CurrencyTotal> ReportRepository::startingBalancesByCurrency()
 
 QList<CurrencyMonthTotal> ReportRepository::monthlyChangesByCurrency(const QDate& to)
 {
-    // Dates are stored "yyyy-MM-dd", so their first seven characters are
-    // the month; cheaper than strftime on every row.
+    // The end date is a condition inside the sum rather than a range in the
+    // WHERE clause, which would draw SQLite to the date index and a read of
+    // the whole table in date order. Dates are stored "yyyy-MM-dd", so their
+    // first seven characters are the month.
     SqlQuery query(m_database,
-        QStringLiteral("SELECT a.currency, substr(t.date, 1, 7) AS month, SUM(t.amount) "
-                       "FROM transactions t NOT INDEXED JOIN accounts a ON a.id = t.account_id "
-                       "WHERE t.deleted_at IS NULL AND a.deleted_at IS NULL AND t.date <= ? "
+        QStringLiteral("SELECT a.currency, substr(t.date, 1, 7) AS month, "
+                       "SUM(CASE WHEN t.date <= ? THEN t.amount ELSE 0 END) "
+                       "FROM transactions t JOIN accounts a ON a.id = t.account_id "
+                       "WHERE t.deleted_at IS NULL AND a.deleted_at IS NULL "
                        "GROUP BY a.currency, month ORDER BY a.currency, month"),
         {dateText(to)});
     return query.readAll([](const SqlQuery& row) {

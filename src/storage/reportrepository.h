@@ -34,8 +34,9 @@ public:
     QList<AccountLine> accountSummary();
     // Per currency of the live accounts, their starting balances added up.
     QList<CurrencyTotal> startingBalancesByCurrency();
-    // Per currency of the live accounts and month up to `to`, the sum of
-    // their live transactions, ordered by currency and month.
+    // Per currency of the live accounts and month, the sum of their live
+    // transactions up to `to` (0 in months after it), ordered by currency
+    // and month.
     QList<CurrencyMonthTotal> monthlyChangesByCurrency(const QDate& to);
     QList<TransactionLine> transactions(
         const QDate& from, const QDate& to, const ReportScope& scope, const QString& categoryId = QString());

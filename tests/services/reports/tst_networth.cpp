@@ -43,7 +43,9 @@ void TestNetWorth::monthEndBalances_data()
 
     QTest::newRow("February without transactions carries January")
         << QDate(2024, 1, 10) << QDate(2024, 3, 31)
-        << u"USD:2024-01=141000,2024-02=141000,2024-03=161000;EUR:2024-01=10000,2024-02=5000,2024-03=5000"_s;
+        << u"USD:2024-01=141000,2024-02=141000,2024-03=161300;EUR:2024-01=10000,2024-02=5000,2024-03=5000"_s;
+    QTest::newRow("a later day of the last month left out")
+        << QDate(2024, 3, 1) << QDate(2024, 3, 20) << u"USD:2024-03=161000;EUR:2024-03=5000"_s;
     QTest::newRow("one month, everything before counts")
         << QDate(2024, 2, 10) << QDate(2024, 2, 20) << u"USD:2024-02=141000;EUR:2024-02=5000"_s;
     QTest::newRow("before any transaction") << QDate(2023, 1, 1) << QDate(2023, 2, 1)
@@ -64,6 +66,7 @@ void TestNetWorth::monthEndBalances()
     world.addTransaction(checking.id, QDate(2023, 12, 1), u"Before"_s, 1000);
     world.addTransaction(checking.id, QDate(2024, 1, 15), u"Market"_s, -10000);
     world.addTransaction(checking.id, QDate(2024, 3, 10), u"Employer"_s, 20000);
+    world.addTransaction(checking.id, QDate(2024, 3, 25), u"Late"_s, 300);
     world.addTransaction(checking.id, QDate(2024, 4, 2), u"After"_s, 7);
     world.addTransaction(euros.id, QDate(2024, 2, 5), u"Café"_s, -5000);
     const Transaction deleted = world.addTransaction(checking.id, QDate(2024, 2, 1), u"Gone"_s, -5555);
