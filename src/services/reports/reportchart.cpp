@@ -34,6 +34,9 @@ constexpr std::array<QRgb, ReportChart::largestCategories> lightSeries{
 constexpr std::array<QRgb, ReportChart::largestCategories> darkSeries{
     0x4DB6AC, 0xFFD54F, 0x7986CB, 0xFF8A65, 0xBA68C8, 0x90A4AE};
 
+// As wide as any month label "yyyy-MM".
+const QString monthLabelSample = QStringLiteral("0000-00");
+
 QColor seriesColor(qsizetype index)
 {
     const auto& colors = Palette::isDark() ? darkSeries : lightSeries;
@@ -374,6 +377,10 @@ QCategoryAxis* ReportChart::monthAxis(QChart* chart, const QStringList& months)
     axis->setRange(-0.5, double(months.size()) - 0.5);
     axis->setGridLineVisible(false);
     chart->addAxis(axis, Qt::AlignBottom);
+    // Room for half a label beyond the last month, whose label is centred on it.
+    QMargins margins = chart->margins();
+    margins.setRight(margins.right() + fontMetrics().horizontalAdvance(monthLabelSample) / 2);
+    chart->setMargins(margins);
     m_monthAxes.append(axis);
     m_months = months;
     return axis;
@@ -385,7 +392,7 @@ void ReportChart::labelMonths()
         return;
     // Every n-th month, so that the labels never run into each other on
     // long periods.
-    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000-00")) + 16;
+    const int labelWidth = fontMetrics().horizontalAdvance(monthLabelSample) + 16;
     const int fitting = std::max(1, (width() - 80) / labelWidth);
     const int step = std::max(1, int((m_months.size() + fitting - 1) / fitting));
     if (step == m_monthStep)
