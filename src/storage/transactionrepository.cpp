@@ -327,6 +327,15 @@ QSet<QString> TransactionRepository::existingIds(const QStringList& ids)
     return found;
 }
 
+QList<TransactionRepository::Fingerprint> TransactionRepository::fingerprints(const QString& accountId)
+{
+    SqlQuery query(m_database,
+        QStringLiteral("SELECT date, amount, payee FROM transactions WHERE account_id = ? AND deleted_at IS NULL"), {accountId});
+    return query.readAll([](const SqlQuery& row) {
+        return Fingerprint{dateFromText(row.value(0).toString()), row.value(1).toLongLong(), row.value(2).toString()};
+    });
+}
+
 bool TransactionRepository::insert(const Transaction& t)
 {
     return insertAll({t});

@@ -62,6 +62,17 @@ public:
 
     // Which of `ids` are stored, deleted rows included.
     QSet<QString> existingIds(const QStringList& ids);
+    // The date, amount and payee of a stored row, by which an import knows
+    // a row of a bank file it has seen before.
+    struct Fingerprint
+    {
+        QDate date;
+        qint64 amount = 0;
+        QString payee;
+    };
+    // The fingerprints of the account's live transactions, without reading
+    // whole rows: a large register matched against a statement.
+    QList<Fingerprint> fingerprints(const QString& accountId);
 
     [[nodiscard]] bool insert(const Transaction& transaction);
     // Stores `transactions` with one prepared statement; the caller holds

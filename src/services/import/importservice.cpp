@@ -33,9 +33,14 @@ constexpr int progressStep = 100;
 // The longest time a progress report lets the event loop run.
 constexpr int eventProcessingMs = 5;
 
+QString duplicateKey(const QDate& date, qint64 amount, const QString& payee)
+{
+    return QStringLiteral("%1|%2|%3").arg(dateToText(date)).arg(amount).arg(payee);
+}
+
 QString duplicateKey(const Transaction& transaction)
 {
-    return QStringLiteral("%1|%2|%3").arg(dateToText(transaction.date)).arg(transaction.amount).arg(transaction.payee);
+    return duplicateKey(transaction.date, transaction.amount, transaction.payee);
 }
 
 bool fitsName(const QString& text)
@@ -303,8 +308,8 @@ QString ImportService::categoryIdFor(const QString& name, QHash<QString, QString
 QHash<QString, int> ImportService::existingKeys(const QString& accountId)
 {
     QHash<QString, int> keys;
-    for (const Transaction& transaction : m_transactions->byAccount(accountId))
-        ++keys[duplicateKey(transaction)];
+    for (const TransactionRepository::Fingerprint& stored : m_transactions->fingerprints(accountId))
+        ++keys[duplicateKey(stored.date, stored.amount, stored.payee)];
     return keys;
 }
 

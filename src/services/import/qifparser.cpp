@@ -1,6 +1,7 @@
 #include "services/import/qifparser.h"
 
 #include <QSet>
+#include <QStringTokenizer>
 #include <utility>
 
 namespace {
@@ -47,25 +48,24 @@ public:
         m_result.dateOrder = order;
     }
 
-    void readLine(const QString& rawLine)
+    void readLine(QStringView line)
     {
-        QString line = rawLine;
-        while (!line.isEmpty() && (line.at(0) == QChar(0xFEFF) || line.at(0) == QLatin1Char('\r')))
-            line.remove(0, 1);
+        while (!line.isEmpty() && (line.front() == QChar(0xFEFF) || line.front() == QLatin1Char('\r')))
+            line = line.mid(1);
         line = line.trimmed();
         if (line.isEmpty())
             return;
-        const QChar code = line.at(0);
+        const QChar code = line.front();
         if (code == QLatin1Char('!')) {
             endRecord();
-            m_section = sectionOf(line);
+            m_section = sectionOf(line.toString());
             return;
         }
         if (code == QLatin1Char('^')) {
             endRecord();
             return;
         }
-        readField(code, line.mid(1).trimmed());
+        readField(code, line.mid(1).trimmed().toString());
     }
 
     QifParseResult finish()
@@ -240,15 +240,16 @@ QifParseResult QifParser::parse(const QString& text, QifDateOrder order)
 {
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList lines = normalised.split(QLatin1Char('\n'));
     if (order == QifDateOrder::Automatic) {
-        QStringList trimmed;
-        for (const QString& line : lines)
-            trimmed.append(line.trimmed());
-        order = DateReader::detectQifOrder(trimmed);
+        QStringList dateLines;
+        for (const QStringView line : QStringTokenizer(normalised, QLatin1Char('\n'))) {
+            if (line.trimmed().startsWith(QLatin1Char('D')))
+                dateLines.append(line.trimmed().toString());
+        }
+        order = DateReader::detectQifOrder(dateLines);
     }
     Reader reader(order);
-    for (const QString& line : lines)
+    for (const QStringView line : QStringTokenizer(normalised, QLatin1Char('\n')))
         reader.readLine(line);
     return reader.finish();
 }
