@@ -264,6 +264,34 @@ private Q_SLOTS:
         QCOMPARE(out->version, 2);
     }
 
+    void abortsWhenTheEarlierLegChangesUnderIt()
+    {
+        const QHash<QString, QifTarget> checkingOnly{{u"Checking"_s, QifTarget::existing(m_checking)}};
+        QCOMPARE(m_books->service.importQif({file(u"checking.qif"_s, checkingQif)}, checkingOnly).imported, 2);
+        const Transaction waiting = *m_books->transactions.lastByPayee(u"To savings"_s, m_checking);
+        // The leg comes after a hundred other records, and the earlier row
+        // loses its hint while they are written.
+        QByteArray savings = "!Account\nNSavings\n^\n!Type:Bank\n";
+        for (int i = 0; i < 150; ++i)
+            savings += "D1/1/24\nT0.0" + QByteArray::number(i % 9 + 1) + "\nPInterest " + QByteArray::number(i) + "\n^\n";
+        savings += savingsQif.mid(savingsQif.indexOf("D1/10/24"));
+        connect(&m_books->service, &ImportService::importProgress, this, [&](int current, int total) {
+            if (current == 100 && total > 100) {
+                Transaction edited = waiting;
+                edited.memo = u"edited elsewhere"_s;
+                QVERIFY(m_books->transactions.update(edited));
+            }
+        });
+        const QString savingsId = m_books->addAccount(u"Savings"_s);
+        const ImportResult result = m_books->service.importQif({file(u"savings.qif"_s, savings)},
+            {{u"Savings"_s, QifTarget::existing(savingsId)}});
+        QVERIFY(result.aborted);
+        QCOMPARE(result.failureReason, u"retroactive candidate lost its hint"_s);
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(m_books->transactions.byAccount(savingsId).size(), 0);
+        QCOMPARE(m_books->transactions.byId(waiting.id)->memo, waiting.memo);
+    }
+
     void storesSplitLinesAndSkipsUnmappedSources()
     {
         const QString path = file(u"split.qif"_s,
