@@ -253,6 +253,13 @@ private Q_SLOTS:
         QCOMPARE(second.splits.last().amount.toMinorUnits(Currency::USD), -2500);
     }
 
+    void aSplitAmountThatIsNoNumberSpoilsItsRecord()
+    {
+        const QifParseResult result = QifParser::parse(u"!Type:Bank\nD1/1/24\nT-3.00\nSFood\n$abc\nSHome\n$-3.00\n^\n"_s);
+        QCOMPARE(result.transactions.size(), 0);
+        QCOMPARE(result.unparseable, 1);
+    }
+
     void detectsQifDateOrder_data()
     {
         QTest::addColumn<QString>("lines");

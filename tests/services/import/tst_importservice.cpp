@@ -383,6 +383,18 @@ private Q_SLOTS:
         QCOMPARE(positions, (QList<int>{100, 200, 250}));
     }
 
+    void aRowTheDatabaseRefusesCostsOnlyItself()
+    {
+        QSqlQuery refuse(m_books->database.database());
+        QVERIFY(refuse.exec(u"CREATE TEMP TRIGGER refuse_bad BEFORE INSERT ON transactions WHEN NEW.payee = 'Coffee 7' "
+                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
+        const ImportResult result = m_books->service.importCsv(file(u"big.csv"_s, csvRows(150)), m_checking, specMapping());
+        QVERIFY(!result.aborted);
+        QCOMPARE(result.databaseErrors, 1);
+        QCOMPARE(result.imported, 149);
+        QCOMPARE(m_books->transactions.byAccount(m_checking).size(), 149);
+    }
+
     void anUnreadableFileChangesNothing()
     {
         const ImportResult result = m_books->service.importCsv(m_directory->filePath(u"missing.csv"_s), m_checking, specMapping());
