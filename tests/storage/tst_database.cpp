@@ -64,15 +64,15 @@ private Q_SLOTS:
         QVERIFY(database.runMigrations());
 
         QCOMPARE(failed.count(), 0);
-        QCOMPARE(applied.count(), 3);
+        QCOMPARE(applied.count(), 4);
         QCOMPARE(column(database, u"SELECT version || ' ' || name FROM schema_version WHERE applied_at != '' ORDER BY version"_s),
-            (QStringList{u"1 initial"_s, u"2 recon_sync"_s, u"3 balance_index"_s}));
+            (QStringList{u"1 initial"_s, u"2 recon_sync"_s, u"3 balance_index"_s, u"4 report_indexes"_s}));
         QCOMPARE(scalar(&database, u"PRAGMA foreign_keys"_s).toInt(), 1);
         QCOMPARE(scalar(&database, u"PRAGMA journal_mode"_s).toString(), u"wal"_s);
 
         // Every index and trigger of the scripts exists: a statement lost by
         // the splitter would show up here (a lost table fails every other test).
-        QCOMPARE(scalar(&database, u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'idx_%'"_s).toInt(), 7);
+        QCOMPARE(scalar(&database, u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'idx_%'"_s).toInt(), 11);
         QCOMPARE(scalar(&database, u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"_s).toInt(), 3);
 
         // One account's balance reads the covering index alone, not the rows.
@@ -106,12 +106,59 @@ private Q_SLOTS:
 
         QCOMPARE(failed.count(), 0);
         QCOMPARE(applied.at(0), (QVariantList{2, u"recon_sync"_s}));
-        QCOMPARE(scalar(&database, u"SELECT MAX(version) FROM schema_version"_s).toInt(), 3);
+        QCOMPARE(scalar(&database, u"SELECT MAX(version) FROM schema_version"_s).toInt(), 4);
         QCOMPARE(column(database, u"SELECT id || '|' || created_at || '|' || updated_at || '|' || version || '|' || sync_status "
                                   "|| '|' || IFNULL(server_id, 'null') || '|' || IFNULL(deleted_at, 'null') "
                                   "FROM reconciliations ORDER BY id"_s),
             (QStringList{u"r1|2023-02-02T10:00:00Z|2023-02-02T10:00:00Z|1|pending|null|null"_s,
                 u"r2|2023-03-05T18:30:15Z|2023-03-05T18:30:15Z|1|pending|null|null"_s}));
+    }
+
+    void upgradesAVersionThreeFileToTheReportIndexes()
+    {
+        TestDataDirectory directory;
+        {
+            MigrationHarness versionThree;
+            QVERIFY(versionThree.open(directory.databasePath()));
+            QVERIFY(execute(&versionThree, schemaVersionTable));
+            QVERIFY(versionThree.applyMigration(1, u"initial"_s, readScript(u"001_initial.sql"_s)));
+            QVERIFY(versionThree.applyMigration(2, u"recon_sync"_s, readScript(u"002_recon_sync.sql"_s)));
+            QVERIFY(versionThree.applyMigration(3, u"balance_index"_s, readScript(u"003_balance_index.sql"_s)));
+            QVERIFY(execute(&versionThree, u"INSERT INTO accounts (id, name, created_at, updated_at) "
+                                           "VALUES ('a', 'Checking', '2023-01-01T00:00:00Z', '2023-01-01T00:00:00Z')"_s));
+            QVERIFY(execute(&versionThree, u"INSERT INTO transactions (id, account_id, date, payee, amount, cleared, "
+                                           "created_at, updated_at, deleted_at) VALUES "
+                                           "('t1', 'a', '2023-02-01', 'Grocer', -1250, 1, 'x', 'x', NULL), "
+                                           "('t2', 'a', '2023-02-02', 'Grocer', -300, 0, 'x', 'x', NULL), "
+                                           "('t3', 'a', '2023-02-03', 'Grocer', -999, 0, 'x', 'x', '2023-03-01T00:00:00Z')"_s));
+        }
+
+        Database database;
+        QSignalSpy applied(&database, &Database::migrationApplied);
+        QVERIFY(database.open(directory.databasePath()));
+        QVERIFY(database.runMigrations());
+
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(applied.at(0), (QVariantList{4, u"report_indexes"_s}));
+        QCOMPARE(column(database, u"SELECT id || '|' || amount || '|' || cleared || '|' || IFNULL(deleted_at, 'live') "
+                                  "FROM transactions ORDER BY id"_s),
+            (QStringList{u"t1|-1250|1|live"_s, u"t2|-300|0|live"_s, u"t3|-999|0|2023-03-01T00:00:00Z"_s}));
+        // The report indexes hold live rows only; the balance index keeps its name.
+        QCOMPARE(column(database, u"SELECT name FROM sqlite_master WHERE type = 'index' AND sql LIKE '%WHERE deleted_at IS NULL' "
+                                  "ORDER BY name"_s),
+            (QStringList{u"idx_transactions_live_category"_s, u"idx_transactions_live_date"_s,
+                u"idx_transactions_live_newest"_s, u"idx_transactions_live_payee"_s}));
+        QCOMPARE(scalar(&database, u"SELECT COUNT(*) FROM pragma_index_info('idx_transactions_live_date')"_s).toInt(), 8);
+        QCOMPARE(column(database, u"SELECT name FROM pragma_index_info('idx_transactions_account_balance') ORDER BY seqno"_s),
+            (QStringList{u"account_id"_s, u"deleted_at"_s, u"cleared"_s, u"amount"_s}));
+
+        // Cleared and uncleared sums of an account read that index alone.
+        QSqlQuery planQuery(database.database());
+        QVERIFY(planQuery.exec(u"EXPLAIN QUERY PLAN SELECT SUM(CASE WHEN cleared = 1 THEN amount ELSE 0 END) "
+                               "FROM transactions WHERE account_id = 'a' AND deleted_at IS NULL"_s)
+            && planQuery.next());
+        const QString detail = planQuery.value(u"detail"_s).toString();
+        QVERIFY2(detail.contains(u"COVERING INDEX idx_transactions_account_balance"_s), qPrintable(detail));
     }
 
     void failingStatementLeavesTheSchemaAtThePreviousVersion()
@@ -141,7 +188,7 @@ private Q_SLOTS:
 
         // The failed attempt left no transaction open: the next start retries and succeeds.
         QVERIFY(database.runMigrations());
-        QCOMPARE(applied.count(), 2);
+        QCOMPARE(applied.count(), 3);
         QCOMPARE(reconciliationColumnCount(database), 12);
     }
 
