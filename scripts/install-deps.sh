@@ -9,6 +9,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   qt6-charts-dev libqt6opengl6-dev
   libgl-dev libsqlite3-dev
+  libquazip1-qt6-dev
   fonts-material-design-icons-iconfont
   xvfb xauth
   desktop-file-utils appstream

@@ -1,0 +1,119 @@
+#include "services/backup/backuparchivereader.h"
+
+#include <quazip.h>
+#include <quazipfileinfo.h>
+#include <unzip.h>
+
+namespace {
+
+constexpr quint16 encryptedFlag = 0x1;
+constexpr quint16 storedMethod = 0;
+constexpr quint16 deflatedMethod = 8;
+
+// True when `name` stays inside the archive's own folders wherever it is
+// unpacked: no absolute path, drive, parent folder, backslash or NUL.
+bool isSafeName(const QString& name)
+{
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QChar(0)) || name.contains(QLatin1Char(':')))
+        return false;
+    const QStringList parts = name.split(QLatin1Char('/'));
+    return !parts.contains(QStringLiteral("..")) && !parts.contains(QStringLiteral("."));
+}
+
+} // namespace
+
+BackupArchiveReader::BackupArchiveReader(QIODevice* device)
+    : m_zip(std::make_unique<QuaZip>(device))
+{
+    m_zip->setAutoClose(false);
+}
+
+BackupArchiveReader::~BackupArchiveReader()
+{
+    m_zip->close();
+}
+
+bool BackupArchiveReader::fail(const QString& reason)
+{
+    m_errors.append(reason);
+    return false;
+}
+
+bool BackupArchiveReader::open()
+{
+    if (!m_zip->open(QuaZip::mdUnzip))
+        return fail(tr("Failed to open ZIP archive"));
+    QuaZipFileInfo64 info;
+    for (bool more = m_zip->goToFirstFile(); more; more = m_zip->goToNextFile()) {
+        unz64_file_pos position{};
+        if (!m_zip->getCurrentFileInfo(&info) || unzGetFilePos64(m_zip->getUnzFile(), &position) != UNZ_OK)
+            return fail(tr("Failed to open ZIP archive"));
+        const auto size = qint64(qMin<quint64>(info.uncompressedSize, quint64(maxTotalSize) + 1));
+        checkEntry(info.name, info.flags, info.method, size, qint64(qMin<quint64>(info.compressedSize, quint64(maxTotalSize))));
+        m_entries.append({info.name, position.pos_in_zip_directory, position.num_of_file, size});
+    }
+    // A directory cut short (a truncated or damaged file) ends the walk early.
+    if (m_zip->getZipError() != UNZ_OK)
+        return fail(tr("Failed to open ZIP archive"));
+    if (m_declaredTotal > maxTotalSize)
+        m_errors.append(tr("The archive would unpack to more than %n GB.", nullptr, int(maxTotalSize >> 30)));
+    return m_errors.isEmpty();
+}
+
+void BackupArchiveReader::checkEntry(
+    const QString& name, quint16 flags, quint16 method, qint64 size, qint64 compressedSize)
+{
+    m_declaredTotal += size;
+    if (!isSafeName(name))
+        m_errors.append(tr("%1: unsafe entry name").arg(QString(name).replace(QChar(0), QLatin1String("\\0"))));
+    else if ((flags & encryptedFlag) != 0 || (method != storedMethod && method != deflatedMethod))
+        m_errors.append(tr("%1: encrypted or compressed in an unknown way").arg(name));
+    else if (size > maxEntrySize)
+        m_errors.append(tr("%1: larger than any row file").arg(name));
+    else if (size >= ratioCheckedFrom && size > maxCompressionRatio * compressedSize)
+        m_errors.append(tr("%1: compressed beyond any row file (a zip bomb)").arg(name));
+}
+
+int BackupArchiveReader::indexOf(const QString& name) const
+{
+    for (int entry = 0; entry < m_entries.size(); ++entry) {
+        if (m_entries.at(entry).name == name)
+            return entry;
+    }
+    return -1;
+}
+
+std::optional<QByteArray> BackupArchiveReader::read(int entry)
+{
+    const Entry& wanted = m_entries.at(entry);
+    // Straight to the entry by its place in the directory, without a search
+    // by name through every entry before it.
+    unzFile archive = m_zip->getUnzFile();
+    unz64_file_pos position{wanted.directoryOffset, wanted.number};
+    if (unzGoToFilePos64(archive, &position) != UNZ_OK || unzOpenCurrentFile(archive) != UNZ_OK) {
+        fail(tr("%1: unreadable").arg(wanted.name));
+        return std::nullopt;
+    }
+    // One byte past the stated size tells an entry that inflates to more
+    // than its directory claims.
+    QByteArray bytes(wanted.size + 1, Qt::Uninitialized);
+    qint64 got = 0;
+    int chunk = 0;
+    while (got < bytes.size()
+        && (chunk = unzReadCurrentFile(archive, bytes.data() + got, unsigned(bytes.size() - got))) > 0)
+        got += chunk;
+    // Closing compares the checksum of an entry read to its end.
+    const int closed = unzCloseCurrentFile(archive);
+    m_inflatedTotal += got;
+    if (chunk < 0 || closed != UNZ_OK) {
+        fail(tr("%1: damaged").arg(wanted.name));
+        return std::nullopt;
+    }
+    if (got != wanted.size || m_inflatedTotal > maxTotalSize) {
+        fail(tr("%1: does not unpack to the size the archive states").arg(wanted.name));
+        return std::nullopt;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
