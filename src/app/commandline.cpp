@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/application.h"
+#include "app/backupcommand.h"
 #include "app/language.h"
 #include "services/reports/reportservice.h"
 #include "services/reports/reporttable.h"
@@ -27,6 +28,9 @@ const QString from2Option = QStringLiteral("from2");
 const QString to2Option = QStringLiteral("to2");
 const QString accountOption = QStringLiteral("account");
 const QString outputOption = QStringLiteral("output");
+const QString exportBackupOption = QStringLiteral("export-backup");
+const QString restoreBackupOption = QStringLiteral("restore-backup");
+const QString modeOption = QStringLiteral("mode");
 
 // A command's outcome: the CSV to write, or why there is none.
 struct Outcome
@@ -203,6 +207,11 @@ void addOptions(QCommandLineParser& parser)
         {to2Option, CommandLine::tr("Year over year: the second period's last day."), CommandLine::tr("yyyy-MM-dd")},
         {accountOption, CommandLine::tr("Report on the account <name> only."), CommandLine::tr("name")},
         {outputOption, CommandLine::tr("Write the CSV to <file>."), CommandLine::tr("file")},
+        {exportBackupOption, CommandLine::tr("Save a backup of the register as the ZIP archive <file>."),
+            CommandLine::tr("file")},
+        {restoreBackupOption, CommandLine::tr("Restore the backup archive <file>."), CommandLine::tr("file")},
+        {modeOption, CommandLine::tr("Restoring: what becomes of rows already there: skip, replace or newer."),
+            CommandLine::tr("mode")},
     });
 }
 
@@ -213,14 +222,23 @@ std::optional<Outcome> misuse(const QCommandLineParser& parser)
     const QString usage = CommandLine::tr(
         "Usage: kestrelwood-checkbook --search TEXT [--output FILE]\n"
         "   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 "
-        "yyyy-MM-dd] [--account NAME] [--output FILE]");
+        "yyyy-MM-dd] [--account NAME] [--output FILE]\n"
+        "   or: kestrelwood-checkbook --export-backup FILE\n"
+        "   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer");
     if (!parser.positionalArguments().isEmpty()) {
         return failure(CommandLine::tr("Unexpected argument: %1").arg(parser.positionalArguments().constFirst())
                 + QLatin1Char('\n') + usage,
             CommandLine::Misused);
     }
-    if (parser.isSet(searchOption) == parser.isSet(reportOption))
-        return failure(CommandLine::tr("Give either --search or --report.") + QLatin1Char('\n') + usage,
+    const QList<bool> commands{parser.isSet(searchOption), parser.isSet(reportOption),
+        parser.isSet(exportBackupOption), parser.isSet(restoreBackupOption)};
+    if (commands.count(true) != 1)
+        return failure(CommandLine::tr("Give one of --search, --report, --export-backup or --restore-backup.")
+                + QLatin1Char('\n') + usage,
+            CommandLine::Misused);
+    if (parser.isSet(restoreBackupOption) && !BackupCommand::modeNamed(parser.value(modeOption)))
+        return failure(CommandLine::tr("--restore-backup needs --mode skip, --mode replace or --mode newer.")
+                + QLatin1Char('\n') + usage,
             CommandLine::Misused);
     return std::nullopt;
 }
@@ -231,7 +249,7 @@ bool CommandLine::handles(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        for (const char* command : {"--search", "--report"}) {
+        for (const char* command : {"--search", "--report", "--export-backup", "--restore-backup"}) {
             if (argument == command || argument.startsWith(QByteArray(command) + '='))
                 return true;
         }
@@ -251,6 +269,11 @@ int CommandLine::run(int argc, char** argv)
         return report(parser.errorText(), Misused);
     if (const std::optional<Outcome> wrong = misuse(parser))
         return report(wrong->error, wrong->exitCode);
+    if (parser.isSet(exportBackupOption))
+        return BackupCommand::exportTo(parser.value(exportBackupOption));
+    if (parser.isSet(restoreBackupOption))
+        return BackupCommand::restoreFrom(
+            parser.value(restoreBackupOption), *BackupCommand::modeNamed(parser.value(modeOption)));
     QString error;
     std::optional<ReportCommand> reportAsked;
     if (parser.isSet(reportOption)) {

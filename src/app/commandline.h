@@ -9,6 +9,9 @@
 //       [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
 // Both only read the data file, so they also work while the program is
 // open, and need no display. The CSV goes to standard output or FILE.
+// Backups are saved and restored here too (see BackupCommand):
+//   kestrelwood-checkbook --export-backup FILE
+//   kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
 class CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -16,7 +19,8 @@ class CommandLine
 public:
     enum ExitCode { Succeeded = 0, Failed = 1, Misused = 2 };
 
-    // Whether the arguments ask for a search or a report instead of the window.
+    // Whether the arguments ask for a search, a report or a backup instead
+    // of the window.
     static bool handles(int argc, char** argv);
     // Runs it; Succeeded once the CSV is written, else a message on
     // standard error and Failed or Misused.
