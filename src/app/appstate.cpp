@@ -4,6 +4,7 @@
 #include "app/thememanager.h"
 #include "bookkeeping/accountservice.h"
 #include "services/categories/categoryservice.h"
+#include "services/import/importservice.h"
 #include "services/reconciliation/reconciliationservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportservice.h"
@@ -90,6 +91,8 @@ void AppState::createServices()
         new ReconciliationService(m_database, m_accounts, m_transactions, m_reconciliations, this);
     m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_transactionService, this);
     m_reportService = new ReportService(m_accounts, m_reportQueries, this);
+    m_importService = new ImportService(m_database, m_accounts, m_transactions, m_categories, m_splitLines,
+        m_preferences, m_accountService, m_transactionService, this);
 }
 
 void AppState::applyThemePreference()

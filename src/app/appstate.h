@@ -8,6 +8,7 @@ class AccountService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class ImportService;
 class PayeeList;
 class PreferencesRepository;
 class ReconciliationRepository;
@@ -53,6 +54,7 @@ public:
     RecurringService* recurringService() const { return m_recurringService; }
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     ReportService* reportService() const { return m_reportService; }
+    ImportService* importService() const { return m_importService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // The account shown in the register; empty for none.
@@ -89,6 +91,7 @@ private:
     RecurringService* m_recurringService = nullptr;
     ReconciliationService* m_reconciliationService = nullptr;
     ReportService* m_reportService = nullptr;
+    ImportService* m_importService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

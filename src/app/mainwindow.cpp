@@ -12,6 +12,7 @@
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "services/categories/categoriesscreen.h"
+#include "services/import/importscreen.h"
 #include "services/payees/payeescreen.h"
 #include "services/reconciliation/reconciliationhistoryscreen.h"
 #include "services/reconciliation/reconciliationscreen.h"
@@ -284,7 +285,15 @@ void MainWindow::showReconciliationHistoryWindow()
 
 void MainWindow::showImportWindow()
 {
-    reportNotAvailable(tr("Import Transactions"));
+    if (!m_importScreen) {
+        m_importScreen = new ImportScreen(m_appState);
+        connect(m_importScreen, &ImportScreen::importCompleted, this, [this] {
+            m_registerScreen->reload();
+            m_sidebar->reload();
+        });
+    }
+    m_importScreen->reset();
+    showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
 }
 
 void MainWindow::showPayeesWindow()

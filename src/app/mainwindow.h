@@ -17,6 +17,7 @@ class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
+class ImportScreen;
 class ReportsScreen;
 class RegisterScreen;
 class SearchScreen;
@@ -133,6 +134,7 @@ private:
     StatusBar* m_statusBar = nullptr;
     RecurringScreen* m_recurringScreen = nullptr;
     ReportsScreen* m_reportsScreen = nullptr;
+    ImportScreen* m_importScreen = nullptr;
     // Tool windows, created on first use.
     CategoriesScreen* m_categoriesScreen = nullptr;
     PayeeScreen* m_payeeScreen = nullptr;
