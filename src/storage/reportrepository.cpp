@@ -2,6 +2,7 @@
 
 #include "storage/sqlquery.h"
 
+#include <QHash>
 #include <algorithm>
 #include <utility>
 
@@ -26,11 +27,94 @@ void appendScope(QString& sql, QVariantList& values, const ReportScope& scope, b
     }
 }
 
+// Spending or totals by category name: summed per category id from the index
+// kept in category order, then per name, so that only a handful of sums meet
+// the categories table. A deleted or missing category counts as none.
+QString categorySumsSql(const char* condition, const ReportScope& scope, QVariantList& values)
+{
+    QString sql = QStringLiteral(
+        "SELECT COALESCE(c.name, 'Uncategorized'), SUM(s.total) FROM ("
+        "SELECT t.category_id, SUM(t.amount) AS total FROM transactions t INDEXED BY idx_transactions_live_category "
+        "WHERE t.deleted_at IS NULL%1 AND t.date >= ? AND t.date <= ?")
+                      .arg(QLatin1String(condition));
+    appendScope(sql, values, scope);
+    sql += QStringLiteral(
+        " GROUP BY t.category_id) s "
+        "LEFT JOIN categories c ON s.category_id = c.id AND c.deleted_at IS NULL "
+        "GROUP BY COALESCE(c.name, 'Uncategorized')");
+    return sql;
+}
+
+// Money in and out per month: summed per day from the index kept in date
+// order, then per month, so that only one row a day is sorted.
+QString monthlySumsSql(const char* condition, const ReportScope& scope, QVariantList& values)
+{
+    QString sql = QStringLiteral(
+        "SELECT strftime('%Y-%m', d.date) AS month, SUM(d.money_in), SUM(d.money_out) FROM ("
+        "SELECT t.date, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS money_in, "
+        "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS money_out "
+        "FROM transactions t INDEXED BY idx_transactions_live_date WHERE t.deleted_at IS NULL%1 "
+        "AND t.date >= ? AND t.date <= ?")
+                      .arg(QLatin1String(condition));
+    appendScope(sql, values, scope);
+    sql += QStringLiteral(" GROUP BY t.date) d GROUP BY month ORDER BY month");
+    return sql;
+}
+
 MonthLine readMonth(const SqlQuery& row)
 {
     MonthLine line{row.value(0).toString(), row.value(1).toLongLong(), row.value(2).toLongLong(), 0};
     line.net = line.moneyIn + line.moneyOut;
     return line;
+}
+
+// The name a joined row's rowid stands for; `none` where the join found no row.
+QString nameOf(const QHash<qint64, QString>& names, const QVariant& rowid, const QString& none)
+{
+    return rowid.isNull() ? none : names.value(rowid.toLongLong(), none);
+}
+
+// The index gives the rows in date and payee order; rows of the same day and
+// payee are put back in the order they were entered (by rowid) here, where
+// only those few are sorted, rather than by SQLite, which would sort every
+// day's payee apart. Each day's date is parsed once, and the account and
+// category names are shared, not copied out of every row.
+QList<TransactionLine> readTransactionLines(
+    SqlQuery& query, const QHash<qint64, QString>& accountNames, const QHash<qint64, QString>& categoryNames)
+{
+    struct EnteredLine
+    {
+        qint64 entry;
+        TransactionLine line;
+    };
+    QList<TransactionLine> lines;
+    QList<EnteredLine> sameDayAndPayee;
+    const auto flush = [&] {
+        std::sort(sameDayAndPayee.begin(), sameDayAndPayee.end(),
+            [](const EnteredLine& a, const EnteredLine& b) { return a.entry < b.entry; });
+        for (EnteredLine& entered : sameDayAndPayee)
+            lines.append(std::move(entered.line));
+        sameDayAndPayee.clear();
+    };
+    QString dayText;
+    QDate day;
+    while (query.next()) {
+        const QString rowDayText = query.value(0).toString();
+        const QString payee = query.value(2).toString();
+        const bool sameDay = rowDayText == dayText;
+        if (!sameDay || sameDayAndPayee.isEmpty() || payee != sameDayAndPayee.constFirst().line.payee)
+            flush();
+        if (!sameDay) {
+            dayText = rowDayText;
+            day = QDate::fromString(dayText, Qt::ISODate);
+        }
+        sameDayAndPayee.append({query.value(6).toLongLong(),
+            TransactionLine{day, nameOf(accountNames, query.value(1), QString()), payee,
+                nameOf(categoryNames, query.value(3), QStringLiteral("")), query.value(4).toString(),
+                query.value(5).toLongLong()}});
+    }
+    flush();
+    return lines;
 }
 
 } // namespace
@@ -41,34 +125,12 @@ ReportRepository::ReportRepository(Database* database, QObject* parent)
 {
 }
 
-QString ReportRepository::transactionsTable(const QDate& from, const QDate& to)
-{
-    // SQLite takes any date range for a narrow one and walks the date
-    // index, reading the table in date order; over most of the register a
-    // plain scan is several times faster. MIN and MAX come from the index.
-    const QString indexed = QStringLiteral("transactions t");
-    SqlQuery query(m_database, QStringLiteral("SELECT MIN(date), MAX(date) FROM transactions"));
-    const auto span = query.readOne([](const SqlQuery& row) {
-        return std::pair{QDate::fromString(row.value(0).toString(), Qt::ISODate),
-            QDate::fromString(row.value(1).toString(), Qt::ISODate)};
-    });
-    if (!span || !span->first.isValid() || !span->second.isValid())
-        return indexed;
-    const qint64 spanDays = span->first.daysTo(span->second) + 1;
-    const qint64 periodDays = std::max(from, span->first).daysTo(std::min(to, span->second)) + 1;
-    return periodDays * 4 > spanDays ? QStringLiteral("transactions t NOT INDEXED") : indexed;
-}
-
 QList<CategoryTotal> ReportRepository::categorySpending(const QDate& from, const QDate& to, const ReportScope& scope)
 {
-    QString sql = QStringLiteral(
-        "SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM %1 "
-        "LEFT JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL "
-        "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
-    sql = sql.arg(transactionsTable(from, to));
-    appendScope(sql, values, scope);
-    sql += QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
+    // Equal sums keep the order of their names.
+    const QString sql = categorySumsSql(" AND t.amount < 0", scope, values)
+        + QStringLiteral(" ORDER BY SUM(s.total) ASC, COALESCE(c.name, 'Uncategorized')");
     return SqlQuery(m_database, sql, values).readAll([](const SqlQuery& row) {
         return CategoryTotal{row.value(0).toString(), row.value(1).toLongLong()};
     });
@@ -76,12 +138,13 @@ QList<CategoryTotal> ReportRepository::categorySpending(const QDate& from, const
 
 QList<PayeeTotal> ReportRepository::payeeSummary(const QDate& from, const QDate& to, const ReportScope& scope)
 {
-    QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM %1 "
+    QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t "
+                                 "INDEXED BY idx_transactions_live_payee "
                                  "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
-    sql = sql.arg(transactionsTable(from, to));
     appendScope(sql, values, scope);
-    sql += QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
+    // Equal sums keep the order of their payees.
+    sql += QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee");
     return SqlQuery(m_database, sql, values).readAll([](const SqlQuery& row) {
         return PayeeTotal{row.value(0).toString(), row.value(1).toLongLong(), row.value(2).toInt()};
     });
@@ -89,12 +152,14 @@ QList<PayeeTotal> ReportRepository::payeeSummary(const QDate& from, const QDate&
 
 QList<TaxLine> ReportRepository::taxReport(const QDate& from, const QDate& to, const ReportScope& scope)
 {
+    // Few categories are tax-relevant: starting from them reads only their
+    // transactions.
     QString sql = QStringLiteral(
-        "SELECT c.name, c.tax_category, SUM(t.amount) FROM %1 "
-        "JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL "
-        "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?");
+        "SELECT c.name, c.tax_category, SUM(t.amount) FROM categories c "
+        "CROSS JOIN transactions t INDEXED BY idx_transactions_live_category ON t.category_id = c.id "
+        "WHERE c.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.deleted_at IS NULL "
+        "AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
-    sql = sql.arg(transactionsTable(from, to));
     appendScope(sql, values, scope, false);
     sql += QStringLiteral(" GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
     return SqlQuery(m_database, sql, values).readAll([](const SqlQuery& row) {
@@ -104,45 +169,23 @@ QList<TaxLine> ReportRepository::taxReport(const QDate& from, const QDate& to, c
 
 QList<MonthLine> ReportRepository::incomeVsExpenses(const QDate& from, const QDate& to, const ReportScope& scope)
 {
-    QString sql = QStringLiteral(
-        "SELECT strftime('%Y-%m', t.date) AS month, "
-        "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
-        "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses "
-        "FROM %1 WHERE t.deleted_at IS NULL "
-        "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
-    sql = sql.arg(transactionsTable(from, to));
-    appendScope(sql, values, scope);
-    sql += QStringLiteral(" GROUP BY month ORDER BY month");
+    const QString sql =
+        monthlySumsSql(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')", scope, values);
     return SqlQuery(m_database, sql, values).readAll(readMonth);
 }
 
 QList<MonthLine> ReportRepository::cashFlow(const QDate& from, const QDate& to, const ReportScope& scope)
 {
-    QString sql = QStringLiteral(
-        "SELECT strftime('%Y-%m', t.date) AS month, "
-        "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
-        "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
-        "FROM %1 WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
-    sql = sql.arg(transactionsTable(from, to));
-    appendScope(sql, values, scope);
-    sql += QStringLiteral(" GROUP BY month ORDER BY month");
-    return SqlQuery(m_database, sql, values).readAll(readMonth);
+    return SqlQuery(m_database, monthlySumsSql("", scope, values), values).readAll(readMonth);
 }
 
 QMap<QString, qint64> ReportRepository::categoryTotals(const QDate& from, const QDate& to, const ReportScope& scope)
 {
-    QString sql = QStringLiteral(
-        "SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM %1 "
-        "LEFT JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL "
-        "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
-    sql = sql.arg(transactionsTable(from, to));
-    appendScope(sql, values, scope);
-    sql += QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
     QMap<QString, qint64> totals;
-    SqlQuery query(m_database, sql, values);
+    SqlQuery query(m_database, categorySumsSql("", scope, values), values);
     if (!query.exec())
         return totals;
     while (query.next())
@@ -200,23 +243,35 @@ QList<TransactionLine> ReportRepository::transactions(
     const QDate& from, const QDate& to, const ReportScope& scope, const QString& categoryId)
 {
     QString sql = QStringLiteral(
-        "SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS category_name, "
-        "COALESCE(t.memo, ''), t.amount FROM %1 "
+        "SELECT t.date, a.rowid, t.payee, c.rowid, COALESCE(t.memo, ''), t.amount, t.rowid "
+        "FROM transactions t INDEXED BY idx_transactions_live_date "
         "LEFT JOIN accounts a ON t.account_id = a.id "
         "LEFT JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL "
         "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
-    sql = sql.arg(transactionsTable(from, to));
     appendScope(sql, values, scope);
     if (!categoryId.isEmpty()) {
         sql += QStringLiteral(" AND t.category_id = ?");
         values << categoryId;
     }
     sql += QStringLiteral(" ORDER BY t.date, t.payee");
-    return SqlQuery(m_database, sql, values).readAll([](const SqlQuery& row) {
-        return TransactionLine{QDate::fromString(row.value(0).toString(), Qt::ISODate), row.value(1).toString(),
-            row.value(2).toString(), row.value(3).toString(), row.value(4).toString(), row.value(5).toLongLong()};
-    });
+    // Rows name their account and category by rowid; each name is read once.
+    const QHash<qint64, QString> accountNames = namesByRowid(QStringLiteral("SELECT rowid, name FROM accounts"));
+    const QHash<qint64, QString> categoryNames =
+        namesByRowid(QStringLiteral("SELECT rowid, name FROM categories WHERE deleted_at IS NULL"));
+    SqlQuery query(m_database, sql, values);
+    return query.exec() ? readTransactionLines(query, accountNames, categoryNames) : QList<TransactionLine>();
+}
+
+QHash<qint64, QString> ReportRepository::namesByRowid(const QString& sql)
+{
+    QHash<qint64, QString> names;
+    SqlQuery query(m_database, sql);
+    if (query.exec()) {
+        while (query.next())
+            names.insert(query.value(0).toLongLong(), query.value(1).toString());
+    }
+    return names;
 }
 
 std::optional<QDate> ReportRepository::earliestTransactionDate()

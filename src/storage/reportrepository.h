@@ -3,6 +3,7 @@
 #include "storage/reportrows.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -44,8 +45,8 @@ public:
     std::optional<QDate> earliestTransactionDate();
 
 private:
-    // The transactions table as a report over `from`..`to` should read it.
-    QString transactionsTable(const QDate& from, const QDate& to);
+    // The names of a small table's rows by rowid, read by `sql` ("SELECT rowid, name ...").
+    QHash<qint64, QString> namesByRowid(const QString& sql);
 
     Database* m_database;
 };
