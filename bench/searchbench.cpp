@@ -42,9 +42,10 @@ int readIdsPlainly(Database* database, const QString& query)
 {
     QSqlQuery sql(database->database());
     sql.setForwardOnly(true);
-    sql.prepare(QStringLiteral("SELECT t.id FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid "
-                               "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ? "
-                               "ORDER BY t.date DESC, t.created_at DESC LIMIT 200"));
+    sql.prepare(QStringLiteral("SELECT t.id FROM transactions t INDEXED BY idx_transactions_live_newest "
+                               "WHERE t.deleted_at IS NULL "
+                               "AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?) "
+                               "ORDER BY t.date DESC, t.created_at DESC, t.rowid LIMIT 200"));
     sql.addBindValue(query);
     sql.exec();
     int rows = 0;

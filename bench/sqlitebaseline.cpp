@@ -15,9 +15,10 @@ constexpr const char* searchSql =
     "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
     "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
     "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, c.name AS category_name "
-    "FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid "
+    "FROM transactions t INDEXED BY idx_transactions_live_newest "
     "LEFT JOIN categories c ON t.category_id = c.id "
-    "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ? ORDER BY t.date DESC, t.created_at DESC LIMIT 200";
+    "WHERE t.deleted_at IS NULL AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?) "
+    "ORDER BY t.date DESC, t.created_at DESC, t.rowid LIMIT 200";
 
 // A prepared statement that is finalised however the caller leaves.
 class Statement

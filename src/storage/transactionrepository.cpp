@@ -264,8 +264,12 @@ TransactionRepository::Statement TransactionRepository::searchStatement(const QS
     if (text.isEmpty()) {
         sql = selectWithCategoryName(liveCategoryJoin + QStringLiteral("WHERE t.deleted_at IS NULL"));
     } else {
-        sql = selectWithCategoryName(QStringLiteral("JOIN transactions_fts fts ON fts.rowid = t.rowid ") + liveCategoryJoin
-            + QStringLiteral("WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?"));
+        // Walking the live rows newest first and stopping at the limit reads
+        // a common word's first page alone, where joining every match would
+        // read and sort thousands of rows.
+        sql = selectWithCategoryName(QStringLiteral("INDEXED BY idx_transactions_live_newest ") + liveCategoryJoin
+            + QStringLiteral("WHERE t.deleted_at IS NULL "
+                             "AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)"));
         values.append(text);
     }
     const auto addCondition = [&](const char* condition, const QVariant& value) {
@@ -282,7 +286,8 @@ TransactionRepository::Statement TransactionRepository::searchStatement(const QS
         addCondition(" AND t.date <= ?", dateToText(filter.toDate));
     if (filter.cleared)
         addCondition(" AND t.cleared = ?", boolValue(*filter.cleared));
-    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(searchLimit);
+    // Rows of the same date and creation time keep the order they were entered in.
+    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid LIMIT %1").arg(searchLimit);
     return statement;
 }
 
