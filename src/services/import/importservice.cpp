@@ -2,9 +2,8 @@
 
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/transactionservice.h"
-#include "services/import/amountreader.h"
+#include "services/import/csvrowreader.h"
 #include "services/import/csvtokenizer.h"
-#include "services/import/datereader.h"
 #include "services/import/importwriter.h"
 #include "services/import/textdecoder.h"
 #include "storage/account.h"
@@ -14,7 +13,6 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/identifiers.h"
-#include "storage/money.h"
 #include "storage/preferencesrepository.h"
 #include "storage/storedtime.h"
 #include "storage/textlimits.h"
@@ -25,7 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -61,38 +59,6 @@ bool absorbedByStored(QHash<QString, int>& existing, const QString& key)
         return false;
     --found.value();
     return true;
-}
-
-std::optional<DecimalAmount> readAmountCell(const QString& cell, QChar separator)
-{
-    return separator == QLatin1Char(',') ? AmountReader::readCommaFileCell(cell) : AmountReader::readSeparatedFileCell(cell);
-}
-
-QString cell(const QStringList& row, int column)
-{
-    return column >= 0 && column < row.size() ? row.at(column) : QString();
-}
-
-bool hasCell(const QStringList& row, int column)
-{
-    return column >= 0 && column < row.size();
-}
-
-// The amount of a CSV row in minor units of `currency`; none when it is no
-// number or beyond the valid range. Debits are money out, whatever sign the
-// bank wrote them with.
-std::optional<qint64> csvAmount(const QStringList& row, const CsvMapping& mapping, Currency currency)
-{
-    const std::optional<DecimalAmount> first = readAmountCell(cell(row, mapping.amountColumn), mapping.separator);
-    const std::optional<qint64> amount = first ? first->toMinorUnits(currency) : std::nullopt;
-    if (!amount || !mapping.hasDebitAndCredit())
-        return amount;
-    const std::optional<DecimalAmount> second = readAmountCell(cell(row, mapping.creditColumn), mapping.separator);
-    const std::optional<qint64> credit = second ? second->toMinorUnits(currency) : std::nullopt;
-    if (!credit)
-        return std::nullopt;
-    const qint64 total = *credit - std::abs(*amount);
-    return isValidAmount(total) ? std::optional<qint64>(total) : std::nullopt;
 }
 
 // Every split line needs a category: a share that names a transfer account
@@ -343,28 +309,19 @@ bool ImportService::planCsv(CsvRun& run, ImportResult& result)
     for (qsizetype i = 0; i < run.rows.size(); ++i) {
         if (!keepResponsive(int(i + 1)))
             return false;
-        const QStringList& row = run.rows.at(i);
-        if (!hasCell(row, mapping.dateColumn) || !hasCell(row, mapping.payeeColumn) || !hasCell(row, mapping.amountColumn)) {
+        const std::optional<CsvRow> row = CsvRowReader::read(run.rows.at(i), mapping, run.account.currency);
+        if (!row) {
             ++result.unparseable;
             continue;
         }
-        const QDate date = DateReader::readCsv(row.at(mapping.dateColumn), mapping.dateFormat);
-        const std::optional<qint64> amount = csvAmount(row, mapping, run.account.currency);
-        const QString payee = row.at(mapping.payeeColumn);
-        const QString memo = cell(row, mapping.memoColumn);
-        const QString category = cell(row, mapping.categoryColumn);
-        if (!date.isValid() || !amount || !fitsName(payee) || !fitsMemo(memo) || !fitsName(category)) {
-            ++result.unparseable;
-            continue;
-        }
-        Transaction transaction = newImportedTransaction(run.account.id, date, payee, *amount);
+        Transaction transaction = newImportedTransaction(run.account.id, row->date, row->payee, row->amount);
         if (absorbedByStored(existing, duplicateKey(transaction))) {
             ++result.duplicates;
             continue;
         }
-        transaction.memo = memo;
-        if (!category.isEmpty()) {
-            transaction.categoryId = categoryIdFor(category, categoryIds);
+        transaction.memo = row->memo;
+        if (!row->category.isEmpty()) {
+            transaction.categoryId = categoryIdFor(row->category, categoryIds);
             if (transaction.categoryId.isEmpty()) {
                 result.failureReason = QStringLiteral("a category could not be created");
                 return false;
