@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/backupcommand.h"
+#include "app/importcommand.h"
 #include "app/language.h"
 #include "services/reports/reportservice.h"
 #include "services/reports/reporttable.h"
@@ -31,6 +32,7 @@ const QString outputOption = QStringLiteral("output");
 const QString exportBackupOption = QStringLiteral("export-backup");
 const QString restoreBackupOption = QStringLiteral("restore-backup");
 const QString modeOption = QStringLiteral("mode");
+const QString importOption = QStringLiteral("import");
 
 // A command's outcome: the CSV to write, or why there is none.
 struct Outcome
@@ -205,13 +207,16 @@ void addOptions(QCommandLineParser& parser)
         {toOption, CommandLine::tr("The report's last day."), CommandLine::tr("yyyy-MM-dd")},
         {from2Option, CommandLine::tr("Year over year: the second period's first day."), CommandLine::tr("yyyy-MM-dd")},
         {to2Option, CommandLine::tr("Year over year: the second period's last day."), CommandLine::tr("yyyy-MM-dd")},
-        {accountOption, CommandLine::tr("Report on the account <name> only."), CommandLine::tr("name")},
+        {accountOption, CommandLine::tr("Report on, or import a CSV file into, the account <name>."),
+            CommandLine::tr("name")},
         {outputOption, CommandLine::tr("Write the CSV to <file>."), CommandLine::tr("file")},
         {exportBackupOption, CommandLine::tr("Save a backup of the register as the ZIP archive <file>."),
             CommandLine::tr("file")},
         {restoreBackupOption, CommandLine::tr("Restore the backup archive <file>."), CommandLine::tr("file")},
         {modeOption, CommandLine::tr("Restoring: what becomes of rows already there: skip, replace or newer."),
             CommandLine::tr("mode")},
+        {importOption, CommandLine::tr("Import the bank files <file> and those after it (CSV or QIF)."),
+            CommandLine::tr("file")},
     });
 }
 
@@ -224,16 +229,19 @@ std::optional<Outcome> misuse(const QCommandLineParser& parser)
         "   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 "
         "yyyy-MM-dd] [--account NAME] [--output FILE]\n"
         "   or: kestrelwood-checkbook --export-backup FILE\n"
-        "   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer");
-    if (!parser.positionalArguments().isEmpty()) {
+        "   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer\n"
+        "   or: kestrelwood-checkbook --import FILE... [--account NAME]");
+    // Only an import takes further files.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(importOption)) {
         return failure(CommandLine::tr("Unexpected argument: %1").arg(parser.positionalArguments().constFirst())
                 + QLatin1Char('\n') + usage,
             CommandLine::Misused);
     }
     const QList<bool> commands{parser.isSet(searchOption), parser.isSet(reportOption),
-        parser.isSet(exportBackupOption), parser.isSet(restoreBackupOption)};
+        parser.isSet(exportBackupOption), parser.isSet(restoreBackupOption), parser.isSet(importOption)};
     if (commands.count(true) != 1)
-        return failure(CommandLine::tr("Give one of --search, --report, --export-backup or --restore-backup.")
+        return failure(
+            CommandLine::tr("Give one of --search, --report, --export-backup, --restore-backup or --import.")
                 + QLatin1Char('\n') + usage,
             CommandLine::Misused);
     if (parser.isSet(restoreBackupOption) && !BackupCommand::modeNamed(parser.value(modeOption)))
@@ -249,7 +257,7 @@ bool CommandLine::handles(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        for (const char* command : {"--search", "--report", "--export-backup", "--restore-backup"}) {
+        for (const char* command : {"--search", "--report", "--export-backup", "--restore-backup", "--import"}) {
             if (argument == command || argument.startsWith(QByteArray(command) + '='))
                 return true;
         }
@@ -274,6 +282,8 @@ int CommandLine::run(int argc, char** argv)
     if (parser.isSet(restoreBackupOption))
         return BackupCommand::restoreFrom(
             parser.value(restoreBackupOption), *BackupCommand::modeNamed(parser.value(modeOption)));
+    if (parser.isSet(importOption))
+        return ImportCommand::run(parser.values(importOption) + parser.positionalArguments(), parser.value(accountOption));
     QString error;
     std::optional<ReportCommand> reportAsked;
     if (parser.isSet(reportOption)) {

@@ -12,6 +12,8 @@
 // Backups are saved and restored here too (see BackupCommand):
 //   kestrelwood-checkbook --export-backup FILE
 //   kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+// and bank files imported (see ImportCommand):
+//   kestrelwood-checkbook --import FILE... [--account NAME]
 class CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)

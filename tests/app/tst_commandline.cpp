@@ -4,11 +4,13 @@
 // reports window exports them.
 
 #include "app/language.h"
+#include "app/singleinstanceguard.h"
 #include "services/reports/reportsscreen.h"
 #include "storage/csvtext.h"
 #include "support/testworld.h"
 
 #include <QComboBox>
+#include <QLockFile>
 #include <QProcess>
 #include <QTabWidget>
 
@@ -241,7 +243,79 @@ private Q_SLOTS:
         QCOMPARE(result.out, QByteArray());
     }
 
+    void importsBankFiles()
+    {
+        TestWorld world;
+        const Account giro = world.addAccount(QStringLiteral("Girokonto"), Currency::EUR);
+        QTemporaryDir files;
+        const QString csv = writeFile(files, QStringLiteral("giro.csv"),
+            "Kontoauszug AT12 3456\nDatum;Text;Betrag\n02.01.2024;B\xc3\xa4" "ckerei;-18,00\n"
+            "15.01.2024;Gehalt;2.500,00\n16.01.2024;B\xc3\xa4" "ckerei;-18,00\n");
+        const ChildOutput first = runProgram(
+            {QStringLiteral("--import"), csv, QStringLiteral("--account=Girokonto")}, world.dataDirectory.path());
+        QCOMPARE(first.err, QByteArray());
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY2(first.out.contains("separator ';', 1 line(s) before the table, a header row, dates as dd.MM.yyyy"),
+            first.out.constData());
+        QVERIFY2(first.out.contains("3 transaction(s) imported"), first.out.constData());
+        QCOMPARE(world.stored(giro.id).size(), 3);
+        QCOMPARE(world.stored(giro.id).constFirst().amount, -1800);
+
+        // The same file again adds nothing; two QIF files bring their accounts and link their transfer.
+        const QString checking = writeFile(files, QStringLiteral("checking.qif"),
+            "!Account\nNChecking\nTBank\n^\n!Type:Bank\nD01/05/2024\nT-100.00\nPTo savings\nL[Savings]\n^\n");
+        const QString savings = writeFile(files, QStringLiteral("savings.qif"),
+            "!Account\nNSavings\nTBank\n^\n!Type:Bank\nD01/05/2024\nT100.00\nPFrom checking\nL[Checking]\n^\n");
+        const ChildOutput second = runProgram({QStringLiteral("--import"), csv, checking, savings,
+                                                  QStringLiteral("--account"), QStringLiteral("Girokonto")},
+            world.dataDirectory.path());
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.out.contains("3 duplicate(s) skipped"), second.out.constData());
+        QVERIFY2(second.out.contains("1 transfer(s) linked across accounts"), second.out.constData());
+        QCOMPARE(world.appState.accounts()->all().size(), 3);
+    }
+
+    void importRefuses_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("program open") << QStringLiteral("program open");
+        QTest::newRow("CSV without an account") << QStringLiteral("no account");
+        QTest::newRow("unknown account") << QStringLiteral("unknown account");
+        QTest::newRow("missing file") << QStringLiteral("missing file");
+    }
+    void importRefuses()
+    {
+        QFETCH(QString, problem);
+        TestWorld world;
+        const Account checking = world.addAccount(QStringLiteral("Checking"));
+        QTemporaryDir files;
+        QString csv = writeFile(files, QStringLiteral("bank.csv"), "Date,Payee,Amount\n01/15/2024,Market,-12.50\n");
+        QStringList arguments{QStringLiteral("--import"), csv, QStringLiteral("--account=Checking")};
+        QLockFile running(SingleInstanceGuard::lockFilePath(world.dataDirectory.path()));
+        if (problem == QLatin1String("program open"))
+            QVERIFY(running.tryLock(0));
+        else if (problem == QLatin1String("no account"))
+            arguments.removeLast();
+        else if (problem == QLatin1String("unknown account"))
+            arguments.last() = QStringLiteral("--account=Brokerage");
+        else
+            arguments[1] = files.filePath(QStringLiteral("missing.csv"));
+        const ChildOutput result = runProgram(arguments, world.dataDirectory.path());
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(!result.err.trimmed().isEmpty());
+        QVERIFY(world.stored(checking.id).isEmpty());
+    }
+
 private:
+    static QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)
+    {
+        const QString path = directory.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the test file");
+        return path;
+    }
+
     // Two dollar accounts with a transfer, odd names and last year's rows,
     // beside a euro account, so that "all accounts" is one per currency.
     static void seedReports(TestWorld& world)
