@@ -38,12 +38,15 @@ public:
     bool endsWithTotals = false;
 
 private:
-    static ReportTable categorySpending(const QList<CategoryTotal>& lines, Currency currency);
-    static ReportTable payeeSummary(const QList<PayeeTotal>& lines, Currency currency);
-    static ReportTable taxReport(const QList<TaxLine>& lines, Currency currency);
-    static ReportTable months(const QStringList& headers, const QList<MonthLine>& lines, Currency currency);
-    static ReportTable yearOverYear(const QList<YearOverYearLine>& lines, Currency currency);
-    static ReportTable accountSummary(const QList<AccountLine>& lines);
-    static ReportTable transactions(const QList<TransactionLine>& lines, Currency currency);
+    static ReportTable categorySpending(
+        const QList<CategoryTotal>& lines, Currency currency, const AmountFormat& format);
+    static ReportTable payeeSummary(const QList<PayeeTotal>& lines, Currency currency, const AmountFormat& format);
+    static ReportTable taxReport(const QList<TaxLine>& lines, Currency currency, const AmountFormat& format);
+    static ReportTable months(
+        const QStringList& headers, const QList<MonthLine>& lines, Currency currency, const AmountFormat& format);
+    static ReportTable yearOverYear(
+        const QList<YearOverYearLine>& lines, Currency currency, const AmountFormat& format);
+    static ReportTable accountSummary(const QList<AccountLine>& lines, const AmountFormat& format);
+    static ReportTable transactions(const QList<TransactionLine>& lines, Currency currency, const AmountFormat& format);
     static QString accountTypeName(const QString& storedType);
 };
