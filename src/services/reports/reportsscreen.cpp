@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "services/reports/reportchart.h"
+#include "services/reports/reporttablemodel.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/clock.h"
@@ -23,7 +24,7 @@
 #include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,19 +45,6 @@ QDateEdit* makeDateEdit(QWidget* parent)
 QString shortDate(const QDate& date)
 {
     return QLocale().toString(date, QLocale::ShortFormat);
-}
-
-QTableWidgetItem* cellItem(const QString& text, bool number, bool bold)
-{
-    auto* item = new QTableWidgetItem(text);
-    if (number)
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (bold) {
-        QFont font = item->font();
-        font.setBold(true);
-        item->setFont(font);
-    }
-    return item;
 }
 
 } // namespace
@@ -120,11 +108,9 @@ void ReportsScreen::buildLayout()
         tr("Cash Flow"), tr("Year-over-Year"), tr("Account Summary"), tr("Transactions")};
     m_charts.resize(TabCount);
     for (int tab = 0; tab < TabCount; ++tab) {
-        QTableWidget* table = makeTable(ReportTable::build(ReportKind(tab), {}, Currency::USD).headers);
-        QWidget* content = withChart(Tab(tab), table);
+        QWidget* content = withChart(Tab(tab), makeTable(ReportKind(tab)));
         m_tabs->addTab(tab == YearOverYear ? buildYearOverYearTab(content) : content, titles.at(tab));
     }
-    m_shown.resize(TabCount);
     layout->addWidget(m_tabs, 1);
     restoreChartLayout();
 
@@ -144,7 +130,7 @@ void ReportsScreen::buildLayout()
     });
 }
 
-QWidget* ReportsScreen::withChart(Tab tab, QTableWidget* table)
+QWidget* ReportsScreen::withChart(Tab tab, QTableView* table)
 {
     static const QList<Tab> charted{CategorySpending, IncomeVsExpenses, CashFlow, YearOverYear, AccountSummary};
     if (!charted.contains(tab))
@@ -249,18 +235,24 @@ QWidget* ReportsScreen::buildYearOverYearTab(QWidget* content)
     return page;
 }
 
-QTableWidget* ReportsScreen::makeTable(const QStringList& headers)
+QTableView* ReportsScreen::makeTable(ReportKind kind)
 {
-    auto* table = new QTableWidget(0, int(headers.size()), this);
-    table->setHorizontalHeaderLabels(headers);
+    auto* model = new ReportTableModel(this);
+    // The headers before the first run.
+    model->setTable(ReportTable::build(kind, {}, Currency::USD));
+    auto* table = new QTableView(this);
+    table->setModel(model);
     table->setAlternatingRowColors(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->setVisible(false);
+    // One height for every row: measuring a long report's rows would freeze the window.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(36);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->setShowGrid(false);
     m_tables.append(table);
+    m_models.append(model);
     return table;
 }
 
@@ -359,7 +351,7 @@ void ReportsScreen::runReport()
         kinds.append(ReportKind(tab));
     const ReportResults results = m_service->run(request, kinds);
     for (int tab = 0; tab < TabCount; ++tab)
-        showTable(Tab(tab), ReportTable::build(ReportKind(tab), results, request.currency));
+        m_models.at(tab)->setTable(ReportTable::build(ReportKind(tab), results, request.currency));
     showCharts(results, request.currency);
 }
 
@@ -367,10 +359,10 @@ void ReportsScreen::showCharts(const ReportResults& results, Currency currency)
 {
     m_charts[CategorySpending]->showCategorySpending(results.categorySpending, currency);
     // The bars are named as the table's columns are.
-    const QStringList& incomeHeaders = m_shown.at(IncomeVsExpenses).headers;
+    const QStringList& incomeHeaders = shownTable(IncomeVsExpenses).headers;
     m_charts[IncomeVsExpenses]->showMonths(
         results.incomeVsExpenses, currency, incomeHeaders.value(1), incomeHeaders.value(2));
-    const QStringList& cashFlowHeaders = m_shown.at(CashFlow).headers;
+    const QStringList& cashFlowHeaders = shownTable(CashFlow).headers;
     m_charts[CashFlow]->showMonths(results.cashFlow, currency, cashFlowHeaders.value(1), cashFlowHeaders.value(2));
     m_charts[YearOverYear]->showYearOverYear(results.yearOverYear, currency);
     m_netWorthStale = true;
@@ -387,17 +379,9 @@ void ReportsScreen::showNetWorthWhenSeen()
     m_charts[AccountSummary]->showNetWorth(m_service->netWorth(m_fromEdit->date(), m_toEdit->date()));
 }
 
-void ReportsScreen::showTable(Tab tab, const ReportTable& shown)
+const ReportTable& ReportsScreen::shownTable(Tab tab) const
 {
-    m_shown[tab] = shown;
-    QTableWidget* table = m_tables.at(tab);
-    table->setRowCount(int(shown.rows.size()));
-    for (int row = 0; row < shown.rows.size(); ++row) {
-        const bool bold = shown.endsWithTotals && row == shown.rows.size() - 1;
-        const QStringList& cells = shown.rows.at(row);
-        for (int column = 0; column < cells.size(); ++column)
-            table->setItem(row, column, cellItem(cells.at(column), shown.numberColumns.contains(column), bold));
-    }
+    return m_models.at(tab)->table();
 }
 
 QString ReportsScreen::proposedFileName(int tab)
@@ -413,7 +397,7 @@ QString ReportsScreen::proposedChartFileName(int tab)
 void ReportsScreen::exportCurrentTab()
 {
     const int tab = m_tabs->currentIndex();
-    if (tab < 0 || tab >= TabCount || m_tables.at(tab)->rowCount() == 0)
+    if (tab < 0 || tab >= TabCount || shownTable(Tab(tab)).rows.isEmpty())
         return;
     QFileDialog dialog(this, tr("Export CSV"), proposedFileName(tab), tr("CSV Files (*.csv)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -426,7 +410,7 @@ void ReportsScreen::exportCurrentTab()
 
 QString ReportsScreen::exportCurrentTabTo(const QString& path)
 {
-    return ReportService::writeCsv(path, m_shown.at(m_tabs->currentIndex()).csvText());
+    return ReportService::writeCsv(path, shownTable(Tab(m_tabs->currentIndex())).csvText());
 }
 
 void ReportsScreen::exportCurrentChart()

@@ -16,7 +16,8 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
+class ReportTableModel;
 
 // The reports window: an account filter and a period above eight tabs of
 // read-only tables, the current one exportable as CSV. Five tabs show a
@@ -36,7 +37,8 @@ public:
 
     // Rebuilds the account filter and the presets from today's data and runs the reports.
     void refresh();
-    QTableWidget* table(Tab tab) const { return m_tables.at(tab); }
+    // The tab's table; its model holds the rows as the export writes them.
+    QTableView* table(Tab tab) const { return m_tables.at(tab); }
     // The chart beside the tab's table; none for tabs without one.
     ReportChart* chart(Tab tab) const { return m_charts.value(tab); }
     // Writes the current tab's table to `path`; the reason in plain words on failure.
@@ -56,9 +58,9 @@ public Q_SLOTS:
 private:
     void buildLayout();
     QWidget* buildYearOverYearTab(QWidget* content);
-    QTableWidget* makeTable(const QStringList& headers);
+    QTableView* makeTable(ReportKind kind);
     // The table alone, or the table and its chart side by side.
-    QWidget* withChart(Tab tab, QTableWidget* table);
+    QWidget* withChart(Tab tab, QTableView* table);
     void restoreChartLayout();
     void setChartsVisible(bool visible);
     void rememberSplitter(const QSplitter* moved);
@@ -69,7 +71,7 @@ private:
     void onComparisonChanged(int index);
     void refreshWhenVisible();
 
-    void showTable(Tab tab, const ReportTable& shown);
+    const ReportTable& shownTable(Tab tab) const;
 
     AppState* m_appState;
     ReportService* m_service;
@@ -92,12 +94,12 @@ private:
     QList<QWidget*> m_periodEditLabels;
     QLabel* m_compareLabel = nullptr;
     QTabWidget* m_tabs = nullptr;
-    QList<QTableWidget*> m_tables;
+    QList<QTableView*> m_tables;
+    // What each tab shows, as its export writes it.
+    QList<ReportTableModel*> m_models;
     // Indexed by tab; none where the tab has no chart.
     QList<ReportChart*> m_charts;
     QList<QSplitter*> m_splitters;
     // The net worth chart waits for a run's figures until it is seen.
     bool m_netWorthStale = true;
-    // What each tab shows, as its export writes it.
-    QList<ReportTable> m_shown;
 };
