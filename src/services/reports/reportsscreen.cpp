@@ -14,6 +14,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,6 +33,15 @@ namespace {
 const QString chartsVisibleKey = QStringLiteral("reports_charts_visible");
 // The widths of the table and the chart, as "table,chart" in pixels.
 const QString chartSplitterKey = QStringLiteral("reports_chart_splitter");
+// An outlined button while the charts are hidden, filled while they show:
+// the platform's pressed shade all but vanishes on the dark palette.
+const QString chartsButtonStyle = QStringLiteral(
+    "QPushButton {  background-color: transparent;  color: %1;  border: 1px solid %1;  border-radius: 4px;"
+    "  padding: 4px 12px;}"
+    "QPushButton:hover {  background-color: %2;}"
+    "QPushButton:pressed {  background-color: %3;}"
+    "QPushButton:checked {  background-color: %4;  color: white;  border-color: %4;}"
+    "QPushButton:checked:hover {  background-color: %5;  border-color: %5;}");
 
 QDateEdit* makeDateEdit(QWidget* parent)
 {
@@ -88,6 +98,7 @@ void ReportsScreen::buildLayout()
     m_chartsButton = new QPushButton(tr("Show Charts"), this);
     m_chartsButton->setObjectName(QStringLiteral("chartsButton"));
     m_chartsButton->setCheckable(true);
+    styleChartsButton();
     m_exportChartButton = new QPushButton(tr("Export Chart"), this);
     m_exportChartButton->setObjectName(QStringLiteral("exportChartButton"));
     filters->addWidget(new QLabel(tr("Account:"), this));
@@ -254,6 +265,21 @@ QTableView* ReportsScreen::makeTable(ReportKind kind)
     m_tables.append(table);
     m_models.append(model);
     return table;
+}
+
+void ReportsScreen::styleChartsButton()
+{
+    m_chartsButton->setStyleSheet(chartsButtonStyle.arg(Palette::styleName(Palette::outlineButton()),
+        Palette::styleName(Palette::outlineButtonHover()), Palette::styleName(Palette::outlineButtonPressed()),
+        Palette::styleName(Palette::primaryButton()), Palette::styleName(Palette::primaryButtonHover())));
+}
+
+void ReportsScreen::changeEvent(QEvent* event)
+{
+    // A theme switched while the window is open recolours the button at once.
+    if (event->type() == QEvent::PaletteChange)
+        styleChartsButton();
+    QWidget::changeEvent(event);
 }
 
 void ReportsScreen::refresh()

@@ -48,6 +48,9 @@ public:
     static QString proposedFileName(int tab);
     static QString proposedChartFileName(int tab);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 public Q_SLOTS:
     void onDatePresetChanged(int index);
     void onFilterChanged();
@@ -61,6 +64,7 @@ private:
     QTableView* makeTable(ReportKind kind);
     // The table alone, or the table and its chart side by side.
     QWidget* withChart(Tab tab, QTableView* table);
+    void styleChartsButton();
     void restoreChartLayout();
     void setChartsVisible(bool visible);
     void rememberSplitter(const QSplitter* moved);

@@ -52,6 +52,18 @@ QList<QBarSet*> barSets(ReportChart* chart)
     return qobject_cast<QAbstractBarSeries*>(chart->charts().constFirst()->series().constFirst())->barSets();
 }
 
+// The colour of a button's face beside its text, as drawn on its window.
+QColor faceColor(QWidget* window, const QPushButton* button)
+{
+    const QImage image = window->grab(QRect(button->mapTo(window, QPoint(0, 0)), button->size())).toImage();
+    return image.pixelColor(3, image.height() / 2);
+}
+
+int colorDistance(const QColor& a, const QColor& b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+}
+
 QString hoverText(QBarSet* set, int index)
 {
     Q_EMIT set->hovered(true, index);
@@ -74,6 +86,8 @@ private Q_SLOTS:
     void emptyReportShowsANote();
     void netWorthChartPerCurrency();
     void followsThePalette();
+    void chartsButtonShowsWhetherItIsOn_data();
+    void chartsButtonShowsWhetherItIsOn();
     void showChartsAndWidthAreRemembered();
     void exportsPng();
     void failedPngExportIsReported();
@@ -219,6 +233,30 @@ void TestReportChart::followsThePalette()
         QTRY_COMPARE(drawn->backgroundBrush().color(), QApplication::palette().color(QPalette::Base));
         QCOMPARE(drawn->legend()->labelColor(), QApplication::palette().color(QPalette::Text));
     }
+}
+
+void TestReportChart::chartsButtonShowsWhetherItIsOn_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("light") << u"light"_s;
+    QTest::newRow("dark") << u"dark"_s;
+}
+
+void TestReportChart::chartsButtonShowsWhetherItIsOn()
+{
+    QFETCH(QString, theme);
+    ReportsScreen screen(&m_world->appState);
+    testworld::showActive(&screen);
+    m_world->appState.themeManager()->setTheme(theme);
+    auto* button = screen.findChild<QPushButton*>(u"chartsButton"_s);
+    const auto onAgainstOff = [&] {
+        button->setChecked(false);
+        const QColor off = faceColor(&screen, button);
+        button->setChecked(true);
+        return colorDistance(faceColor(&screen, button), off);
+    };
+    // The theme reaches the button's style from the event loop.
+    QTRY_VERIFY(onAgainstOff() > 100);
 }
 
 void TestReportChart::showChartsAndWidthAreRemembered()
