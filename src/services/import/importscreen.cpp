@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -132,39 +133,45 @@ QGroupBox* ImportScreen::buildCsvGroup()
 {
     auto* group = new QGroupBox(tr("CSV Column Mapping:"));
     auto* layout = new QVBoxLayout(group);
-    auto* form = new QFormLayout;
     m_separator = newCombo(QStringLiteral("separatorCombo"));
     m_separator->addItem(tr("Comma (,)"), QChar(QLatin1Char(',')));
     m_separator->addItem(tr("Semicolon (;)"), QChar(QLatin1Char(';')));
     m_separator->addItem(tr("Tab"), QChar(QLatin1Char('\t')));
-    form->addRow(tr("Separator:"), m_separator);
     m_preamble = new QSpinBox;
     m_preamble->setObjectName(QStringLiteral("preambleSpin"));
     m_preamble->setRange(0, 50);
     m_preamble->setToolTip(tr("Some banks put the account number and the period above the table."));
-    form->addRow(tr("Lines before the table:"), m_preamble);
     m_hasHeader = new QCheckBox(tr("First row is header"));
     m_hasHeader->setObjectName(QStringLiteral("headerCheck"));
-    form->addRow(QString(), m_hasHeader);
     m_dateColumn = newCombo(QStringLiteral("dateColumnCombo"));
     m_payeeColumn = newCombo(QStringLiteral("payeeColumnCombo"));
     m_amountColumn = newCombo(QStringLiteral("amountColumnCombo"));
     m_creditColumn = newCombo(QStringLiteral("creditColumnCombo"));
+    m_creditColumn->setToolTip(
+        tr("For files with separate columns for money out and money in: the amount column is then the money out."));
     m_memoColumn = newCombo(QStringLiteral("memoColumnCombo"));
     m_categoryColumn = newCombo(QStringLiteral("categoryColumnCombo"));
     m_dateFormat = newCombo(QStringLiteral("dateFormatCombo"));
     for (const QString& pattern : DateReader::csvPatterns())
         m_dateFormat->addItem(pattern, pattern);
-    form->addRow(tr("Date column:"), m_dateColumn);
-    form->addRow(tr("Payee column:"), m_payeeColumn);
-    form->addRow(tr("Amount column:"), m_amountColumn);
-    m_creditColumn->setToolTip(
-        tr("For files with separate columns for money out and money in: the amount column is then the money out."));
-    form->addRow(tr("Credit column:"), m_creditColumn);
-    form->addRow(tr("Memo column:"), m_memoColumn);
-    form->addRow(tr("Category column:"), m_categoryColumn);
-    form->addRow(tr("Date format:"), m_dateFormat);
-    layout->addLayout(form);
+
+    // Two columns of choices keep the preview in sight on a small screen.
+    auto* grid = new QGridLayout;
+    const QList<QPair<QString, QWidget*>> fields{{tr("Separator:"), m_separator},
+        {tr("Lines before the table:"), m_preamble}, {tr("Date column:"), m_dateColumn},
+        {tr("Payee column:"), m_payeeColumn}, {tr("Amount column:"), m_amountColumn},
+        {tr("Credit column:"), m_creditColumn}, {tr("Memo column:"), m_memoColumn},
+        {tr("Category column:"), m_categoryColumn}, {tr("Date format:"), m_dateFormat}};
+    for (int index = 0; index < fields.size(); ++index) {
+        const int row = index / 2;
+        const int column = index % 2 * 2;
+        grid->addWidget(new QLabel(fields.at(index).first), row, column);
+        grid->addWidget(fields.at(index).second, row, column + 1);
+    }
+    grid->addWidget(m_hasHeader, int(fields.size()) / 2, 2, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    layout->addLayout(grid);
 
     layout->addWidget(new QLabel(tr("The first rows as they will be imported:")));
     m_preview = new QTableWidget(0, PreviewColumnCount);
@@ -175,6 +182,7 @@ QGroupBox* ImportScreen::buildCsvGroup()
     m_preview->verticalHeader()->setVisible(false);
     m_preview->horizontalHeader()->setSectionResizeMode(PreviewPayee, QHeaderView::Stretch);
     m_preview->setAlternatingRowColors(true);
+    m_preview->setWordWrap(false);
     layout->addWidget(m_preview, 1);
 
     connect(m_separator, &QComboBox::currentIndexChanged, this, [this] {
@@ -446,6 +454,7 @@ void ImportScreen::loadQif(const QStringList& paths)
         auto* name = new QLabel(tr("%1 (%n transaction(s))", nullptr, source.transactionCount).arg(source.name));
         auto* target = new QComboBox;
         target->setObjectName(QStringLiteral("qifTarget"));
+        target->setMinimumWidth(280);
         target->addItem(tr("— Create new account \"%1\" —").arg(source.newAccountName), createTarget);
         target->addItem(tr("— Skip these transactions —"), skipTarget);
         for (const Account& account : accounts)
@@ -500,6 +509,9 @@ void ImportScreen::runImport()
         const QStringList paths = m_paths;
         const QHash<QString, QifTarget> targets = qifTargets();
         showResult(importWithProgress([&] { return m_service->importQif(paths, targets); }));
+        // The accounts it made are where the same files would go next time.
+        reloadAccounts();
+        loadQif(paths);
         return;
     }
     if (!ensureTargetAccount())

@@ -171,6 +171,11 @@ private Q_SLOTS:
         QCOMPARE(out.payee, u"To savings"_s);
         QCOMPARE(out.transferLinkId, in.id);
         QCOMPARE(in.transferLinkId, out.id);
+        // Importing the same files again would go to the accounts just made.
+        QStringList chosen;
+        for (const QComboBox* target : screen.findChildren<QComboBox*>(u"qifTarget"_s))
+            chosen << target->currentText();
+        QCOMPARE(chosen, (QStringList{u"Checking"_s, u"Savings"_s}));
     }
 
     void withoutAnAccountOneIsCreatedFirst()
