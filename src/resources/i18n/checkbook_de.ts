@@ -246,6 +246,154 @@ Datenverzeichnis: %1
     </message>
 </context>
 <context>
+    <name>BackupArchiveReader</name>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation>Das ZIP-Archiv konnte nicht geöffnet werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive would unpack to more than %n GB.</source>
+        <translation>
+            <numerusform>Das Archiv würde entpackt mehr als %n GB belegen.</numerusform>
+            <numerusform>Das Archiv würde entpackt mehr als %n GB belegen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unsafe entry name</source>
+        <translation>%1: unsicherer Eintragsname</translation>
+    </message>
+    <message>
+        <source>%1: encrypted or compressed in an unknown way</source>
+        <translation>%1: verschlüsselt oder auf unbekannte Weise komprimiert</translation>
+    </message>
+    <message>
+        <source>%1: larger than any row file</source>
+        <translation>%1: größer als jede mögliche Zeilendatei</translation>
+    </message>
+    <message>
+        <source>%1: compressed beyond any row file (a zip bomb)</source>
+        <translation>%1: stärker komprimiert als jede mögliche Zeilendatei (eine ZIP-Bombe)</translation>
+    </message>
+    <message>
+        <source>%1: unreadable</source>
+        <translation>%1: nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1: beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: does not unpack to the size the archive states</source>
+        <translation>%1: entpackt nicht auf die im Archiv angegebene Größe</translation>
+    </message>
+</context>
+<context>
+    <name>BackupCommand</name>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>Die Datendatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
+        <translation>Kestrelwood Checkbook hat %1 geöffnet. Schließen Sie das Programm und stellen Sie dann die Sicherung wieder her.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>Die Datendatei %1 kann nicht geöffnet werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Alles durch die Daten der Sicherung ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Vorhandene Einträge überspringen</translation>
+    </message>
+    <message>
+        <source>The data file could not be read.</source>
+        <translation>Die Datendatei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The archive could not be written. %1</source>
+        <translation>Das Archiv konnte nicht geschrieben werden. %1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Der Export wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read. %2</source>
+        <translation>Die Tabelle %1 konnte nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be saved. %1</source>
+        <translation>Die wiederhergestellten Zeilen konnten nicht gespeichert werden. %1</translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation>%1: ungültiges JSON</translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation>Nicht unterstützte Sicherungsversion: %1</translation>
+    </message>
+    <message>
+        <source>%1: not part of a backup</source>
+        <translation>%1: gehört nicht zu einer Sicherung</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read.</source>
+        <translation>Die Tabelle %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>Die Wiederherstellung wurde abgebrochen; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no column of %3</source>
+        <translation>%1: „%2“ ist keine Spalte von %3</translation>
+    </message>
+    <message>
+        <source>%1: the value of &quot;%2&quot; cannot be stored</source>
+        <translation>%1: der Wert von „%2“ kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>%1: the row has no id</source>
+        <translation>%1: die Zeile hat keine ID</translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation>%1: unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>%1: the row could not be written: %2</source>
+        <translation>%1: die Zeile konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be checked.</source>
+        <translation>Die wiederhergestellten Zeilen konnten nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>%1: refers to a row that is neither in the backup nor in the register</source>
+        <translation>%1: verweist auf eine Zeile, die weder in der Sicherung noch im Kontobuch steht</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>New Category</source>
@@ -562,6 +710,164 @@ Datenverzeichnis: %1
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>In die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The data file could not be read. %1</source>
+        <translation>Die Datendatei konnte nicht gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>Die Buchungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This report needs --%1 yyyy-MM-dd.</source>
+        <translation>Dieser Bericht benötigt --%1 yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <source>--%1 needs a date written yyyy-MM-dd, not &quot;%2&quot;.</source>
+        <translation>--%1 benötigt ein Datum in der Form yyyy-MM-dd, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--%1 is before --%2.</source>
+        <translation>--%1 liegt vor --%2.</translation>
+    </message>
+    <message>
+        <source>Unknown report &quot;%1&quot;. The reports are: %2.</source>
+        <translation>Unbekannter Bericht „%1“. Verfügbare Berichte: %2.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>Es gibt kein Konto namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Find the transactions matching &lt;text&gt;.</source>
+        <translation>Findet die Buchungen, die zu &lt;Text&gt; passen.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Write the report &lt;kind&gt;, such as category_spending.</source>
+        <translation>Schreibt den Bericht &lt;Art&gt;, etwa category_spending.</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>Der erste Tag des Berichts.</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>Der letzte Tag des Berichts.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Jahresvergleich: der erste Tag des zweiten Zeitraums.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Jahresvergleich: der letzte Tag des zweiten Zeitraums.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
+        <translation>Das Konto &lt;Name&gt; für den Bericht oder für den Import einer CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Write the CSV to &lt;file&gt;.</source>
+        <translation>Schreibt die CSV-Daten in &lt;Datei&gt;.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as the ZIP archive &lt;file&gt;.</source>
+        <translation>Speichert eine Sicherung des Kontobuchs als ZIP-Archiv &lt;Datei&gt;.</translation>
+    </message>
+    <message>
+        <source>Restore the backup archive &lt;file&gt;.</source>
+        <translation>Stellt die Sicherung aus dem Archiv &lt;Datei&gt; wieder her.</translation>
+    </message>
+    <message>
+        <source>Restoring: what becomes of rows already there: skip, replace or newer.</source>
+        <translation>Beim Wiederherstellen: was mit bereits vorhandenen Zeilen geschieht: skip, replace oder newer.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
+        <translation>Importiert die Bankdateien &lt;Datei&gt; und die darauf folgenden (CSV oder QIF).</translation>
+    </message>
+    <message>
+        <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
+   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+   or: kestrelwood-checkbook --export-backup FILE
+   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+   or: kestrelwood-checkbook --import FILE... [--account NAME]</source>
+        <translation>Aufruf: kestrelwood-checkbook --search TEXT [--output FILE]
+  oder: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+  oder: kestrelwood-checkbook --export-backup FILE
+  oder: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+  oder: kestrelwood-checkbook --import FILE... [--account NAME]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>Give one of --search, --report, --export-backup, --restore-backup or --import.</source>
+        <translation>Geben Sie eine der Optionen --search, --report, --export-backup, --restore-backup oder --import an.</translation>
+    </message>
+    <message>
+        <source>--restore-backup needs --mode skip, --mode replace or --mode newer.</source>
+        <translation>--restore-backup benötigt --mode skip, --mode replace oder --mode newer.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>Die Datendatei %1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvRowReader</name>
+    <message>
+        <source>No date, payee or amount in this row</source>
+        <translation>Kein Datum, Empfänger oder Betrag in dieser Zeile</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date written %2</source>
+        <translation>„%1“ ist kein Datum im Format %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount</source>
+        <translation>„%1“ ist kein Betrag</translation>
+    </message>
+    <message>
+        <source>A text in this row is too long</source>
+        <translation>Ein Text in dieser Zeile ist zu lang</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The disk is full.</source>
@@ -608,6 +914,407 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Delete Transaction</source>
         <translation>Buchung löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ExclusiveDataFile</name>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then try again.</source>
+        <translation>Kestrelwood Checkbook hat %1 geöffnet. Schließen Sie das Programm und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>Die Datendatei %1 kann nicht geöffnet werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportResult</name>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sicherung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>Schreiben nicht möglich in:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>the mapping last used for this account</source>
+        <translation>der zuletzt für dieses Konto verwendeten Zuordnung</translation>
+    </message>
+    <message>
+        <source>the mapping proposed from the file</source>
+        <translation>der aus der Datei vorgeschlagenen Zuordnung</translation>
+    </message>
+    <message>
+        <source>Read with %1: separator %2, %3 line(s) before the table, %4, dates as %5, columns: date %6, payee %7, amount %8, credit %9, memo %10, category %11.</source>
+        <translation>Gelesen mit %1: Trennzeichen %2, %3 Zeile(n) vor der Tabelle, %4, Datumsformat %5, Spalten: Datum %6, Empfänger %7, Betrag %8, Gutschrift %9, Notiz %10, Kategorie %11.</translation>
+    </message>
+    <message>
+        <source>a header row</source>
+        <translation>mit Kopfzeile</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>ohne Kopfzeile</translation>
+    </message>
+    <message>
+        <source>%1: the import failed and nothing of it was stored (%2).</source>
+        <translation>%1: Der Import ist fehlgeschlagen, es wurde nichts davon gespeichert (%2).</translation>
+    </message>
+    <message>
+        <source>%1: import complete.</source>
+        <translation>%1: Import abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>%1: a CSV file needs --account NAME, the account to import into.</source>
+        <translation>%1: Eine CSV-Datei benötigt --account NAME, das Konto, in das importiert wird.</translation>
+    </message>
+    <message>
+        <source>%1: the file could not be read.</source>
+        <translation>%1: Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>Es gibt kein Konto namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>CSV-Spaltenzuordnung:</translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Some banks put the account number and the period above the table.</source>
+        <translation>Manche Banken schreiben die Kontonummer und den Zeitraum über die Tabelle.</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>Erste Zeile ist Kopfzeile</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money out and money in: the amount column is then the money out.</source>
+        <translation>Für Dateien mit getrennten Spalten für Ausgänge und Eingänge: Die Betragsspalte enthält dann die Ausgänge.</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>Lines before the table:</source>
+        <translation>Zeilen vor der Tabelle:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Datumsspalte:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Empfängerspalte:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Betragsspalte:</translation>
+    </message>
+    <message>
+        <source>Credit column:</source>
+        <translation>Gutschriftspalte:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Notizspalte:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Kategoriespalte:</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Datumsformat:</translation>
+    </message>
+    <message>
+        <source>The first rows as they will be imported:</source>
+        <translation>Die ersten Zeilen, wie sie importiert werden:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>QIF-Quellkonten:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Wählen Sie, wohin jedes Quicken-Konto importiert werden soll. Bei Konten, die in den ausgewählten Dateien zugeordnet sind, werden die Umbuchungen automatisch verknüpft.</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Keine Datei ausgewählt</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>QIF-Datei(en) auswählen</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>QIF-Dateien (*.qif)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1 (%n Buchung)</numerusform>
+            <numerusform>%1 (%n Buchungen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Neues Konto „%1“ anlegen —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Diese Buchungen überspringen —</translation>
+    </message>
+    <message>
+        <source>No transactions were found in the selected file(s).</source>
+        <translation>In den ausgewählten Dateien wurden keine Buchungen gefunden.</translation>
+    </message>
+    <message>
+        <source>Choose a file to import first.</source>
+        <translation>Wählen Sie zuerst eine Datei zum Importieren aus.</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Kein Zielkonto</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Wählen Sie ein Konto für den Import aus oder legen Sie jetzt eines an.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Neues Konto</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Das Konto konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Wird importiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>Import abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The import was stopped and all changes were rolled back. No transactions were added.</source>
+        <translation>Der Import wurde angehalten und alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>Import fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Ein Datenbankfehler hat den Import angehalten, und alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Import abgeschlossen!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n Umbuchung kontenübergreifend verknüpft</numerusform>
+            <numerusform>%n Umbuchungen kontenübergreifend verknüpft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (davon %n mit zuvor importierten Zeilen verknüpft)</numerusform>
+            <numerusform>  (davon %n mit zuvor importierten Zeilen verknüpft)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n Metadaten-Datensatz übersprungen</numerusform>
+            <numerusform>%n Metadaten-Datensätze übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation>%1 (ohne Kontokopf)</translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation>Importierte Buchung</translation>
     </message>
 </context>
 <context>
@@ -807,10 +1514,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Load &amp;Sample Data</source>
         <translation>&amp;Beispieldaten laden</translation>
-    </message>
-    <message>
-        <source>Sample data</source>
-        <translation>Beispieldaten</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
@@ -1018,6 +1721,42 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>This transaction was deleted.</source>
         <translation>Diese Buchung wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Beispieldaten</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>Die Beispieldaten konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Beispieldaten geladen</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>Es gibt keine Beispieldaten zum Entfernen.</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>Beispieldaten entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the sample accounts with all their transactions and recurring transactions?</source>
+        <translation>Die Beispielkonten mit allen ihren Buchungen und wiederkehrenden Buchungen entfernen?</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>Die Beispieldaten konnten nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +2571,57 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <source>No data for this period</source>
+        <translation>Keine Daten für diesen Zeitraum</translation>
+    </message>
+    <message>
+        <source>The chart is not shown, so there is no picture to save.</source>
+        <translation>Das Diagramm wird nicht angezeigt, daher gibt es kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>Die Datei %1 konnte nicht zum Schreiben geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2</source>
+        <translation>Das Bild konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Net Worth (%1)</source>
+        <translation>Nettovermögen (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Year vs Last Year</source>
@@ -1870,55 +2660,7 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
     </message>
 </context>
 <context>
-    <name>ReportsScreen</name>
-    <message>
-        <source>Reports</source>
-        <translation>Berichte</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>CSV exportieren</translation>
-    </message>
-    <message>
-        <source>Account:</source>
-        <translation>Konto:</translation>
-    </message>
-    <message>
-        <source>Period:</source>
-        <translation>Zeitraum:</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Summe</translation>
-    </message>
-    <message>
-        <source>Category Spending</source>
-        <translation>Ausgaben nach Kategorie</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Empfänger</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
-        <source>Payee Summary</source>
-        <translation>Übersicht nach Empfänger</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Steuerschlüssel</translation>
-    </message>
-    <message>
-        <source>Tax Report</source>
-        <translation>Steuerbericht</translation>
-    </message>
+    <name>ReportTable</name>
     <message>
         <source>Month</source>
         <translation>Monat</translation>
@@ -1936,10 +2678,6 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <translation>Netto</translation>
     </message>
     <message>
-        <source>Income vs Expenses</source>
-        <translation>Einnahmen und Ausgaben</translation>
-    </message>
-    <message>
         <source>Inflows</source>
         <translation>Zuflüsse</translation>
     </message>
@@ -1948,12 +2686,40 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <translation>Abflüsse</translation>
     </message>
     <message>
-        <source>Cash Flow</source>
-        <translation>Geldfluss</translation>
+        <source>Category</source>
+        <translation>Kategorie</translation>
     </message>
     <message>
-        <source>Year-over-Year</source>
-        <translation>Vorjahresvergleich</translation>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Account</source>
@@ -1972,10 +2738,6 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <translation>Unbestätigt</translation>
     </message>
     <message>
-        <source>Account Summary</source>
-        <translation>Kontenübersicht</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -1986,38 +2748,6 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
     <message>
         <source>Amount</source>
         <translation>Betrag</translation>
-    </message>
-    <message>
-        <source>Transactions</source>
-        <translation>Buchungen</translation>
-    </message>
-    <message>
-        <source>Compare:</source>
-        <translation>Vergleichen:</translation>
-    </message>
-    <message>
-        <source>P1:</source>
-        <translation>Z1:</translation>
-    </message>
-    <message>
-        <source>P2:</source>
-        <translation>Z2:</translation>
-    </message>
-    <message>
-        <source>Period 1</source>
-        <translation>Zeitraum 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>Zeitraum 2</translation>
-    </message>
-    <message>
-        <source>Difference</source>
-        <translation>Differenz</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>zu groß</translation>
     </message>
     <message>
         <source>Checking</source>
@@ -2043,6 +2773,69 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <source>Other</source>
         <translation>Sonstiges</translation>
     </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Übersicht nach Empfänger</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Steuerbericht</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Einnahmen und Ausgaben</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Geldfluss</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Vorjahresvergleich</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Kontenübersicht</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergleichen:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>Z1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>Z2:</translation>
+    </message>
     <message>
         <source>CSV Files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
@@ -2058,6 +2851,123 @@ Ihre Eingabe ist weiterhin auf dem Bildschirm.</translation>
         <translation>Der Bericht wurde nicht exportiert.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Show Charts</source>
+        <translation>Diagramme anzeigen</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>Diagramm exportieren</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart was not exported.
+
+%1</source>
+        <translation>Das Diagramm wurde nicht exportiert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>This report has no chart.</source>
+        <translation>Dieser Bericht hat kein Diagramm.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreResult</name>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+Es ist %n Fehler aufgetreten.</numerusform>
+            <numerusform>
+
+Es sind %n Fehler aufgetreten.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Main Checking</source>
+        <translation>Hauptgirokonto</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation>Riverbend Credit Union</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>Es gibt keine Beispieldaten zum Entfernen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</source>
+        <translation>
+            <numerusform>Die Beispieldaten wurden nicht entfernt: %n eigener Eintrag (Buchungen, wiederkehrende Buchungen oder Abgleiche, auch gelöschte) befindet sich in den Beispielkonten oder ist eine Umbuchung auf sie. Beim Entfernen der Beispielkonten würde er mit entfernt.</numerusform>
+            <numerusform>Die Beispieldaten wurden nicht entfernt: %n eigene Einträge (Buchungen, wiederkehrende Buchungen oder Abgleiche, auch gelöschte) befinden sich in den Beispielkonten oder sind Umbuchungen auf sie. Beim Entfernen der Beispielkonten würden sie mit entfernt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SearchExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
     </message>
 </context>
 <context>

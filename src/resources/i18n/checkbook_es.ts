@@ -246,6 +246,154 @@ Carpeta de datos: %1
     </message>
 </context>
 <context>
+    <name>BackupArchiveReader</name>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation>No se pudo abrir el archivo ZIP</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive would unpack to more than %n GB.</source>
+        <translation>
+            <numerusform>El archivo comprimido ocuparía más de %n GB al descomprimirse.</numerusform>
+            <numerusform>El archivo comprimido ocuparía más de %n GB al descomprimirse.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unsafe entry name</source>
+        <translation>%1: nombre de entrada no seguro</translation>
+    </message>
+    <message>
+        <source>%1: encrypted or compressed in an unknown way</source>
+        <translation>%1: cifrado o comprimido de un modo desconocido</translation>
+    </message>
+    <message>
+        <source>%1: larger than any row file</source>
+        <translation>%1: más grande que cualquier archivo de filas</translation>
+    </message>
+    <message>
+        <source>%1: compressed beyond any row file (a zip bomb)</source>
+        <translation>%1: más comprimido que cualquier archivo de filas (una bomba ZIP)</translation>
+    </message>
+    <message>
+        <source>%1: unreadable</source>
+        <translation>%1: ilegible</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1: dañado</translation>
+    </message>
+    <message>
+        <source>%1: does not unpack to the size the archive states</source>
+        <translation>%1: no se descomprime al tamaño que indica el archivo comprimido</translation>
+    </message>
+</context>
+<context>
+    <name>BackupCommand</name>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>No se puede leer el archivo de datos %1.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
+        <translation>Kestrelwood Checkbook tiene abierto %1. Ciérrelo y después restaure la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>No se puede abrir el archivo de datos %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Reemplazar todo con los datos de la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Conservar los más recientes (comparar marcas de tiempo)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Omitir los elementos existentes</translation>
+    </message>
+    <message>
+        <source>The data file could not be read.</source>
+        <translation>No se pudo leer el archivo de datos.</translation>
+    </message>
+    <message>
+        <source>The archive could not be written. %1</source>
+        <translation>No se pudo escribir el archivo comprimido. %1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Se canceló la exportación.</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read. %2</source>
+        <translation>No se pudo leer la tabla %1. %2</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be saved. %1</source>
+        <translation>No se pudieron guardar las filas restauradas. %1</translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation>Copia de seguridad no válida: falta manifest.json</translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation>%1: JSON no válido</translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation>Versión de copia de seguridad no compatible: %1</translation>
+    </message>
+    <message>
+        <source>%1: not part of a backup</source>
+        <translation>%1: no forma parte de una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read.</source>
+        <translation>No se pudo leer la tabla %1.</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>Se canceló la restauración; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no column of %3</source>
+        <translation>%1: «%2» no es una columna de %3</translation>
+    </message>
+    <message>
+        <source>%1: the value of &quot;%2&quot; cannot be stored</source>
+        <translation>%1: no se puede guardar el valor de «%2»</translation>
+    </message>
+    <message>
+        <source>%1: the row has no id</source>
+        <translation>%1: la fila no tiene id</translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation>%1: error inesperado</translation>
+    </message>
+    <message>
+        <source>%1: the row could not be written: %2</source>
+        <translation>%1: no se pudo escribir la fila: %2</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be checked.</source>
+        <translation>No se pudieron comprobar las filas restauradas.</translation>
+    </message>
+    <message>
+        <source>%1: refers to a row that is neither in the backup nor in the register</source>
+        <translation>%1: hace referencia a una fila que no está ni en la copia de seguridad ni en el registro</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>New Category</source>
@@ -562,6 +710,164 @@ Carpeta de datos: %1
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>No se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>The data file could not be read. %1</source>
+        <translation>No se pudo leer el archivo de datos. %1</translation>
+    </message>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>No se pudieron leer los movimientos.</translation>
+    </message>
+    <message>
+        <source>This report needs --%1 yyyy-MM-dd.</source>
+        <translation>Este informe necesita --%1 yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <source>--%1 needs a date written yyyy-MM-dd, not &quot;%2&quot;.</source>
+        <translation>--%1 necesita una fecha con el formato yyyy-MM-dd, no «%2».</translation>
+    </message>
+    <message>
+        <source>--%1 is before --%2.</source>
+        <translation>--%1 es anterior a --%2.</translation>
+    </message>
+    <message>
+        <source>Unknown report &quot;%1&quot;. The reports are: %2.</source>
+        <translation>Informe desconocido «%1». Los informes son: %2.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>No hay ninguna cuenta llamada «%1».</translation>
+    </message>
+    <message>
+        <source>Find the transactions matching &lt;text&gt;.</source>
+        <translation>Busca los movimientos que coinciden con &lt;texto&gt;.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>Write the report &lt;kind&gt;, such as category_spending.</source>
+        <translation>Escribe el informe &lt;tipo&gt;, por ejemplo category_spending.</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>El primer día del informe.</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>El último día del informe.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Comparación interanual: el primer día del segundo periodo.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Comparación interanual: el último día del segundo periodo.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
+        <translation>La cuenta &lt;nombre&gt; del informe o a la que se importa un archivo CSV.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>Write the CSV to &lt;file&gt;.</source>
+        <translation>Escribe el CSV en &lt;archivo&gt;.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as the ZIP archive &lt;file&gt;.</source>
+        <translation>Guarda una copia de seguridad del registro como el archivo ZIP &lt;archivo&gt;.</translation>
+    </message>
+    <message>
+        <source>Restore the backup archive &lt;file&gt;.</source>
+        <translation>Restaura la copia de seguridad del archivo &lt;archivo&gt;.</translation>
+    </message>
+    <message>
+        <source>Restoring: what becomes of rows already there: skip, replace or newer.</source>
+        <translation>Al restaurar: qué pasa con las filas que ya existen: skip, replace o newer.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
+        <translation>Importa los archivos bancarios &lt;archivo&gt; y los que le siguen (CSV o QIF).</translation>
+    </message>
+    <message>
+        <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
+   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+   or: kestrelwood-checkbook --export-backup FILE
+   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+   or: kestrelwood-checkbook --import FILE... [--account NAME]</source>
+        <translation>Uso: kestrelwood-checkbook --search TEXT [--output FILE]
+  o: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+  o: kestrelwood-checkbook --export-backup FILE
+  o: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+  o: kestrelwood-checkbook --import FILE... [--account NAME]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Give one of --search, --report, --export-backup, --restore-backup or --import.</source>
+        <translation>Indique una de estas opciones: --search, --report, --export-backup, --restore-backup o --import.</translation>
+    </message>
+    <message>
+        <source>--restore-backup needs --mode skip, --mode replace or --mode newer.</source>
+        <translation>--restore-backup necesita --mode skip, --mode replace o --mode newer.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>No se puede leer el archivo de datos %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvRowReader</name>
+    <message>
+        <source>No date, payee or amount in this row</source>
+        <translation>Esta fila no tiene fecha, beneficiario ni importe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date written %2</source>
+        <translation>«%1» no es una fecha con el formato %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount</source>
+        <translation>«%1» no es un importe</translation>
+    </message>
+    <message>
+        <source>A text in this row is too long</source>
+        <translation>Un texto de esta fila es demasiado largo</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The disk is full.</source>
@@ -608,6 +914,407 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Delete Transaction</source>
         <translation>Eliminar transacción</translation>
+    </message>
+</context>
+<context>
+    <name>ExclusiveDataFile</name>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then try again.</source>
+        <translation>Kestrelwood Checkbook tiene abierto %1. Ciérrelo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>No se puede abrir el archivo de datos %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportResult</name>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Copia de seguridad completada</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Error en la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>No se pudo escribir en:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulador</translation>
+    </message>
+    <message>
+        <source>the mapping last used for this account</source>
+        <translation>la asignación usada por última vez para esta cuenta</translation>
+    </message>
+    <message>
+        <source>the mapping proposed from the file</source>
+        <translation>la asignación propuesta a partir del archivo</translation>
+    </message>
+    <message>
+        <source>Read with %1: separator %2, %3 line(s) before the table, %4, dates as %5, columns: date %6, payee %7, amount %8, credit %9, memo %10, category %11.</source>
+        <translation>Leído con %1: separador %2, %3 línea(s) antes de la tabla, %4, fechas como %5, columnas: fecha %6, beneficiario %7, importe %8, abono %9, nota %10, categoría %11.</translation>
+    </message>
+    <message>
+        <source>a header row</source>
+        <translation>con fila de encabezado</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>sin fila de encabezado</translation>
+    </message>
+    <message>
+        <source>%1: the import failed and nothing of it was stored (%2).</source>
+        <translation>%1: la importación falló y no se guardó nada de ella (%2).</translation>
+    </message>
+    <message>
+        <source>%1: import complete.</source>
+        <translation>%1: importación completada.</translation>
+    </message>
+    <message>
+        <source>%1: a CSV file needs --account NAME, the account to import into.</source>
+        <translation>%1: un archivo CSV necesita --account NAME, la cuenta a la que se importa.</translation>
+    </message>
+    <message>
+        <source>%1: the file could not be read.</source>
+        <translation>%1: no se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>No hay ninguna cuenta llamada «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Asignación de columnas CSV:</translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation>Coma (,)</translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation>Punto y coma (;)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Some banks put the account number and the period above the table.</source>
+        <translation>Algunos bancos ponen el número de cuenta y el periodo encima de la tabla.</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La primera fila es el encabezado</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money out and money in: the amount column is then the money out.</source>
+        <translation>Para archivos con columnas separadas para el dinero que sale y el que entra: la columna de importe es entonces la del dinero que sale.</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Separador:</translation>
+    </message>
+    <message>
+        <source>Lines before the table:</source>
+        <translation>Líneas antes de la tabla:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Columna de fecha:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Columna de beneficiario:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Columna de importe:</translation>
+    </message>
+    <message>
+        <source>Credit column:</source>
+        <translation>Columna de abono:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Columna de nota:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Columna de categoría:</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Formato de fecha:</translation>
+    </message>
+    <message>
+        <source>The first rows as they will be imported:</source>
+        <translation>Las primeras filas tal como se importarán:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>Cuentas de origen QIF:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Elija dónde se importará cada cuenta de Quicken. Las transferencias de las cuentas asignadas en los archivos seleccionados se vincularán automáticamente.</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Ningún archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>Seleccionar archivo(s) QIF</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>Archivos QIF (*.qif)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Seleccionar archivo</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>No se pudo leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1: %2</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>Analizando archivo(s) QIF...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1 (%n movimiento)</numerusform>
+            <numerusform>%1 (%n movimientos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Crear la cuenta nueva «%1» —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Omitir estos movimientos —</translation>
+    </message>
+    <message>
+        <source>No transactions were found in the selected file(s).</source>
+        <translation>No se encontraron movimientos en los archivos seleccionados.</translation>
+    </message>
+    <message>
+        <source>Choose a file to import first.</source>
+        <translation>Elija primero un archivo para importar.</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Sin cuenta de destino</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Elija una cuenta a la que importar o cree una ahora.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>No se pudo crear la cuenta.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>Importación cancelada.</translation>
+    </message>
+    <message>
+        <source>The import was stopped and all changes were rolled back. No transactions were added.</source>
+        <translation>Se detuvo la importación y se revirtieron todos los cambios. No se añadió ningún movimiento.</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>Error en la importación.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Un error de la base de datos detuvo la importación y se revirtieron todos los cambios. No se añadió ningún movimiento.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>¡Importación completada!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n movimiento importado</numerusform>
+            <numerusform>%n movimientos importados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+            <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (incluida %n vinculada a filas importadas anteriormente)</numerusform>
+            <numerusform>  (incluidas %n vinculadas a filas importadas anteriormente)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n registro omitido (ilegible)</numerusform>
+            <numerusform>%n registros omitidos (ilegibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos — consulte el registro)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos — consulte el registro)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation>%1 (sin encabezado de cuenta)</translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation>Movimiento importado</translation>
     </message>
 </context>
 <context>
@@ -807,10 +1514,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>Load &amp;Sample Data</source>
         <translation>Cargar datos de &amp;ejemplo</translation>
-    </message>
-    <message>
-        <source>Sample data</source>
-        <translation>Datos de ejemplo</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
@@ -1018,6 +1721,42 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>This transaction was deleted.</source>
         <translation>Este movimiento se ha eliminado.</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>No se pudieron cargar los datos de ejemplo.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Datos de ejemplo cargados</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>No hay datos de ejemplo que borrar.</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>Borrar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Remove the sample accounts with all their transactions and recurring transactions?</source>
+        <translation>¿Eliminar las cuentas de ejemplo con todos sus movimientos y movimientos periódicos?</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>No se pudieron borrar los datos de ejemplo.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo borrados</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +2571,57 @@ Lo que escribió sigue en pantalla.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <source>No data for this period</source>
+        <translation>No hay datos para este periodo</translation>
+    </message>
+    <message>
+        <source>The chart is not shown, so there is no picture to save.</source>
+        <translation>El gráfico no se muestra, así que no hay ninguna imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>No se pudo abrir el archivo %1 para escribir: %2</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2</source>
+        <translation>No se pudo escribir la imagen en %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se pudo escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Periodo 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Periodo 2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Net Worth (%1)</source>
+        <translation>Patrimonio neto (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Year vs Last Year</source>
@@ -1870,55 +2660,7 @@ Lo que escribió sigue en pantalla.</translation>
     </message>
 </context>
 <context>
-    <name>ReportsScreen</name>
-    <message>
-        <source>Reports</source>
-        <translation>Informes</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>Exportar CSV</translation>
-    </message>
-    <message>
-        <source>Account:</source>
-        <translation>Cuenta:</translation>
-    </message>
-    <message>
-        <source>Period:</source>
-        <translation>Periodo:</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Categoría</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Category Spending</source>
-        <translation>Gastos por categoría</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Beneficiario</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Número</translation>
-    </message>
-    <message>
-        <source>Payee Summary</source>
-        <translation>Resumen por beneficiario</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Código fiscal</translation>
-    </message>
-    <message>
-        <source>Tax Report</source>
-        <translation>Informe fiscal</translation>
-    </message>
+    <name>ReportTable</name>
     <message>
         <source>Month</source>
         <translation>Mes</translation>
@@ -1936,10 +2678,6 @@ Lo que escribió sigue en pantalla.</translation>
         <translation>Neto</translation>
     </message>
     <message>
-        <source>Income vs Expenses</source>
-        <translation>Ingresos y gastos</translation>
-    </message>
-    <message>
         <source>Inflows</source>
         <translation>Entradas</translation>
     </message>
@@ -1948,12 +2686,40 @@ Lo que escribió sigue en pantalla.</translation>
         <translation>Salidas</translation>
     </message>
     <message>
-        <source>Cash Flow</source>
-        <translation>Flujo de caja</translation>
+        <source>Category</source>
+        <translation>Categoría</translation>
     </message>
     <message>
-        <source>Year-over-Year</source>
-        <translation>Comparación interanual</translation>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Periodo 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Periodo 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Account</source>
@@ -1972,10 +2738,6 @@ Lo que escribió sigue en pantalla.</translation>
         <translation>No compensada</translation>
     </message>
     <message>
-        <source>Account Summary</source>
-        <translation>Resumen de cuentas</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
@@ -1986,38 +2748,6 @@ Lo que escribió sigue en pantalla.</translation>
     <message>
         <source>Amount</source>
         <translation>Importe</translation>
-    </message>
-    <message>
-        <source>Transactions</source>
-        <translation>Transacciones</translation>
-    </message>
-    <message>
-        <source>Compare:</source>
-        <translation>Comparar:</translation>
-    </message>
-    <message>
-        <source>P1:</source>
-        <translation>P1:</translation>
-    </message>
-    <message>
-        <source>P2:</source>
-        <translation>P2:</translation>
-    </message>
-    <message>
-        <source>Period 1</source>
-        <translation>Periodo 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>Periodo 2</translation>
-    </message>
-    <message>
-        <source>Difference</source>
-        <translation>Diferencia</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>demasiado grande</translation>
     </message>
     <message>
         <source>Checking</source>
@@ -2043,6 +2773,69 @@ Lo que escribió sigue en pantalla.</translation>
         <source>Other</source>
         <translation>Otra</translation>
     </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Periodo:</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Resumen por beneficiario</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Informe fiscal</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Ingresos y gastos</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparación interanual</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Resumen de cuentas</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Transacciones</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparar:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
     <message>
         <source>CSV Files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
@@ -2058,6 +2851,123 @@ Lo que escribió sigue en pantalla.</translation>
         <translation>El informe no se ha exportado.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Show Charts</source>
+        <translation>Mostrar gráficos</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart was not exported.
+
+%1</source>
+        <translation>El gráfico no se ha exportado.
+
+%1</translation>
+    </message>
+    <message>
+        <source>This report has no chart.</source>
+        <translation>Este informe no tiene gráfico.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreResult</name>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importación completada</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error en la importación</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Main Checking</source>
+        <translation>Cuenta corriente principal</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation>Riverbend Credit Union</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>No hay datos de ejemplo que borrar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</source>
+        <translation>
+            <numerusform>Los datos de ejemplo se han dejado como estaban: %n entrada propia (movimientos, movimientos periódicos o conciliaciones, incluidos los eliminados) está en las cuentas de ejemplo o es una transferencia a ellas. Al eliminar las cuentas de ejemplo, también se eliminaría.</numerusform>
+            <numerusform>Los datos de ejemplo se han dejado como estaban: %n entradas propias (movimientos, movimientos periódicos o conciliaciones, incluidos los eliminados) están en las cuentas de ejemplo o son transferencias a ellas. Al eliminar las cuentas de ejemplo, también se eliminarían.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SearchExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,154 @@ Dossier des données : %1
     </message>
 </context>
 <context>
+    <name>BackupArchiveReader</name>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation>Impossible d’ouvrir l’archive ZIP</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive would unpack to more than %n GB.</source>
+        <translation>
+            <numerusform>L’archive occuperait plus de %n Go une fois décompressée.</numerusform>
+            <numerusform>L’archive occuperait plus de %n Go une fois décompressée.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unsafe entry name</source>
+        <translation>%1 : nom d’entrée dangereux</translation>
+    </message>
+    <message>
+        <source>%1: encrypted or compressed in an unknown way</source>
+        <translation>%1 : chiffré ou compressé d’une manière inconnue</translation>
+    </message>
+    <message>
+        <source>%1: larger than any row file</source>
+        <translation>%1 : plus volumineux que tout fichier de lignes</translation>
+    </message>
+    <message>
+        <source>%1: compressed beyond any row file (a zip bomb)</source>
+        <translation>%1 : plus compressé que tout fichier de lignes (une bombe ZIP)</translation>
+    </message>
+    <message>
+        <source>%1: unreadable</source>
+        <translation>%1 : illisible</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1 : endommagé</translation>
+    </message>
+    <message>
+        <source>%1: does not unpack to the size the archive states</source>
+        <translation>%1 : ne se décompresse pas à la taille indiquée par l’archive</translation>
+    </message>
+</context>
+<context>
+    <name>BackupCommand</name>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>Impossible de lire le fichier de données %1.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
+        <translation>Kestrelwood Checkbook a ouvert %1. Fermez-le, puis restaurez la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>Impossible d’ouvrir le fichier de données %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Garder les plus récents (comparer les horodatages)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Ignorer les éléments existants</translation>
+    </message>
+    <message>
+        <source>The data file could not be read.</source>
+        <translation>Impossible de lire le fichier de données.</translation>
+    </message>
+    <message>
+        <source>The archive could not be written. %1</source>
+        <translation>Impossible d’écrire l’archive. %1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>L’exportation a été annulée.</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read. %2</source>
+        <translation>Impossible de lire la table %1. %2</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be saved. %1</source>
+        <translation>Impossible d’enregistrer les lignes restaurées. %1</translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation>Sauvegarde non valide : manifest.json manquant</translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation>%1 : JSON non valide</translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation>Version de sauvegarde non prise en charge : %1</translation>
+    </message>
+    <message>
+        <source>%1: not part of a backup</source>
+        <translation>%1 : ne fait pas partie d’une sauvegarde</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read.</source>
+        <translation>Impossible de lire la table %1.</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>La restauration a été annulée ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no column of %3</source>
+        <translation>%1 : « %2 » n’est pas une colonne de %3</translation>
+    </message>
+    <message>
+        <source>%1: the value of &quot;%2&quot; cannot be stored</source>
+        <translation>%1 : la valeur de « %2 » ne peut pas être enregistrée</translation>
+    </message>
+    <message>
+        <source>%1: the row has no id</source>
+        <translation>%1 : la ligne n’a pas d’identifiant</translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation>%1 : erreur inattendue</translation>
+    </message>
+    <message>
+        <source>%1: the row could not be written: %2</source>
+        <translation>%1 : impossible d’écrire la ligne : %2</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be checked.</source>
+        <translation>Impossible de vérifier les lignes restaurées.</translation>
+    </message>
+    <message>
+        <source>%1: refers to a row that is neither in the backup nor in the register</source>
+        <translation>%1 : fait référence à une ligne qui n’est ni dans la sauvegarde ni dans le registre</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>New Category</source>
@@ -562,6 +710,164 @@ Dossier des données : %1
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Impossible d’écrire sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>The data file could not be read. %1</source>
+        <translation>Impossible de lire le fichier de données. %1</translation>
+    </message>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>Impossible de lire les opérations.</translation>
+    </message>
+    <message>
+        <source>This report needs --%1 yyyy-MM-dd.</source>
+        <translation>Ce rapport nécessite --%1 yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <source>--%1 needs a date written yyyy-MM-dd, not &quot;%2&quot;.</source>
+        <translation>--%1 nécessite une date au format yyyy-MM-dd, et non « %2 ».</translation>
+    </message>
+    <message>
+        <source>--%1 is before --%2.</source>
+        <translation>--%1 est antérieur à --%2.</translation>
+    </message>
+    <message>
+        <source>Unknown report &quot;%1&quot;. The reports are: %2.</source>
+        <translation>Rapport inconnu « %1 ». Les rapports sont : %2.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>Il n’existe aucun compte nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>Find the transactions matching &lt;text&gt;.</source>
+        <translation>Recherche les opérations correspondant à &lt;texte&gt;.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>Write the report &lt;kind&gt;, such as category_spending.</source>
+        <translation>Écrit le rapport &lt;type&gt;, par exemple category_spending.</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>Le premier jour du rapport.</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>Le dernier jour du rapport.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Comparaison annuelle : le premier jour de la seconde période.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Comparaison annuelle : le dernier jour de la seconde période.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
+        <translation>Le compte &lt;nom&gt; sur lequel porte le rapport, ou dans lequel importer un fichier CSV.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>Write the CSV to &lt;file&gt;.</source>
+        <translation>Écrit le CSV dans &lt;fichier&gt;.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as the ZIP archive &lt;file&gt;.</source>
+        <translation>Enregistre une sauvegarde du registre dans l’archive ZIP &lt;fichier&gt;.</translation>
+    </message>
+    <message>
+        <source>Restore the backup archive &lt;file&gt;.</source>
+        <translation>Restaure l’archive de sauvegarde &lt;fichier&gt;.</translation>
+    </message>
+    <message>
+        <source>Restoring: what becomes of rows already there: skip, replace or newer.</source>
+        <translation>Restauration : ce que deviennent les lignes déjà présentes : skip, replace ou newer.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
+        <translation>Importe les fichiers bancaires &lt;fichier&gt; et les suivants (CSV ou QIF).</translation>
+    </message>
+    <message>
+        <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
+   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+   or: kestrelwood-checkbook --export-backup FILE
+   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+   or: kestrelwood-checkbook --import FILE... [--account NAME]</source>
+        <translation>Usage : kestrelwood-checkbook --search TEXT [--output FILE]
+   ou : kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+   ou : kestrelwood-checkbook --export-backup FILE
+   ou : kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+   ou : kestrelwood-checkbook --import FILE... [--account NAME]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Argument inattendu : %1</translation>
+    </message>
+    <message>
+        <source>Give one of --search, --report, --export-backup, --restore-backup or --import.</source>
+        <translation>Indiquez l’une des options --search, --report, --export-backup, --restore-backup ou --import.</translation>
+    </message>
+    <message>
+        <source>--restore-backup needs --mode skip, --mode replace or --mode newer.</source>
+        <translation>--restore-backup nécessite --mode skip, --mode replace ou --mode newer.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>Impossible de lire le fichier de données %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvRowReader</name>
+    <message>
+        <source>No date, payee or amount in this row</source>
+        <translation>Pas de date, de bénéficiaire ou de montant dans cette ligne</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date written %2</source>
+        <translation>« %1 » n’est pas une date au format %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount</source>
+        <translation>« %1 » n’est pas un montant</translation>
+    </message>
+    <message>
+        <source>A text in this row is too long</source>
+        <translation>Un texte de cette ligne est trop long</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The disk is full.</source>
@@ -608,6 +914,407 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Delete Transaction</source>
         <translation>Supprimer l&apos;opération</translation>
+    </message>
+</context>
+<context>
+    <name>ExclusiveDataFile</name>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then try again.</source>
+        <translation>Kestrelwood Checkbook a ouvert %1. Fermez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>Impossible d’ouvrir le fichier de données %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportResult</name>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sauvegarde terminée</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sauvegarde enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>Impossible d’écrire dans :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>the mapping last used for this account</source>
+        <translation>la correspondance utilisée en dernier pour ce compte</translation>
+    </message>
+    <message>
+        <source>the mapping proposed from the file</source>
+        <translation>la correspondance proposée d’après le fichier</translation>
+    </message>
+    <message>
+        <source>Read with %1: separator %2, %3 line(s) before the table, %4, dates as %5, columns: date %6, payee %7, amount %8, credit %9, memo %10, category %11.</source>
+        <translation>Lu avec %1 : séparateur %2, %3 ligne(s) avant le tableau, %4, dates au format %5, colonnes : date %6, bénéficiaire %7, montant %8, crédit %9, mémo %10, catégorie %11.</translation>
+    </message>
+    <message>
+        <source>a header row</source>
+        <translation>avec ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>sans ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>%1: the import failed and nothing of it was stored (%2).</source>
+        <translation>%1 : l’importation a échoué et rien n’en a été enregistré (%2).</translation>
+    </message>
+    <message>
+        <source>%1: import complete.</source>
+        <translation>%1 : importation terminée.</translation>
+    </message>
+    <message>
+        <source>%1: a CSV file needs --account NAME, the account to import into.</source>
+        <translation>%1 : un fichier CSV nécessite --account NAME, le compte dans lequel importer.</translation>
+    </message>
+    <message>
+        <source>%1: the file could not be read.</source>
+        <translation>%1 : impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>Il n’existe aucun compte nommé « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format :</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Compte :</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Correspondance des colonnes CSV :</translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation>Virgule (,)</translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation>Point-virgule (;)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Some banks put the account number and the period above the table.</source>
+        <translation>Certaines banques placent le numéro de compte et la période au-dessus du tableau.</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La première ligne est l’en-tête</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money out and money in: the amount column is then the money out.</source>
+        <translation>Pour les fichiers avec des colonnes distinctes pour les sorties et les entrées d’argent : la colonne du montant contient alors les sorties.</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Séparateur :</translation>
+    </message>
+    <message>
+        <source>Lines before the table:</source>
+        <translation>Lignes avant le tableau :</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Colonne de la date :</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Colonne du bénéficiaire :</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Colonne du montant :</translation>
+    </message>
+    <message>
+        <source>Credit column:</source>
+        <translation>Colonne du crédit :</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Colonne du mémo :</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Colonne de la catégorie :</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Format de date :</translation>
+    </message>
+    <message>
+        <source>The first rows as they will be imported:</source>
+        <translation>Les premières lignes telles qu’elles seront importées :</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>Comptes source QIF :</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Choisissez où importer chaque compte Quicken. Les virements des comptes associés dans les fichiers sélectionnés seront liés automatiquement.</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Aucun fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>Sélectionner des fichiers QIF</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>Fichiers QIF (*.qif)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Sélectionner un fichier</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Impossible de lire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1 : %2</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>Analyse des fichiers QIF...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1 (%n opération)</numerusform>
+            <numerusform>%1 (%n opérations)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Créer le nouveau compte « %1 » —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Ignorer ces opérations —</translation>
+    </message>
+    <message>
+        <source>No transactions were found in the selected file(s).</source>
+        <translation>Aucune opération n’a été trouvée dans les fichiers sélectionnés.</translation>
+    </message>
+    <message>
+        <source>Choose a file to import first.</source>
+        <translation>Choisissez d’abord un fichier à importer.</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Aucun compte de destination</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Choisissez un compte dans lequel importer, ou créez-en un maintenant.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>Nouveau compte</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Impossible de créer le compte.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>Importation annulée.</translation>
+    </message>
+    <message>
+        <source>The import was stopped and all changes were rolled back. No transactions were added.</source>
+        <translation>L’importation a été arrêtée et toutes les modifications ont été annulées. Aucune opération n’a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>Échec de l’importation.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Une erreur de base de données a interrompu l’importation et toutes les modifications ont été annulées. Aucune opération n’a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Importation terminée !</translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n virement lié entre comptes</numerusform>
+            <numerusform>%n virements liés entre comptes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (dont %n lié à des lignes importées précédemment)</numerusform>
+            <numerusform>  (dont %n liés à des lignes importées précédemment)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte source non associé)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte source non associé)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré (erreur de base de données — voir le journal)</numerusform>
+            <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation>%1 (sans en-tête de compte)</translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation>Opération importée</translation>
     </message>
 </context>
 <context>
@@ -807,10 +1514,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Load &amp;Sample Data</source>
         <translation>Charger des données d&apos;&amp;exemple</translation>
-    </message>
-    <message>
-        <source>Sample data</source>
-        <translation>Données d&apos;exemple</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
@@ -1018,6 +1721,42 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>This transaction was deleted.</source>
         <translation>Cette opération a été supprimée.</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Données d’exemple</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Les données d’exemple sont déjà chargées.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>Impossible de charger les données d’exemple.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Données d’exemple chargées</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>Aucune donnée d’exemple à effacer.</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>Effacer les données d’exemple</translation>
+    </message>
+    <message>
+        <source>Remove the sample accounts with all their transactions and recurring transactions?</source>
+        <translation>Supprimer les comptes d’exemple avec toutes leurs opérations et opérations récurrentes ?</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>Impossible d’effacer les données d’exemple.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Données d’exemple effacées</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +2571,57 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <source>No data for this period</source>
+        <translation>Aucune donnée pour cette période</translation>
+    </message>
+    <message>
+        <source>The chart is not shown, so there is no picture to save.</source>
+        <translation>Le graphique n’est pas affiché ; il n’y a donc aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>Impossible d’ouvrir le fichier %1 en écriture : %2</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2</source>
+        <translation>Impossible d’écrire l’image dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Impossible d’écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Net Worth (%1)</source>
+        <translation>Patrimoine net (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Year vs Last Year</source>
@@ -1870,55 +2660,7 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     </message>
 </context>
 <context>
-    <name>ReportsScreen</name>
-    <message>
-        <source>Reports</source>
-        <translation>Rapports</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>Exporter en CSV</translation>
-    </message>
-    <message>
-        <source>Account:</source>
-        <translation>Compte :</translation>
-    </message>
-    <message>
-        <source>Period:</source>
-        <translation>Période :</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Catégorie</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Category Spending</source>
-        <translation>Dépenses par catégorie</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Bénéficiaire</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Payee Summary</source>
-        <translation>Synthèse par bénéficiaire</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Code fiscal</translation>
-    </message>
-    <message>
-        <source>Tax Report</source>
-        <translation>Rapport fiscal</translation>
-    </message>
+    <name>ReportTable</name>
     <message>
         <source>Month</source>
         <translation>Mois</translation>
@@ -1936,10 +2678,6 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <translation>Net</translation>
     </message>
     <message>
-        <source>Income vs Expenses</source>
-        <translation>Revenus et dépenses</translation>
-    </message>
-    <message>
         <source>Inflows</source>
         <translation>Entrées</translation>
     </message>
@@ -1948,12 +2686,40 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <translation>Sorties</translation>
     </message>
     <message>
-        <source>Cash Flow</source>
-        <translation>Flux de trésorerie</translation>
+        <source>Category</source>
+        <translation>Catégorie</translation>
     </message>
     <message>
-        <source>Year-over-Year</source>
-        <translation>Comparaison annuelle</translation>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Account</source>
@@ -1972,10 +2738,6 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <translation>Non pointée</translation>
     </message>
     <message>
-        <source>Account Summary</source>
-        <translation>Synthèse des comptes</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -1986,38 +2748,6 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     <message>
         <source>Amount</source>
         <translation>Montant</translation>
-    </message>
-    <message>
-        <source>Transactions</source>
-        <translation>Opérations</translation>
-    </message>
-    <message>
-        <source>Compare:</source>
-        <translation>Comparer :</translation>
-    </message>
-    <message>
-        <source>P1:</source>
-        <translation>P1 :</translation>
-    </message>
-    <message>
-        <source>P2:</source>
-        <translation>P2 :</translation>
-    </message>
-    <message>
-        <source>Period 1</source>
-        <translation>Période 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>Période 2</translation>
-    </message>
-    <message>
-        <source>Difference</source>
-        <translation>Écart</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>trop grand</translation>
     </message>
     <message>
         <source>Checking</source>
@@ -2043,6 +2773,69 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <source>Other</source>
         <translation>Autre</translation>
     </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Synthèse par bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Rapport fiscal</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Revenus et dépenses</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparaison annuelle</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Synthèse des comptes</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparer :</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1 :</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2 :</translation>
+    </message>
     <message>
         <source>CSV Files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
@@ -2058,6 +2851,123 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
         <translation>Le rapport n’a pas été exporté.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Show Charts</source>
+        <translation>Afficher les graphiques</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>Exporter le graphique</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart was not exported.
+
+%1</source>
+        <translation>Le graphique n’a pas été exporté.
+
+%1</translation>
+    </message>
+    <message>
+        <source>This report has no chart.</source>
+        <translation>Ce rapport n’a pas de graphique.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreResult</name>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l’importation</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 éléments importés, %2 ignorés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n erreur s’est produite.</numerusform>
+            <numerusform>
+
+%n erreurs se sont produites.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Main Checking</source>
+        <translation>Compte courant principal</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation>Riverbend Credit Union</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Les données d’exemple sont déjà chargées.</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>Aucune donnée d’exemple à effacer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</source>
+        <translation>
+            <numerusform>Les données d’exemple ont été laissées en place : %n de vos propres entrées (opérations, opérations récurrentes ou rapprochements, y compris supprimés) se trouve dans les comptes d’exemple ou fait un virement vers eux. Supprimer les comptes d’exemple l’emporterait aussi.</numerusform>
+            <numerusform>Les données d’exemple ont été laissées en place : %n de vos propres entrées (opérations, opérations récurrentes ou rapprochements, y compris supprimés) se trouvent dans les comptes d’exemple ou font un virement vers eux. Supprimer les comptes d’exemple les emporterait aussi.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SearchExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
     </message>
 </context>
 <context>
@@ -2236,7 +3146,7 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte&#xa0;? Se connecter</translation>
+        <translation>Vous avez déjà un compte ? Se connecter</translation>
     </message>
     <message>
         <source>Multi-Device Sync</source>

@@ -246,6 +246,153 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>BackupArchiveReader</name>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation>ZIP アーカイブを開けませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive would unpack to more than %n GB.</source>
+        <translation>
+            <numerusform>アーカイブを展開すると %n GB を超えます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unsafe entry name</source>
+        <translation>%1: 安全でないエントリ名</translation>
+    </message>
+    <message>
+        <source>%1: encrypted or compressed in an unknown way</source>
+        <translation>%1: 暗号化されているか、不明な方式で圧縮されています</translation>
+    </message>
+    <message>
+        <source>%1: larger than any row file</source>
+        <translation>%1: 行ファイルとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>%1: compressed beyond any row file (a zip bomb)</source>
+        <translation>%1: 行ファイルとしてはありえない圧縮率です (ZIP 爆弾)</translation>
+    </message>
+    <message>
+        <source>%1: unreadable</source>
+        <translation>%1: 読み取れません</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1: 破損しています</translation>
+    </message>
+    <message>
+        <source>%1: does not unpack to the size the archive states</source>
+        <translation>%1: 展開後のサイズがアーカイブの記載と一致しません</translation>
+    </message>
+</context>
+<context>
+    <name>BackupCommand</name>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>データファイル %1 を読み取れません。</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
+        <translation>Kestrelwood Checkbook が %1 を開いています。閉じてからバックアップを復元してください。</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>データファイル %1 を開けません。%2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>すべてをバックアップのデータで置き換える</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>新しい方を残す (タイムスタンプを比較)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>既存の項目をスキップ</translation>
+    </message>
+    <message>
+        <source>The data file could not be read.</source>
+        <translation>データファイルを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The archive could not be written. %1</source>
+        <translation>アーカイブを書き込めませんでした。%1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>エクスポートはキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read. %2</source>
+        <translation>テーブル %1 を読み取れませんでした。%2</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>ファイルを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be saved. %1</source>
+        <translation>復元した行を保存できませんでした。%1</translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation>無効なバックアップです: manifest.json がありません</translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation>%1: JSON が無効です</translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation>サポートされていないバックアップのバージョンです: %1</translation>
+    </message>
+    <message>
+        <source>%1: not part of a backup</source>
+        <translation>%1: バックアップの一部ではありません</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read.</source>
+        <translation>テーブル %1 を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>復元はキャンセルされました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no column of %3</source>
+        <translation>%1: 「%2」は %3 の列ではありません</translation>
+    </message>
+    <message>
+        <source>%1: the value of &quot;%2&quot; cannot be stored</source>
+        <translation>%1: 「%2」の値を保存できません</translation>
+    </message>
+    <message>
+        <source>%1: the row has no id</source>
+        <translation>%1: 行に ID がありません</translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation>%1: 予期しないエラー</translation>
+    </message>
+    <message>
+        <source>%1: the row could not be written: %2</source>
+        <translation>%1: 行を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be checked.</source>
+        <translation>復元した行を確認できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1: refers to a row that is neither in the backup nor in the register</source>
+        <translation>%1: バックアップにも取引記録にもない行を参照しています</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>New Category</source>
@@ -562,6 +709,164 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>The data file could not be read. %1</source>
+        <translation>データファイルを読み取れませんでした。%1</translation>
+    </message>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>取引を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>This report needs --%1 yyyy-MM-dd.</source>
+        <translation>このレポートには --%1 yyyy-MM-dd が必要です。</translation>
+    </message>
+    <message>
+        <source>--%1 needs a date written yyyy-MM-dd, not &quot;%2&quot;.</source>
+        <translation>--%1 には「%2」ではなく yyyy-MM-dd 形式の日付を指定してください。</translation>
+    </message>
+    <message>
+        <source>--%1 is before --%2.</source>
+        <translation>--%1 が --%2 より前になっています。</translation>
+    </message>
+    <message>
+        <source>Unknown report &quot;%1&quot;. The reports are: %2.</source>
+        <translation>不明なレポート「%1」です。使用できるレポート: %2。</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>「%1」という名前の口座はありません。</translation>
+    </message>
+    <message>
+        <source>Find the transactions matching &lt;text&gt;.</source>
+        <translation>&lt;テキスト&gt; に一致する取引を検索します。</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Write the report &lt;kind&gt;, such as category_spending.</source>
+        <translation>&lt;種類&gt; のレポート (category_spending など) を出力します。</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>レポートの初日。</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>レポートの最終日。</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>前年比較: 2 つ目の期間の初日。</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>前年比較: 2 つ目の期間の最終日。</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
+        <translation>レポートの対象、または CSV ファイルのインポート先となる口座 &lt;名前&gt;。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Write the CSV to &lt;file&gt;.</source>
+        <translation>CSV を &lt;ファイル&gt; に書き出します。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as the ZIP archive &lt;file&gt;.</source>
+        <translation>取引記録のバックアップを ZIP アーカイブ &lt;ファイル&gt; として保存します。</translation>
+    </message>
+    <message>
+        <source>Restore the backup archive &lt;file&gt;.</source>
+        <translation>バックアップアーカイブ &lt;ファイル&gt; を復元します。</translation>
+    </message>
+    <message>
+        <source>Restoring: what becomes of rows already there: skip, replace or newer.</source>
+        <translation>復元時に既存の行をどう扱うか: skip、replace、newer のいずれか。</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
+        <translation>銀行ファイル &lt;ファイル&gt; とそれに続くファイルをインポートします (CSV または QIF)。</translation>
+    </message>
+    <message>
+        <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
+   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+   or: kestrelwood-checkbook --export-backup FILE
+   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+   or: kestrelwood-checkbook --import FILE... [--account NAME]</source>
+        <translation>使い方: kestrelwood-checkbook --search TEXT [--output FILE]
+または: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+または: kestrelwood-checkbook --export-backup FILE
+または: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+または: kestrelwood-checkbook --import FILE... [--account NAME]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>予期しない引数です: %1</translation>
+    </message>
+    <message>
+        <source>Give one of --search, --report, --export-backup, --restore-backup or --import.</source>
+        <translation>--search、--report、--export-backup、--restore-backup、--import のいずれかを指定してください。</translation>
+    </message>
+    <message>
+        <source>--restore-backup needs --mode skip, --mode replace or --mode newer.</source>
+        <translation>--restore-backup には --mode skip、--mode replace、--mode newer のいずれかが必要です。</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>データファイル %1 を読み取れません。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvRowReader</name>
+    <message>
+        <source>No date, payee or amount in this row</source>
+        <translation>この行には日付、支払先、または金額がありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date written %2</source>
+        <translation>「%1」は %2 形式の日付ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount</source>
+        <translation>「%1」は金額ではありません</translation>
+    </message>
+    <message>
+        <source>A text in this row is too long</source>
+        <translation>この行のテキストが長すぎます</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The disk is full.</source>
@@ -608,6 +913,397 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Delete Transaction</source>
         <translation>取引の削除</translation>
+    </message>
+</context>
+<context>
+    <name>ExclusiveDataFile</name>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then try again.</source>
+        <translation>Kestrelwood Checkbook が %1 を開いています。閉じてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>データファイル %1 を開けません。%2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportResult</name>
+    <message>
+        <source>Backup Complete</source>
+        <translation>バックアップが完了しました</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>バックアップに失敗しました</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>バックアップの保存先:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>書き込めませんでした:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>the mapping last used for this account</source>
+        <translation>この口座で前回使用した対応付け</translation>
+    </message>
+    <message>
+        <source>the mapping proposed from the file</source>
+        <translation>ファイルから推定した対応付け</translation>
+    </message>
+    <message>
+        <source>Read with %1: separator %2, %3 line(s) before the table, %4, dates as %5, columns: date %6, payee %7, amount %8, credit %9, memo %10, category %11.</source>
+        <translation>%1 で読み取りました: 区切り文字 %2、表の前に %3 行、%4、日付形式 %5、列: 日付 %6、支払先 %7、金額 %8、入金 %9、メモ %10、カテゴリ %11。</translation>
+    </message>
+    <message>
+        <source>a header row</source>
+        <translation>ヘッダー行あり</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>ヘッダー行なし</translation>
+    </message>
+    <message>
+        <source>%1: the import failed and nothing of it was stored (%2).</source>
+        <translation>%1: インポートに失敗したため、何も保存されていません (%2)。</translation>
+    </message>
+    <message>
+        <source>%1: import complete.</source>
+        <translation>%1: インポートが完了しました。</translation>
+    </message>
+    <message>
+        <source>%1: a CSV file needs --account NAME, the account to import into.</source>
+        <translation>%1: CSV ファイルにはインポート先の口座を指定する --account NAME が必要です。</translation>
+    </message>
+    <message>
+        <source>%1: the file could not be read.</source>
+        <translation>%1: ファイルを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>「%1」という名前の口座はありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>口座(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>CSV の列の対応付け:</translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation>カンマ (,)</translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation>セミコロン (;)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>Some banks put the account number and the period above the table.</source>
+        <translation>銀行によっては、表の上に口座番号や期間が記載されています。</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>1 行目はヘッダー</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money out and money in: the amount column is then the money out.</source>
+        <translation>出金と入金の列が分かれているファイル用です。その場合、金額の列は出金になります。</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>区切り文字:</translation>
+    </message>
+    <message>
+        <source>Lines before the table:</source>
+        <translation>表の前の行数:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>日付の列:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>支払先の列:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>金額の列:</translation>
+    </message>
+    <message>
+        <source>Credit column:</source>
+        <translation>入金の列:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>メモの列:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>カテゴリの列:</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>日付の形式:</translation>
+    </message>
+    <message>
+        <source>The first rows as they will be imported:</source>
+        <translation>インポートされる最初の数行:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>QIF の元の口座:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>各 Quicken 口座のインポート先を選択してください。選択したファイル間で対応付けた口座の振替は自動的にリンクされます。</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>ファイルが選択されていません</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>QIF ファイルの選択</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>QIF ファイル (*.qif)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>ファイルの選択</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>ファイル %1 を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>列 %1: %2</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>列 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n 個のファイルを選択済み</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>QIF ファイルを解析しています...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1 (%n 件の取引)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— 新しい口座「%1」を作成 —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— これらの取引をスキップ —</translation>
+    </message>
+    <message>
+        <source>No transactions were found in the selected file(s).</source>
+        <translation>選択したファイルに取引が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Choose a file to import first.</source>
+        <translation>先にインポートするファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>インポート先の口座がありません</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>インポート先の口座を選択するか、ここで作成してください。</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>新しい口座</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>口座を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>インポートしています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>インポートはキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>The import was stopped and all changes were rolled back. No transactions were added.</source>
+        <translation>インポートは中止され、すべての変更が取り消されました。取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>インポートに失敗しました。</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>データベースエラーによりインポートが中止され、すべての変更が取り消されました。取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>インポートが完了しました!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n 件の取引をインポートしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n 件の振替を口座間でリンクしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (うち %n 件は以前にインポートした行とリンク)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n 件の重複をスキップしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (解析できません)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n 件のメタデータレコードをスキップしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (元の口座の対応付けなし)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました (データベースエラー — ログを参照)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation>%1 (口座ヘッダーなし)</translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation>インポートした取引</translation>
     </message>
 </context>
 <context>
@@ -807,10 +1503,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Load &amp;Sample Data</source>
         <translation>サンプルデータを読み込む(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Sample data</source>
-        <translation>サンプルデータ</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
@@ -1017,6 +1709,42 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>This transaction was deleted.</source>
         <translation>この取引は削除されました。</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>サンプルデータ</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>サンプルデータはすでに読み込まれています。</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>サンプルデータを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>サンプルデータを読み込みました</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>消去するサンプルデータはありません。</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>サンプルデータの消去</translation>
+    </message>
+    <message>
+        <source>Remove the sample accounts with all their transactions and recurring transactions?</source>
+        <translation>サンプルの口座を、そのすべての取引と定期取引とともに削除しますか?</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>サンプルデータを消去できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを消去しました</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2556,57 @@ What you typed is still on screen.</source>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <source>No data for this period</source>
+        <translation>この期間のデータはありません</translation>
+    </message>
+    <message>
+        <source>The chart is not shown, so there is no picture to save.</source>
+        <translation>グラフが表示されていないため、保存する画像がありません。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>ファイル %1 を書き込み用に開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2</source>
+        <translation>画像を %1 に書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>ファイル %1 に書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間 2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Net Worth (%1)</source>
+        <translation>純資産 (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Year vs Last Year</source>
@@ -1866,55 +2645,7 @@ What you typed is still on screen.</source>
     </message>
 </context>
 <context>
-    <name>ReportsScreen</name>
-    <message>
-        <source>Reports</source>
-        <translation>レポート</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>CSV にエクスポート</translation>
-    </message>
-    <message>
-        <source>Account:</source>
-        <translation>口座:</translation>
-    </message>
-    <message>
-        <source>Period:</source>
-        <translation>期間:</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>カテゴリ</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>合計</translation>
-    </message>
-    <message>
-        <source>Category Spending</source>
-        <translation>カテゴリ別の支出</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>支払先</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>件数</translation>
-    </message>
-    <message>
-        <source>Payee Summary</source>
-        <translation>支払先別の集計</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>税区分</translation>
-    </message>
-    <message>
-        <source>Tax Report</source>
-        <translation>税務レポート</translation>
-    </message>
+    <name>ReportTable</name>
     <message>
         <source>Month</source>
         <translation>月</translation>
@@ -1932,10 +2663,6 @@ What you typed is still on screen.</source>
         <translation>差引</translation>
     </message>
     <message>
-        <source>Income vs Expenses</source>
-        <translation>収入と支出</translation>
-    </message>
-    <message>
         <source>Inflows</source>
         <translation>入金</translation>
     </message>
@@ -1944,12 +2671,40 @@ What you typed is still on screen.</source>
         <translation>出金</translation>
     </message>
     <message>
-        <source>Cash Flow</source>
-        <translation>キャッシュフロー</translation>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
     </message>
     <message>
-        <source>Year-over-Year</source>
-        <translation>前年比較</translation>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Account</source>
@@ -1968,10 +2723,6 @@ What you typed is still on screen.</source>
         <translation>未決済</translation>
     </message>
     <message>
-        <source>Account Summary</source>
-        <translation>口座の概要</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>日付</translation>
     </message>
@@ -1982,38 +2733,6 @@ What you typed is still on screen.</source>
     <message>
         <source>Amount</source>
         <translation>金額</translation>
-    </message>
-    <message>
-        <source>Transactions</source>
-        <translation>取引</translation>
-    </message>
-    <message>
-        <source>Compare:</source>
-        <translation>比較:</translation>
-    </message>
-    <message>
-        <source>P1:</source>
-        <translation>期間 1:</translation>
-    </message>
-    <message>
-        <source>P2:</source>
-        <translation>期間 2:</translation>
-    </message>
-    <message>
-        <source>Period 1</source>
-        <translation>期間 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>期間 2</translation>
-    </message>
-    <message>
-        <source>Difference</source>
-        <translation>差額</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>大きすぎます</translation>
     </message>
     <message>
         <source>Checking</source>
@@ -2039,6 +2758,69 @@ What you typed is still on screen.</source>
         <source>Other</source>
         <translation>その他</translation>
     </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV にエクスポート</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>カテゴリ別の支出</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>支払先別の集計</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>税務レポート</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>収入と支出</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>キャッシュフロー</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>前年比較</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>口座の概要</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>取引</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>比較:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>期間 1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>期間 2:</translation>
+    </message>
     <message>
         <source>CSV Files (*.csv)</source>
         <translation>CSV ファイル (*.csv)</translation>
@@ -2054,6 +2836,119 @@ What you typed is still on screen.</source>
         <translation>レポートはエクスポートされませんでした。
 
 %1</translation>
+    </message>
+    <message>
+        <source>Show Charts</source>
+        <translation>グラフを表示</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>グラフをエクスポート</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart was not exported.
+
+%1</source>
+        <translation>グラフはエクスポートされませんでした。
+
+%1</translation>
+    </message>
+    <message>
+        <source>This report has no chart.</source>
+        <translation>このレポートにはグラフがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreResult</name>
+    <message>
+        <source>Import Complete</source>
+        <translation>インポートが完了しました</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>インポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 件の項目をインポートし、%2 件をスキップしました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n 件のエラーが発生しました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Main Checking</source>
+        <translation>メインの当座預金</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation>Riverbend Credit Union</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>サンプルデータはすでに読み込まれています。</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>消去するサンプルデータはありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</source>
+        <translation>
+            <numerusform>サンプルデータは削除せずに残しました: ご自身で入力した %n 件の項目 (取引、定期取引、照合。削除済みのものを含む) がサンプル口座にあるか、サンプル口座への振替になっています。サンプル口座を削除すると、これらも一緒に削除されます。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SearchExport</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
     </message>
 </context>
 <context>
