@@ -3,6 +3,7 @@
 #include "widgets/firstdayofweek.h"
 #include "app/thememanager.h"
 #include "bookkeeping/accountservice.h"
+#include "services/backup/backupservice.h"
 #include "services/categories/categoryservice.h"
 #include "services/import/importservice.h"
 #include "services/reconciliation/reconciliationservice.h"
@@ -93,6 +94,8 @@ void AppState::createServices()
     m_reportService = new ReportService(m_accounts, m_reportQueries, this);
     m_importService = new ImportService(m_database, m_accounts, m_transactions, m_categories, m_splitLines,
         m_preferences, m_accountService, m_transactionService, this);
+    m_backupService = new BackupService(
+        m_database, m_accounts, m_categories, m_transactions, m_recurring, m_reconciliations, this);
 }
 
 void AppState::applyThemePreference()

@@ -5,6 +5,7 @@
 
 class AccountRepository;
 class AccountService;
+class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
@@ -55,6 +56,7 @@ public:
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     ReportService* reportService() const { return m_reportService; }
     ImportService* importService() const { return m_importService; }
+    BackupService* backupService() const { return m_backupService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // The account shown in the register; empty for none.
@@ -92,6 +94,7 @@ private:
     ReconciliationService* m_reconciliationService = nullptr;
     ReportService* m_reportService = nullptr;
     ImportService* m_importService = nullptr;
+    BackupService* m_backupService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

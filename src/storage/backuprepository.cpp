@@ -3,6 +3,8 @@
 #include "storage/database.h"
 #include "storage/sqlquery.h"
 
+#include <algorithm>
+
 namespace {
 
 // A name as SQL spells an identifier, so even a column name of unusual
@@ -32,12 +34,21 @@ BackupRepository::BackupRepository(Database* database)
 
 BackupRepository::~BackupRepository() = default;
 
-SqlQuery& BackupRepository::statement(const QString& sql)
+SqlQuery& BackupRepository::statement(const QString& key, const std::function<QString()>& sql)
 {
-    std::shared_ptr<SqlQuery>& prepared = m_statements[sql];
+    std::shared_ptr<SqlQuery>& prepared = m_statements[key];
     if (!prepared)
-        prepared = std::make_shared<SqlQuery>(m_database, sql);
+        prepared = std::make_shared<SqlQuery>(m_database, sql());
     return *prepared;
+}
+
+bool BackupRepository::runWrite(SqlQuery& query, const QVariantList& values, const char* operation)
+{
+    query.rebind(values);
+    if (query.execWrite(operation))
+        return true;
+    m_lastError = query.errorText();
+    return false;
 }
 
 QStringList BackupRepository::columns(const QString& table)
@@ -90,12 +101,13 @@ bool BackupRepository::readSnapshot(const std::function<bool()>& work)
 
 BackupRepository::Lookup BackupRepository::stored(const QString& table, const QStringList& columns, const QString& id)
 {
-    const bool versioned = columns.contains(QLatin1String("version"));
-    const bool perAccount = columns.contains(QLatin1String("account_id"));
-    const QString sql = QStringLiteral("SELECT updated_at, %1, %2 FROM %3 WHERE id = ?")
-                            .arg(versioned ? QStringLiteral("version") : QStringLiteral("0"),
-                                perAccount ? QStringLiteral("account_id") : QStringLiteral("''"), quoted(table));
-    SqlQuery& query = statement(sql);
+    SqlQuery& query = statement(QStringLiteral("stored:") + table, [&] {
+        const bool versioned = columns.contains(QLatin1String("version"));
+        const bool perAccount = columns.contains(QLatin1String("account_id"));
+        return QStringLiteral("SELECT updated_at, %1, %2 FROM %3 WHERE id = ?")
+            .arg(versioned ? QStringLiteral("version") : QStringLiteral("0"),
+                perAccount ? QStringLiteral("account_id") : QStringLiteral("''"), quoted(table));
+    });
     query.rebind({id});
     Lookup lookup;
     if (!query.exec())
@@ -109,26 +121,50 @@ BackupRepository::Lookup BackupRepository::stored(const QString& table, const QS
 
 bool BackupRepository::insertRow(const QString& table, const QStringList& names, const QVariantList& values)
 {
-    const QStringList placeholders(names.size(), QStringLiteral("?"));
-    SqlQuery& query = statement(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(quoted(table), quotedList(names), placeholders.join(QLatin1String(", "))));
-    query.rebind(values);
-    if (query.execWrite("BackupRepository::insertRow"))
-        return true;
-    m_lastError = query.errorText();
-    return false;
+    return insertRows(table, names, {values});
+}
+
+bool BackupRepository::insertRows(const QString& table, const QStringList& names, const QList<QVariantList>& rows)
+{
+    // Well below SQLite's limit of bound values in one statement.
+    const qsizetype rowsPerStatement = std::max<qsizetype>(1, 1000 / std::max<qsizetype>(1, names.size()));
+    const QString columnKey = table + QLatin1Char(':') + names.join(QLatin1Char(','));
+    for (qsizetype first = 0; first < rows.size(); first += rowsPerStatement) {
+        const qsizetype count = std::min(rowsPerStatement, rows.size() - first);
+        SqlQuery& query = statement(QStringLiteral("insert:%1:").arg(count) + columnKey, [&] {
+            const QString row = QLatin1Char('(') + QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))
+                + QLatin1Char(')');
+            return QStringLiteral("INSERT INTO %1 (%2) VALUES ")
+                       .arg(quoted(table), quotedList(names))
+                + QStringList(count, row).join(QLatin1String(", "));
+        });
+        QVariantList values;
+        values.reserve(count * names.size());
+        for (qsizetype index = first; index < first + count; ++index)
+            values.append(rows.at(index));
+        if (!runWrite(query, values, "BackupRepository::insertRows"))
+            return false;
+    }
+    return true;
 }
 
 bool BackupRepository::updateRow(
     const QString& table, const QStringList& names, const QVariantList& values, const QString& id)
 {
-    SqlQuery& query = statement(
-        QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(quoted(table), quotedList(names, QStringLiteral(" = ?"))));
-    query.rebind(values + QVariantList{id});
-    if (query.execWrite("BackupRepository::updateRow"))
-        return true;
-    m_lastError = query.errorText();
-    return false;
+    SqlQuery& query = statement(QStringLiteral("update:") + table + QLatin1Char(':') + names.join(QLatin1Char(',')),
+        [&] { return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(quoted(table), quotedList(names, QStringLiteral(" = ?"))); });
+    return runWrite(query, values + QVariantList{id}, "BackupRepository::updateRow");
+}
+
+std::optional<int> BackupRepository::cacheSize()
+{
+    return SqlQuery(m_database, QStringLiteral("PRAGMA cache_size")).readOne([](const SqlQuery& row) { return row.value(0).toInt(); });
+}
+
+bool BackupRepository::setCacheSize(int size)
+{
+    // A pragma takes no bound value; `size` is a number.
+    return SqlQuery(m_database, QStringLiteral("PRAGMA cache_size = %1").arg(size)).execWrite("BackupRepository::setCacheSize");
 }
 
 bool BackupRepository::deferForeignKeys()

@@ -58,11 +58,22 @@ public:
     Lookup stored(const QString& table, const QStringList& columns, const QString& id);
     // Inserts a row; `names` must be columns of `table`.
     [[nodiscard]] bool insertRow(const QString& table, const QStringList& names, const QVariantList& values);
+    // Inserts `rows`, each holding the values of `names`, many to a
+    // statement: the full-text index of transactions is written once per
+    // statement, not once per row. The caller's savepoint makes them all
+    // or none.
+    [[nodiscard]] bool insertRows(const QString& table, const QStringList& names, const QList<QVariantList>& rows);
     // Rewrites the row `id` with `values` for `names` (which leave out "id").
     [[nodiscard]] bool updateRow(
         const QString& table, const QStringList& names, const QVariantList& values, const QString& id);
     // The driver's words for the last failed write.
     QString lastError() const { return m_lastError; }
+
+    // The connection's page cache, as SQLite's cache_size pragma counts it
+    // (negative: KiB). A restore writes more pages than the usual cache
+    // holds; without room it writes them out and reads them back midway.
+    std::optional<int> cacheSize();
+    [[nodiscard]] bool setCacheSize(int size);
 
     // Foreign keys checked at the commit instead of at each row, so rows
     // may arrive before the rows they refer to. Lasts until the
@@ -73,7 +84,9 @@ public:
     std::optional<QStringList> danglingReferences();
 
 private:
-    SqlQuery& statement(const QString& sql);
+    // The statement cached under `key`, prepared from `sql()` on first use.
+    SqlQuery& statement(const QString& key, const std::function<QString()>& sql);
+    bool runWrite(SqlQuery& query, const QVariantList& values, const char* operation);
 
     Database* m_database;
     QHash<QString, std::shared_ptr<SqlQuery>> m_statements;

@@ -1,6 +1,7 @@
 #include "services/backup/backupservice.h"
 
 #include "services/backup/backuparchivereader.h"
+#include "services/backup/backuparchivewriter.h"
 #include "services/backup/rowjson.h"
 #include "storage/accountrepository.h"
 #include "storage/backuprepository.h"
@@ -19,9 +20,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <array>
-#include <quazip.h>
-#include <quazipfile.h>
-#include <quazipnewinfo.h>
+#include <utility>
 
 namespace {
 
@@ -46,8 +45,9 @@ constexpr std::array<Folder, 6> layout{{
 const QString manifestName = QStringLiteral("manifest.json");
 constexpr int backupVersion = 1;
 constexpr qint64 progressStep = 1000;
-constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
+constexpr qsizetype insertBatchSize = 50;
+// 64 MiB of pages for the restore, as SQLite counts negative sizes.
+constexpr int restoreCacheSize = -65536;
 int folderIndex(const QString& folder)
 {
     for (int index = 0; index < int(layout.size()); ++index) {
@@ -75,19 +75,6 @@ QString entryStem(const QString& id)
         + QString::fromLatin1(QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha256).toHex());
 }
 
-bool addEntry(QuaZip& zip, const QString& name, const QDateTime& stamp, const QByteArray& bytes)
-{
-    QuaZipNewInfo info(name);
-    info.dateTime = stamp;
-    info.setPermissions(ownerOnly);
-    QuaZipFile entry(&zip);
-    if (!entry.open(QIODevice::WriteOnly, info))
-        return false;
-    const bool written = entry.write(bytes) == bytes.size();
-    entry.close();
-    return written && entry.getZipError() == ZIP_OK;
-}
-
 // Sets member `name` to `value`, adding it when the row lacks it.
 void setMember(QStringList& names, QVariantList& values, const QString& name, const QVariant& value)
 {
@@ -112,6 +99,18 @@ struct BackupService::Table
     bool versioned = false;
 };
 
+// One row file read and checked, ready to be written.
+struct BackupService::Row
+{
+    QString entry;
+    QString id;
+    QStringList names;
+    QVariantList values;
+    QString updatedAt;
+    qint64 version = 0;
+    QString accountId;
+};
+
 // One restore on its way: where it reads, what it has done.
 struct BackupService::Restoring
 {
@@ -125,6 +124,9 @@ struct BackupService::Restoring
     // those the register already had.
     QSet<QString> writtenRows;
     QSet<QString> transactionAccounts;
+    // New rows waiting to be inserted together, all with the same members.
+    QList<Row> pending;
+    QSet<QString> pendingIds;
 };
 
 BackupService::BackupService(Database* database, AccountRepository* accounts, CategoryRepository* categories,
@@ -138,6 +140,15 @@ BackupService::BackupService(Database* database, AccountRepository* accounts, Ca
     , m_recurring(recurring)
     , m_reconciliations(reconciliations)
 {
+}
+
+QList<std::pair<QString, BackupService::RestoreMode>> BackupService::modeChoices()
+{
+    return {
+        {tr("Replace all with backup data"), RestoreMode::ReplaceAll},
+        {tr("Keep newer (compare timestamps)"), RestoreMode::KeepNewer},
+        {tr("Skip existing items"), RestoreMode::SkipExisting},
+    };
 }
 
 QString BackupService::proposedFileName()
@@ -163,7 +174,7 @@ ExportResult BackupService::exportTo(const QString& path)
     if (!file.open(QIODevice::WriteOnly))
         return ExportResult::failed(path, file.errorString());
     // The backup is private financial data from its first byte on.
-    file.setPermissions(ownerOnly);
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     BackupRepository repository(m_database);
     qint64 rows = 0;
     QString reason;
@@ -178,11 +189,8 @@ ExportResult BackupService::exportTo(const QString& path)
 
 bool BackupService::writeArchive(BackupRepository& repository, QIODevice& device, qint64& rows, QString& reason)
 {
-    QuaZip zip(&device);
-    zip.setAutoClose(false);
-    // Past 65,535 entries a ZIP needs the zip64 directory.
-    zip.setZip64Enabled(true);
-    if (!zip.open(QuaZip::mdCreate)) {
+    BackupArchiveWriter archive(&device);
+    if (!archive.open()) {
         reason = tr("The archive could not be written. %1").arg(device.errorString());
         return false;
     }
@@ -204,7 +212,7 @@ bool BackupService::writeArchive(BackupRepository& repository, QIODevice& device
             }
             const QString name = QLatin1String(folder.folder) + QLatin1Char('/') + entryStem(values.at(idColumn).toString())
                 + QStringLiteral(".json");
-            if (!addEntry(zip, name, entryTime, RowJson::write(columns, values))) {
+            if (!archive.add(name, RowJson::write(columns, values), entryTime)) {
                 reason = tr("The archive could not be written. %1").arg(device.errorString());
                 return false;
             }
@@ -217,15 +225,13 @@ bool BackupService::writeArchive(BackupRepository& repository, QIODevice& device
                 qWarning().noquote() << "BackupService export query failed:" << table;
                 reason = tr("The table %1 could not be read. %2").arg(table, Database::failureText(m_database->lastFailure()));
             }
-            zip.close();
             return false;
         }
         manifest.insert(QLatin1String(folder.countKey), count);
         rows += count;
     }
-    const bool manifestAdded = addEntry(zip, manifestName, entryTime, RowJson::writeObject(manifest));
-    zip.close();
-    if (!manifestAdded || zip.getZipError() != ZIP_OK) {
+    const bool manifestAdded = archive.add(manifestName, RowJson::writeObject(manifest), entryTime);
+    if (!archive.close() || !manifestAdded) {
         reason = tr("The archive could not be written. %1").arg(device.errorString());
         return false;
     }
@@ -261,14 +267,18 @@ RestoreResult BackupService::restore(QIODevice* device, RestoreMode mode)
     if (!result.succeeded())
         return result;
     BackupRepository repository(m_database);
-    Restoring restoring{repository, archive, mode, result, 0, 0, {}, {}};
+    Restoring restoring{repository, archive, mode, result, 0, 0, {}, {}, {}, {}};
     for (const QList<int>& folder : entries)
         restoring.total += folder.size();
     bool worked = false;
+    const std::optional<int> usualCache = repository.cacheSize();
+    const bool cacheEnlarged = repository.setCacheSize(restoreCacheSize);
     const bool committed = m_database->inTransaction([&] {
         worked = restoreRows(restoring, entries);
         return worked;
     });
+    if (cacheEnlarged && usualCache && !repository.setCacheSize(*usualCache))
+        qWarning("BackupService::restore could not give the data file its usual cache back");
     if (!committed) {
         result.discardCounts();
         if (worked || result.succeeded())
@@ -345,12 +355,13 @@ bool BackupService::restoreRows(Restoring& restoring, const QList<QList<int>>& e
             if (stopWhenCancelled(restoring.result))
                 return false;
             const std::optional<QByteArray> bytes = restoring.archive.read(entry);
-            if (bytes)
-                restoreEntry(restoring, table, restoring.archive.name(entry), *bytes);
-            else
+            if (!bytes)
                 restoring.result.addError(restoring.archive.errors().constLast());
+            else if (std::optional<Row> row = readRow(restoring.result, table, restoring.archive.name(entry), *bytes))
+                placeRow(restoring, table, std::move(*row), true);
             reportProgress(++restoring.done, restoring.total);
         }
+        insertPending(restoring, table);
         if (restoring.result.written() > writtenBefore)
             announceChanges(table.name, restoring);
     }
@@ -368,82 +379,132 @@ bool BackupService::stopWhenCancelled(RestoreResult& result)
     return m_cancelled;
 }
 
-void BackupService::restoreEntry(Restoring& restoring, const Table& table, const QString& entry, const QByteArray& bytes)
+std::optional<BackupService::Row> BackupService::readRow(
+    RestoreResult& result, const Table& table, const QString& entry, const QByteArray& bytes)
 {
-    RestoreResult& result = restoring.result;
     const std::optional<QJsonObject> object = RowJson::read(bytes);
     if (!object) {
         result.addError(tr("%1: invalid JSON").arg(entry));
-        return;
+        return std::nullopt;
     }
-    QStringList names;
-    QVariantList values;
+    Row row;
+    row.entry = entry;
     for (auto member = object->constBegin(); member != object->constEnd(); ++member) {
         if (!table.columnSet.contains(member.key())) {
             result.addError(tr("%1: \"%2\" is no column of %3").arg(entry, member.key(), table.name));
-            return;
+            return std::nullopt;
         }
         const std::optional<QVariant> value = RowJson::boundValue(member.value());
         if (!value) {
             result.addError(tr("%1: the value of \"%2\" cannot be stored").arg(entry, member.key()));
-            return;
+            return std::nullopt;
         }
-        names.append(member.key());
-        values.append(*value);
+        row.names.append(member.key());
+        row.values.append(*value);
     }
-    const QJsonValue idValue = object->value(QStringLiteral("id"));
-    const QString id = idValue.toString();
-    if (!idValue.isString() || id.isEmpty()) {
+    const QJsonValue id = object->value(QStringLiteral("id"));
+    row.id = id.toString();
+    if (!id.isString() || row.id.isEmpty()) {
         result.addError(tr("%1: the row has no id").arg(entry));
-        return;
+        return std::nullopt;
     }
+    row.updatedAt = object->value(QStringLiteral("updated_at")).toString();
+    row.version = object->value(QStringLiteral("version")).toInteger(0);
+    row.accountId = object->value(QStringLiteral("account_id")).toString();
     // A restored row is uploaded again at the next sync.
     if (table.synced) {
-        setMember(names, values, QStringLiteral("sync_status"), QStringLiteral("pending"));
-        setMember(names, values, QStringLiteral("server_id"), QVariant());
+        setMember(row.names, row.values, QStringLiteral("sync_status"), QStringLiteral("pending"));
+        setMember(row.names, row.values, QStringLiteral("server_id"), QVariant());
     }
-    const BackupRepository::Lookup stored = restoring.repository.stored(table.name, table.columns, id);
+    return row;
+}
+
+void BackupService::placeRow(Restoring& restoring, const Table& table, Row row, bool batched)
+{
+    RestoreResult& result = restoring.result;
+    // A row that comes twice meets its twin in the table, not in the batch.
+    if (restoring.pendingIds.contains(row.id))
+        insertPending(restoring, table);
+    const BackupRepository::Lookup stored = restoring.repository.stored(table.name, table.columns, row.id);
     if (!stored.ok) {
-        result.addError(tr("%1: unexpected error").arg(entry));
+        result.addError(tr("%1: unexpected error").arg(row.entry));
         return;
     }
     if (stored.row) {
-        const QString backupUpdatedAt = object->value(QStringLiteral("updated_at")).toString();
         const bool replace = restoring.mode == RestoreMode::ReplaceAll
-            || (restoring.mode == RestoreMode::KeepNewer && !backupUpdatedAt.isEmpty()
-                && backupUpdatedAt > stored.row->updatedAt);
-        if (!replace) {
+            || (restoring.mode == RestoreMode::KeepNewer && !row.updatedAt.isEmpty() && row.updatedAt > stored.row->updatedAt);
+        if (replace)
+            replaceRow(restoring, table, std::move(row), *stored.row);
+        else
             result.addSkipped();
-            return;
-        }
-    }
-    // A new row starts at version 1; a replaced one goes above every
-    // version it had, so the next sync sends it as the newer one.
-    if (table.versioned) {
-        const qint64 backupVersionOfRow = object->value(QStringLiteral("version")).toInteger(0);
-        setMember(names, values, QStringLiteral("version"),
-            stored.row ? std::max(stored.row->version, backupVersionOfRow) + 1 : qint64(1));
-    }
-    bool written = false;
-    if (stored.row) {
-        const qsizetype idAt = names.indexOf(QStringLiteral("id"));
-        names.removeAt(idAt);
-        values.removeAt(idAt);
-        written = restoring.repository.updateRow(table.name, names, values, id);
-    } else {
-        written = restoring.repository.insertRow(table.name, names, values);
-    }
-    if (!written) {
-        result.addError(tr("%1: the row could not be written: %2").arg(entry, restoring.repository.lastError()));
         return;
     }
-    result.addWritten();
-    restoring.writtenRows.insert(table.name + QLatin1Char('/') + id);
-    if (table.name == QLatin1String("transactions")) {
-        restoring.transactionAccounts.insert(object->value(QStringLiteral("account_id")).toString());
-        if (stored.row)
-            restoring.transactionAccounts.insert(stored.row->accountId);
+    // A row new to the register starts at version 1.
+    if (table.versioned)
+        setMember(row.names, row.values, QStringLiteral("version"), qint64(1));
+    if (!batched) {
+        if (restoring.repository.insertRow(table.name, row.names, row.values))
+            noteWritten(restoring, table, row, QString());
+        else
+            result.addError(tr("%1: the row could not be written: %2").arg(row.entry, restoring.repository.lastError()));
+        return;
     }
+    if (!restoring.pending.isEmpty()
+        && (restoring.pending.constFirst().names != row.names || restoring.pending.size() >= insertBatchSize))
+        insertPending(restoring, table);
+    restoring.pendingIds.insert(row.id);
+    restoring.pending.append(std::move(row));
+}
+
+void BackupService::replaceRow(Restoring& restoring, const Table& table, Row row, const BackupRepository::StoredRow& stored)
+{
+    // A replaced row goes above every version it had, so the next sync
+    // sends it as the newer one.
+    if (table.versioned)
+        setMember(row.names, row.values, QStringLiteral("version"), std::max(stored.version, row.version) + 1);
+    const qsizetype idAt = row.names.indexOf(QStringLiteral("id"));
+    QStringList names = row.names;
+    QVariantList values = row.values;
+    names.removeAt(idAt);
+    values.removeAt(idAt);
+    if (restoring.repository.updateRow(table.name, names, values, row.id))
+        noteWritten(restoring, table, row, stored.accountId);
+    else
+        restoring.result.addError(tr("%1: the row could not be written: %2").arg(row.entry, restoring.repository.lastError()));
+}
+
+void BackupService::insertPending(Restoring& restoring, const Table& table)
+{
+    const QList<Row> rows = std::exchange(restoring.pending, {});
+    restoring.pendingIds.clear();
+    if (rows.isEmpty())
+        return;
+    QList<QVariantList> values;
+    values.reserve(rows.size());
+    for (const Row& row : rows)
+        values.append(row.values);
+    const bool inserted = m_database->inTransaction(
+        [&] { return restoring.repository.insertRows(table.name, rows.constFirst().names, values); });
+    if (inserted) {
+        for (const Row& row : rows)
+            noteWritten(restoring, table, row, QString());
+        return;
+    }
+    // One row of the batch failed: row by row, each failure is told with
+    // its entry.
+    for (const Row& row : rows)
+        placeRow(restoring, table, row, false);
+}
+
+void BackupService::noteWritten(Restoring& restoring, const Table& table, const Row& row, const QString& previousAccountId)
+{
+    restoring.result.addWritten();
+    restoring.writtenRows.insert(table.name + QLatin1Char('/') + row.id);
+    if (table.name != QLatin1String("transactions"))
+        return;
+    restoring.transactionAccounts.insert(row.accountId);
+    if (!previousAccountId.isEmpty())
+        restoring.transactionAccounts.insert(previousAccountId);
 }
 
 void BackupService::reportDanglingReferences(Restoring& restoring)

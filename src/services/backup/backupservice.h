@@ -2,13 +2,16 @@
 
 #include "services/backup/exportresult.h"
 #include "services/backup/restoreresult.h"
+#include "storage/backuprepository.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <utility>
 
 class AccountRepository;
 class BackupArchiveReader;
-class BackupRepository;
 class CategoryRepository;
 class Database;
 class QIODevice;
@@ -27,8 +30,10 @@ class TransactionRepository;
 // leaves the register exactly as it was. The open screens hear of a restore
 // through the repositories' change signals, once, after the commit.
 //
-// A screen runs either with a progress bar fed by progressed() and a
-// Cancel button wired to cancel(); the command line just calls them.
+// A screen proposes proposedFileName(), offers modeChoices(), runs either
+// call with a progress bar fed by progressed() and a Cancel button wired to
+// cancel(), and shows the result's title() and message() or summary() and
+// errors(); the command line just calls them and prints the texts.
 class BackupService : public QObject
 {
     Q_OBJECT
@@ -47,6 +52,10 @@ public:
         TransactionRepository* transactions, RecurringRepository* recurring,
         ReconciliationRepository* reconciliations, QObject* parent = nullptr);
 
+    // The import dialog's choices, in the order it lists them, each with
+    // the mode it stands for: "Replace all with backup data" first, so the
+    // choice's position is not its mode's value.
+    static QList<std::pair<QString, RestoreMode>> modeChoices();
     // "checkbook-backup-yyyy-MM-dd.zip" for today.
     static QString proposedFileName();
 
@@ -70,13 +79,18 @@ Q_SIGNALS:
 
 private:
     struct Table;
+    struct Row;
     struct Restoring;
 
     bool writeArchive(BackupRepository& repository, QIODevice& device, qint64& rows, QString& reason);
     bool readManifest(BackupArchiveReader& archive, RestoreResult& result);
     QList<QList<int>> rowEntries(const BackupArchiveReader& archive, RestoreResult& result) const;
     bool restoreRows(Restoring& restoring, const QList<QList<int>>& entries);
-    void restoreEntry(Restoring& restoring, const Table& table, const QString& entry, const QByteArray& bytes);
+    std::optional<Row> readRow(RestoreResult& result, const Table& table, const QString& entry, const QByteArray& bytes);
+    void placeRow(Restoring& restoring, const Table& table, Row row, bool batched);
+    void replaceRow(Restoring& restoring, const Table& table, Row row, const BackupRepository::StoredRow& stored);
+    void insertPending(Restoring& restoring, const Table& table);
+    void noteWritten(Restoring& restoring, const Table& table, const Row& row, const QString& previousAccountId);
     bool stopWhenCancelled(RestoreResult& result);
     void reportDanglingReferences(Restoring& restoring);
     void announceChanges(const QString& table, const Restoring& restoring);

@@ -112,14 +112,11 @@ private Q_SLOTS:
     void init()
     {
         m_world = std::make_unique<TestWorld>();
-        AppState& state = m_world->appState;
-        m_service = std::make_unique<BackupService>(state.database(), state.accounts(), state.categories(),
-            state.transactions(), state.recurring(), state.reconciliations());
+        m_service = m_world->appState.backupService();
         m_backup = m_world->dataDirectory.path() + u"/backup.zip"_s;
     }
     void cleanup()
     {
-        m_service.reset();
         m_world.reset();
     }
 
@@ -203,6 +200,15 @@ private Q_SLOTS:
         QCOMPARE(version(earlier), changedEarlierKept ? 2 : 4);
         const QString pending = scalar(database, u"SELECT sync_status FROM transactions WHERE id = ?"_s, {earlier.id}).toString();
         QCOMPARE(pending, u"pending"_s);
+    }
+
+    void choicesNameTheirModes()
+    {
+        const QList<std::pair<QString, Mode>> choices = BackupService::modeChoices();
+        const QList<std::pair<QString, Mode>> expected{{u"Replace all with backup data"_s, Mode::ReplaceAll},
+            {u"Keep newer (compare timestamps)"_s, Mode::KeepNewer}, {u"Skip existing items"_s, Mode::SkipExisting}};
+        QCOMPARE(choices, expected);
+        QCOMPARE(BackupService::proposedFileName(), u"checkbook-backup-2024-05-20.zip"_s);
     }
 
     void refusesArchivesNoBackupHolds_data()
@@ -314,6 +320,26 @@ private Q_SLOTS:
         QVERIFY(m_world->appState.accounts()->byId(u"kept"_s));
     }
 
+    void rowThatComesTwiceIsWrittenOnce_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<int>("written");
+        QTest::newRow("skip existing") << Mode::SkipExisting << 1;
+        QTest::newRow("replace all") << Mode::ReplaceAll << 2;
+    }
+    void rowThatComesTwiceIsWrittenOnce()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(int, written);
+        QVERIFY(writeZip(m_backup, {{u"manifest.json"_s, manifest()}, {u"accounts/twin.json"_s, accountRow(u"twin"_s)},
+                                       {u"accounts/copy.json"_s, accountRow(u"twin"_s)}}));
+        const RestoreResult result = m_service->restoreFrom(m_backup, mode);
+        QCOMPARE(result.errors(), QStringList());
+        QCOMPARE(result.written(), written);
+        QCOMPARE(result.skipped(), 2 - written);
+        QCOMPARE(scalar(m_world->appState.database(), u"SELECT version FROM accounts WHERE id = 'twin'"_s).toInt(), written);
+    }
+
     void idsTravelAsValuesNotAsNames()
     {
         Database* database = m_world->appState.database();
@@ -377,7 +403,7 @@ private Q_SLOTS:
         Database* database = m_world->appState.database();
         QVERIFY(m_service->exportTo(m_backup).succeeded());
         emptyTheRegister();
-        connect(m_service.get(), &BackupService::progressed, m_service.get(), &BackupService::cancel);
+        connect(m_service, &BackupService::progressed, m_service, &BackupService::cancel);
         const RestoreResult result = m_service->restoreFrom(m_backup, Mode::SkipExisting);
         QCOMPARE(result.errors(), QStringList{u"The restore was cancelled; nothing was changed."_s});
         QCOMPARE(rowCount(database), 0);
@@ -471,7 +497,7 @@ private:
     }
 
     std::unique_ptr<TestWorld> m_world;
-    std::unique_ptr<BackupService> m_service;
+    BackupService* m_service = nullptr;
     QString m_backup;
 };
 
