@@ -9,6 +9,7 @@
 #include "services/reconciliation/reconciliationservice.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportservice.h"
+#include "services/sampledata/sampledataservice.h"
 #include "bookkeeping/transactionservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -18,6 +19,7 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/reportrepository.h"
+#include "storage/sampledatarepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 
@@ -96,6 +98,8 @@ void AppState::createServices()
         m_preferences, m_accountService, m_transactionService, this);
     m_backupService = new BackupService(
         m_database, m_accounts, m_categories, m_transactions, m_recurring, m_reconciliations, this);
+    m_sampleDataService = new SampleDataService(m_database, new SampleDataRepository(m_database, this), m_categories,
+        m_accountService, m_transactionService, m_recurringService, this);
 }
 
 void AppState::applyThemePreference()

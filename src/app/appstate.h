@@ -18,6 +18,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportRepository;
 class ReportService;
+class SampleDataService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
@@ -57,6 +58,7 @@ public:
     ReportService* reportService() const { return m_reportService; }
     ImportService* importService() const { return m_importService; }
     BackupService* backupService() const { return m_backupService; }
+    SampleDataService* sampleDataService() const { return m_sampleDataService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // The account shown in the register; empty for none.
@@ -95,6 +97,7 @@ private:
     ReportService* m_reportService = nullptr;
     ImportService* m_importService = nullptr;
     BackupService* m_backupService = nullptr;
+    SampleDataService* m_sampleDataService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };
