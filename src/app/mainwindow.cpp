@@ -20,6 +20,7 @@
 #include "services/recurring/recurringscreen.h"
 #include "services/recurring/recurringservice.h"
 #include "services/reports/reportsscreen.h"
+#include "services/sampledata/sampledataservice.h"
 #include "services/search/searchscreen.h"
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/writeoutcome.h"
@@ -371,6 +372,53 @@ void MainWindow::deleteAccount(const QString& accountId)
     }
 }
 
+void MainWindow::loadSampleData()
+{
+    SampleDataService* samples = m_appState->sampleDataService();
+    if (samples->hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    const WriteOutcome outcome = samples->load();
+    if (!outcome.ok()) {
+        reportWriteFailure(tr("Sample Data"), tr("The sample data could not be loaded."), outcome);
+        return;
+    }
+    m_sidebar->reload();
+    m_registerScreen->reload();
+    updateRecurringDue();
+    showStatusMessage(tr("Sample data loaded"), hintMilliseconds);
+}
+
+void MainWindow::clearSampleData()
+{
+    SampleDataService* samples = m_appState->sampleDataService();
+    if (!samples->hasSampleData()) {
+        QMessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    const QMessageBox::StandardButton answer = QMessageBox::question(this, tr("Clear Sample Data"),
+        tr("Remove the sample accounts with all their transactions and recurring transactions?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    const WriteOutcome outcome = samples->clear();
+    if (!outcome.ok()) {
+        reportWriteFailure(tr("Sample Data"), tr("The sample data could not be cleared."), outcome);
+        return;
+    }
+    const QString current = m_appState->currentAccountId();
+    if (!current.isEmpty() && !m_appState->accounts()->byId(current)) {
+        m_appState->setCurrentAccountId(QString());
+        m_sidebar->select(QString());
+        showPage(Page::Welcome);
+    }
+    m_sidebar->reload();
+    m_registerScreen->reload();
+    updateRecurringDue();
+    showStatusMessage(tr("Sample data cleared"), hintMilliseconds);
+}
+
 void MainWindow::deleteCurrentAccount()
 {
     if (requireCurrentAccount())
@@ -486,9 +534,9 @@ void MainWindow::setupHelpMenu()
     if (!qEnvironmentVariableIsEmpty("CHECKBOOK_DEV")) {
         menu->addSeparator();
         QAction* load = menu->addAction(tr("Load &Sample Data"));
-        connect(load, &QAction::triggered, this, [this] { reportNotAvailable(tr("Sample data")); });
+        connect(load, &QAction::triggered, this, &MainWindow::loadSampleData);
         QAction* clear = menu->addAction(tr("&Clear Sample Data"));
-        connect(clear, &QAction::triggered, this, [this] { reportNotAvailable(tr("Sample data")); });
+        connect(clear, &QAction::triggered, this, &MainWindow::clearSampleData);
     }
 }
 

@@ -76,6 +76,9 @@ public Q_SLOTS:
     // Opens the recurring form on a rule made from a register row and
     // stores what the user saves.
     void memorizeTransaction(const RecurringTransaction& seed);
+    void loadSampleData();
+    // Asks, then removes the demonstration rows, or says why they stay.
+    void clearSampleData();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
