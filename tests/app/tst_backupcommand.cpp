@@ -120,7 +120,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("out");
         QTest::addColumn<QByteArray>("errStart");
-        const QByteArray failed = "Imported 0 items, skipped 0.\n\n1 error(s) occurred.\n";
+        // The English catalogue spells the plural "%n error(s)" out.
+        const QByteArray failed = "Imported 0 items, skipped 0.\n\n1 error occurred.\n";
         QTest::newRow("version 2") << QStringList{u"--restore-backup"_s, u"@/version2.zip"_s, u"--mode=replace"_s} << 1
                                    << failed + "Unsupported backup version: 2\n" << QByteArray();
         QTest::newRow("no file") << QStringList{u"--restore-backup"_s, u"@/missing.zip"_s, u"--mode=skip"_s} << 1
