@@ -5,17 +5,7 @@
 
 Transaction AccountCreation::openingBalanceTransaction(const Account& account, qint64 amount, const QDate& asOf)
 {
-    const QDateTime now = Clock::nowUtc();
-    Transaction transaction;
-    transaction.id = newId();
-    transaction.accountId = account.id;
-    transaction.date = asOf;
-    transaction.payee = openingBalancePayee;
-    transaction.amount = amount;
-    transaction.createdAt = now;
-    transaction.updatedAt = now;
-    transaction.syncStatus = SyncStatus::Pending;
-    return transaction;
+    return Transaction::newPending(account.id, asOf, openingBalancePayee, amount);
 }
 
 std::optional<AccountCreation> AccountCreation::fromEntered(const Account& entered, const QDate& asOf)

@@ -35,4 +35,7 @@ struct Transaction
     QDateTime createdAt;
     QDateTime updatedAt;
     std::optional<QDateTime> deletedAt;
+
+    // A row not yet stored: a new id, created and updated now, waiting to sync.
+    static Transaction newPending(const QString& accountId, const QDate& date, const QString& payee, qint64 amount);
 };

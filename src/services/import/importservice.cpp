@@ -100,21 +100,6 @@ QString qifPayee(const QifTransaction& record)
     return QCoreApplication::translate("ImportService", "Imported transaction");
 }
 
-Transaction newImportedTransaction(const QString& accountId, const QDate& date, const QString& payee, qint64 amount)
-{
-    const QDateTime now = Clock::nowUtc();
-    Transaction transaction;
-    transaction.id = newId();
-    transaction.accountId = accountId;
-    transaction.date = date;
-    transaction.payee = payee;
-    transaction.amount = amount;
-    transaction.createdAt = now;
-    transaction.updatedAt = now;
-    transaction.syncStatus = SyncStatus::Pending;
-    return transaction;
-}
-
 } // namespace
 
 struct ImportService::ParsedFile
@@ -314,7 +299,7 @@ bool ImportService::planCsv(CsvRun& run, ImportResult& result)
             ++result.unparseable;
             continue;
         }
-        Transaction transaction = newImportedTransaction(run.account.id, row->date, row->payee, row->amount);
+        Transaction transaction = Transaction::newPending(run.account.id, row->date, row->payee, row->amount);
         if (absorbedByStored(existing, duplicateKey(transaction))) {
             ++result.duplicates;
             continue;
@@ -468,7 +453,7 @@ bool ImportService::planQif(QifRun& run, ImportResult& result)
                 ++result.unparseable;
                 continue;
             }
-            Transaction transaction = newImportedTransaction(account.id, record.date, payee, *amount);
+            Transaction transaction = Transaction::newPending(account.id, record.date, payee, *amount);
             if (!existingByAccount.contains(account.id))
                 existingByAccount.insert(account.id, existingKeys(account.id));
             if (absorbedByStored(existingByAccount[account.id], duplicateKey(transaction))) {
