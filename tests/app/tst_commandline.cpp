@@ -257,7 +257,7 @@ private Q_SLOTS:
         QCOMPARE(first.exitCode, 0);
         QVERIFY2(first.out.contains("separator ';', 1 line(s) before the table, a header row, dates as dd.MM.yyyy"),
             first.out.constData());
-        QVERIFY2(first.out.contains("3 transaction(s) imported"), first.out.constData());
+        QVERIFY2(first.out.contains("3 transactions imported"), first.out.constData());
         QCOMPARE(world.stored(giro.id).size(), 3);
         QCOMPARE(world.stored(giro.id).constFirst().amount, -1800);
 
@@ -270,8 +270,8 @@ private Q_SLOTS:
                                                   QStringLiteral("--account"), QStringLiteral("Girokonto")},
             world.dataDirectory.path());
         QCOMPARE(second.exitCode, 0);
-        QVERIFY2(second.out.contains("3 duplicate(s) skipped"), second.out.constData());
-        QVERIFY2(second.out.contains("1 transfer(s) linked across accounts"), second.out.constData());
+        QVERIFY2(second.out.contains("3 duplicates skipped"), second.out.constData());
+        QVERIFY2(second.out.contains("1 transfer linked across accounts"), second.out.constData());
         QCOMPARE(world.appState.accounts()->all().size(), 3);
     }
 

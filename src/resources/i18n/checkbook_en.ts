@@ -246,6 +246,154 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>BackupArchiveReader</name>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation>Failed to open ZIP archive</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive would unpack to more than %n GB.</source>
+        <translation>
+            <numerusform>The archive would unpack to more than %n GB.</numerusform>
+            <numerusform>The archive would unpack to more than %n GB.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unsafe entry name</source>
+        <translation>%1: unsafe entry name</translation>
+    </message>
+    <message>
+        <source>%1: encrypted or compressed in an unknown way</source>
+        <translation>%1: encrypted or compressed in an unknown way</translation>
+    </message>
+    <message>
+        <source>%1: larger than any row file</source>
+        <translation>%1: larger than any row file</translation>
+    </message>
+    <message>
+        <source>%1: compressed beyond any row file (a zip bomb)</source>
+        <translation>%1: compressed beyond any row file (a zip bomb)</translation>
+    </message>
+    <message>
+        <source>%1: unreadable</source>
+        <translation>%1: unreadable</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1: damaged</translation>
+    </message>
+    <message>
+        <source>%1: does not unpack to the size the archive states</source>
+        <translation>%1: does not unpack to the size the archive states</translation>
+    </message>
+</context>
+<context>
+    <name>BackupCommand</name>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>Cannot read the data file %1.</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
+        <translation>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>Cannot open the data file %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Replace all with backup data</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Keep newer (compare timestamps)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Skip existing items</translation>
+    </message>
+    <message>
+        <source>The data file could not be read.</source>
+        <translation>The data file could not be read.</translation>
+    </message>
+    <message>
+        <source>The archive could not be written. %1</source>
+        <translation>The archive could not be written. %1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>The export was cancelled.</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read. %2</source>
+        <translation>The table %1 could not be read. %2</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Could not read file.</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be saved. %1</source>
+        <translation>The restored rows could not be saved. %1</translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation>Invalid backup: missing manifest.json</translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation>%1: invalid JSON</translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation>Unsupported backup version: %1</translation>
+    </message>
+    <message>
+        <source>%1: not part of a backup</source>
+        <translation>%1: not part of a backup</translation>
+    </message>
+    <message>
+        <source>The table %1 could not be read.</source>
+        <translation>The table %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>The restore was cancelled; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no column of %3</source>
+        <translation>%1: &quot;%2&quot; is no column of %3</translation>
+    </message>
+    <message>
+        <source>%1: the value of &quot;%2&quot; cannot be stored</source>
+        <translation>%1: the value of &quot;%2&quot; cannot be stored</translation>
+    </message>
+    <message>
+        <source>%1: the row has no id</source>
+        <translation>%1: the row has no id</translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation>%1: unexpected error</translation>
+    </message>
+    <message>
+        <source>%1: the row could not be written: %2</source>
+        <translation>%1: the row could not be written: %2</translation>
+    </message>
+    <message>
+        <source>The restored rows could not be checked.</source>
+        <translation>The restored rows could not be checked.</translation>
+    </message>
+    <message>
+        <source>%1: refers to a row that is neither in the backup nor in the register</source>
+        <translation>%1: refers to a row that is neither in the backup nor in the register</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>New Category</source>
@@ -562,6 +710,164 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Cannot write to standard output: %1</translation>
+    </message>
+    <message>
+        <source>The data file could not be read. %1</source>
+        <translation>The data file could not be read. %1</translation>
+    </message>
+    <message>
+        <source>The transactions could not be read.</source>
+        <translation>The transactions could not be read.</translation>
+    </message>
+    <message>
+        <source>This report needs --%1 yyyy-MM-dd.</source>
+        <translation>This report needs --%1 yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <source>--%1 needs a date written yyyy-MM-dd, not &quot;%2&quot;.</source>
+        <translation>--%1 needs a date written yyyy-MM-dd, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--%1 is before --%2.</source>
+        <translation>--%1 is before --%2.</translation>
+    </message>
+    <message>
+        <source>Unknown report &quot;%1&quot;. The reports are: %2.</source>
+        <translation>Unknown report &quot;%1&quot;. The reports are: %2.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>There is no account named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Find the transactions matching &lt;text&gt;.</source>
+        <translation>Find the transactions matching &lt;text&gt;.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Write the report &lt;kind&gt;, such as category_spending.</source>
+        <translation>Write the report &lt;kind&gt;, such as category_spending.</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>kind</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>The report&apos;s first day.</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>The report&apos;s last day.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Year over year: the second period&apos;s first day.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Year over year: the second period&apos;s last day.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
+        <translation>Report on, or import a CSV file into, the account &lt;name&gt;.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Write the CSV to &lt;file&gt;.</source>
+        <translation>Write the CSV to &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as the ZIP archive &lt;file&gt;.</source>
+        <translation>Save a backup of the register as the ZIP archive &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Restore the backup archive &lt;file&gt;.</source>
+        <translation>Restore the backup archive &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Restoring: what becomes of rows already there: skip, replace or newer.</source>
+        <translation>Restoring: what becomes of rows already there: skip, replace or newer.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
+        <translation>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</translation>
+    </message>
+    <message>
+        <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
+   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+   or: kestrelwood-checkbook --export-backup FILE
+   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+   or: kestrelwood-checkbook --import FILE... [--account NAME]</source>
+        <translation>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
+   or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
+   or: kestrelwood-checkbook --export-backup FILE
+   or: kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
+   or: kestrelwood-checkbook --import FILE... [--account NAME]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Give one of --search, --report, --export-backup, --restore-backup or --import.</source>
+        <translation>Give one of --search, --report, --export-backup, --restore-backup or --import.</translation>
+    </message>
+    <message>
+        <source>--restore-backup needs --mode skip, --mode replace or --mode newer.</source>
+        <translation>--restore-backup needs --mode skip, --mode replace or --mode newer.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1.</source>
+        <translation>Cannot read the data file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvRowReader</name>
+    <message>
+        <source>No date, payee or amount in this row</source>
+        <translation>No date, payee or amount in this row</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date written %2</source>
+        <translation>&quot;%1&quot; is not a date written %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount</source>
+        <translation>&quot;%1&quot; is not an amount</translation>
+    </message>
+    <message>
+        <source>A text in this row is too long</source>
+        <translation>A text in this row is too long</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The disk is full.</source>
@@ -608,6 +914,407 @@ Both sides of the transfer will be deleted.</translation>
     <message>
         <source>Delete Transaction</source>
         <translation>Delete Transaction</translation>
+    </message>
+</context>
+<context>
+    <name>ExclusiveDataFile</name>
+    <message>
+        <source>Kestrelwood Checkbook is open on %1. Close it, then try again.</source>
+        <translation>Kestrelwood Checkbook is open on %1. Close it, then try again.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file %1. %2</source>
+        <translation>Cannot open the data file %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportResult</name>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Backup Complete</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Backup Failed</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Backup saved to:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>Could not write to:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>the mapping last used for this account</source>
+        <translation>the mapping last used for this account</translation>
+    </message>
+    <message>
+        <source>the mapping proposed from the file</source>
+        <translation>the mapping proposed from the file</translation>
+    </message>
+    <message>
+        <source>Read with %1: separator %2, %3 line(s) before the table, %4, dates as %5, columns: date %6, payee %7, amount %8, credit %9, memo %10, category %11.</source>
+        <translation>Read with %1: separator %2, %3 line(s) before the table, %4, dates as %5, columns: date %6, payee %7, amount %8, credit %9, memo %10, category %11.</translation>
+    </message>
+    <message>
+        <source>a header row</source>
+        <translation>a header row</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>no header row</translation>
+    </message>
+    <message>
+        <source>%1: the import failed and nothing of it was stored (%2).</source>
+        <translation>%1: the import failed and nothing of it was stored (%2).</translation>
+    </message>
+    <message>
+        <source>%1: import complete.</source>
+        <translation>%1: import complete.</translation>
+    </message>
+    <message>
+        <source>%1: a CSV file needs --account NAME, the account to import into.</source>
+        <translation>%1: a CSV file needs --account NAME, the account to import into.</translation>
+    </message>
+    <message>
+        <source>%1: the file could not be read.</source>
+        <translation>%1: the file could not be read.</translation>
+    </message>
+    <message>
+        <source>There is no account named &quot;%1&quot;.</source>
+        <translation>There is no account named &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Import Transactions</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Account:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>CSV Column Mapping:</translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Some banks put the account number and the period above the table.</source>
+        <translation>Some banks put the account number and the period above the table.</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>First row is header</translation>
+    </message>
+    <message>
+        <source>For files with separate columns for money out and money in: the amount column is then the money out.</source>
+        <translation>For files with separate columns for money out and money in: the amount column is then the money out.</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Separator:</translation>
+    </message>
+    <message>
+        <source>Lines before the table:</source>
+        <translation>Lines before the table:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Date column:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Payee column:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Amount column:</translation>
+    </message>
+    <message>
+        <source>Credit column:</source>
+        <translation>Credit column:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Memo column:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Category column:</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Date format:</translation>
+    </message>
+    <message>
+        <source>The first rows as they will be imported:</source>
+        <translation>The first rows as they will be imported:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Payee</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Memo</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>QIF source accounts:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>No file selected</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>Select QIF File(s)</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>QIF Files (*.qif)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Select File</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV Files (*.csv);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col %1: %2</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n file selected</numerusform>
+            <numerusform>%n files selected</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>Analyzing QIF file(s)...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1 (%n transaction)</numerusform>
+            <numerusform>%1 (%n transactions)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Create new account &quot;%1&quot; —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Skip these transactions —</translation>
+    </message>
+    <message>
+        <source>No transactions were found in the selected file(s).</source>
+        <translation>No transactions were found in the selected file(s).</translation>
+    </message>
+    <message>
+        <source>Choose a file to import first.</source>
+        <translation>Choose a file to import first.</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>No target account</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Pick an account to import into, or create one now.</translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation>New Account</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>The account could not be created.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importing...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>Import cancelled.</translation>
+    </message>
+    <message>
+        <source>The import was stopped and all changes were rolled back. No transactions were added.</source>
+        <translation>The import was stopped and all changes were rolled back. No transactions were added.</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>Import failed.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>A database error stopped the import and all changes were rolled back. No transactions were added.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Import complete!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transaction imported</numerusform>
+            <numerusform>%n transactions imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transfer linked across accounts</numerusform>
+            <numerusform>%n transfers linked across accounts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (including %n linked to previously imported row)</numerusform>
+            <numerusform>  (including %n linked to previously imported rows)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform>
+            <numerusform>%n duplicates skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n record skipped (unparseable)</numerusform>
+            <numerusform>%n records skipped (unparseable)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n metadata record skipped</numerusform>
+            <numerusform>%n metadata records skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n record skipped (unmapped source account)</numerusform>
+            <numerusform>%n records skipped (unmapped source account)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n record skipped (database error — see log)</numerusform>
+            <numerusform>%n records skipped (database error — see log)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation>%1 (no account header)</translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation>Imported transaction</translation>
     </message>
 </context>
 <context>
@@ -807,10 +1514,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Load &amp;Sample Data</source>
         <translation>Load &amp;Sample Data</translation>
-    </message>
-    <message>
-        <source>Sample data</source>
-        <translation>Sample data</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
@@ -1018,6 +1721,42 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>This transaction was deleted.</source>
         <translation>This transaction was deleted.</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Sample Data</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Sample data is already loaded.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>The sample data could not be loaded.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Sample data loaded</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>No sample data to clear.</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>Clear Sample Data</translation>
+    </message>
+    <message>
+        <source>Remove the sample accounts with all their transactions and recurring transactions?</source>
+        <translation>Remove the sample accounts with all their transactions and recurring transactions?</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>The sample data could not be cleared.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Sample data cleared</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +2571,57 @@ What you typed is still on screen.</translation>
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <source>No data for this period</source>
+        <translation>No data for this period</translation>
+    </message>
+    <message>
+        <source>The chart is not shown, so there is no picture to save.</source>
+        <translation>The chart is not shown, so there is no picture to save.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened for writing: %2</source>
+        <translation>The file %1 could not be opened for writing: %2</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2</source>
+        <translation>The picture could not be written to %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Period 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Period 2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Net Worth (%1)</source>
+        <translation>Net Worth (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Year vs Last Year</source>
@@ -1870,55 +2660,7 @@ What you typed is still on screen.</translation>
     </message>
 </context>
 <context>
-    <name>ReportsScreen</name>
-    <message>
-        <source>Reports</source>
-        <translation>Reports</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>Export CSV</translation>
-    </message>
-    <message>
-        <source>Account:</source>
-        <translation>Account:</translation>
-    </message>
-    <message>
-        <source>Period:</source>
-        <translation>Period:</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Category</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Category Spending</source>
-        <translation>Category Spending</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Payee</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Count</translation>
-    </message>
-    <message>
-        <source>Payee Summary</source>
-        <translation>Payee Summary</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Tax Code</translation>
-    </message>
-    <message>
-        <source>Tax Report</source>
-        <translation>Tax Report</translation>
-    </message>
+    <name>ReportTable</name>
     <message>
         <source>Month</source>
         <translation>Month</translation>
@@ -1936,10 +2678,6 @@ What you typed is still on screen.</translation>
         <translation>Net</translation>
     </message>
     <message>
-        <source>Income vs Expenses</source>
-        <translation>Income vs Expenses</translation>
-    </message>
-    <message>
         <source>Inflows</source>
         <translation>Inflows</translation>
     </message>
@@ -1948,12 +2686,40 @@ What you typed is still on screen.</translation>
         <translation>Outflows</translation>
     </message>
     <message>
-        <source>Cash Flow</source>
-        <translation>Cash Flow</translation>
+        <source>Category</source>
+        <translation>Category</translation>
     </message>
     <message>
-        <source>Year-over-Year</source>
-        <translation>Year-over-Year</translation>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Payee</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Tax Code</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Period 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Period 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
     </message>
     <message>
         <source>Account</source>
@@ -1972,10 +2738,6 @@ What you typed is still on screen.</translation>
         <translation>Uncleared</translation>
     </message>
     <message>
-        <source>Account Summary</source>
-        <translation>Account Summary</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -1986,38 +2748,6 @@ What you typed is still on screen.</translation>
     <message>
         <source>Amount</source>
         <translation>Amount</translation>
-    </message>
-    <message>
-        <source>Transactions</source>
-        <translation>Transactions</translation>
-    </message>
-    <message>
-        <source>Compare:</source>
-        <translation>Compare:</translation>
-    </message>
-    <message>
-        <source>P1:</source>
-        <translation>P1:</translation>
-    </message>
-    <message>
-        <source>P2:</source>
-        <translation>P2:</translation>
-    </message>
-    <message>
-        <source>Period 1</source>
-        <translation>Period 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>Period 2</translation>
-    </message>
-    <message>
-        <source>Difference</source>
-        <translation>Difference</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>too large</translation>
     </message>
     <message>
         <source>Checking</source>
@@ -2043,6 +2773,69 @@ What you typed is still on screen.</translation>
         <source>Other</source>
         <translation>Other</translation>
     </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Reports</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Account:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Category Spending</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Payee Summary</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Tax Report</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Income vs Expenses</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Cash Flow</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Year-over-Year</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Account Summary</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Transactions</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Compare:</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
     <message>
         <source>CSV Files (*.csv)</source>
         <translation>CSV Files (*.csv)</translation>
@@ -2058,6 +2851,123 @@ What you typed is still on screen.</translation>
         <translation>The report was not exported.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Show Charts</source>
+        <translation>Show Charts</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>Export Chart</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG Images (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart was not exported.
+
+%1</source>
+        <translation>The chart was not exported.
+
+%1</translation>
+    </message>
+    <message>
+        <source>This report has no chart.</source>
+        <translation>This report has no chart.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreResult</name>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import Complete</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import Failed</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Imported %1 items, skipped %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n error occurred.</numerusform>
+            <numerusform>
+
+%n errors occurred.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Main Checking</source>
+        <translation>Main Checking</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation>Riverbend Credit Union</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Savings</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Sample data is already loaded.</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>No sample data to clear.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</source>
+        <translation>
+            <numerusform>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</numerusform>
+            <numerusform>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SearchExport</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Payee</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Memo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Amount</translation>
     </message>
 </context>
 <context>
