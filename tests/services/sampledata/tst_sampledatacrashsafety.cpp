@@ -1,0 +1,111 @@
+// Kills a process that keeps loading and clearing the sample data at random
+// moments, and checks after every kill that the books hold the whole data
+// set or none of it.
+
+#include "bookkeeping/accountservice.h"
+#include "bookkeeping/transactionservice.h"
+#include "services/recurring/recurringservice.h"
+#include "services/sampledata/sampledataservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/clock.h"
+#include "storage/database.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/sampledatarepository.h"
+#include "storage/transactionrepository.h"
+#include "support/killedworker.h"
+#include "support/storagetesting.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char* const workerFlag = "--load-and-clear-until-killed";
+
+struct Books
+{
+    explicit Books(const QString& path)
+        : ready(database.open(path) && database.runMigrations())
+    {
+    }
+
+    Database database;
+    bool ready;
+    AccountRepository accounts{&database};
+    TransactionRepository transactions{&database};
+    CategoryRepository categories{&database};
+    RecurringRepository recurring{&database};
+    ReconciliationRepository reconciliations{&database};
+    SampleDataRepository sampleRows{&database};
+    TransactionService transactionService{&database, &accounts, &transactions};
+    AccountService accountService{&database, &accounts, &transactions, &recurring, &reconciliations};
+    RecurringService recurringService{&database, &recurring, &transactions, &transactionService};
+    SampleDataService service{
+        &database, &sampleRows, &categories, &accountService, &transactionService, &recurringService};
+};
+
+// The sample accounts, transactions and recurring rules stored.
+QList<int> sampleRows(Books& books)
+{
+    QList<int> counts;
+    for (const char* table : {"accounts", "transactions", "recurring_transactions"})
+        counts.append(scalar(&books.database,
+            QStringLiteral("SELECT COUNT(*) FROM %1 WHERE id LIKE 'sample-%'").arg(QLatin1String(table)))
+                          .toInt());
+    return counts;
+}
+
+} // namespace
+
+class SampleDataCrashSafetyTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theDataSetIsWholeOrAbsentAfterEveryKill()
+    {
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        const QString path = directory.filePath(QStringLiteral("checkbook.db"));
+        QList<int> whole;
+        {
+            Books books(path);
+            QVERIFY(books.ready && books.service.load().ok());
+            whole = sampleRows(books);
+            QVERIFY(books.service.clear().ok());
+        }
+        const QList<int> none = {0, 0, 0};
+        QSet<bool> seenLoaded;
+        for (int kill = 1; kill <= 30 && !QTest::currentTestFailed(); ++kill) {
+            QVERIFY2(killWorkerOnce(workerFlag, path, quint32(kill), 40), "the worker did not run");
+            Books books(path);
+            QVERIFY(books.ready);
+            const QList<int> found = sampleRows(books);
+            QVERIFY2(found == whole || found == none, qPrintable(QStringLiteral("kill %1").arg(kill)));
+            seenLoaded.insert(found == whole);
+        }
+        // The kills met the books in both states.
+        QCOMPARE(seenLoaded.size(), 2);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], workerFlag) == 0) {
+        QCoreApplication application(argc, argv);
+        Books books(QString::fromLocal8Bit(argv[2]));
+        if (!books.ready)
+            return 2;
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            books.service.hasSampleData() ? books.service.clear() : books.service.load();
+    }
+    QCoreApplication application(argc, argv);
+    SampleDataCrashSafetyTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_sampledatacrashsafety.moc"
