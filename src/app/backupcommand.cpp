@@ -1,7 +1,7 @@
 #include "app/backupcommand.h"
 
 #include "app/commandline.h"
-#include "app/singleinstanceguard.h"
+#include "app/exclusivedatafile.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -10,9 +10,6 @@
 #include "storage/transactionrepository.h"
 
 #include <QDir>
-#include <QLockFile>
-#include <QLoggingCategory>
-#include <cstdio>
 
 namespace {
 
@@ -38,15 +35,9 @@ struct Books
     BackupService service;
 };
 
-void print(std::FILE* stream, const QString& text)
-{
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stream);
-}
-
 int fail(const QString& message)
 {
-    print(stderr, message);
+    CommandLine::printLine(CommandLine::StandardError, message);
     return CommandLine::Failed;
 }
 
@@ -73,33 +64,19 @@ int BackupCommand::exportTo(const QString& path)
     const ExportResult result = books.service.exportTo(path);
     if (!result.succeeded())
         return fail(result.message());
-    print(stdout, result.message());
+    CommandLine::printLine(CommandLine::StandardOutput, result.message());
     return CommandLine::Succeeded;
 }
 
 int BackupCommand::restoreFrom(const QString& path, BackupService::RestoreMode mode)
 {
-    const QString directory = Database::dataDirectory();
-    // The lock of the running program: held, it means the program is open
-    // on this register; taken, it keeps the program from opening it midway.
-    QLockFile lock(SingleInstanceGuard::lockFilePath(directory));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
-        return fail(tr("Kestrelwood Checkbook is open on %1. Close it, then restore the backup.")
-                        .arg(QDir::toNativeSeparators(directory)));
-    }
-    // The migrations' progress lines are no part of the command's answer.
-    if (qEnvironmentVariableIsEmpty("CHECKBOOK_VERBOSE"))
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
-    Database database;
-    const QString dataFile = Database::databasePath();
-    if (!database.open(dataFile) || !database.runMigrations())
-        return fail(tr("Cannot open the data file %1. %2")
-                        .arg(QDir::toNativeSeparators(dataFile), Database::failureText(database.lastFailure())));
-    Books books(&database);
+    ExclusiveDataFile dataFile;
+    if (const QString error = dataFile.open(); !error.isEmpty())
+        return fail(error);
+    Books books(dataFile.database());
     const RestoreResult result = books.service.restoreFrom(path, mode);
-    print(stdout, result.summary());
+    CommandLine::printLine(CommandLine::StandardOutput, result.summary());
     for (const QString& error : result.errors())
-        print(stdout, error);
+        CommandLine::printLine(CommandLine::StandardOutput, error);
     return result.succeeded() ? CommandLine::Succeeded : CommandLine::Failed;
 }

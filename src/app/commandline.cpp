@@ -54,7 +54,7 @@ Outcome failure(const QString& message, int exitCode = CommandLine::Failed)
 
 int report(const QString& message, int exitCode)
 {
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    CommandLine::printLine(CommandLine::StandardError, message);
     return exitCode;
 }
 
@@ -252,6 +252,13 @@ std::optional<Outcome> misuse(const QCommandLineParser& parser)
 }
 
 } // namespace
+
+void CommandLine::printLine(Stream stream, const QString& text)
+{
+    std::FILE* file = stream == StandardOutput ? stdout : stderr;
+    std::fprintf(file, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(file);
+}
 
 bool CommandLine::handles(int argc, char** argv)
 {

@@ -20,6 +20,11 @@ class CommandLine
 
 public:
     enum ExitCode { Succeeded = 0, Failed = 1, Misused = 2 };
+    enum Stream { StandardOutput, StandardError };
+
+    // Writes `text` and a line feed at once, so that lines stay in order
+    // when both streams go to one log.
+    static void printLine(Stream stream, const QString& text);
 
     // Whether the arguments ask for a search, a report or a backup instead
     // of the window.

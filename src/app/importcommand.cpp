@@ -14,7 +14,6 @@
 #include "storage/transactionrepository.h"
 
 #include <QFileInfo>
-#include <cstdio>
 
 namespace {
 
@@ -47,12 +46,6 @@ struct Books
     AccountService accountService;
     ImportService service;
 };
-
-void print(std::FILE* stream, const QString& text)
-{
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stream);
-}
 
 bool isQif(const QString& path)
 {
@@ -93,13 +86,13 @@ QString mappingText(const CsvMapping& mapping, bool remembered)
 bool reported(const QString& what, const ImportResult& result)
 {
     if (result.aborted) {
-        print(stderr, ImportCommand::tr("%1: the import failed and nothing of it was stored (%2).")
+        CommandLine::printLine(CommandLine::StandardError, ImportCommand::tr("%1: the import failed and nothing of it was stored (%2).")
                           .arg(what, result.failureReason));
         return false;
     }
-    print(stdout, ImportCommand::tr("%1: import complete.").arg(what));
+    CommandLine::printLine(CommandLine::StandardOutput, ImportCommand::tr("%1: import complete.").arg(what));
     for (const QString& line : result.summaryLines())
-        print(stdout, line);
+        CommandLine::printLine(CommandLine::StandardOutput, line);
     return true;
 }
 
@@ -107,12 +100,12 @@ bool importCsv(Books& books, const QString& path, const std::optional<Account>& 
 {
     const QString name = QFileInfo(path).fileName();
     if (!account) {
-        print(stderr, ImportCommand::tr("%1: a CSV file needs --account NAME, the account to import into.").arg(name));
+        CommandLine::printLine(CommandLine::StandardError, ImportCommand::tr("%1: a CSV file needs --account NAME, the account to import into.").arg(name));
         return false;
     }
     const std::optional<CsvPreview> preview = books.service.previewCsv(path);
     if (!preview) {
-        print(stderr, ImportCommand::tr("%1: the file could not be read.").arg(name));
+        CommandLine::printLine(CommandLine::StandardError, ImportCommand::tr("%1: the file could not be read.").arg(name));
         return false;
     }
     CsvMapping mapping = preview->mapping;
@@ -121,7 +114,7 @@ bool importCsv(Books& books, const QString& path, const std::optional<Account>& 
     const bool remembered = saved && saved->separator == mapping.separator;
     if (remembered)
         mapping = *saved;
-    print(stdout, QStringLiteral("%1: %2").arg(name, mappingText(mapping, remembered)));
+    CommandLine::printLine(CommandLine::StandardOutput, QStringLiteral("%1: %2").arg(name, mappingText(mapping, remembered)));
     return reported(name, books.service.importCsv(path, account->id, mapping));
 }
 
@@ -152,7 +145,7 @@ int ImportCommand::run(const QStringList& files, const QString& accountName)
 {
     ExclusiveDataFile dataFile;
     if (const QString error = dataFile.open(); !error.isEmpty()) {
-        print(stderr, error);
+        CommandLine::printLine(CommandLine::StandardError, error);
         return CommandLine::Failed;
     }
     Books books(dataFile.database());
@@ -160,7 +153,7 @@ int ImportCommand::run(const QStringList& files, const QString& accountName)
     if (!accountName.isEmpty()) {
         account = accountNamed(books.accounts, accountName);
         if (!account) {
-            print(stderr, tr("There is no account named \"%1\".").arg(accountName));
+            CommandLine::printLine(CommandLine::StandardError, tr("There is no account named \"%1\".").arg(accountName));
             return CommandLine::Failed;
         }
     }
