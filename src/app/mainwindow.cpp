@@ -387,6 +387,12 @@ void MainWindow::loadSampleData()
     m_sidebar->reload();
     m_registerScreen->reload();
     updateRecurringDue();
+    // Someone trying the program out wants to see the sample register.
+    if (m_appState->currentAccountId().isEmpty()) {
+        const QList<Account> accounts = m_appState->accounts()->all();
+        if (!accounts.isEmpty())
+            selectAccount(accounts.constFirst().id);
+    }
     showStatusMessage(tr("Sample data loaded"), hintMilliseconds);
 }
 

@@ -57,6 +57,8 @@ private Q_SLOTS:
         trigger(QStringLiteral("Load &Sample Data"));
         QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Sample data loaded"));
         QCOMPARE(m_window->findChild<QListWidget*>()->count(), 3);
+        // The first sample register is on screen.
+        QCOMPARE(m_world->appState.currentAccountId(), m_world->appState.accounts()->all().constFirst().id);
 
         QString text;
         QString title;
