@@ -293,14 +293,6 @@ Datenverzeichnis: %1
         <source>Cannot read the data file %1.</source>
         <translation>Die Datendatei %1 kann nicht gelesen werden.</translation>
     </message>
-    <message>
-        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
-        <translation>Kestrelwood Checkbook hat %1 geöffnet. Schließen Sie das Programm und stellen Sie dann die Sicherung wieder her.</translation>
-    </message>
-    <message>
-        <source>Cannot open the data file %1. %2</source>
-        <translation>Die Datendatei %1 kann nicht geöffnet werden. %2</translation>
-    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -2941,6 +2933,270 @@ Es sind %n Fehler aufgetreten.</numerusform>
             <numerusform>Die Beispieldaten wurden nicht entfernt: %n eigener Eintrag (Buchungen, wiederkehrende Buchungen oder Abgleiche, auch gelöschte) befindet sich in den Beispielkonten oder ist eine Umbuchung auf sie. Beim Entfernen der Beispielkonten würde er mit entfernt.</numerusform>
             <numerusform>Die Beispieldaten wurden nicht entfernt: %n eigene Einträge (Buchungen, wiederkehrende Buchungen oder Abgleiche, auch gelöschte) befinden sich in den Beispielkonten oder sind Umbuchungen auf sie. Beim Entfernen der Beispielkonten würden sie mit entfernt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation>Brightpath Inc</translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation>Gehalt (zweiwöchentlich)</translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation>Gehalt / Lohn</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation>Pinecrest Apartments</translation>
+    </message>
+    <message>
+        <source>February rent</source>
+        <translation>Miete Februar</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Wohnen</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation>Miete/Hypothekenrate</translation>
+    </message>
+    <message>
+        <source>Greenleaf Market</source>
+        <translation>Greenleaf Market</translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation>Wocheneinkauf</translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation>Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Hilltop Gas</source>
+        <translation>Hilltop Gas</translation>
+    </message>
+    <message>
+        <source>Fill up</source>
+        <translation>Volltanken</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>Verkehr</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation>Benzin/Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Lakeside Utilities</source>
+        <translation>Lakeside Utilities</translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation>Stromrechnung</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Nebenkosten</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation>Wasserrechnung</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Streamline TV</source>
+        <translation>Streamline TV</translation>
+    </message>
+    <message>
+        <source>Monthly streaming</source>
+        <translation>Streaming (monatlich)</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Unterhaltung</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation>Streaming</translation>
+    </message>
+    <message>
+        <source>Maplewood Diner</source>
+        <translation>Maplewood Diner</translation>
+    </message>
+    <message>
+        <source>Dinner out</source>
+        <translation>Abendessen auswärts</translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation>Essen &amp; Restaurants</translation>
+    </message>
+    <message>
+        <source>Clearview Insurance</source>
+        <translation>Clearview Insurance</translation>
+    </message>
+    <message>
+        <source>Auto insurance</source>
+        <translation>Kfz-Versicherung</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Versicherungen</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Kfz</translation>
+    </message>
+    <message>
+        <source>Hope Community Church</source>
+        <translation>Hope Community Church</translation>
+    </message>
+    <message>
+        <source>Monthly donation</source>
+        <translation>Monatliche Spende</translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation>Spenden</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Transfer to Savings</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>Monatliches Sparen</translation>
+    </message>
+    <message>
+        <source>March rent</source>
+        <translation>Miete März</translation>
+    </message>
+    <message>
+        <source>NetConnect ISP</source>
+        <translation>NetConnect ISP</translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation>Internetanschluss</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Mittagessen</translation>
+    </message>
+    <message>
+        <source>Ridgeline Pharmacy</source>
+        <translation>Ridgeline Pharmacy</translation>
+    </message>
+    <message>
+        <source>Prescriptions</source>
+        <translation>Rezepte</translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation>Krankheitskosten</translation>
+    </message>
+    <message>
+        <source>Coffee &amp; pastry</source>
+        <translation>Kaffee &amp; Gebäck</translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation>Zinsgutschrift</translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation>Zinserträge</translation>
+    </message>
+    <message>
+        <source>Dash Delivery</source>
+        <translation>Dash Delivery</translation>
+    </message>
+    <message>
+        <source>Food delivery</source>
+        <translation>Essenslieferung</translation>
+    </message>
+    <message>
+        <source>Gadget World</source>
+        <translation>Gadget World</translation>
+    </message>
+    <message>
+        <source>Phone case</source>
+        <translation>Handyhülle</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Einkäufe</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation>Elektronik</translation>
+    </message>
+    <message>
+        <source>CloudWatch Plus</source>
+        <translation>CloudWatch Plus</translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation>Cloud-Speicher-Tarif</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Payment - Thank You</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>Kreditkartenzahlung</translation>
+    </message>
+    <message>
+        <source>Stellar Coffee</source>
+        <translation>Stellar Coffee</translation>
+    </message>
+    <message>
+        <source>Coffee beans</source>
+        <translation>Kaffeebohnen</translation>
+    </message>
+    <message>
+        <source>BookNest Online</source>
+        <translation>BookNest Online</translation>
+    </message>
+    <message>
+        <source>Programming books</source>
+        <translation>Programmierbücher</translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation>Bildungsausgaben</translation>
+    </message>
+    <message>
+        <source>TechVault</source>
+        <translation>TechVault</translation>
+    </message>
+    <message>
+        <source>USB hub</source>
+        <translation>USB-Hub</translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation>Monatsmiete</translation>
     </message>
 </context>
 <context>

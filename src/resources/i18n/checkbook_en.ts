@@ -293,14 +293,6 @@ Data directory: %1
         <source>Cannot read the data file %1.</source>
         <translation>Cannot read the data file %1.</translation>
     </message>
-    <message>
-        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
-        <translation>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</translation>
-    </message>
-    <message>
-        <source>Cannot open the data file %1. %2</source>
-        <translation>Cannot open the data file %1. %2</translation>
-    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -2941,6 +2933,270 @@ What you typed is still on screen.</translation>
             <numerusform>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</numerusform>
             <numerusform>The sample data was left in place: %n of your own entries (transactions, recurring transactions or reconciliations, including deleted ones) are in the sample accounts or transfer to them. Removing the sample accounts would take them along.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation>Brightpath Inc</translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation>Biweekly paycheck</translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation>Salary / Wages</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation>Pinecrest Apartments</translation>
+    </message>
+    <message>
+        <source>February rent</source>
+        <translation>February rent</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Housing</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation>Rent/Mortgage Payment</translation>
+    </message>
+    <message>
+        <source>Greenleaf Market</source>
+        <translation>Greenleaf Market</translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation>Weekly groceries</translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation>Groceries</translation>
+    </message>
+    <message>
+        <source>Hilltop Gas</source>
+        <translation>Hilltop Gas</translation>
+    </message>
+    <message>
+        <source>Fill up</source>
+        <translation>Fill up</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>Transportation</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation>Gas/Fuel</translation>
+    </message>
+    <message>
+        <source>Lakeside Utilities</source>
+        <translation>Lakeside Utilities</translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation>Electric bill</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilities</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Electric</translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation>Water bill</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Streamline TV</source>
+        <translation>Streamline TV</translation>
+    </message>
+    <message>
+        <source>Monthly streaming</source>
+        <translation>Monthly streaming</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Entertainment</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation>Streaming</translation>
+    </message>
+    <message>
+        <source>Maplewood Diner</source>
+        <translation>Maplewood Diner</translation>
+    </message>
+    <message>
+        <source>Dinner out</source>
+        <translation>Dinner out</translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation>Dining &amp; Restaurants</translation>
+    </message>
+    <message>
+        <source>Clearview Insurance</source>
+        <translation>Clearview Insurance</translation>
+    </message>
+    <message>
+        <source>Auto insurance</source>
+        <translation>Auto insurance</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Insurance</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Hope Community Church</source>
+        <translation>Hope Community Church</translation>
+    </message>
+    <message>
+        <source>Monthly donation</source>
+        <translation>Monthly donation</translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation>Charitable Donations</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Transfer to Savings</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>Monthly savings</translation>
+    </message>
+    <message>
+        <source>March rent</source>
+        <translation>March rent</translation>
+    </message>
+    <message>
+        <source>NetConnect ISP</source>
+        <translation>NetConnect ISP</translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation>Internet service</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Ridgeline Pharmacy</source>
+        <translation>Ridgeline Pharmacy</translation>
+    </message>
+    <message>
+        <source>Prescriptions</source>
+        <translation>Prescriptions</translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation>Medical Expenses</translation>
+    </message>
+    <message>
+        <source>Coffee &amp; pastry</source>
+        <translation>Coffee &amp; pastry</translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation>Interest payment</translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation>Interest Income</translation>
+    </message>
+    <message>
+        <source>Dash Delivery</source>
+        <translation>Dash Delivery</translation>
+    </message>
+    <message>
+        <source>Food delivery</source>
+        <translation>Food delivery</translation>
+    </message>
+    <message>
+        <source>Gadget World</source>
+        <translation>Gadget World</translation>
+    </message>
+    <message>
+        <source>Phone case</source>
+        <translation>Phone case</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Shopping</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation>Electronics</translation>
+    </message>
+    <message>
+        <source>CloudWatch Plus</source>
+        <translation>CloudWatch Plus</translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation>Cloud storage plan</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Subscriptions</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Payment - Thank You</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>Credit card payment</translation>
+    </message>
+    <message>
+        <source>Stellar Coffee</source>
+        <translation>Stellar Coffee</translation>
+    </message>
+    <message>
+        <source>Coffee beans</source>
+        <translation>Coffee beans</translation>
+    </message>
+    <message>
+        <source>BookNest Online</source>
+        <translation>BookNest Online</translation>
+    </message>
+    <message>
+        <source>Programming books</source>
+        <translation>Programming books</translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation>Education Expenses</translation>
+    </message>
+    <message>
+        <source>TechVault</source>
+        <translation>TechVault</translation>
+    </message>
+    <message>
+        <source>USB hub</source>
+        <translation>USB hub</translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation>Monthly rent</translation>
     </message>
 </context>
 <context>

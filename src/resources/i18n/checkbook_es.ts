@@ -293,14 +293,6 @@ Carpeta de datos: %1
         <source>Cannot read the data file %1.</source>
         <translation>No se puede leer el archivo de datos %1.</translation>
     </message>
-    <message>
-        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
-        <translation>Kestrelwood Checkbook tiene abierto %1. Ciérrelo y después restaure la copia de seguridad.</translation>
-    </message>
-    <message>
-        <source>Cannot open the data file %1. %2</source>
-        <translation>No se puede abrir el archivo de datos %1. %2</translation>
-    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -2941,6 +2933,270 @@ Se produjeron %n errores.</numerusform>
             <numerusform>Los datos de ejemplo se han dejado como estaban: %n entrada propia (movimientos, movimientos periódicos o conciliaciones, incluidos los eliminados) está en las cuentas de ejemplo o es una transferencia a ellas. Al eliminar las cuentas de ejemplo, también se eliminaría.</numerusform>
             <numerusform>Los datos de ejemplo se han dejado como estaban: %n entradas propias (movimientos, movimientos periódicos o conciliaciones, incluidos los eliminados) están en las cuentas de ejemplo o son transferencias a ellas. Al eliminar las cuentas de ejemplo, también se eliminarían.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation>Brightpath Inc</translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation>Nómina quincenal</translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation>Salario / sueldo</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation>Pinecrest Apartments</translation>
+    </message>
+    <message>
+        <source>February rent</source>
+        <translation>Alquiler de febrero</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Vivienda</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation>Alquiler/hipoteca</translation>
+    </message>
+    <message>
+        <source>Greenleaf Market</source>
+        <translation>Greenleaf Market</translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation>Compra semanal</translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation>Supermercado</translation>
+    </message>
+    <message>
+        <source>Hilltop Gas</source>
+        <translation>Hilltop Gas</translation>
+    </message>
+    <message>
+        <source>Fill up</source>
+        <translation>Repostaje</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>Transporte</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation>Gasolina/combustible</translation>
+    </message>
+    <message>
+        <source>Lakeside Utilities</source>
+        <translation>Lakeside Utilities</translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation>Factura de la luz</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Suministros</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Electricidad</translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation>Factura del agua</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Streamline TV</source>
+        <translation>Streamline TV</translation>
+    </message>
+    <message>
+        <source>Monthly streaming</source>
+        <translation>Streaming mensual</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Ocio</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation>Streaming</translation>
+    </message>
+    <message>
+        <source>Maplewood Diner</source>
+        <translation>Maplewood Diner</translation>
+    </message>
+    <message>
+        <source>Dinner out</source>
+        <translation>Cena fuera</translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation>Comidas y restaurantes</translation>
+    </message>
+    <message>
+        <source>Clearview Insurance</source>
+        <translation>Clearview Insurance</translation>
+    </message>
+    <message>
+        <source>Auto insurance</source>
+        <translation>Seguro del coche</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Seguros</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automóvil</translation>
+    </message>
+    <message>
+        <source>Hope Community Church</source>
+        <translation>Hope Community Church</translation>
+    </message>
+    <message>
+        <source>Monthly donation</source>
+        <translation>Donativo mensual</translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation>Donaciones benéficas</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Transfer to Savings</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>Ahorro mensual</translation>
+    </message>
+    <message>
+        <source>March rent</source>
+        <translation>Alquiler de marzo</translation>
+    </message>
+    <message>
+        <source>NetConnect ISP</source>
+        <translation>NetConnect ISP</translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation>Servicio de internet</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Almuerzo</translation>
+    </message>
+    <message>
+        <source>Ridgeline Pharmacy</source>
+        <translation>Ridgeline Pharmacy</translation>
+    </message>
+    <message>
+        <source>Prescriptions</source>
+        <translation>Recetas médicas</translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation>Gastos médicos</translation>
+    </message>
+    <message>
+        <source>Coffee &amp; pastry</source>
+        <translation>Café y bollería</translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation>Abono de intereses</translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation>Ingresos por intereses</translation>
+    </message>
+    <message>
+        <source>Dash Delivery</source>
+        <translation>Dash Delivery</translation>
+    </message>
+    <message>
+        <source>Food delivery</source>
+        <translation>Comida a domicilio</translation>
+    </message>
+    <message>
+        <source>Gadget World</source>
+        <translation>Gadget World</translation>
+    </message>
+    <message>
+        <source>Phone case</source>
+        <translation>Funda del móvil</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Compras</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation>Electrónica</translation>
+    </message>
+    <message>
+        <source>CloudWatch Plus</source>
+        <translation>CloudWatch Plus</translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation>Plan de almacenamiento en la nube</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Suscripciones</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Payment - Thank You</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>Pago de la tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Stellar Coffee</source>
+        <translation>Stellar Coffee</translation>
+    </message>
+    <message>
+        <source>Coffee beans</source>
+        <translation>Café en grano</translation>
+    </message>
+    <message>
+        <source>BookNest Online</source>
+        <translation>BookNest Online</translation>
+    </message>
+    <message>
+        <source>Programming books</source>
+        <translation>Libros de programación</translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation>Gastos de educación</translation>
+    </message>
+    <message>
+        <source>TechVault</source>
+        <translation>TechVault</translation>
+    </message>
+    <message>
+        <source>USB hub</source>
+        <translation>Hub USB</translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation>Alquiler mensual</translation>
     </message>
 </context>
 <context>

@@ -293,14 +293,6 @@ Dossier des données : %1
         <source>Cannot read the data file %1.</source>
         <translation>Impossible de lire le fichier de données %1.</translation>
     </message>
-    <message>
-        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
-        <translation>Kestrelwood Checkbook a ouvert %1. Fermez-le, puis restaurez la sauvegarde.</translation>
-    </message>
-    <message>
-        <source>Cannot open the data file %1. %2</source>
-        <translation>Impossible d’ouvrir le fichier de données %1. %2</translation>
-    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -2942,6 +2934,270 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
             <numerusform>Les données d’exemple ont été laissées en place : %n de vos propres entrées (opérations, opérations récurrentes ou rapprochements, y compris supprimés) se trouvent dans les comptes d’exemple ou font un virement vers eux. Supprimer les comptes d’exemple les emporterait aussi.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation>Brightpath Inc</translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation>Paie de la quinzaine</translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation>Salaire</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation>Pinecrest Apartments</translation>
+    </message>
+    <message>
+        <source>February rent</source>
+        <translation>Loyer de février</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Logement</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation>Loyer/mensualité de prêt</translation>
+    </message>
+    <message>
+        <source>Greenleaf Market</source>
+        <translation>Greenleaf Market</translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation>Courses de la semaine</translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation>Courses</translation>
+    </message>
+    <message>
+        <source>Hilltop Gas</source>
+        <translation>Hilltop Gas</translation>
+    </message>
+    <message>
+        <source>Fill up</source>
+        <translation>Plein d’essence</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>Transport</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Lakeside Utilities</source>
+        <translation>Lakeside Utilities</translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation>Facture d’électricité</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Services publics</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Électricité</translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation>Facture d’eau</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Streamline TV</source>
+        <translation>Streamline TV</translation>
+    </message>
+    <message>
+        <source>Monthly streaming</source>
+        <translation>Streaming mensuel</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Loisirs</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation>Streaming</translation>
+    </message>
+    <message>
+        <source>Maplewood Diner</source>
+        <translation>Maplewood Diner</translation>
+    </message>
+    <message>
+        <source>Dinner out</source>
+        <translation>Dîner au restaurant</translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation>Repas et restaurants</translation>
+    </message>
+    <message>
+        <source>Clearview Insurance</source>
+        <translation>Clearview Insurance</translation>
+    </message>
+    <message>
+        <source>Auto insurance</source>
+        <translation>Assurance auto</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Assurances</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Hope Community Church</source>
+        <translation>Hope Community Church</translation>
+    </message>
+    <message>
+        <source>Monthly donation</source>
+        <translation>Don mensuel</translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation>Dons caritatifs</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Transfer to Savings</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>Épargne mensuelle</translation>
+    </message>
+    <message>
+        <source>March rent</source>
+        <translation>Loyer de mars</translation>
+    </message>
+    <message>
+        <source>NetConnect ISP</source>
+        <translation>NetConnect ISP</translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation>Abonnement internet</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Déjeuner</translation>
+    </message>
+    <message>
+        <source>Ridgeline Pharmacy</source>
+        <translation>Ridgeline Pharmacy</translation>
+    </message>
+    <message>
+        <source>Prescriptions</source>
+        <translation>Ordonnances</translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation>Frais médicaux</translation>
+    </message>
+    <message>
+        <source>Coffee &amp; pastry</source>
+        <translation>Café et viennoiserie</translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation>Versement des intérêts</translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation>Intérêts perçus</translation>
+    </message>
+    <message>
+        <source>Dash Delivery</source>
+        <translation>Dash Delivery</translation>
+    </message>
+    <message>
+        <source>Food delivery</source>
+        <translation>Livraison de repas</translation>
+    </message>
+    <message>
+        <source>Gadget World</source>
+        <translation>Gadget World</translation>
+    </message>
+    <message>
+        <source>Phone case</source>
+        <translation>Coque de téléphone</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Achats</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation>Électronique</translation>
+    </message>
+    <message>
+        <source>CloudWatch Plus</source>
+        <translation>CloudWatch Plus</translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation>Forfait de stockage en ligne</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Payment - Thank You</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>Paiement de la carte de crédit</translation>
+    </message>
+    <message>
+        <source>Stellar Coffee</source>
+        <translation>Stellar Coffee</translation>
+    </message>
+    <message>
+        <source>Coffee beans</source>
+        <translation>Café en grains</translation>
+    </message>
+    <message>
+        <source>BookNest Online</source>
+        <translation>BookNest Online</translation>
+    </message>
+    <message>
+        <source>Programming books</source>
+        <translation>Livres de programmation</translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation>Frais de scolarité</translation>
+    </message>
+    <message>
+        <source>TechVault</source>
+        <translation>TechVault</translation>
+    </message>
+    <message>
+        <source>USB hub</source>
+        <translation>Hub USB</translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation>Loyer mensuel</translation>
+    </message>
 </context>
 <context>
     <name>SearchExport</name>
@@ -3146,7 +3402,7 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Se connecter</translation>
+        <translation>Vous avez déjà un compte&#xa0;? Se connecter</translation>
     </message>
     <message>
         <source>Multi-Device Sync</source>

@@ -292,14 +292,6 @@ Data directory: %1
         <source>Cannot read the data file %1.</source>
         <translation>データファイル %1 を読み取れません。</translation>
     </message>
-    <message>
-        <source>Kestrelwood Checkbook is open on %1. Close it, then restore the backup.</source>
-        <translation>Kestrelwood Checkbook が %1 を開いています。閉じてからバックアップを復元してください。</translation>
-    </message>
-    <message>
-        <source>Cannot open the data file %1. %2</source>
-        <translation>データファイル %1 を開けません。%2</translation>
-    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -2922,6 +2914,270 @@ What you typed is still on screen.</source>
         <translation>
             <numerusform>サンプルデータは削除せずに残しました: ご自身で入力した %n 件の項目 (取引、定期取引、照合。削除済みのものを含む) がサンプル口座にあるか、サンプル口座への振替になっています。サンプル口座を削除すると、これらも一緒に削除されます。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation>Brightpath Inc</translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation>隔週の給与</translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation>給与・賃金</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation>Pinecrest Apartments</translation>
+    </message>
+    <message>
+        <source>February rent</source>
+        <translation>2月の家賃</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>住居</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation>家賃・住宅ローン返済</translation>
+    </message>
+    <message>
+        <source>Greenleaf Market</source>
+        <translation>Greenleaf Market</translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation>毎週の食料品</translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation>食料品</translation>
+    </message>
+    <message>
+        <source>Hilltop Gas</source>
+        <translation>Hilltop Gas</translation>
+    </message>
+    <message>
+        <source>Fill up</source>
+        <translation>給油</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>交通</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation>ガソリン・燃料</translation>
+    </message>
+    <message>
+        <source>Lakeside Utilities</source>
+        <translation>Lakeside Utilities</translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation>電気料金</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>光熱費</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>電気</translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation>水道料金</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>水道</translation>
+    </message>
+    <message>
+        <source>Streamline TV</source>
+        <translation>Streamline TV</translation>
+    </message>
+    <message>
+        <source>Monthly streaming</source>
+        <translation>毎月のストリーミング</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>娯楽</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation>ストリーミング</translation>
+    </message>
+    <message>
+        <source>Maplewood Diner</source>
+        <translation>Maplewood Diner</translation>
+    </message>
+    <message>
+        <source>Dinner out</source>
+        <translation>外食（夕食）</translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation>外食・レストラン</translation>
+    </message>
+    <message>
+        <source>Clearview Insurance</source>
+        <translation>Clearview Insurance</translation>
+    </message>
+    <message>
+        <source>Auto insurance</source>
+        <translation>自動車保険</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>保険</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動車</translation>
+    </message>
+    <message>
+        <source>Hope Community Church</source>
+        <translation>Hope Community Church</translation>
+    </message>
+    <message>
+        <source>Monthly donation</source>
+        <translation>毎月の寄付</translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation>寄付</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Transfer to Savings</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>毎月の貯蓄</translation>
+    </message>
+    <message>
+        <source>March rent</source>
+        <translation>3月の家賃</translation>
+    </message>
+    <message>
+        <source>NetConnect ISP</source>
+        <translation>NetConnect ISP</translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation>インターネット料金</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>インターネット</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>昼食</translation>
+    </message>
+    <message>
+        <source>Ridgeline Pharmacy</source>
+        <translation>Ridgeline Pharmacy</translation>
+    </message>
+    <message>
+        <source>Prescriptions</source>
+        <translation>処方薬</translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation>医療費</translation>
+    </message>
+    <message>
+        <source>Coffee &amp; pastry</source>
+        <translation>コーヒーとペストリー</translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation>利息の支払い</translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation>受取利息</translation>
+    </message>
+    <message>
+        <source>Dash Delivery</source>
+        <translation>Dash Delivery</translation>
+    </message>
+    <message>
+        <source>Food delivery</source>
+        <translation>フードデリバリー</translation>
+    </message>
+    <message>
+        <source>Gadget World</source>
+        <translation>Gadget World</translation>
+    </message>
+    <message>
+        <source>Phone case</source>
+        <translation>スマホケース</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>買い物</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation>電子機器</translation>
+    </message>
+    <message>
+        <source>CloudWatch Plus</source>
+        <translation>CloudWatch Plus</translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation>クラウドストレージのプラン</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>定期購読</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Payment - Thank You</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>クレジットカードの支払い</translation>
+    </message>
+    <message>
+        <source>Stellar Coffee</source>
+        <translation>Stellar Coffee</translation>
+    </message>
+    <message>
+        <source>Coffee beans</source>
+        <translation>コーヒー豆</translation>
+    </message>
+    <message>
+        <source>BookNest Online</source>
+        <translation>BookNest Online</translation>
+    </message>
+    <message>
+        <source>Programming books</source>
+        <translation>プログラミングの本</translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation>教育費</translation>
+    </message>
+    <message>
+        <source>TechVault</source>
+        <translation>TechVault</translation>
+    </message>
+    <message>
+        <source>USB hub</source>
+        <translation>USBハブ</translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation>毎月の家賃</translation>
     </message>
 </context>
 <context>
