@@ -216,13 +216,16 @@ private Q_SLOTS:
         QTemporaryDir files;
         ImportScreen screen(&world.appState);
         screen.chooseFiles({writeFile(files, u"long.csv"_s, rows)});
-        // The user presses Cancel while the rows go in.
+        // Meanwhile keys typed elsewhere are held back, and Cancel is clicked.
+        QLineEdit elsewhere;
+        elsewhere.show();
         QMetaObject::Connection cancelling = connect(world.appState.importService(), &ImportService::importProgress,
-            this, [&screen](int current) {
+            this, [&screen, &elsewhere](int current) {
                 if (current < 300)
                     return;
+                QTest::keyClicks(&elsewhere, u"lost"_s);
                 for (QProgressDialog* progress : screen.findChildren<QProgressDialog*>())
-                    button(progress, u"Cancel"_s)->click();
+                    QTest::mouseClick(button(progress, u"Cancel"_s), Qt::LeftButton);
             });
         QStringList shown;
         ModalAnswer::pressInTurn({QMessageBox::Ok}, &shown);
@@ -230,6 +233,7 @@ private Q_SLOTS:
         disconnect(cancelling);
         QVERIFY2(shown.value(0).contains(u"Import cancelled."_s), qPrintable(shown.value(0)));
         QVERIFY(world.stored(checking.id).isEmpty());
+        QCOMPARE(elsewhere.text(), QString());
     }
 };
 
