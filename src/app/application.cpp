@@ -138,6 +138,9 @@ QString Application::causeText(OpenFailure cause)
     case OpenFailure::VersionMissing:
         return tr("The data file does not record which version of Kestrelwood Checkbook made it, so it cannot be "
                   "upgraded safely. It was left as it is.");
+    case OpenFailure::OlderVersion:
+        return tr("The data file was made by an older version of Kestrelwood Checkbook. Open the program once to "
+                  "bring it up to date, then try again.");
     case OpenFailure::InUse:
         return tr("The data file is in use by another program. Please close that program and try again.");
     case OpenFailure::DiskFull:

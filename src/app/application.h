@@ -27,6 +27,9 @@ public:
     // for the window and the command line alike.
     static void nameProgram();
 
+    // The last sentence of the database error: what the user can do about it.
+    static QString causeText(OpenFailure cause);
+
 private:
     // Brings the window to the front at the request of a later start on the
     // same data directory.
@@ -34,8 +37,6 @@ private:
     void showDatabaseError(OpenFailure cause);
     // Ends the session with the database error once a query met damage.
     void quitOnDamage();
-    // The last sentence of the database error: what the user can do about it.
-    static QString causeText(OpenFailure cause);
 
     AppState* m_appState = nullptr;
     MainWindow* m_mainWindow = nullptr;

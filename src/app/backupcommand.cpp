@@ -59,7 +59,7 @@ int BackupCommand::exportTo(const QString& path)
     const QString dataFile = Database::locateDataDirectory() + QStringLiteral("/checkbook.db");
     Database database;
     if (!database.openForReading(dataFile))
-        return fail(tr("Cannot read the data file %1.").arg(QDir::toNativeSeparators(dataFile)));
+        return fail(CommandLine::unreadableDataFile(dataFile, database.openFailure()));
     Books books(&database);
     const ExportResult result = books.service.exportTo(path);
     if (!result.succeeded())

@@ -260,6 +260,15 @@ void CommandLine::printLine(Stream stream, const QString& text)
     std::fflush(file);
 }
 
+QString CommandLine::unreadableDataFile(const QString& path, OpenFailure failure)
+{
+    const QString text = tr("Cannot read the data file %1.").arg(QDir::toNativeSeparators(path));
+    // The general advice about permissions would mislead for a missing file.
+    if (failure == OpenFailure::None || failure == OpenFailure::Other)
+        return text;
+    return text + QLatin1Char(' ') + Application::causeText(failure);
+}
+
 bool CommandLine::handles(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -302,7 +311,7 @@ int CommandLine::run(int argc, char** argv)
     const QString path = Database::locateDataDirectory() + QStringLiteral("/checkbook.db");
     Database database;
     if (!database.openForReading(path))
-        return report(tr("Cannot read the data file %1.").arg(QDir::toNativeSeparators(path)), Failed);
+        return report(unreadableDataFile(path, database.openFailure()), Failed);
     const Outcome outcome =
         reportAsked ? reportCsv(database, parser, *reportAsked) : search(database, parser.value(searchOption));
     if (!outcome.error.isEmpty())

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+enum class OpenFailure;
+
 // The program's answers without a window, for spreadsheets, scripts and
 // cron jobs:
 //   kestrelwood-checkbook --search TEXT [--output FILE]
@@ -25,6 +27,8 @@ public:
     // Writes `text` and a line feed at once, so that lines stay in order
     // when both streams go to one log.
     static void printLine(Stream stream, const QString& text);
+    // Why a command cannot read the data file at `path`, in plain words.
+    static QString unreadableDataFile(const QString& path, OpenFailure failure);
 
     // Whether the arguments ask for a search, a report or a backup instead
     // of the window.

@@ -220,7 +220,7 @@ bool Database::openForReading(const QString& path)
     // The program brings an older file up to date the next time it starts;
     // a reader must not.
     if (*version != latestSchemaVersion())
-        return refuse(OpenFailure::Other, QStringLiteral("schema version %1 is not the current %2").arg(*version).arg(latestSchemaVersion()));
+        return refuse(OpenFailure::OlderVersion, QStringLiteral("schema version %1 is older than the current %2").arg(*version).arg(latestSchemaVersion()));
     m_open = true;
     return true;
 }

@@ -29,6 +29,7 @@ enum class OpenFailure {
     NotOurs, // not an SQLite file, or the file of another program
     NewerVersion, // made by a newer version of this program
     VersionMissing, // this program's tables without the record of their version
+    OlderVersion, // made by an older version; only the program itself brings it up to date
     Other,
 };
 

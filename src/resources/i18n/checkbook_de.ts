@@ -244,6 +244,10 @@ Datenverzeichnis: %1
         <source>Please check file permissions and try again.</source>
         <translation>Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>The data file was made by an older version of Kestrelwood Checkbook. Open the program once to bring it up to date, then try again.</source>
+        <translation>Die Datendatei wurde von einer älteren Version von Kestrelwood Checkbook erstellt. Öffnen Sie das Programm einmal, um sie zu aktualisieren, und versuchen Sie es dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchiveReader</name>
@@ -285,13 +289,6 @@ Datenverzeichnis: %1
     <message>
         <source>%1: does not unpack to the size the archive states</source>
         <translation>%1: entpackt nicht auf die im Archiv angegebene Größe</translation>
-    </message>
-</context>
-<context>
-    <name>BackupCommand</name>
-    <message>
-        <source>Cannot read the data file %1.</source>
-        <translation>Die Datendatei %1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

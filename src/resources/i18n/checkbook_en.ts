@@ -244,6 +244,10 @@ Data directory: %1
         <source>Please check file permissions and try again.</source>
         <translation>Please check file permissions and try again.</translation>
     </message>
+    <message>
+        <source>The data file was made by an older version of Kestrelwood Checkbook. Open the program once to bring it up to date, then try again.</source>
+        <translation>The data file was made by an older version of Kestrelwood Checkbook. Open the program once to bring it up to date, then try again.</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchiveReader</name>
@@ -285,13 +289,6 @@ Data directory: %1
     <message>
         <source>%1: does not unpack to the size the archive states</source>
         <translation>%1: does not unpack to the size the archive states</translation>
-    </message>
-</context>
-<context>
-    <name>BackupCommand</name>
-    <message>
-        <source>Cannot read the data file %1.</source>
-        <translation>Cannot read the data file %1.</translation>
     </message>
 </context>
 <context>

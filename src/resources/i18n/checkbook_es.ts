@@ -244,6 +244,10 @@ Carpeta de datos: %1
         <source>Please check file permissions and try again.</source>
         <translation>Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>The data file was made by an older version of Kestrelwood Checkbook. Open the program once to bring it up to date, then try again.</source>
+        <translation>El archivo de datos lo creó una versión anterior de Kestrelwood Checkbook. Abra el programa una vez para actualizarlo y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchiveReader</name>
@@ -285,13 +289,6 @@ Carpeta de datos: %1
     <message>
         <source>%1: does not unpack to the size the archive states</source>
         <translation>%1: no se descomprime al tamaño que indica el archivo comprimido</translation>
-    </message>
-</context>
-<context>
-    <name>BackupCommand</name>
-    <message>
-        <source>Cannot read the data file %1.</source>
-        <translation>No se puede leer el archivo de datos %1.</translation>
     </message>
 </context>
 <context>

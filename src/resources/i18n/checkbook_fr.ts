@@ -244,6 +244,10 @@ Dossier des données : %1
         <source>Please check file permissions and try again.</source>
         <translation>Veuillez vérifier les autorisations des fichiers et réessayer.</translation>
     </message>
+    <message>
+        <source>The data file was made by an older version of Kestrelwood Checkbook. Open the program once to bring it up to date, then try again.</source>
+        <translation>Le fichier de données a été créé par une version antérieure de Kestrelwood Checkbook. Ouvrez le programme une fois pour le mettre à jour, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchiveReader</name>
@@ -285,13 +289,6 @@ Dossier des données : %1
     <message>
         <source>%1: does not unpack to the size the archive states</source>
         <translation>%1 : ne se décompresse pas à la taille indiquée par l’archive</translation>
-    </message>
-</context>
-<context>
-    <name>BackupCommand</name>
-    <message>
-        <source>Cannot read the data file %1.</source>
-        <translation>Impossible de lire le fichier de données %1.</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,10 @@ Data directory: %1
         <source>Please check file permissions and try again.</source>
         <translation>ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>The data file was made by an older version of Kestrelwood Checkbook. Open the program once to bring it up to date, then try again.</source>
+        <translation>データファイルは Kestrelwood Checkbook の以前のバージョンで作成されています。一度プログラムを開いて最新の形式に更新してから、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchiveReader</name>
@@ -284,13 +288,6 @@ Data directory: %1
     <message>
         <source>%1: does not unpack to the size the archive states</source>
         <translation>%1: 展開後のサイズがアーカイブの記載と一致しません</translation>
-    </message>
-</context>
-<context>
-    <name>BackupCommand</name>
-    <message>
-        <source>Cannot read the data file %1.</source>
-        <translation>データファイル %1 を読み取れません。</translation>
     </message>
 </context>
 <context>
