@@ -10,6 +10,7 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "support/filebooks.h"
 #include "support/killedworker.h"
 
 #include <QRandomGenerator>
@@ -23,23 +24,7 @@ namespace {
 
 const char* const workerFlag = "--write-until-killed";
 
-// The repositories and services of one data file, without the window.
-struct Books
-{
-    explicit Books(const QString& path)
-        : ready(database.open(path) && database.runMigrations())
-    {
-    }
-
-    Database database;
-    bool ready;
-    AccountRepository accounts{&database};
-    TransactionRepository transactions{&database};
-    RecurringRepository recurring{&database};
-    ReconciliationRepository reconciliations{&database};
-    TransactionService transactionService{&database, &accounts, &transactions};
-    AccountService accountService{&database, &accounts, &transactions, &recurring, &reconciliations};
-};
+using Books = FileBooks;
 
 // One random write through the services, as the screens make them.
 void writeOnce(Books& books, QRandomGenerator& random)

@@ -31,12 +31,7 @@ Account TestWorld::addAccount(const QString& name, Currency currency, qint64 sta
 Transaction TestWorld::addTransaction(const QString& accountId, const QDate& date, const QString& payee, qint64 amount,
     const QString& categoryId, const QString& memo)
 {
-    Transaction transaction;
-    transaction.id = newId();
-    transaction.accountId = accountId;
-    transaction.date = date;
-    transaction.payee = payee;
-    transaction.amount = amount;
+    Transaction transaction = Transaction::newPending(accountId, date, payee, amount);
     transaction.categoryId = categoryId;
     transaction.memo = memo;
     transaction.createdAt = transaction.updatedAt = now().addDays(-30).addSecs(++m_created);

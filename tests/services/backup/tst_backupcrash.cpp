@@ -8,6 +8,7 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "support/filebooks.h"
 #include "support/killedworker.h"
 #include "support/storagetesting.h"
 
@@ -26,20 +27,9 @@ namespace {
 const char* const workerFlag = "--restore-until-killed";
 
 // One data file with the backup service over it, without the window.
-struct Books
+struct Books : FileBooks
 {
-    explicit Books(const QString& path)
-        : ready(database.open(path) && database.runMigrations())
-    {
-    }
-
-    Database database;
-    bool ready;
-    AccountRepository accounts{&database};
-    CategoryRepository categories{&database};
-    TransactionRepository transactions{&database};
-    RecurringRepository recurring{&database};
-    ReconciliationRepository reconciliations{&database};
+    using FileBooks::FileBooks;
     BackupService backups{&database, &accounts, &categories, &transactions, &recurring, &reconciliations};
 };
 

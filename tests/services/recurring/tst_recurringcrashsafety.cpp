@@ -11,6 +11,7 @@
 #include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "support/filebooks.h"
 #include "support/killedworker.h"
 #include "support/storagetesting.h"
 
@@ -26,21 +27,7 @@ namespace {
 const char* const workerFlag = "--post-until-killed";
 const QDateTime workerNow(QDate(2030, 1, 1), QTime(12, 0), Qt::UTC);
 
-struct Books
-{
-    explicit Books(const QString& path)
-        : ready(database.open(path) && database.runMigrations())
-    {
-    }
-
-    Database database;
-    bool ready;
-    AccountRepository accounts{&database};
-    TransactionRepository transactions{&database};
-    RecurringRepository recurring{&database};
-    TransactionService transactionService{&database, &accounts, &transactions};
-    RecurringService service{&database, &recurring, &transactions, &transactionService};
-};
+using Books = FileBooks;
 
 // Daily rules, transfers and plain payments: years behind for confirming by
 // hand, a month behind for auto-post, whose catch-up is one long transaction.
@@ -67,11 +54,11 @@ void postOnce(Books& books, QRandomGenerator& random)
     const QList<RecurringTransaction> rules = books.recurring.all();
     const int choice = random.bounded(20);
     if (choice == 0)
-        books.service.autoPostDue();
+        books.recurringService.autoPostDue();
     else if (choice == 1)
-        books.service.confirmAllDue();
+        books.recurringService.confirmAllDue();
     else
-        books.service.confirm(rules.at(random.bounded(int(rules.size()))));
+        books.recurringService.confirm(rules.at(random.bounded(int(rules.size()))));
 }
 
 QList<QVariantList> rows(Database& database, const QString& sql, const QVariantList& values)

@@ -14,6 +14,7 @@
 #include "storage/recurringrepository.h"
 #include "storage/sampledatarepository.h"
 #include "storage/transactionrepository.h"
+#include "support/filebooks.h"
 #include "support/killedworker.h"
 #include "support/storagetesting.h"
 
@@ -24,24 +25,10 @@ namespace {
 
 const char* const workerFlag = "--load-and-clear-until-killed";
 
-struct Books
+struct Books : FileBooks
 {
-    explicit Books(const QString& path)
-        : ready(database.open(path) && database.runMigrations())
-    {
-    }
-
-    Database database;
-    bool ready;
-    AccountRepository accounts{&database};
-    TransactionRepository transactions{&database};
-    CategoryRepository categories{&database};
-    RecurringRepository recurring{&database};
-    ReconciliationRepository reconciliations{&database};
+    using FileBooks::FileBooks;
     SampleDataRepository sampleRows{&database};
-    TransactionService transactionService{&database, &accounts, &transactions};
-    AccountService accountService{&database, &accounts, &transactions, &recurring, &reconciliations};
-    RecurringService recurringService{&database, &recurring, &transactions, &transactionService};
     SampleDataService service{
         &database, &sampleRows, &categories, &accountService, &transactionService, &recurringService};
 };
