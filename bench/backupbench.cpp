@@ -97,8 +97,9 @@ int runChild(const QString& operation, const QString& first, const QString& seco
         ok = file.open(QIODevice::ReadOnly);
         BackupArchiveReader archive(&file);
         ok = ok && archive.open();
+        QByteArray bytes;
         for (int entry = 0; ok && entry < archive.entryCount(); ++entry)
-            ok = archive.read(entry).has_value();
+            ok = archive.read(entry, bytes);
     } else {
         Database database;
         if (!database.open(first) || !database.runMigrations())

@@ -3,6 +3,7 @@
 #include "storage/database.h"
 #include "storage/sqlquery.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -99,53 +100,49 @@ bool BackupRepository::readSnapshot(const std::function<bool()>& work)
     return done && ended;
 }
 
-BackupRepository::Lookup BackupRepository::stored(const QString& table, const QStringList& columns, const QString& id)
+bool BackupRepository::forEachStoredRow(const QString& table, const QStringList& columns,
+    const std::function<void(const QString& id, const StoredRow& row)>& visit)
 {
-    SqlQuery& query = statement(QStringLiteral("stored:") + table, [&] {
-        const bool versioned = columns.contains(QLatin1String("version"));
-        const bool perAccount = columns.contains(QLatin1String("account_id"));
-        return QStringLiteral("SELECT updated_at, %1, %2 FROM %3 WHERE id = ?")
-            .arg(versioned ? QStringLiteral("version") : QStringLiteral("0"),
-                perAccount ? QStringLiteral("account_id") : QStringLiteral("''"), quoted(table));
-    });
-    query.rebind({id});
-    Lookup lookup;
+    const bool versioned = columns.contains(QLatin1String("version"));
+    const bool perAccount = columns.contains(QLatin1String("account_id"));
+    SqlQuery query(m_database, QStringLiteral("SELECT id, updated_at, %1, %2 FROM %3")
+                                   .arg(versioned ? QStringLiteral("version") : QStringLiteral("0"),
+                                       perAccount ? QStringLiteral("account_id") : QStringLiteral("''"), quoted(table)));
     if (!query.exec())
-        return lookup;
-    lookup.ok = true;
-    // Stepping to the end releases the statement for its next use.
-    while (query.next())
-        lookup.row = StoredRow{query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toString()};
-    return lookup;
+        return false;
+    // A register has few accounts and many rows per account: each account
+    // id is held once, however many rows name it.
+    QSet<QString> accountIds;
+    while (query.next()) {
+        const QString accountId = *accountIds.insert(query.value(3).toString());
+        visit(query.value(0).toString(), StoredRow{query.value(1).toString(), query.value(2).toLongLong(), accountId});
+    }
+    return query.errorText().trimmed().isEmpty();
 }
 
-bool BackupRepository::insertRow(const QString& table, const QStringList& names, const QVariantList& values)
+qsizetype BackupRepository::rowsPerInsert(qsizetype columnCount)
 {
-    return insertRows(table, names, {values});
+    // Well below SQLite's limit of bound values in one statement.
+    constexpr qsizetype boundValues = 10000;
+    return std::max<qsizetype>(1, boundValues / std::max<qsizetype>(1, columnCount));
 }
 
 bool BackupRepository::insertRows(const QString& table, const QStringList& names, const QList<QVariantList>& rows)
 {
-    // Well below SQLite's limit of bound values in one statement.
-    const qsizetype rowsPerStatement = std::max<qsizetype>(1, 1000 / std::max<qsizetype>(1, names.size()));
-    const QString columnKey = table + QLatin1Char(':') + names.join(QLatin1Char(','));
-    for (qsizetype first = 0; first < rows.size(); first += rowsPerStatement) {
-        const qsizetype count = std::min(rowsPerStatement, rows.size() - first);
-        SqlQuery& query = statement(QStringLiteral("insert:%1:").arg(count) + columnKey, [&] {
-            const QString row = QLatin1Char('(') + QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))
-                + QLatin1Char(')');
-            return QStringLiteral("INSERT INTO %1 (%2) VALUES ")
-                       .arg(quoted(table), quotedList(names))
-                + QStringList(count, row).join(QLatin1String(", "));
-        });
-        QVariantList values;
-        values.reserve(count * names.size());
-        for (qsizetype index = first; index < first + count; ++index)
-            values.append(rows.at(index));
-        if (!runWrite(query, values, "BackupRepository::insertRows"))
-            return false;
-    }
-    return true;
+    if (rows.isEmpty() || rows.size() > rowsPerInsert(names.size()))
+        return false;
+    const QString key = QStringLiteral("insert:%1:").arg(rows.size()) + table + QLatin1Char(':') + names.join(QLatin1Char(','));
+    SqlQuery& query = statement(key, [&] {
+        const QString row = QLatin1Char('(') + QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))
+            + QLatin1Char(')');
+        return QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(quoted(table), quotedList(names))
+            + QStringList(rows.size(), row).join(QLatin1String(", "));
+    });
+    QVariantList values;
+    values.reserve(rows.size() * names.size());
+    for (const QVariantList& row : rows)
+        values.append(row);
+    return runWrite(query, values, "BackupRepository::insertRows");
 }
 
 bool BackupRepository::updateRow(
@@ -172,7 +169,7 @@ bool BackupRepository::deferForeignKeys()
     return SqlQuery(m_database, QStringLiteral("PRAGMA defer_foreign_keys = ON")).execWrite("BackupRepository::deferForeignKeys");
 }
 
-std::optional<QStringList> BackupRepository::danglingReferences()
+std::optional<QList<BackupRepository::RowKey>> BackupRepository::danglingReferences()
 {
     struct Violation
     {
@@ -185,13 +182,13 @@ std::optional<QStringList> BackupRepository::danglingReferences()
     QList<Violation> violations;
     while (check.next())
         violations.append({check.value(0).toString(), check.value(1).toLongLong()});
-    QStringList rows;
+    QList<RowKey> rows;
     for (const Violation& violation : violations) {
         const std::optional<QString> id =
             SqlQuery(m_database, QStringLiteral("SELECT id FROM %1 WHERE rowid = ?").arg(quoted(violation.table)),
                 {violation.rowid})
                 .readOne([](const SqlQuery& row) { return row.value(0).toString(); });
-        rows.append(violation.table + QLatin1Char('/') + id.value_or(QString::number(violation.rowid)));
+        rows.append({violation.table, id.value_or(QString::number(violation.rowid))});
     }
     return rows;
 }

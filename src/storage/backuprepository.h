@@ -48,20 +48,17 @@ public:
         qint64 version = 0;
         QString accountId;
     };
-    struct Lookup
-    {
-        bool ok = false;
-        std::optional<StoredRow> row;
-    };
-    // The stored row of `table` with `id`, deleted or not. `columns` are
-    // the table's, from columns().
-    Lookup stored(const QString& table, const QStringList& columns, const QString& id);
-    // Inserts a row; `names` must be columns of `table`.
-    [[nodiscard]] bool insertRow(const QString& table, const QStringList& names, const QVariantList& values);
-    // Inserts `rows`, each holding the values of `names`, many to a
-    // statement: the full-text index of transactions is written once per
-    // statement, not once per row. The caller's savepoint makes them all
-    // or none.
+    // Calls `visit` with the id and the stored row of every row of `table`,
+    // deleted or not, in one read. `columns` are the table's, from
+    // columns(). False when the table cannot be read.
+    [[nodiscard]] bool forEachStoredRow(const QString& table, const QStringList& columns,
+        const std::function<void(const QString& id, const StoredRow& row)>& visit);
+    // The most rows one call of insertRows() takes for `columnCount` columns.
+    static qsizetype rowsPerInsert(qsizetype columnCount);
+    // Inserts `rows`, each holding the values of `names`, in one statement:
+    // the full-text index of transactions is written once per statement,
+    // not once per row, and a failing row leaves none of them written.
+    // At most rowsPerInsert() rows.
     [[nodiscard]] bool insertRows(const QString& table, const QStringList& names, const QList<QVariantList>& rows);
     // Rewrites the row `id` with `values` for `names` (which leave out "id").
     [[nodiscard]] bool updateRow(
@@ -79,9 +76,15 @@ public:
     // may arrive before the rows they refer to. Lasts until the
     // transaction ends.
     [[nodiscard]] bool deferForeignKeys();
-    // The rows whose references lead nowhere, as "table/id", for the rows
-    // of the running transaction to be told apart from those already there.
-    std::optional<QStringList> danglingReferences();
+    // A row of a table, by its id.
+    struct RowKey
+    {
+        QString table;
+        QString id;
+    };
+    // The rows whose references lead nowhere, for the rows of the running
+    // transaction to be told apart from those already there.
+    std::optional<QList<RowKey>> danglingReferences();
 
 private:
     // The statement cached under `key`, prepared from `sql()` on first use.

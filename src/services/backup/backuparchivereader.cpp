@@ -84,20 +84,18 @@ int BackupArchiveReader::indexOf(const QString& name) const
     return -1;
 }
 
-std::optional<QByteArray> BackupArchiveReader::read(int entry)
+bool BackupArchiveReader::read(int entry, QByteArray& bytes)
 {
     const Entry& wanted = m_entries.at(entry);
     // Straight to the entry by its place in the directory, without a search
     // by name through every entry before it.
     unzFile archive = m_zip->getUnzFile();
     unz64_file_pos position{wanted.directoryOffset, wanted.number};
-    if (unzGoToFilePos64(archive, &position) != UNZ_OK || unzOpenCurrentFile(archive) != UNZ_OK) {
-        fail(tr("%1: unreadable").arg(wanted.name));
-        return std::nullopt;
-    }
+    if (unzGoToFilePos64(archive, &position) != UNZ_OK || unzOpenCurrentFile(archive) != UNZ_OK)
+        return fail(tr("%1: unreadable").arg(wanted.name));
     // One byte past the stated size tells an entry that inflates to more
     // than its directory claims.
-    QByteArray bytes(wanted.size + 1, Qt::Uninitialized);
+    bytes.resize(wanted.size + 1);
     qint64 got = 0;
     int chunk = 0;
     while (got < bytes.size()
@@ -106,14 +104,10 @@ std::optional<QByteArray> BackupArchiveReader::read(int entry)
     // Closing compares the checksum of an entry read to its end.
     const int closed = unzCloseCurrentFile(archive);
     m_inflatedTotal += got;
-    if (chunk < 0 || closed != UNZ_OK) {
-        fail(tr("%1: damaged").arg(wanted.name));
-        return std::nullopt;
-    }
-    if (got != wanted.size || m_inflatedTotal > maxTotalSize) {
-        fail(tr("%1: does not unpack to the size the archive states").arg(wanted.name));
-        return std::nullopt;
-    }
+    if (chunk < 0 || closed != UNZ_OK)
+        return fail(tr("%1: damaged").arg(wanted.name));
+    if (got != wanted.size || m_inflatedTotal > maxTotalSize)
+        return fail(tr("%1: does not unpack to the size the archive states").arg(wanted.name));
     bytes.truncate(got);
-    return bytes;
+    return true;
 }

@@ -45,8 +45,9 @@ public:
     QString name(int entry) const { return m_entries.at(entry).name; }
     // The entry named `name`, or -1.
     int indexOf(const QString& name) const;
-    // The entry's bytes; none after a reason was added to errors().
-    std::optional<QByteArray> read(int entry);
+    // Puts the entry's bytes in `bytes`, whose room is reused from entry to
+    // entry; false after a reason was added to errors().
+    [[nodiscard]] bool read(int entry, QByteArray& bytes);
 
 private:
     struct Entry

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
 #include <QSet>
 #include <array>
 #include <utility>
@@ -45,7 +46,6 @@ constexpr std::array<Folder, 6> layout{{
 const QString manifestName = QStringLiteral("manifest.json");
 constexpr int backupVersion = 1;
 constexpr qint64 progressStep = 1000;
-constexpr qsizetype insertBatchSize = 50;
 // 64 MiB of pages for the restore, as SQLite counts negative sizes.
 constexpr int restoreCacheSize = -65536;
 int folderIndex(const QString& folder)
@@ -75,40 +75,48 @@ QString entryStem(const QString& id)
         + QString::fromLatin1(QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha256).toHex());
 }
 
-// Sets member `name` to `value`, adding it when the row lacks it.
-void setMember(QStringList& names, QVariantList& values, const QString& name, const QVariant& value)
-{
-    const qsizetype at = names.indexOf(name);
-    if (at >= 0) {
-        values[at] = value;
-        return;
-    }
-    names.append(name);
-    values.append(value);
-}
-
 } // namespace
 
-// A table being restored, with its columns as the schema has them.
+// What the restore knows of a row of the register: as it was stored, or as
+// the restore wrote it.
+struct BackupService::Known
+{
+    QString updatedAt;
+    qint64 version = 0;
+    QString accountId;
+    bool restored = false;
+};
+
+// A table being restored, with its columns as the schema has them and every
+// row it holds, read once.
 struct BackupService::Table
 {
     QString name;
     QStringList columns;
-    QSet<QString> columnSet;
-    bool synced = false;
-    bool versioned = false;
+    QHash<QString, int> columnIndex;
+    int syncStatus = -1;
+    int serverId = -1;
+    int version = -1;
+    QHash<QString, Known> known;
+
+    int column(const QString& name) const { return columnIndex.value(name, -1); }
+    // The sync columns every restored row gets anew, backup or not.
+    bool isReset(int column) const { return column == syncStatus || column == serverId || column == version; }
 };
 
-// One row file read and checked, ready to be written.
+// One row file read and checked, ready to be written: the values of the
+// columns it names, in column order, the sync columns always among them.
 struct BackupService::Row
 {
     QString entry;
     QString id;
-    QStringList names;
+    QList<int> columns;
     QVariantList values;
     QString updatedAt;
     qint64 version = 0;
     QString accountId;
+
+    void set(int column, const QVariant& value) { values[columns.indexOf(column)] = value; }
 };
 
 // One restore on its way: where it reads, what it has done.
@@ -120,13 +128,10 @@ struct BackupService::Restoring
     RestoreResult& result;
     qint64 total = 0;
     qint64 done = 0;
-    // "table/id" of every row written, to tell its broken references from
-    // those the register already had.
-    QSet<QString> writtenRows;
+    QList<Table> tables;
     QSet<QString> transactionAccounts;
-    // New rows waiting to be inserted together, all with the same members.
+    // New rows waiting to be inserted together, all with the same columns.
     QList<Row> pending;
-    QSet<QString> pendingIds;
 };
 
 BackupService::BackupService(Database* database, AccountRepository* accounts, CategoryRepository* categories,
@@ -267,7 +272,7 @@ RestoreResult BackupService::restore(QIODevice* device, RestoreMode mode)
     if (!result.succeeded())
         return result;
     BackupRepository repository(m_database);
-    Restoring restoring{repository, archive, mode, result, 0, 0, {}, {}, {}, {}};
+    Restoring restoring{repository, archive, mode, result, 0, 0, {}, {}, {}};
     for (const QList<int>& folder : entries)
         restoring.total += folder.size();
     bool worked = false;
@@ -290,16 +295,16 @@ RestoreResult BackupService::restore(QIODevice* device, RestoreMode mode)
 bool BackupService::readManifest(BackupArchiveReader& archive, RestoreResult& result)
 {
     const int entry = archive.indexOf(manifestName);
-    const std::optional<QByteArray> bytes = entry < 0 ? std::optional<QByteArray>(QByteArray()) : archive.read(entry);
-    if (!bytes) {
+    QByteArray bytes;
+    if (entry >= 0 && !archive.read(entry, bytes)) {
         result.addErrors(archive.errors());
         return false;
     }
-    if (bytes->trimmed().isEmpty()) {
+    if (bytes.trimmed().isEmpty()) {
         result.addError(tr("Invalid backup: missing manifest.json"));
         return false;
     }
-    const std::optional<QJsonObject> manifest = RowJson::read(*bytes);
+    const std::optional<QJsonObject> manifest = RowJson::read(bytes);
     if (!manifest) {
         result.addError(tr("%1: invalid JSON").arg(manifestName));
         return false;
@@ -339,26 +344,19 @@ bool BackupService::restoreRows(Restoring& restoring, const QList<QList<int>>& e
     // once every row is in.
     if (!restoring.repository.deferForeignKeys())
         return false;
+    QByteArray bytes;
     for (int folder = 0; folder < int(layout.size()); ++folder) {
-        Table table;
-        table.name = QLatin1String(layout.at(folder).table);
-        table.columns = restoring.repository.columns(table.name);
-        table.columnSet = QSet<QString>(table.columns.cbegin(), table.columns.cend());
-        table.synced = table.columnSet.contains(QStringLiteral("sync_status"));
-        table.versioned = table.columnSet.contains(QStringLiteral("version"));
-        if (table.columns.isEmpty()) {
-            restoring.result.addError(tr("The table %1 could not be read.").arg(table.name));
+        Table& table = restoring.tables.emplace_back();
+        if (!readTable(restoring, table, QLatin1String(layout.at(folder).table)))
             return false;
-        }
         const int writtenBefore = restoring.result.written();
         for (const int entry : entries.at(folder)) {
             if (stopWhenCancelled(restoring.result))
                 return false;
-            const std::optional<QByteArray> bytes = restoring.archive.read(entry);
-            if (!bytes)
+            if (!restoring.archive.read(entry, bytes))
                 restoring.result.addError(restoring.archive.errors().constLast());
-            else if (std::optional<Row> row = readRow(restoring.result, table, restoring.archive.name(entry), *bytes))
-                placeRow(restoring, table, std::move(*row), true);
+            else if (std::optional<Row> row = readRow(restoring.result, table, restoring.archive.name(entry), bytes))
+                placeRow(restoring, table, std::move(*row));
             reportProgress(++restoring.done, restoring.total);
         }
         insertPending(restoring, table);
@@ -370,6 +368,26 @@ bool BackupService::restoreRows(Restoring& restoring, const QList<QList<int>>& e
     if (restoring.result.succeeded())
         reportDanglingReferences(restoring);
     return restoring.result.succeeded();
+}
+
+bool BackupService::readTable(Restoring& restoring, Table& table, const QString& name)
+{
+    table.name = name;
+    table.columns = restoring.repository.columns(name);
+    for (int column = 0; column < table.columns.size(); ++column)
+        table.columnIndex.insert(table.columns.at(column), column);
+    table.syncStatus = table.column(QStringLiteral("sync_status"));
+    table.serverId = table.column(QStringLiteral("server_id"));
+    table.version = table.column(QStringLiteral("version"));
+    // Every stored row in one read, instead of one look-up per backup row.
+    const bool read = !table.columns.isEmpty()
+        && restoring.repository.forEachStoredRow(name, table.columns,
+            [&table](const QString& id, const BackupRepository::StoredRow& row) {
+                table.known.insert(id, Known{row.updatedAt, row.version, row.accountId, false});
+            });
+    if (!read)
+        restoring.result.addError(tr("The table %1 could not be read.").arg(name));
+    return read;
 }
 
 bool BackupService::stopWhenCancelled(RestoreResult& result)
@@ -389,18 +407,29 @@ std::optional<BackupService::Row> BackupService::readRow(
     }
     Row row;
     row.entry = entry;
-    for (auto member = object->constBegin(); member != object->constEnd(); ++member) {
-        if (!table.columnSet.contains(member.key())) {
-            result.addError(tr("%1: \"%2\" is no column of %3").arg(entry, member.key(), table.name));
-            return std::nullopt;
+    row.columns.reserve(table.columns.size());
+    row.values.reserve(table.columns.size());
+    qsizetype members = 0;
+    // Looked up by column, so no member name is copied out of the object.
+    for (int column = 0; column < table.columns.size(); ++column) {
+        const QJsonValue member = object->value(table.columns.at(column));
+        if (member.isUndefined() && !table.isReset(column))
+            continue;
+        std::optional<QVariant> value;
+        if (!member.isUndefined()) {
+            ++members;
+            value = RowJson::boundValue(member);
+            if (!value) {
+                result.addError(tr("%1: the value of \"%2\" cannot be stored").arg(entry, table.columns.at(column)));
+                return std::nullopt;
+            }
         }
-        const std::optional<QVariant> value = RowJson::boundValue(member.value());
-        if (!value) {
-            result.addError(tr("%1: the value of \"%2\" cannot be stored").arg(entry, member.key()));
-            return std::nullopt;
-        }
-        row.names.append(member.key());
-        row.values.append(*value);
+        row.columns.append(column);
+        row.values.append(value.value_or(QVariant()));
+    }
+    if (members < object->size()) {
+        result.addError(tr("%1: \"%2\" is no column of %3").arg(entry, unknownMember(table, *object), table.name));
+        return std::nullopt;
     }
     const QJsonValue id = object->value(QStringLiteral("id"));
     row.id = id.toString();
@@ -412,94 +441,100 @@ std::optional<BackupService::Row> BackupService::readRow(
     row.version = object->value(QStringLiteral("version")).toInteger(0);
     row.accountId = object->value(QStringLiteral("account_id")).toString();
     // A restored row is uploaded again at the next sync.
-    if (table.synced) {
-        setMember(row.names, row.values, QStringLiteral("sync_status"), QStringLiteral("pending"));
-        setMember(row.names, row.values, QStringLiteral("server_id"), QVariant());
-    }
+    if (table.syncStatus >= 0)
+        row.set(table.syncStatus, QStringLiteral("pending"));
+    if (table.serverId >= 0)
+        row.set(table.serverId, QVariant());
     return row;
 }
 
-void BackupService::placeRow(Restoring& restoring, const Table& table, Row row, bool batched)
+QString BackupService::unknownMember(const Table& table, const QJsonObject& object)
 {
-    RestoreResult& result = restoring.result;
-    // A row that comes twice meets its twin in the table, not in the batch.
-    if (restoring.pendingIds.contains(row.id))
-        insertPending(restoring, table);
-    const BackupRepository::Lookup stored = restoring.repository.stored(table.name, table.columns, row.id);
-    if (!stored.ok) {
-        result.addError(tr("%1: unexpected error").arg(row.entry));
-        return;
-    }
-    if (stored.row) {
+    const QStringList names = object.keys();
+    const auto unknown = std::find_if(names.cbegin(), names.cend(),
+        [&table](const QString& name) { return !table.columnIndex.contains(name); });
+    return unknown == names.cend() ? QString() : *unknown;
+}
+
+void BackupService::placeRow(Restoring& restoring, Table& table, Row row)
+{
+    const auto known = table.known.find(row.id);
+    if (known != table.known.end()) {
         const bool replace = restoring.mode == RestoreMode::ReplaceAll
-            || (restoring.mode == RestoreMode::KeepNewer && !row.updatedAt.isEmpty() && row.updatedAt > stored.row->updatedAt);
+            || (restoring.mode == RestoreMode::KeepNewer && !row.updatedAt.isEmpty() && row.updatedAt > known->updatedAt);
         if (replace)
-            replaceRow(restoring, table, std::move(row), *stored.row);
+            replaceRow(restoring, table, std::move(row), *known);
         else
-            result.addSkipped();
+            restoring.result.addSkipped();
         return;
     }
     // A row new to the register starts at version 1.
-    if (table.versioned)
-        setMember(row.names, row.values, QStringLiteral("version"), qint64(1));
-    if (!batched) {
-        if (restoring.repository.insertRow(table.name, row.names, row.values))
-            noteWritten(restoring, table, row, QString());
-        else
-            result.addError(tr("%1: the row could not be written: %2").arg(row.entry, restoring.repository.lastError()));
-        return;
-    }
+    if (table.version >= 0)
+        row.set(table.version, qint64(1));
+    // A row that comes twice meets its twin as a known row.
+    table.known.insert(row.id, Known{row.updatedAt, 1, row.accountId, true});
     if (!restoring.pending.isEmpty()
-        && (restoring.pending.constFirst().names != row.names || restoring.pending.size() >= insertBatchSize))
+        && (restoring.pending.constFirst().columns != row.columns
+            || restoring.pending.size() >= BackupRepository::rowsPerInsert(row.columns.size())))
         insertPending(restoring, table);
-    restoring.pendingIds.insert(row.id);
     restoring.pending.append(std::move(row));
 }
 
-void BackupService::replaceRow(Restoring& restoring, const Table& table, Row row, const BackupRepository::StoredRow& stored)
+void BackupService::replaceRow(Restoring& restoring, const Table& table, Row row, Known& known)
 {
+    // The twin it replaces may still wait in the batch.
+    insertPending(restoring, table);
     // A replaced row goes above every version it had, so the next sync
     // sends it as the newer one.
-    if (table.versioned)
-        setMember(row.names, row.values, QStringLiteral("version"), std::max(stored.version, row.version) + 1);
-    const qsizetype idAt = row.names.indexOf(QStringLiteral("id"));
-    QStringList names = row.names;
-    QVariantList values = row.values;
-    names.removeAt(idAt);
-    values.removeAt(idAt);
-    if (restoring.repository.updateRow(table.name, names, values, row.id))
-        noteWritten(restoring, table, row, stored.accountId);
-    else
+    const qint64 version = std::max(known.version, row.version) + 1;
+    if (table.version >= 0)
+        row.set(table.version, version);
+    QStringList names;
+    QVariantList values;
+    for (qsizetype at = 0; at < row.columns.size(); ++at) {
+        if (table.columns.at(row.columns.at(at)) == QLatin1String("id"))
+            continue;
+        names.append(table.columns.at(row.columns.at(at)));
+        values.append(row.values.at(at));
+    }
+    if (!restoring.repository.updateRow(table.name, names, values, row.id)) {
         restoring.result.addError(tr("%1: the row could not be written: %2").arg(row.entry, restoring.repository.lastError()));
+        return;
+    }
+    noteWritten(restoring, table, row, known.accountId);
+    known = Known{row.updatedAt, version, row.accountId, true};
 }
 
 void BackupService::insertPending(Restoring& restoring, const Table& table)
 {
     const QList<Row> rows = std::exchange(restoring.pending, {});
-    restoring.pendingIds.clear();
     if (rows.isEmpty())
         return;
+    QStringList names;
+    for (const int column : rows.constFirst().columns)
+        names.append(table.columns.at(column));
     QList<QVariantList> values;
     values.reserve(rows.size());
     for (const Row& row : rows)
         values.append(row.values);
-    const bool inserted = m_database->inTransaction(
-        [&] { return restoring.repository.insertRows(table.name, rows.constFirst().names, values); });
-    if (inserted) {
+    if (restoring.repository.insertRows(table.name, names, values)) {
         for (const Row& row : rows)
             noteWritten(restoring, table, row, QString());
         return;
     }
-    // One row of the batch failed: row by row, each failure is told with
-    // its entry.
-    for (const Row& row : rows)
-        placeRow(restoring, table, row, false);
+    // One row of the batch failed, and none of it was written: row by row,
+    // each failure is told with its entry.
+    for (const Row& row : rows) {
+        if (restoring.repository.insertRows(table.name, names, {row.values}))
+            noteWritten(restoring, table, row, QString());
+        else
+            restoring.result.addError(tr("%1: the row could not be written: %2").arg(row.entry, restoring.repository.lastError()));
+    }
 }
 
 void BackupService::noteWritten(Restoring& restoring, const Table& table, const Row& row, const QString& previousAccountId)
 {
     restoring.result.addWritten();
-    restoring.writtenRows.insert(table.name + QLatin1Char('/') + row.id);
     if (table.name != QLatin1String("transactions"))
         return;
     restoring.transactionAccounts.insert(row.accountId);
@@ -509,16 +544,19 @@ void BackupService::noteWritten(Restoring& restoring, const Table& table, const 
 
 void BackupService::reportDanglingReferences(Restoring& restoring)
 {
-    const std::optional<QStringList> dangling = restoring.repository.danglingReferences();
+    const std::optional<QList<BackupRepository::RowKey>> dangling = restoring.repository.danglingReferences();
     if (!dangling) {
         restoring.result.addError(tr("The restored rows could not be checked."));
         return;
     }
     // Rows the register already held are left as they were; only the
     // backup's own rows must lead somewhere.
-    for (const QString& row : *dangling) {
-        if (restoring.writtenRows.contains(row))
-            restoring.result.addError(tr("%1: refers to a row that is neither in the backup nor in the register").arg(row));
+    for (const BackupRepository::RowKey& row : *dangling) {
+        const auto table = std::find_if(restoring.tables.cbegin(), restoring.tables.cend(),
+            [&row](const Table& restored) { return restored.name == row.table; });
+        if (table != restoring.tables.cend() && table->known.value(row.id).restored)
+            restoring.result.addError(
+                tr("%1: refers to a row that is neither in the backup nor in the register").arg(row.table + QLatin1Char('/') + row.id));
     }
 }
 

@@ -15,6 +15,7 @@ class BackupArchiveReader;
 class CategoryRepository;
 class Database;
 class QIODevice;
+class QJsonObject;
 class ReconciliationRepository;
 class RecurringRepository;
 class TransactionRepository;
@@ -78,6 +79,7 @@ Q_SIGNALS:
     void progressed(qint64 done, qint64 total);
 
 private:
+    struct Known;
     struct Table;
     struct Row;
     struct Restoring;
@@ -86,9 +88,11 @@ private:
     bool readManifest(BackupArchiveReader& archive, RestoreResult& result);
     QList<QList<int>> rowEntries(const BackupArchiveReader& archive, RestoreResult& result) const;
     bool restoreRows(Restoring& restoring, const QList<QList<int>>& entries);
+    bool readTable(Restoring& restoring, Table& table, const QString& name);
     std::optional<Row> readRow(RestoreResult& result, const Table& table, const QString& entry, const QByteArray& bytes);
-    void placeRow(Restoring& restoring, const Table& table, Row row, bool batched);
-    void replaceRow(Restoring& restoring, const Table& table, Row row, const BackupRepository::StoredRow& stored);
+    static QString unknownMember(const Table& table, const QJsonObject& object);
+    void placeRow(Restoring& restoring, Table& table, Row row);
+    void replaceRow(Restoring& restoring, const Table& table, Row row, Known& known);
     void insertPending(Restoring& restoring, const Table& table);
     void noteWritten(Restoring& restoring, const Table& table, const Row& row, const QString& previousAccountId);
     bool stopWhenCancelled(RestoreResult& result);
