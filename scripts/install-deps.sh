@@ -13,6 +13,8 @@ packages=(
   fonts-material-design-icons-iconfont
   xvfb xauth
   desktop-file-utils appstream
+  pkg-config qt6-httpserver-dev qt6-websockets-dev libjwt-dev libsodium-dev
+  postgresql libqt6sql6-psql wrk
 )
 
 missing=()
