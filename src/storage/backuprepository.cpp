@@ -3,8 +3,15 @@
 #include "storage/database.h"
 #include "storage/sqlquery.h"
 
+#include <QDebug>
 #include <QSet>
+#include <QSqlError>
 #include <algorithm>
+
+#ifdef CHECKBOOK_SQLITE_API
+#include <QSqlDriver>
+#include <sqlite3.h>
+#endif
 
 namespace {
 
@@ -26,31 +33,143 @@ QString quotedList(const QStringList& names, const QString& suffix = QString())
     return parts.join(QLatin1String(", "));
 }
 
+#ifdef CHECKBOOK_SQLITE_API
+// Binds `value` as Qt's driver and SqlQuery would: a null QString as empty
+// text, booleans as 0 and 1.
+int bindNatively(sqlite3_stmt* statement, int position, const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::UnknownType:
+        return sqlite3_bind_null(statement, position);
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        return sqlite3_bind_int64(statement, position, value.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(statement, position, value.toDouble());
+    case QMetaType::QString: {
+        // Bound in place: the caller's values outlive the statement's run.
+        const auto* text = static_cast<const QString*>(value.constData());
+        return sqlite3_bind_text16(
+            statement, position, text->constData(), int(text->size() * qsizetype(sizeof(QChar))), SQLITE_STATIC);
+    }
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text(statement, position, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+#endif
+
 } // namespace
+
+#ifdef CHECKBOOK_SQLITE_API
+// Statements of the SQLite library itself, on the very connection of Qt's
+// driver and so inside its transaction. Qt binds each value through a
+// parameter name it makes up and looks up, which for the hundreds of
+// thousands of values of a restore costs more than SQLite's writing them.
+struct BackupRepository::NativeStatements
+{
+    explicit NativeStatements(QSqlDatabase& connection)
+    {
+        const QVariant handle = connection.driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+            database = *static_cast<sqlite3* const*>(handle.constData());
+    }
+    ~NativeStatements()
+    {
+        for (sqlite3_stmt* statement : std::as_const(prepared))
+            sqlite3_finalize(statement);
+    }
+    NativeStatements(const NativeStatements&) = delete;
+    NativeStatements& operator=(const NativeStatements&) = delete;
+
+    sqlite3* database = nullptr;
+    QHash<QString, sqlite3_stmt*> prepared;
+};
+#else
+// Qt's driver holds a SQLite of its own, which the program cannot call.
+struct BackupRepository::NativeStatements
+{
+    explicit NativeStatements(QSqlDatabase&) {}
+};
+#endif
 
 BackupRepository::BackupRepository(Database* database)
     : m_database(database)
+    , m_native(std::make_unique<NativeStatements>(database->database()))
 {
 }
 
 BackupRepository::~BackupRepository() = default;
 
-SqlQuery& BackupRepository::statement(const QString& key, const std::function<QString()>& sql)
+bool BackupRepository::write(const QString& key, const std::function<QString()>& sql, const QList<QVariantList>& rows,
+    const char* operation)
 {
-    std::shared_ptr<SqlQuery>& prepared = m_statements[key];
-    if (!prepared)
-        prepared = std::make_shared<SqlQuery>(m_database, sql());
-    return *prepared;
-}
-
-bool BackupRepository::runWrite(SqlQuery& query, const QVariantList& values, const char* operation)
-{
-    query.rebind(values);
-    if (query.execWrite(operation))
+#ifdef CHECKBOOK_SQLITE_API
+    if (m_native->database)
+        return writeNatively(key, sql, rows, operation);
+#endif
+    std::shared_ptr<SqlQuery>& query = m_statements[key];
+    if (!query)
+        query = std::make_shared<SqlQuery>(m_database, sql());
+    QVariantList values;
+    for (const QVariantList& row : rows)
+        values.append(row);
+    query->rebind(values);
+    if (query->execWrite(operation))
         return true;
-    m_lastError = query.errorText();
+    m_lastError = query->errorText();
     return false;
 }
+
+#ifdef CHECKBOOK_SQLITE_API
+bool BackupRepository::writeNatively(const QString& key, const std::function<QString()>& sql,
+    const QList<QVariantList>& rows, const char* operation)
+{
+    // Once the file is known to be damaged, writing to it can only make
+    // things worse.
+    if (m_database->isDamaged()) {
+        m_lastError = QStringLiteral("the data file is damaged");
+        qWarning().noquote() << QStringLiteral("%1 failed:").arg(QLatin1String(operation)) << m_lastError;
+        return false;
+    }
+    sqlite3_stmt*& statement = m_native->prepared[key];
+    if (!statement) {
+        const QByteArray text = sql().toUtf8();
+        if (sqlite3_prepare_v3(m_native->database, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT,
+                &statement, nullptr) != SQLITE_OK) {
+            failNatively(operation);
+            m_native->prepared.remove(key);
+            return false;
+        }
+    }
+    int position = 0;
+    int bound = SQLITE_OK;
+    for (const QVariantList& row : rows) {
+        for (const QVariant& value : row) {
+            if (bound == SQLITE_OK)
+                bound = bindNatively(statement, ++position, value);
+        }
+    }
+    const bool done = bound == SQLITE_OK && sqlite3_step(statement) == SQLITE_DONE;
+    if (!done)
+        failNatively(operation);
+    // Reset, the statement holds no lock. Its bindings are all replaced
+    // before its next run.
+    sqlite3_reset(statement);
+    return done;
+}
+
+void BackupRepository::failNatively(const char* operation)
+{
+    m_lastError = QString::fromUtf8(sqlite3_errmsg(m_native->database));
+    m_database->noteFailure(QSqlError(QString(), m_lastError, QSqlError::StatementError,
+        QString::number(sqlite3_extended_errcode(m_native->database))));
+    qWarning().noquote() << QStringLiteral("%1 failed:").arg(QLatin1String(operation)) << m_lastError;
+}
+#endif
 
 QStringList BackupRepository::columns(const QString& table)
 {
@@ -132,25 +251,23 @@ bool BackupRepository::insertRows(const QString& table, const QStringList& names
     if (rows.isEmpty() || rows.size() > rowsPerInsert(names.size()))
         return false;
     const QString key = QStringLiteral("insert:%1:").arg(rows.size()) + table + QLatin1Char(':') + names.join(QLatin1Char(','));
-    SqlQuery& query = statement(key, [&] {
+    const auto sql = [&] {
         const QString row = QLatin1Char('(') + QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))
             + QLatin1Char(')');
         return QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(quoted(table), quotedList(names))
             + QStringList(rows.size(), row).join(QLatin1String(", "));
-    });
-    QVariantList values;
-    values.reserve(rows.size() * names.size());
-    for (const QVariantList& row : rows)
-        values.append(row);
-    return runWrite(query, values, "BackupRepository::insertRows");
+    };
+    return write(key, sql, rows, "BackupRepository::insertRows");
 }
 
 bool BackupRepository::updateRow(
     const QString& table, const QStringList& names, const QVariantList& values, const QString& id)
 {
-    SqlQuery& query = statement(QStringLiteral("update:") + table + QLatin1Char(':') + names.join(QLatin1Char(',')),
-        [&] { return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(quoted(table), quotedList(names, QStringLiteral(" = ?"))); });
-    return runWrite(query, values + QVariantList{id}, "BackupRepository::updateRow");
+    const auto sql = [&] {
+        return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(quoted(table), quotedList(names, QStringLiteral(" = ?")));
+    };
+    return write(QStringLiteral("update:") + table + QLatin1Char(':') + names.join(QLatin1Char(',')), sql,
+        {values + QVariantList{id}}, "BackupRepository::updateRow");
 }
 
 std::optional<int> BackupRepository::cacheSize()

@@ -87,11 +87,18 @@ public:
     std::optional<QList<RowKey>> danglingReferences();
 
 private:
-    // The statement cached under `key`, prepared from `sql()` on first use.
-    SqlQuery& statement(const QString& key, const std::function<QString()>& sql);
-    bool runWrite(SqlQuery& query, const QVariantList& values, const char* operation);
+    struct NativeStatements;
+
+    // Runs the statement cached under `key`, prepared from `sql()` on first
+    // use, with the values of `rows` bound one row after another.
+    bool write(const QString& key, const std::function<QString()>& sql, const QList<QVariantList>& rows,
+        const char* operation);
+    bool writeNatively(const QString& key, const std::function<QString()>& sql, const QList<QVariantList>& rows,
+        const char* operation);
+    void failNatively(const char* operation);
 
     Database* m_database;
     QHash<QString, std::shared_ptr<SqlQuery>> m_statements;
+    std::unique_ptr<NativeStatements> m_native;
     QString m_lastError;
 };

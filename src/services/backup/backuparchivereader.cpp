@@ -1,14 +1,17 @@
 #include "services/backup/backuparchivereader.h"
 
 #include <quazip.h>
-#include <quazipfileinfo.h>
 #include <unzip.h>
+
+#include <limits>
 
 namespace {
 
 constexpr quint16 encryptedFlag = 0x1;
 constexpr quint16 storedMethod = 0;
 constexpr quint16 deflatedMethod = 8;
+// Names without it are in the system's encoding, as QuaZip reads them.
+constexpr uLong utf8NameFlag = 0x800;
 
 // True when `name` stays inside the archive's own folders wherever it is
 // unpacked: no absolute path, drive, parent folder, backslash or NUL.
@@ -44,17 +47,27 @@ bool BackupArchiveReader::open()
 {
     if (!m_zip->open(QuaZip::mdUnzip))
         return fail(tr("Failed to open ZIP archive"));
-    QuaZipFileInfo64 info;
-    for (bool more = m_zip->goToFirstFile(); more; more = m_zip->goToNextFile()) {
+    // The directory is walked with zlib's own calls: QuaZip's would build a
+    // second directory by name and a date for every entry.
+    unzFile archive = m_zip->getUnzFile();
+    QByteArray name;
+    int walked = UNZ_OK;
+    for (walked = unzGoToFirstFile(archive); walked == UNZ_OK; walked = unzGoToNextFile(archive)) {
+        unz_file_info64 info{};
         unz64_file_pos position{};
-        if (!m_zip->getCurrentFileInfo(&info) || unzGetFilePos64(m_zip->getUnzFile(), &position) != UNZ_OK)
+        name.resize(std::numeric_limits<quint16>::max());
+        if (unzGetCurrentFileInfo64(archive, &info, name.data(), uLong(name.size()), nullptr, 0, nullptr, 0) != UNZ_OK
+            || unzGetFilePos64(archive, &position) != UNZ_OK)
             return fail(tr("Failed to open ZIP archive"));
-        const auto size = qint64(qMin<quint64>(info.uncompressedSize, quint64(maxTotalSize) + 1));
-        checkEntry(info.name, info.flags, info.method, size, qint64(qMin<quint64>(info.compressedSize, quint64(maxTotalSize))));
-        m_entries.append({info.name, position.pos_in_zip_directory, position.num_of_file, size});
+        name.truncate(qsizetype(info.size_filename));
+        const QString text = (info.flag & utf8NameFlag) != 0 ? QString::fromUtf8(name) : QString::fromLocal8Bit(name);
+        const auto size = qint64(qMin<quint64>(info.uncompressed_size, quint64(maxTotalSize) + 1));
+        checkEntry(text, quint16(info.flag), quint16(info.compression_method), size,
+            qint64(qMin<quint64>(info.compressed_size, quint64(maxTotalSize))));
+        m_entries.append({text, position.pos_in_zip_directory, position.num_of_file, size});
     }
     // A directory cut short (a truncated or damaged file) ends the walk early.
-    if (m_zip->getZipError() != UNZ_OK)
+    if (walked != UNZ_END_OF_LIST_OF_FILE)
         return fail(tr("Failed to open ZIP archive"));
     if (m_declaredTotal > maxTotalSize)
         m_errors.append(tr("The archive would unpack to more than %n GB.", nullptr, int(maxTotalSize >> 30)));
