@@ -3,20 +3,11 @@
 // transfer has both legs or none, a new account has its opening balance,
 // and a deleted account keeps no live rows.
 
-#include "bookkeeping/accountservice.h"
-#include "bookkeeping/transactionservice.h"
-#include "storage/accountrepository.h"
-#include "storage/database.h"
-#include "storage/reconciliationrepository.h"
-#include "storage/recurringrepository.h"
-#include "storage/transactionrepository.h"
 #include "support/filebooks.h"
 #include "support/killedworker.h"
+#include "support/storagetesting.h"
 
-#include <QRandomGenerator>
-#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -84,15 +75,6 @@ void writeOnce(Books& books, QRandomGenerator& random)
     }
 }
 
-QStringList column(Database& database, const QString& sql)
-{
-    QStringList values;
-    QSqlQuery query(database.database());
-    for (bool ok = query.exec(sql); ok && query.next();)
-        values.append(query.value(0).toString());
-    return values;
-}
-
 } // namespace
 
 class CrashSafetyTest : public QObject
@@ -114,8 +96,8 @@ private Q_SLOTS:
         }
         Books books(path);
         // The run really exercised transfers and account deletions.
-        QVERIFY(column(books.database, u"SELECT COUNT(*) FROM transactions WHERE transfer_link_id != ''"_s).value(0).toInt() > 50);
-        QVERIFY(column(books.database, u"SELECT COUNT(*) FROM accounts WHERE deleted_at IS NOT NULL"_s).value(0).toInt() > 5);
+        QVERIFY(rows(&books.database, u"SELECT COUNT(*) FROM transactions WHERE transfer_link_id != ''"_s).value(0).toInt() > 50);
+        QVERIFY(rows(&books.database, u"SELECT COUNT(*) FROM accounts WHERE deleted_at IS NOT NULL"_s).value(0).toInt() > 5);
     }
 
 private:
@@ -124,10 +106,10 @@ private:
         Books books(path);
         QVERIFY2(books.ready, qPrintable(u"kill %1: the file did not open"_s.arg(kill)));
         const auto none = [&](const char* what, const QString& sql) {
-            const QStringList found = column(books.database, sql);
+            const QStringList found = rows(&books.database, sql);
             QVERIFY2(found.isEmpty(), qPrintable(u"kill %1: %2: %3"_s.arg(kill).arg(QLatin1String(what), found.join(u' '))));
         };
-        QCOMPARE(column(books.database, u"PRAGMA integrity_check"_s), QStringList{u"ok"_s});
+        QCOMPARE(rows(&books.database, u"PRAGMA integrity_check"_s), QStringList{u"ok"_s});
         // A deleted account takes its own legs along and leaves the other
         // accounts as they were; any other missing leg is a half-written transfer.
         none("a transfer leg without its live counterpart",
@@ -146,20 +128,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && qstrcmp(argv[1], workerFlag) == 0) {
-        QCoreApplication application(argc, argv);
-        Books books(QString::fromLocal8Bit(argv[2]));
-        if (!books.ready)
-            return 2;
-        QRandomGenerator random(QString::fromLatin1(argv[3]).toUInt());
-        std::fputs("ready\n", stdout);
-        std::fflush(stdout);
-        for (;;)
-            writeOnce(books, random);
-    }
-    QCoreApplication application(argc, argv);
-    CrashSafetyTest test;
-    return QTest::qExec(&test, argc, argv);
+    return crashTestMain<CrashSafetyTest, Books>(argc, argv, workerFlag, writeOnce);
 }
 
 #include "tst_crashsafety.moc"

@@ -11,9 +11,6 @@
 #include "support/testdatabase.h"
 
 #include <QRandomGenerator>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 using namespace Qt::StringLiterals;
 
@@ -25,23 +22,9 @@ const QStringList categoryIds{u"GROC"_s, u"DIN1"_s, u"DIN2"_s, u"OLD"_s, u"TAX"_
 const QStringList payees{u"Corner Shop"_s, u"Shop Express"_s, u"Bakery"_s, u"Landlord"_s, u"Employer"_s};
 const QList<qint64> amounts{-500, -1000, -1500, -2500, 2000, 150000};
 
-bool run(QSqlQuery& query, const QString& sql, const QVariantList& values)
-{
-    query.prepare(sql);
-    for (int position = 0; position < values.size(); ++position)
-        query.bindValue(position, values.at(position));
-    return query.exec();
-}
-
-bool run(Database* database, const QString& sql, const QVariantList& values)
-{
-    QSqlQuery query(database->database());
-    return run(query, sql, values);
-}
-
 void insertAccount(Database* database, const QString& id, const QString& currency, int sortOrder, bool deleted)
 {
-    QVERIFY(run(database,
+    QVERIFY(execute(database,
         u"INSERT INTO accounts (id, name, currency, sort_order, created_at, updated_at, deleted_at) "
         "VALUES (?, ?, ?, ?, '2023-01-01T00:00:00Z', '2023-01-01T00:00:00Z', ?)"_s,
         {id, u"Account "_s + id, currency, sortOrder, deleted ? QVariant(u"2024-06-01T00:00:00Z"_s) : QVariant()}));
@@ -49,7 +32,7 @@ void insertAccount(Database* database, const QString& id, const QString& currenc
 
 void insertCategory(Database* database, const QString& id, const QString& name, bool taxRelevant, bool deleted)
 {
-    QVERIFY(run(database,
+    QVERIFY(execute(database,
         u"INSERT INTO categories (id, name, is_tax_relevant, tax_category, created_at, updated_at, deleted_at) "
         "VALUES (?, ?, ?, ?, '2023-01-01T00:00:00Z', '2023-01-01T00:00:00Z', ?)"_s,
         {id, name, taxRelevant ? 1 : 0, taxRelevant ? QVariant(u"Schedule A"_s) : QVariant(),
@@ -73,7 +56,7 @@ struct Row
 
 void insertRow(Database* database, const Row& row)
 {
-    QVERIFY(run(database,
+    QVERIFY(execute(database,
         u"INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, cleared, "
         "transfer_link_id, created_at, updated_at, deleted_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
         {row.id, row.accountId, dateToText(row.date), row.payee, row.memo, row.amount, row.categoryId,
@@ -127,23 +110,6 @@ void seedRegister(Database* database)
     insertRow(database, {u"TIE2"_s, u"A1"_s, tieDay, u"Tie A"_s, -777, u"ALPHA"_s, {}, {}, u"2024-01-02T10:00:00Z"_s});
 }
 
-QStringList readAll(Database* database, const QString& sql, const QVariantList& values)
-{
-    QSqlQuery query(database->database());
-    QStringList rows;
-    if (!run(query, sql, values)) {
-        qWarning() << query.lastError().text();
-        return {u"<failed>"_s};
-    }
-    while (query.next()) {
-        QStringList cells;
-        for (int column = 0; column < query.record().count(); ++column)
-            cells << query.value(column).toString();
-        rows << cells.join(u'|');
-    }
-    return rows;
-}
-
 // The plain definitions, scope conditions bound as the repository binds them.
 struct Reference
 {
@@ -164,7 +130,7 @@ struct Reference
             sql += u" AND t.account_id IN (SELECT cur.id FROM accounts cur WHERE cur.currency = ?)"_s;
             values << scope.currency;
         }
-        return readAll(database, sql + rest, values);
+        return rows(database, sql + rest, values);
     }
 };
 
@@ -306,7 +272,7 @@ private Q_SLOTS:
         const QDate to(2030, 12, 31);
         ReportRepository reports(database);
         QCOMPARE(listingCells(reports.transactions(from, to, {}, categoryId)),
-            readAll(database,
+            rows(database,
                 listing + u" WHERE t.deleted_at IS NULL AND t.category_id = ? ORDER BY t.date, t.payee, t.rowid"_s,
                 {categoryId}));
     }
@@ -353,7 +319,7 @@ private Q_SLOTS:
         }
         // Equal dates and creation times in the order the rows were entered.
         sql += u" ORDER BY t.date DESC, t.created_at DESC, t.rowid LIMIT 200"_s;
-        QCOMPARE(searchIds(transactions.search(text, filter)), readAll(database, sql, values));
+        QCOMPARE(searchIds(transactions.search(text, filter)), rows(database, sql, values));
     }
 
 private:

@@ -1,24 +1,51 @@
 #include "support/storagetesting.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 QDateTime utc(const QString& isoText)
 {
     return QDateTime::fromString(isoText, Qt::ISODate);
 }
 
-QVariant scalar(Database* database, const QString& sql, const QVariantList& values)
+namespace {
+
+bool run(QSqlQuery& query, const QString& sql, const QVariantList& values)
 {
-    QSqlQuery query(database->database());
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);
-    return query.exec() && query.next() ? query.value(0) : QVariant();
+    return query.exec();
 }
 
-bool execute(Database* database, const QString& sql)
+} // namespace
+
+QVariant scalar(Database* database, const QString& sql, const QVariantList& values)
 {
-    return QSqlQuery(database->database()).exec(sql);
+    QSqlQuery query(database->database());
+    return run(query, sql, values) && query.next() ? query.value(0) : QVariant();
+}
+
+QStringList rows(Database* database, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(database->database());
+    if (!run(query, sql, values))
+        return {QStringLiteral("<failed: %1>").arg(query.lastError().text())};
+    QStringList result;
+    while (query.next()) {
+        QStringList cells;
+        for (int column = 0; column < query.record().count(); ++column)
+            cells << query.value(column).toString();
+        result << cells.join(QLatin1Char('|'));
+    }
+    return result;
+}
+
+bool execute(Database* database, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(database->database());
+    return run(query, sql, values);
 }
 
 Account makeAccount(const QString& id, const QString& name, int sortOrder, const QString& createdAt)

@@ -18,7 +18,10 @@
 QDateTime utc(const QString& isoText);
 // The first column of the first row `sql` returns, or an invalid QVariant.
 QVariant scalar(Database* database, const QString& sql, const QVariantList& values = {});
-bool execute(Database* database, const QString& sql);
+// Every row `sql` returns, its cells joined by '|'; a failure reads as one row
+// naming the error.
+QStringList rows(Database* database, const QString& sql, const QVariantList& values = {});
+bool execute(Database* database, const QString& sql, const QVariantList& values = {});
 
 Account makeAccount(const QString& id, const QString& name, int sortOrder = 0,
     const QString& createdAt = QStringLiteral("2024-01-01T09:00:00Z"));

@@ -6,9 +6,6 @@
 #include "importbooks.h"
 #include "support/killedworker.h"
 
-#include <QSqlQuery>
-#include <QtTest>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -51,24 +48,17 @@ QHash<QString, QifTarget> targets(ImportBooks& books)
     return byName;
 }
 
-[[noreturn]] void importUntilKilled(const QString& path)
+// Imports the file beside the books, finds it all duplicates a few times,
+// which keeps the import in place for a while, and clears the books again.
+void importAndClear(ImportBooks& books, QRandomGenerator&)
 {
-    ImportBooks books(path);
-    const QString qif = QFileInfo(path).absolutePath() + u"/large.qif"_s;
-    std::fputs("ready\n", stdout);
-    std::fflush(stdout);
-    for (;;) {
+    const QString qif = QFileInfo(books.database.database().databaseName()).absolutePath() + u"/large.qif"_s;
+    for (int pass = 0; pass < 6; ++pass)
         books.service.importQif({qif}, targets(books));
-        // Finding every record a duplicate keeps the whole import in place
-        // for a while before it is cleared.
-        for (int again = 0; again < 5; ++again)
-            books.service.importQif({qif}, targets(books));
-        const bool cleared = books.database.inTransaction([&] {
-            return execute(&books.database, u"DELETE FROM split_lines"_s)
-                && execute(&books.database, u"DELETE FROM transactions"_s);
-        });
-        Q_UNUSED(cleared);
-    }
+    const bool cleared = books.database.inTransaction([&] {
+        return execute(&books.database, u"DELETE FROM split_lines"_s) && execute(&books.database, u"DELETE FROM transactions"_s);
+    });
+    Q_UNUSED(cleared);
 }
 
 } // namespace
@@ -115,13 +105,7 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && qstrcmp(argv[1], workerFlag) == 0) {
-        QCoreApplication application(argc, argv);
-        importUntilKilled(QString::fromLocal8Bit(argv[2]));
-    }
-    QCoreApplication application(argc, argv);
-    ImportCrashSafetyTest test;
-    return QTest::qExec(&test, argc, argv);
+    return crashTestMain<ImportCrashSafetyTest, ImportBooks>(argc, argv, workerFlag, importAndClear);
 }
 
 #include "tst_importcrashsafety.moc"

@@ -2,24 +2,13 @@
 // moments, and checks after every kill that the books hold the whole data
 // set or none of it.
 
-#include "bookkeeping/accountservice.h"
-#include "bookkeeping/transactionservice.h"
-#include "services/recurring/recurringservice.h"
 #include "services/sampledata/sampledataservice.h"
-#include "storage/accountrepository.h"
-#include "storage/categoryrepository.h"
-#include "storage/clock.h"
-#include "storage/database.h"
-#include "storage/reconciliationrepository.h"
-#include "storage/recurringrepository.h"
 #include "storage/sampledatarepository.h"
-#include "storage/transactionrepository.h"
 #include "support/filebooks.h"
 #include "support/killedworker.h"
 #include "support/storagetesting.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 
@@ -80,19 +69,9 @@ private Q_SLOTS:
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && qstrcmp(argv[1], workerFlag) == 0) {
-        QCoreApplication application(argc, argv);
-        Books books(QString::fromLocal8Bit(argv[2]));
-        if (!books.ready)
-            return 2;
-        std::fputs("ready\n", stdout);
-        std::fflush(stdout);
-        for (;;)
-            books.service.hasSampleData() ? books.service.clear() : books.service.load();
-    }
-    QCoreApplication application(argc, argv);
-    SampleDataCrashSafetyTest test;
-    return QTest::qExec(&test, argc, argv);
+    return crashTestMain<SampleDataCrashSafetyTest, Books>(argc, argv, workerFlag, [](Books& books, QRandomGenerator&) {
+        books.service.hasSampleData() ? books.service.clear() : books.service.load();
+    });
 }
 
 #include "tst_sampledatacrashsafety.moc"
