@@ -317,15 +317,6 @@ private Q_SLOTS:
     }
 
 private:
-    static QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)
-    {
-        const QString path = directory.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write the test file");
-        return path;
-    }
-
     // Two dollar accounts with a transfer, odd names and last year's rows,
     // beside a euro account, so that "all accounts" is one per currency.
     static void seedReports(TestWorld& world)

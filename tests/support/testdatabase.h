@@ -2,6 +2,7 @@
 
 #include "storage/database.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
@@ -25,6 +26,16 @@ public:
 private:
     QTemporaryDir m_directory;
 };
+
+// Writes `bytes` to `name` in `directory` and returns its path.
+inline QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)
+{
+    const QString path = directory.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file %s", qPrintable(path));
+    return path;
+}
 
 // A migrated database in its own data directory.
 class TestDatabase

@@ -7,9 +7,7 @@
 #include "storage/identifiers.h"
 #include "support/filebooks.h"
 #include "support/storagetesting.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "support/testdatabase.h"
 
 struct ImportBooks : FileBooks
 {
@@ -30,13 +28,3 @@ struct ImportBooks : FileBooks
     ImportService service{&database, &accounts, &transactions, &categories, &splitLines, &preferences, &accountService,
         &transactionService};
 };
-
-// Writes `bytes` to `name` in `directory` and returns its path.
-inline QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)
-{
-    const QString path = directory.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
-}

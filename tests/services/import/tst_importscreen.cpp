@@ -22,15 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString writeFile(const QTemporaryDir& directory, const QString& name, const QByteArray& bytes)
-{
-    const QString path = directory.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the test file");
-    return path;
-}
-
 // A bank's export: two lines about the account above a header, semicolons
 // and decimal commas.
 const QByteArray semicolonFile = "Kontoauszug AT12 3456\n"
@@ -171,6 +162,9 @@ private Q_SLOTS:
         QCOMPARE(out.payee, u"To savings"_s);
         QCOMPARE(out.transferLinkId, in.id);
         QCOMPARE(in.transferLinkId, out.id);
+        QCOMPARE(out.transferDestAccountId, in.accountId);
+        QCOMPARE(in.transferDestAccountId, out.accountId);
+        QCOMPARE(out.memo, QString());
         // Importing the same files again would go to the accounts just made.
         QStringList chosen;
         for (const QComboBox* target : screen.findChildren<QComboBox*>(u"qifTarget"_s))

@@ -1,6 +1,6 @@
 // Importing CSV and QIF files into the books: what is stored, what is
-// skipped and why, transfers across files and across imports, and that an
-// import is all or nothing.
+// skipped and why, transfers across imports (across the files of one import
+// in the import window test), and that an import is all or nothing.
 
 #include "importbooks.h"
 
@@ -108,9 +108,7 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("stored"); // the amount stored; -1 when skipped as unparseable
         const QByteArray longPayee = QByteArray(maxNameLength + 1, 'p');
         const QByteArray longMemo = QByteArray(maxMemoLength + 1, 'm');
-        QTest::newRow("parentheses are negative") << QByteArray("01/15/2024,Shop,(12.00)") << qint64(-1200);
         QTest::newRow("an amount that is no number") << QByteArray("01/15/2024,Shop,twelve") << qint64(-1);
-        QTest::newRow("an amount of two points") << QByteArray("01/15/2024,Shop,1.2.3") << qint64(-1);
         QTest::newRow("a date of another pattern") << QByteArray("2024-01-15,Shop,1.00") << qint64(-1);
         QTest::newRow("no amount cell") << QByteArray("01/15/2024,Shop") << qint64(-1);
         QTest::newRow("an amount beyond the valid range") << QByteArray("01/15/2024,Shop,100000000000.01") << qint64(-1);
@@ -170,30 +168,6 @@ private Q_SLOTS:
         QCOMPARE(m_books->transactions.byAccount(yen).first().amount, -980);
     }
 
-    void readsEuropeanFilesWithDebitAndCredit()
-    {
-        CsvMapping mapping;
-        mapping.separator = u';';
-        mapping.hasHeader = false;
-        mapping.preambleRows = 1;
-        mapping.dateFormat = u"dd.MM.yyyy"_s;
-        mapping.dateColumn = 0;
-        mapping.payeeColumn = 1;
-        mapping.amountColumn = 2;
-        mapping.creditColumn = 3;
-        const ImportResult result = m_books->service.importCsv(file(u"eu.csv"_s,
-                                                                   "Konto;123\n"
-                                                                   "02.01.2024;Miete;1.200,50;\n"
-                                                                   "03.01.2024;Gehalt;;3'100.00\n"
-                                                                   "04.01.2024;Bank;-2,00;\n"),
-            m_checking, mapping);
-        QCOMPARE(result.imported, 3);
-        QList<qint64> amounts;
-        for (const Transaction& transaction : m_books->transactions.byAccount(m_checking))
-            amounts.append(transaction.amount);
-        QCOMPARE(amounts, (QList<qint64>{-200, 310000, -120050}));
-    }
-
     void remembersTheMappingPerAccount()
     {
         QCOMPARE(m_books->service.savedCsvMapping(m_checking), std::nullopt);
@@ -206,36 +180,6 @@ private Q_SLOTS:
         QCOMPARE(m_books->service.savedCsvMapping(m_checking), mapping);
         QVERIFY(m_books->preferences.set(ImportService::csvMappingKey(m_checking), u"{\"date\": -4}"_s));
         QCOMPARE(m_books->service.savedCsvMapping(m_checking), std::nullopt);
-    }
-
-    void linksBothLegsOfATransferFromTwoFiles()
-    {
-        const QString savings = m_books->addAccount(u"Savings"_s);
-        const QStringList files{file(u"checking.qif"_s, checkingQif), file(u"savings.qif"_s, savingsQif)};
-        const QList<QifSource> sources = m_books->service.analyzeQif(files);
-        QCOMPARE(texts(sources, &QifSource::name), (QStringList{u"Checking"_s, u"Savings"_s}));
-        QCOMPARE(sources.last().suggestedType, AccountType::Savings);
-        QCOMPARE(sources.last().matchingAccountId, savings);
-        const QHash<QString, QifTarget> targets{
-            {u"checking"_s, QifTarget::existing(m_checking)}, {u"SAVINGS"_s, QifTarget::existing(savings)}};
-
-        const ImportResult result = m_books->service.importQif(files, targets);
-        QCOMPARE(result.imported, 3);
-        QCOMPARE(result.transfersLinked, 1);
-        QCOMPARE(result.linkedToEarlierImports, 0);
-        const std::optional<Transaction> out = m_books->transactions.lastByPayee(u"To savings"_s, m_checking);
-        const std::optional<Transaction> in = m_books->transactions.lastByPayee(u"From checking"_s, savings);
-        QVERIFY(out && in);
-        QCOMPARE(out->transferLinkId, in->id);
-        QCOMPARE(out->transferDestAccountId, savings);
-        QCOMPARE(in->transferLinkId, out->id);
-        QCOMPARE(in->transferDestAccountId, m_checking);
-        QCOMPARE(out->memo, QString());
-
-        const ImportResult again = m_books->service.importQif(files, targets);
-        QCOMPARE(again.imported, 0);
-        QCOMPARE(again.duplicates, 3);
-        QCOMPARE(again.transfersLinked, 0);
     }
 
     void linksALegToAnEarlierImport()
@@ -393,14 +337,6 @@ private Q_SLOTS:
         QCOMPARE(result.databaseErrors, 1);
         QCOMPARE(result.imported, 149);
         QCOMPARE(m_books->transactions.byAccount(m_checking).size(), 149);
-    }
-
-    void anUnreadableFileChangesNothing()
-    {
-        const ImportResult result = m_books->service.importCsv(m_directory->filePath(u"missing.csv"_s), m_checking, specMapping());
-        QVERIFY(!result.aborted);
-        QCOMPARE(result.imported + result.unparseable + result.duplicates, 0);
-        QCOMPARE(m_books->service.analyzeQif({m_directory->filePath(u"missing.qif"_s)}).size(), 0);
     }
 
 private:
