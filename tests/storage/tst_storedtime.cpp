@@ -1,14 +1,13 @@
 #include "storage/clock.h"
-#include "storage/identifiers.h"
 #include "storage/storedtime.h"
 
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
-// Stamps and ids are stored as text and compared as text across devices:
-// stamps are whole-second UTC, read by a fast path that must agree with Qt's
-// ISO 8601 parser, and ids never change once stored.
+// Stamps are stored as text and compared as text across devices: they are
+// whole-second UTC, read by a fast path that must agree with Qt's ISO 8601
+// parser.
 class StoredTimeTest : public QObject
 {
     Q_OBJECT
@@ -63,13 +62,6 @@ private Q_SLOTS:
         QCOMPARE(now.timeSpec(), Qt::UTC);
         QCOMPARE(now.time().msec(), 0);
         QVERIFY(qAbs(now.secsTo(QDateTime::currentDateTimeUtc())) <= 1);
-    }
-
-    void defaultCategoryIdsNeverChange()
-    {
-        // Worked out independently with the RFC 4122 name-based algorithm: ids
-        // already stored on other devices must never change.
-        QCOMPARE(defaultCategoryId(u"expense::Groceries"_s), u"f80ec558-0a5d-59fd-bb97-1216bc91c991"_s);
     }
 };
 
