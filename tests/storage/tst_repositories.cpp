@@ -297,23 +297,6 @@ private Q_SLOTS:
         }
     }
 
-    void dueListsLiveActiveRulesUpToToday()
-    {
-        const QDate today = Clock::today();
-        QVERIFY(m_rules->insert(makeRecurring(u"today"_s, today)));
-        QVERIFY(m_rules->insert(makeRecurring(u"overdue"_s, today.addMonths(-2))));
-        QVERIFY(m_rules->insert(makeRecurring(u"tomorrow"_s, today.addDays(1))));
-        RecurringTransaction paused = makeRecurring(u"inactive"_s, today);
-        paused.isActive = false;
-        QVERIFY(m_rules->insert(paused));
-        QVERIFY(m_rules->insert(makeRecurring(u"deleted"_s, today.addDays(-1))));
-        QVERIFY(m_rules->softDelete(u"deleted"_s));
-
-        QStringList due = texts(m_rules->due());
-        due.sort();
-        QCOMPARE(due, (QStringList{u"overdue"_s, u"today"_s}));
-    }
-
     // A rule with a next due date before 2000 or none is saved all the same,
     // with a warning naming it.
     void warnsButSavesABrokenNextDueDate()
@@ -355,24 +338,6 @@ private Q_SLOTS:
         QVERIFY(m_preferences->remove(u"never-stored"_s));
         QVERIFY(!m_preferences->get(u"theme"_s));
         QCOMPARE(changed.count(), 0);
-    }
-
-    void readsBooleans_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("expected");
-        for (const char* yes : {"1", "true"})
-            QTest::newRow(yes) << QString::fromLatin1(yes) << true;
-        for (const char* no : {"0", "false", "yes", "True", ""})
-            QTest::newRow(no) << QString::fromLatin1(no) << false;
-    }
-
-    void readsBooleans()
-    {
-        QFETCH(QString, stored);
-        QFETCH(bool, expected);
-        QVERIFY(m_preferences->set(u"registerNewestFirst"_s, stored));
-        QCOMPARE(m_preferences->getBool(u"registerNewestFirst"_s, !expected), expected);
     }
 
     // The register starts with the opening balance, dated with the account's
@@ -438,18 +403,6 @@ private Q_SLOTS:
         QCOMPARE(m_transactions->lastByPayee(u"Payee b-first"_s, u"A"_s)->id, u"e"_s);
         QVERIFY(!m_transactions->lastByPayee(u"Payee b-first"_s, u"B"_s));
         QVERIFY(!m_transactions->lastByPayee(u"payee b-first"_s, u"A"_s));
-    }
-
-    void listsPayeesOnceInByteOrder()
-    {
-        const QStringList payees{u"apple store"_s, u"Zeta Gas"_s, u"Bakery"_s, u"Bakery"_s, QString(), u"Deleted Payee"_s};
-        for (int i = 0; i < payees.size(); ++i) {
-            Transaction transaction = makeTransaction(u"t%1"_s.arg(i), u"A"_s, QDate(2024, 1, 1), -1);
-            transaction.payee = payees.at(i);
-            QVERIFY(m_transactions->insert(transaction));
-        }
-        QVERIFY(m_transactions->softDelete(u"t5"_s));
-        QCOMPARE(m_transactions->payees(), (QStringList{u"Bakery"_s, u"Zeta Gas"_s, u"apple store"_s}));
     }
 
     void failedWritesLogAndStaySilent()
