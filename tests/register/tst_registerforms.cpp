@@ -198,18 +198,6 @@ private Q_SLOTS:
                                                           QStringLiteral("77"), QStringLiteral("uncleared")}));
     }
 
-    void yenHaveNoCents()
-    {
-        const QString wallet = m_world->addAccount(QStringLiteral("Yen Wallet"), Currency::JPY).id;
-        TransactionFormDialog dialog(&m_world->appState, wallet);
-        showAndWait(&dialog);
-        const TransactionForm form{&dialog};
-        typeInto(form.payee, QStringLiteral("Ramen Shop"));
-        typeInto(form.amount, QStringLiteral("2300"));
-        QTest::mouseClick(form.ok, Qt::LeftButton);
-        QCOMPARE(dialog.transaction().amount, qint64(-2300));
-    }
-
     void refusesWhatTheRegisterRefuses_data()
     {
         QTest::addColumn<QString>("date"); // empty: as the form starts

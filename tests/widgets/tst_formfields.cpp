@@ -229,28 +229,6 @@ private Q_SLOTS:
             QVERIFY(QToolTip::text().contains(formatCurrency(maxAmountMinorUnits, Currency(currency))));
         }
     }
-    void amountFieldShowsCurrency_data()
-    {
-        QTest::addColumn<int>("currency");
-        QTest::addColumn<qint64>("amount");
-        QTest::addColumn<QString>("shown");
-
-        QTest::newRow("USD") << int(Currency::USD) << qint64(123456) << "$ 1234.56";
-        QTest::newRow("EUR") << int(Currency::EUR) << qint64(5) << "€ 0.05";
-        QTest::newRow("GBP") << int(Currency::GBP) << qint64(100) << "£ 1.00";
-        QTest::newRow("JPY") << int(Currency::JPY) << qint64(1500) << "¥ 1500";
-    }
-    void amountFieldShowsCurrency()
-    {
-        QFETCH(int, currency);
-        QFETCH(qint64, amount);
-        QFETCH(QString, shown);
-
-        m_amount->setCurrency(Currency(currency));
-        m_amount->setAmountMinorUnits(amount);
-        QCOMPARE(m_amount->text(), shown);
-        QCOMPARE(m_amount->amountMinorUnits(), amount);
-    }
 
 private:
     void typeIntoDateField(const QString& text)
