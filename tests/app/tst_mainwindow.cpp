@@ -14,7 +14,6 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -59,17 +58,6 @@ QString selectedSidebarName(const MainWindow& window)
 QString totalText(const MainWindow& window)
 {
     return window.findChild<TotalsLabel*>(QStringLiteral("totalLabel"))->totals();
-}
-
-QAction* menuAction(const MainWindow& window, const QString& menuTitle, const QString& text)
-{
-    for (QAction* menu : window.menuBar()->actions()) {
-        for (QAction* action : menu->text() == menuTitle && menu->menu() ? menu->menu()->actions() : QList<QAction*>()) {
-            if (action->text() == text)
-                return action;
-        }
-    }
-    return nullptr;
 }
 
 } // namespace

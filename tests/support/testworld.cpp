@@ -2,6 +2,9 @@
 
 #include "storage/identifiers.h"
 
+#include <QMainWindow>
+#include <QMenuBar>
+
 TestWorld::TestWorld()
 {
     Clock::setFixedNow(now());
@@ -198,6 +201,17 @@ void whenDialogShown(const std::function<void(QDialog*)>& answer, int attemptsLe
         else if (attemptsLeft > 0)
             whenDialogShown(answer, attemptsLeft - 1);
     });
+}
+
+QAction* menuAction(const QMainWindow& window, const QString& menuTitle, const QString& text)
+{
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* action : menu->text() == menuTitle && menu->menu() ? menu->menu()->actions() : QList<QAction*>()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace testworld

@@ -20,6 +20,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -78,6 +79,8 @@ QModelIndex current(const RegisterScreen& screen);
 QWidget* openEditor(const RegisterScreen& screen);
 QString labelText(const QWidget& parent, const char* name);
 QString status(const RegisterScreen& screen);
+// The entry reading `text` of the window's menu titled `menuTitle`.
+QAction* menuAction(const QMainWindow& window, const QString& menuTitle, const QString& text);
 // Runs `answer` on the next modal dialog once it is shown.
 void whenDialogShown(const std::function<void(QDialog*)>& answer, int attemptsLeft = 500);
 

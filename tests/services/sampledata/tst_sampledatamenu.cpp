@@ -8,27 +8,9 @@
 #include "support/testworld.h"
 
 #include <QListWidget>
-#include <QMenuBar>
 #include <QStatusBar>
 
 using namespace testworld;
-
-namespace {
-
-QAction* helpAction(const MainWindow& window, const QString& text)
-{
-    for (QAction* menu : window.menuBar()->actions()) {
-        if (menu->text() != QStringLiteral("&Help") || !menu->menu())
-            continue;
-        for (QAction* action : menu->menu()->actions()) {
-            if (action->text() == text)
-                return action;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
 
 class SampleDataMenuTest : public QObject
 {
@@ -114,7 +96,7 @@ private:
     SampleDataService* service() { return m_world->appState.sampleDataService(); }
     void trigger(const QString& text)
     {
-        QAction* action = helpAction(*m_window, text);
+        QAction* action = menuAction(*m_window, QStringLiteral("&Help"), text);
         QVERIFY(action);
         action->trigger();
     }

@@ -134,13 +134,6 @@ private Q_SLOTS:
         QCOMPARE(text("SELECT GROUP_CONCAT(entity_id) FROM sync_queue"), own.id);
     }
 
-    void clearWithoutSampleDataIsRefused()
-    {
-        const WriteOutcome outcome = service()->clear();
-        QCOMPARE(outcome.status, WriteOutcome::Status::Refused);
-        QCOMPARE(outcome.message, QStringLiteral("No sample data to clear."));
-    }
-
     void aRowOfTheUsersKeepsEverything_data()
     {
         QTest::addColumn<int>("kind");

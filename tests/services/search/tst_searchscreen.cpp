@@ -46,11 +46,6 @@ class TestSearchScreen : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-    }
-
     void fiveQuickKeysRunOneSearch()
     {
         TestWorld world;
