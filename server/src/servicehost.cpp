@@ -1,6 +1,7 @@
 #include "servicehost.h"
 
 #include "account/accountapi.h"
+#include "data/dataapi.h"
 #include "http/httpserver.h"
 #include "http/router.h"
 #include "identity/accesstokens.h"
@@ -15,6 +16,7 @@
 #include "storage/grouprepository.h"
 #include "storage/loginfailurerepository.h"
 #include "storage/sessionrepository.h"
+#include "storage/syncrepository.h"
 #include "storage/userrepository.h"
 
 #include <QFile>
@@ -71,6 +73,7 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_loginFailures = std::make_unique<LoginFailureRepository>(*m_database);
     m_groups = std::make_unique<GroupRepository>(*m_database);
     m_devices = std::make_unique<DeviceRepository>(*m_database);
+    m_syncRows = std::make_unique<SyncRepository>(*m_database);
     m_accessTokens = std::make_unique<AccessTokens>(secret);
     m_sessionTokens = std::make_unique<SessionTokens>(*m_database, *m_sessions, *m_groups, *m_accessTokens);
     m_throttle = std::make_unique<LoginThrottle>(*m_loginFailures);
@@ -79,12 +82,14 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_identityApi = std::make_unique<IdentityApi>(m_options.realm, *m_database, *m_users, *m_sessions,
                                                   *m_sessionTokens, *m_throttle);
     m_accountApi = std::make_unique<AccountApi>(*m_database, *m_users, *m_sessions, *m_groups, *m_devices);
+    m_dataApi = std::make_unique<DataApi>(*m_database, *m_syncRows);
 
     m_router = std::make_unique<Router>();
     m_router->setAuthenticator([this](const HttpRequest &request) { return m_sessionTokens->authenticate(request); });
     m_loginPages->addRoutes(*m_router);
     m_identityApi->addRoutes(*m_router);
     m_accountApi->addRoutes(*m_router);
+    m_dataApi->addRoutes(*m_router);
 }
 
 bool ServiceHost::listen(QString *error)

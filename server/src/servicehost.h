@@ -8,6 +8,7 @@
 
 class AccessTokens;
 class AccountApi;
+class DataApi;
 class Database;
 class DeviceRepository;
 class GroupRepository;
@@ -19,6 +20,7 @@ class LoginThrottle;
 class Router;
 class SessionRepository;
 class SessionTokens;
+class SyncRepository;
 class UserRepository;
 
 // The composition root: opens the database, builds the services on it and
@@ -47,12 +49,14 @@ private:
     std::unique_ptr<LoginFailureRepository> m_loginFailures;
     std::unique_ptr<GroupRepository> m_groups;
     std::unique_ptr<DeviceRepository> m_devices;
+    std::unique_ptr<SyncRepository> m_syncRows;
     std::unique_ptr<AccessTokens> m_accessTokens;
     std::unique_ptr<SessionTokens> m_sessionTokens;
     std::unique_ptr<LoginThrottle> m_throttle;
     std::unique_ptr<LoginPages> m_loginPages;
     std::unique_ptr<IdentityApi> m_identityApi;
     std::unique_ptr<AccountApi> m_accountApi;
+    std::unique_ptr<DataApi> m_dataApi;
     std::unique_ptr<Router> m_router;
     HttpServer *m_http = nullptr;
     quint16 m_port = 0;

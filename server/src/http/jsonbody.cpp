@@ -43,6 +43,11 @@ bool JsonBody::has(const QString &key) const
     return m_object.contains(key);
 }
 
+const QJsonObject &JsonBody::object() const
+{
+    return m_object;
+}
+
 QString JsonBody::requiredText(const QString &key, int maxLength)
 {
     const QString text = optionalText(key, maxLength);

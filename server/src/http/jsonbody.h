@@ -17,6 +17,7 @@ public:
     bool isValid() const;
     HttpReply errorReply() const;
     bool has(const QString &key) const;
+    const QJsonObject &object() const;
 
     // Text of 1 to `maxLength` characters without control characters,
     // trimmed; records an error when absent or malformed.
