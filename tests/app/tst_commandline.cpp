@@ -1,7 +1,8 @@
-// "kestrelwood-checkbook --search" and "--report": the built program run as
-// a cron job runs it, without a display, on a data file the open program
-// holds; the CSV cells the search writes; reports that read exactly as the
-// reports window exports them.
+// "kestrelwood-checkbook --search", "--report" and "--import": the built
+// program run as a cron job runs it, without a display, on a data file the
+// open program holds; the CSV cells the search writes; reports that read
+// exactly as the reports window exports them; bank files imported; and one
+// table of everything the commands refuse.
 
 #include "app/language.h"
 #include "app/singleinstanceguard.h"
@@ -141,44 +142,6 @@ private Q_SLOTS:
         QCOMPARE(closed.out, csv);
     }
 
-    void failuresEndWithAMessage_data()
-    {
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QByteArray>("message");
-        QTest::newRow("no data file") << QStringLiteral("no data file") << QByteArray("Cannot read the data file");
-        QTest::newRow("unwritable output") << QStringLiteral("unwritable output") << QByteArray("Cannot write");
-        QTest::newRow("unknown option") << QStringLiteral("unknown option") << QByteArray("colour");
-        QTest::newRow("file of an older version")
-            << QStringLiteral("older version") << QByteArray("Open the program once to bring it up to date");
-    }
-    void failuresEndWithAMessage()
-    {
-        QFETCH(QString, problem);
-        QFETCH(QByteArray, message);
-        TestWorld world;
-        seed(world);
-        QTemporaryDir empty;
-        QString dataDirectory = world.dataDirectory.path();
-        QStringList arguments{QStringLiteral("--search"), QStringLiteral("AT&T")};
-        if (problem == QLatin1String("no data file"))
-            dataDirectory = empty.path();
-        else if (problem == QLatin1String("unwritable output"))
-            arguments << QStringLiteral("--output") << empty.path() + QStringLiteral("/missing/found.csv");
-        else if (problem == QLatin1String("older version"))
-            // As a file looks to a reader started after an upgrade, before the program has opened it.
-            QVERIFY(SqlQuery(world.appState.database(),
-                QStringLiteral("DELETE FROM schema_version WHERE version = (SELECT MAX(version) FROM schema_version)"))
-                        .exec());
-        else
-            arguments << QStringLiteral("--colour");
-        const ChildOutput result = runProgram(arguments, dataDirectory);
-        QVERIFY(result.exitCode > 0);
-        QVERIFY2(result.err.contains(message), result.err.constData());
-        QCOMPARE(result.out, QByteArray());
-        // A reader creates nothing, not even an empty data file.
-        QCOMPARE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
-    }
-
     void reportReadsAsTheWindowExportsIt_data()
     {
         QTest::addColumn<int>("tab");
@@ -224,35 +187,6 @@ private Q_SLOTS:
         QCOMPARE(command.out, window.readAll());
     }
 
-    void reportRefusesWhatItCannotRead_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        const QStringList period{QStringLiteral("--from=2024-01-01"), QStringLiteral("--to=2024-01-31")};
-        QTest::newRow("unknown report") << (QStringList{QStringLiteral("--report=budget")} + period) << 2;
-        QTest::newRow("no end") << QStringList{QStringLiteral("--report=cash_flow"), period.first()} << 2;
-        QTest::newRow("not a date") << QStringList{QStringLiteral("--report=cash_flow"),
-            QStringLiteral("--from=01/02/2024"), period.last()} << 2;
-        QTest::newRow("reversed") << QStringList{QStringLiteral("--report=cash_flow"),
-            QStringLiteral("--from=2024-02-01"), period.last()} << 2;
-        QTest::newRow("no second period") << (QStringList{QStringLiteral("--report=year_over_year")} + period) << 2;
-        QTest::newRow("unknown account") << (QStringList{QStringLiteral("--report=cash_flow"),
-            QStringLiteral("--account=Brokerage")} + period) << 1;
-        QTest::newRow("search and report") << (QStringList{QStringLiteral("--report=cash_flow"),
-            QStringLiteral("--search=x")} + period) << 2;
-    }
-    void reportRefusesWhatItCannotRead()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        TestWorld world;
-        seedReports(world);
-        const ChildOutput result = runProgram(arguments, world.dataDirectory.path());
-        QCOMPARE(result.exitCode, exitCode);
-        QVERIFY(!result.err.trimmed().isEmpty());
-        QCOMPARE(result.out, QByteArray());
-    }
-
     void importsBankFiles()
     {
         TestWorld world;
@@ -285,35 +219,68 @@ private Q_SLOTS:
         QCOMPARE(world.appState.accounts()->all().size(), 3);
     }
 
-    void importRefuses_data()
+    // A command that cannot do what it is asked says why and fails, writes
+    // nothing to its output, creates no file and imports nothing. EMPTY
+    // stands for an empty directory, FILES for one holding "bank.csv".
+    void refusesWhatItCannotDo_data()
     {
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("program open") << QStringLiteral("program open");
-        QTest::newRow("CSV without an account") << QStringLiteral("no account");
-        QTest::newRow("unknown account") << QStringLiteral("unknown account");
-        QTest::newRow("missing file") << QStringLiteral("missing file");
+        QTest::addColumn<int>("exitCode"); // -1: any failure
+        QTest::addColumn<QByteArray>("message");
+        const auto row = [](const char* name, std::initializer_list<const char*> arguments, int exitCode,
+                             const char* message = "", const char* problem = "") {
+            QStringList list;
+            for (const char* argument : arguments)
+                list << QString::fromUtf8(argument);
+            QTest::newRow(name) << list << QString::fromUtf8(problem) << exitCode << QByteArray(message);
+        };
+        row("search without a data file", {"--search", "AT&T"}, -1, "Cannot read the data file", "no data file");
+        row("search to an unwritable output", {"--search", "AT&T", "--output", "EMPTY/missing/found.csv"}, -1, "Cannot write");
+        row("unknown option", {"--search", "AT&T", "--colour"}, -1, "colour");
+        // As a file looks to a reader started after an upgrade, before the program has opened it.
+        row("search in a file of an older version", {"--search", "AT&T"}, -1, "Open the program once to bring it up to date",
+            "older version");
+        row("unknown report", {"--report=budget", "--from=2024-01-01", "--to=2024-01-31"}, 2);
+        row("report without an end", {"--report=cash_flow", "--from=2024-01-01"}, 2);
+        row("report from no date", {"--report=cash_flow", "--from=01/02/2024", "--to=2024-01-31"}, 2);
+        row("report period reversed", {"--report=cash_flow", "--from=2024-02-01", "--to=2024-01-31"}, 2);
+        row("year over year without a second period", {"--report=year_over_year", "--from=2024-01-01", "--to=2024-01-31"}, 2);
+        row("report of an unknown account", {"--report=cash_flow", "--account=Brokerage", "--from=2024-01-01", "--to=2024-01-31"}, 1);
+        row("search and report at once", {"--report=cash_flow", "--search=x", "--from=2024-01-01", "--to=2024-01-31"}, 2);
+        row("import while the program is open", {"--import", "FILES/bank.csv", "--account=Checking"}, 1, "", "program open");
+        row("CSV import without an account", {"--import", "FILES/bank.csv"}, 1);
+        row("import into an unknown account", {"--import", "FILES/bank.csv", "--account=Brokerage"}, 1);
+        row("import of a missing file", {"--import", "FILES/missing.csv", "--account=Checking"}, 1);
     }
-    void importRefuses()
+    void refusesWhatItCannotDo()
     {
+        QFETCH(QStringList, arguments);
         QFETCH(QString, problem);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, message);
         TestWorld world;
-        const Account checking = world.addAccount(QStringLiteral("Checking"));
+        seedReports(world);
+        const int checkingRows = world.stored(world.appState.accounts()->all().constFirst().id).size();
+        QTemporaryDir empty;
         QTemporaryDir files;
-        QString csv = writeFile(files, QStringLiteral("bank.csv"), "Date,Payee,Amount\n01/15/2024,Market,-12.50\n");
-        QStringList arguments{QStringLiteral("--import"), csv, QStringLiteral("--account=Checking")};
+        writeFile(files, QStringLiteral("bank.csv"), "Date,Payee,Amount\n01/15/2024,Market,-12.50\n");
+        arguments.replaceInStrings(QStringLiteral("EMPTY"), empty.path()).replaceInStrings(QStringLiteral("FILES"), files.path());
         QLockFile running(SingleInstanceGuard::lockFilePath(world.dataDirectory.path()));
         if (problem == QLatin1String("program open"))
             QVERIFY(running.tryLock(0));
-        else if (problem == QLatin1String("no account"))
-            arguments.removeLast();
-        else if (problem == QLatin1String("unknown account"))
-            arguments.last() = QStringLiteral("--account=Brokerage");
-        else
-            arguments[1] = files.filePath(QStringLiteral("missing.csv"));
-        const ChildOutput result = runProgram(arguments, world.dataDirectory.path());
-        QCOMPARE(result.exitCode, 1);
-        QVERIFY(!result.err.trimmed().isEmpty());
-        QVERIFY(world.stored(checking.id).isEmpty());
+        if (problem == QLatin1String("older version"))
+            QVERIFY(SqlQuery(world.appState.database(),
+                QStringLiteral("DELETE FROM schema_version WHERE version = (SELECT MAX(version) FROM schema_version)"))
+                        .exec());
+        const QString dataDirectory = problem == QLatin1String("no data file") ? empty.path() : world.dataDirectory.path();
+
+        const ChildOutput result = runProgram(arguments, dataDirectory);
+        QVERIFY2(exitCode == -1 ? result.exitCode > 0 : result.exitCode == exitCode, qPrintable(QString::number(result.exitCode)));
+        QVERIFY2(!result.err.trimmed().isEmpty() && result.err.contains(message), result.err.constData());
+        QCOMPARE(result.out, QByteArray());
+        QCOMPARE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QCOMPARE(world.stored(world.appState.accounts()->all().constFirst().id).size(), checkingRows);
     }
 
 private:
