@@ -176,15 +176,13 @@ private Q_SLOTS:
         QVERIFY(transactions()->create(m_checking, entry(u"Grocer"_s, -100)).ok());
         QVERIFY(transactions()->create(m_checking, entry(u"[Transfer] Savings"_s, -100, m_savings)).ok());
 
-        // The last statement of the cascade fails: the rows deleted before it come back.
+        // The last statement of the cascade fails: the rows deleted before it
+        // come back (the main window test deletes an account whole).
         refuse(u"BEFORE UPDATE OF deleted_at ON accounts"_s, "^AccountRepository::softDelete");
         QCOMPARE(accounts()->remove(m_checking).status, WriteOutcome::Status::Failed);
         QCOMPARE(live(m_checking).size(), 2);
-
-        QVERIFY(execute(database(), u"DROP TRIGGER refuse"_s));
-        QVERIFY(accounts()->remove(m_checking).ok());
-        QVERIFY(live(m_checking).isEmpty());
-        QVERIFY(state()->accounts()->byId(m_checking)->deletedAt);
+        QCOMPARE(live(m_savings).size(), 1);
+        QVERIFY(!state()->accounts()->byId(m_checking)->deletedAt);
     }
 
     void accountNamesAreRequiredAndUnique_data()
