@@ -16,6 +16,7 @@
 #include "storage/grouprepository.h"
 #include "storage/loginfailurerepository.h"
 #include "storage/sessionrepository.h"
+#include "storage/sharerepository.h"
 #include "storage/syncrepository.h"
 #include "storage/userrepository.h"
 
@@ -74,6 +75,7 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_groups = std::make_unique<GroupRepository>(*m_database);
     m_devices = std::make_unique<DeviceRepository>(*m_database);
     m_syncRows = std::make_unique<SyncRepository>(*m_database);
+    m_shares = std::make_unique<ShareRepository>(*m_database);
     m_accessTokens = std::make_unique<AccessTokens>(secret);
     m_sessionTokens = std::make_unique<SessionTokens>(*m_database, *m_sessions, *m_groups, *m_accessTokens);
     m_throttle = std::make_unique<LoginThrottle>(*m_loginFailures);
@@ -82,7 +84,7 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_identityApi = std::make_unique<IdentityApi>(m_options.realm, *m_database, *m_users, *m_sessions,
                                                   *m_sessionTokens, *m_throttle);
     m_accountApi = std::make_unique<AccountApi>(*m_database, *m_users, *m_sessions, *m_groups, *m_devices);
-    m_dataApi = std::make_unique<DataApi>(*m_database, *m_syncRows);
+    m_dataApi = std::make_unique<DataApi>(*m_database, *m_syncRows, *m_shares, *m_users, *m_groups);
 
     m_router = std::make_unique<Router>();
     m_router->setAuthenticator([this](const HttpRequest &request) { return m_sessionTokens->authenticate(request); });

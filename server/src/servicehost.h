@@ -20,6 +20,7 @@ class LoginThrottle;
 class Router;
 class SessionRepository;
 class SessionTokens;
+class ShareRepository;
 class SyncRepository;
 class UserRepository;
 
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<GroupRepository> m_groups;
     std::unique_ptr<DeviceRepository> m_devices;
     std::unique_ptr<SyncRepository> m_syncRows;
+    std::unique_ptr<ShareRepository> m_shares;
     std::unique_ptr<AccessTokens> m_accessTokens;
     std::unique_ptr<SessionTokens> m_sessionTokens;
     std::unique_ptr<LoginThrottle> m_throttle;

@@ -2,6 +2,7 @@
 // deletes, parents on the page, what other users cannot touch, and a cursor
 // that skips nothing while clients push through two server instances at once.
 #include "support/serverprocess.h"
+#include "support/syncchanges.h"
 #include "support/testclient.h"
 
 #include <QJsonArray>
@@ -12,34 +13,16 @@
 
 namespace {
 
-const QStringList pageKeys{QStringLiteral("accounts"), QStringLiteral("categories"),
-                           QStringLiteral("recurring_transactions"), QStringLiteral("transactions"),
-                           QStringLiteral("reconciliations")};
-
-QJsonObject change(const QString &type, const QString &id, int version, QJsonObject payload = {},
+QJsonObject change(const QString &type, const QString &id, int version, const QJsonObject &payload = {},
                    const QString &action = QStringLiteral("upsert"))
 {
-    payload.insert(QStringLiteral("client_id"), id);
-    return {{QStringLiteral("entity_type"), type}, {QStringLiteral("entity_id"), id},
-            {QStringLiteral("action"), action}, {QStringLiteral("version"), version},
-            {QStringLiteral("payload"), payload}};
+    return SyncChanges::change(type, id, version, payload, action);
 }
 
 QJsonObject transaction(const QString &id, const QString &account, int version, const QString &payee = QStringLiteral("Grocer"))
 {
-    return change(QStringLiteral("transaction"), id, version,
-                  {{QStringLiteral("account_id"), account}, {QStringLiteral("payee"), payee},
-                   {QStringLiteral("amount"), -1250}, {QStringLiteral("date"), QStringLiteral("2026-12-01")},
-                   {QStringLiteral("category_id"), QStringLiteral("cat-food")}});
+    return SyncChanges::transaction(id, account, version, payee);
 }
-
-// Every row of every page, by "entity_type/client_id", the last seen version of each.
-struct Pulled
-{
-    QHash<QString, QJsonObject> rows;
-    int pages = 0;
-    QString cursor;
-};
 
 } // namespace
 
@@ -63,7 +46,7 @@ private Q_SLOTS:
 private:
     TestClient::Tokens newUser(const QString &name);
     TestClient::Reply push(const TestClient::Tokens &user, const QJsonArray &changes);
-    Pulled pullAll(const TestClient::Tokens &user, const QString &since = {}, int limit = 200);
+    SyncChanges::Pulled pullAll(const TestClient::Tokens &user, const QString &since = {}, int limit = 200);
 
     ServerProcess m_server;
     std::unique_ptr<TestClient> m_client;
@@ -90,26 +73,9 @@ TestClient::Reply TestSync::push(const TestClient::Tokens &user, const QJsonArra
     return m_client->post(QStringLiteral("/checkbook/v1/sync/push"), {{QStringLiteral("changes"), changes}}, user.access);
 }
 
-Pulled TestSync::pullAll(const TestClient::Tokens &user, const QString &since, int limit)
+SyncChanges::Pulled TestSync::pullAll(const TestClient::Tokens &user, const QString &since, int limit)
 {
-    Pulled pulled;
-    pulled.cursor = since;
-    for (bool more = true; more && pulled.pages < 1000; ++pulled.pages) {
-        QString path = QStringLiteral("/checkbook/v1/sync/pull?limit=%1").arg(limit);
-        if (!pulled.cursor.isEmpty())
-            path += QStringLiteral("&since=") + pulled.cursor;
-        const TestClient::Reply reply = m_client->get(path, user.access);
-        if (reply.status != 200)
-            break;
-        for (const QString &key : pageKeys) {
-            const QJsonArray rows = reply.json.value(key).toArray();
-            for (const QJsonValue &row : rows)
-                pulled.rows.insert(key + QLatin1Char('/') + row.toObject().value(QStringLiteral("client_id")).toString(), row.toObject());
-        }
-        pulled.cursor = reply.json.value(QStringLiteral("server_time")).toString();
-        more = reply.json.value(QStringLiteral("has_more")).toBool();
-    }
-    return pulled;
+    return SyncChanges::pullAll(*m_client, user.access, since, limit);
 }
 
 void TestSync::pushedRowsComeBackOnPull()
@@ -151,7 +117,7 @@ void TestSync::pagesOfOneInstantSkipNothing()
     for (int i = 500; i < 650; ++i)
         more.append(transaction(QStringLiteral("bulk-%1").arg(i), QStringLiteral("acc-bulk"), 1));
     QCOMPARE(push(user, more).status, 200);
-    const Pulled pulled = pullAll(user, {}, 200);
+    const SyncChanges::Pulled pulled = pullAll(user, {}, 200);
     QCOMPARE(pulled.rows.size(), 650);
     QCOMPARE(pulled.pages, 4);
 }
@@ -185,7 +151,7 @@ void TestSync::deletesTravelAsDeletedRows()
                                    .json.value(QStringLiteral("results")).toArray();
     QCOMPARE(results.at(0).toObject().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
     QCOMPARE(results.at(1).toObject().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
-    const Pulled after = pullAll(user, cursor);
+    const SyncChanges::Pulled after = pullAll(user, cursor);
     QCOMPARE(after.rows.size(), 1);
     QCOMPARE(after.rows.value(QStringLiteral("transactions/tx-d")).value(QStringLiteral("deleted_at")).toString(),
              QStringLiteral("2026-12-02T10:00:00Z"));
@@ -244,11 +210,11 @@ void TestSync::othersCannotReadOrChangeTheRows()
     // Default categories share their ids across users: each user has their own row.
     QCOMPARE(results.at(4).toObject().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
 
-    const Pulled ownerRows = pullAll(owner);
+    const SyncChanges::Pulled ownerRows = pullAll(owner);
     QCOMPARE(ownerRows.rows.size(), 3);
     QCOMPARE(ownerRows.rows.value(QStringLiteral("transactions/") + tx).value(QStringLiteral("payee")).toString(), QStringLiteral("Owner's"));
     QVERIFY(!ownerRows.rows.value(QStringLiteral("transactions/") + tx).contains(QStringLiteral("deleted_at")));
-    const Pulled otherRows = pullAll(other);
+    const SyncChanges::Pulled otherRows = pullAll(other);
     QCOMPARE(otherRows.rows.keys(), QStringList{QStringLiteral("categories/cat-food")});
     QCOMPARE(otherRows.rows.value(QStringLiteral("categories/cat-food")).value(QStringLiteral("name")).toString(), QStringLiteral("Mine"));
 }

@@ -4,8 +4,12 @@
 #include "http/jsonbody.h"
 #include "http/router.h"
 #include "identity/securerandom.h"
+#include "identity/loginpages.h"
 #include "storage/database.h"
+#include "storage/grouprepository.h"
+#include "storage/sharerepository.h"
 #include "storage/timestamps.h"
+#include "storage/userrepository.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,17 +43,25 @@ bool isIdText(const QJsonValue &value)
     return value.isString() && !text.isEmpty() && text.size() <= DataApi::maxIdLength;
 }
 
-QJsonObject rowJson(const SyncRepository::Row &row)
+QJsonObject rowJson(const SyncRepository::Row &row, const QSet<QString> &sharedAccounts)
 {
     QJsonObject object = QJsonDocument::fromJson(row.payload).object();
     object.insert(QStringLiteral("id"), row.serverId);
     object.insert(QStringLiteral("client_id"), row.clientId);
     object.insert(QStringLiteral("version"), row.version);
-    if (row.deleted && object.value(QStringLiteral("deleted_at")).toString().isEmpty())
+    const bool deleted = row.deleted || row.deliveredAsDeleted;
+    if (deleted && object.value(QStringLiteral("deleted_at")).toString().isEmpty())
         object.insert(QStringLiteral("deleted_at"), row.updatedAt);
-    if (!row.deleted)
+    if (!deleted)
         object.remove(QStringLiteral("deleted_at"));
+    if (row.entityType == accountType)
+        object.insert(QStringLiteral("is_shared"), sharedAccounts.contains(row.clientId));
     return object;
+}
+
+bool isAccountBound(const QString &entityType)
+{
+    return entityType != accountType && entityType != categoryType;
 }
 
 std::optional<qint64> parseCursor(const QString &text)
@@ -70,9 +82,13 @@ DataApi::Outcome refused(const QString &status, const QString &message)
 
 } // namespace
 
-DataApi::DataApi(Database &database, SyncRepository &rows)
+DataApi::DataApi(Database &database, SyncRepository &rows, ShareRepository &shares, UserRepository &users,
+                 GroupRepository &groups)
     : m_database(database)
     , m_rows(rows)
+    , m_shares(shares)
+    , m_users(users)
+    , m_groups(groups)
 {
 }
 
@@ -82,6 +98,20 @@ void DataApi::addRoutes(Router &router)
                [this](const HttpRequest &request) { return push(request); });
     router.add(QStringLiteral("GET"), QStringLiteral("/checkbook/v1/sync/pull"), Router::Access::Bearer,
                [this](const HttpRequest &request) { return pull(request); });
+    router.add(QStringLiteral("GET"), QStringLiteral("/checkbook/v1/accounts/{id}/members"), Router::Access::Bearer,
+               [this](const HttpRequest &request) { return members(request); });
+    router.add(QStringLiteral("POST"), QStringLiteral("/checkbook/v1/accounts/{id}/share"), Router::Access::Bearer,
+               [this](const HttpRequest &request) { return share(request); });
+    router.add(QStringLiteral("DELETE"), QStringLiteral("/checkbook/v1/accounts/{id}/share/{user}"),
+               Router::Access::Bearer, [this](const HttpRequest &request) { return unshare(request); });
+}
+
+bool DataApi::mayWriteIn(const QString &accountId, const QString &accountOwner, const QString &userId)
+{
+    if (accountOwner == userId)
+        return true;
+    const std::optional<ShareRepository::Share> share = m_shares.find(accountId, userId);
+    return share && share->ownerId == accountOwner;
 }
 
 HttpReply DataApi::push(const HttpRequest &request)
@@ -152,15 +182,23 @@ DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId
     const std::optional<SyncRepository::Row> existing = m_rows.find(entityType, identityOwner, clientId);
     const bool deleting = action == QLatin1String("delete");
     if (existing && existing->ownerId != userId) {
-        // A row the user cannot see: a delete has nothing left to do, anything else is refused.
-        if (deleting)
+        // Only rows of an account shared with the user are theirs to see; the
+        // account itself stays its owner's to change or delete.
+        const bool visible = !(entityType == categoryType) && mayWriteIn(existing->accountId, existing->ownerId, userId);
+        if (!visible && deleting)
             return {QStringLiteral("ok"), {}, {}};
-        return refused(QStringLiteral("forbidden"), QStringLiteral("The row belongs to another user"));
+        if (!visible || isAccount)
+            return refused(QStringLiteral("forbidden"), QStringLiteral("The row belongs to another user"));
     }
-    if (!isAccount && !accountId.isEmpty()) {
+    QString rowOwner = existing ? existing->ownerId : userId;
+    if (isAccountBound(entityType)) {
         const std::optional<SyncRepository::Row> account = m_rows.find(accountType, QString(), accountId);
-        if (account && account->ownerId != userId)
+        const QString accountOwner = account ? account->ownerId : rowOwner;
+        if (!mayWriteIn(accountId, accountOwner, userId))
             return refused(QStringLiteral("forbidden"), QStringLiteral("The account belongs to another user"));
+        if (existing && accountOwner != existing->ownerId)
+            return refused(QStringLiteral("forbidden"), QStringLiteral("A row cannot move to another owner's account"));
+        rowOwner = accountOwner;
     }
     if (!existing && deleting)
         return {QStringLiteral("ok"), {}, {}};
@@ -175,7 +213,7 @@ DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId
                             entityType,
                             identityOwner,
                             clientId,
-                            userId,
+                            rowOwner,
                             accountId,
                             version,
                             deleting,
@@ -215,12 +253,11 @@ HttpReply DataApi::pull(const HttpRequest &request)
 
 QJsonObject DataApi::pageOf(const QString &userId, const QList<SyncRepository::Row> &rows)
 {
-    QHash<QString, QJsonArray> arrays;
+    QList<SyncRepository::Row> all = rows;
     QSet<QString> onPage;
     QSet<QString> accountsReferred;
     QSet<QString> categoriesReferred;
     for (const SyncRepository::Row &row : rows) {
-        arrays[replyKeyOf(row.entityType)].append(rowJson(row));
         onPage.insert(row.entityType + QLatin1Char('/') + row.clientId);
         if (row.entityType != accountType && !row.accountId.isEmpty())
             accountsReferred.insert(row.accountId);
@@ -238,15 +275,150 @@ QJsonObject DataApi::pageOf(const QString &userId, const QList<SyncRepository::R
             if (!onPage.contains(entityType + QLatin1Char('/') + clientId))
                 missing.append(clientId);
         }
-        const QList<SyncRepository::Row> parents = m_rows.rowsWithClientIds(userId, entityType, missing);
-        for (const SyncRepository::Row &parent : parents)
-            arrays[replyKeyOf(entityType)].append(rowJson(parent));
+        all.append(m_rows.visibleRowsWithClientIds(userId, entityType, missing));
     };
     addParents(accountType, accountsReferred);
     addParents(categoryType, categoriesReferred);
+
+    QStringList accountIds;
+    for (const SyncRepository::Row &row : std::as_const(all)) {
+        if (row.entityType == accountType)
+            accountIds.append(row.clientId);
+    }
+    const QSet<QString> sharedAccounts = m_shares.sharedAmong(accountIds);
+    QHash<QString, QJsonArray> arrays;
+    for (const SyncRepository::Row &row : std::as_const(all))
+        arrays[replyKeyOf(row.entityType)].append(rowJson(row, sharedAccounts));
 
     QJsonObject page;
     for (const QString &entityType : entityTypes)
         page.insert(replyKeyOf(entityType), arrays.value(replyKeyOf(entityType)));
     return page;
+}
+
+HttpReply DataApi::members(const HttpRequest &request)
+{
+    const QString accountId = request.parameter(QStringLiteral("id"));
+    const std::optional<SyncRepository::Row> account = m_rows.find(accountType, QString(), accountId);
+    if (!account || account->deleted)
+        return HttpReply::error(404, QStringLiteral("No such account"));
+    if (!mayWriteIn(accountId, account->ownerId, request.userId()))
+        return HttpReply::error(403, QStringLiteral("The account is not shared with you"));
+    QJsonArray members;
+    if (const auto owner = m_users.findById(account->ownerId)) {
+        members.append(QJsonObject{{QStringLiteral("user_id"), owner->id},
+                                   {QStringLiteral("email"), owner->email},
+                                   {QStringLiteral("display_name"), owner->displayName},
+                                   {QStringLiteral("role"), QStringLiteral("owner")},
+                                   {QStringLiteral("created_at"), QString()}});
+    }
+    const QList<ShareRepository::Member> shares = m_shares.membersOf(accountId);
+    for (const ShareRepository::Member &member : shares) {
+        members.append(QJsonObject{{QStringLiteral("user_id"), member.userId},
+                                   {QStringLiteral("email"), member.email},
+                                   {QStringLiteral("display_name"), member.displayName},
+                                   {QStringLiteral("role"), member.role},
+                                   {QStringLiteral("created_at"), member.createdAt}});
+    }
+    return HttpReply::json({{QStringLiteral("members"), members}});
+}
+
+HttpReply DataApi::share(const HttpRequest &request)
+{
+    JsonBody body(request.body);
+    const QString email = body.optionalText(QStringLiteral("email"), LoginPages::maxEmailLength).toLower();
+    const QString memberKey = body.optionalText(QStringLiteral("user_id"), LoginPages::maxEmailLength);
+    const QString role = body.optionalText(QStringLiteral("role"), 20);
+    if (!body.isValid())
+        return body.errorReply();
+    if (email.isEmpty() && memberKey.isEmpty())
+        return HttpReply::error(400, QStringLiteral("\"user_id\" or \"email\" names the member"));
+    if (!role.isEmpty() && role != QLatin1String("member"))
+        return HttpReply::error(400, QStringLiteral("The only role is \"member\""));
+    const QString accountId = request.parameter(QStringLiteral("id"));
+    const std::optional<SyncRepository::Row> account = m_rows.find(accountType, QString(), accountId);
+    if (!account || account->deleted)
+        return HttpReply::error(404, QStringLiteral("No such account"));
+    if (account->ownerId != request.userId())
+        return HttpReply::error(403, QStringLiteral("Only the account's owner can share it"));
+    const auto member = email.isEmpty() ? m_users.findById(memberKey) : m_users.findByEmail(email);
+    if (!member)
+        return HttpReply::error(404, QStringLiteral("No such user"));
+    if (member->id == request.userId())
+        return HttpReply::error(400, QStringLiteral("The account is already yours"));
+    const auto ownerGroup = m_groups.membershipOf(request.userId());
+    const auto memberGroup = m_groups.membershipOf(member->id);
+    if (!ownerGroup || !memberGroup || ownerGroup->groupId != memberGroup->groupId)
+        return HttpReply::error(403, QStringLiteral("An account can be shared only with members of your group"));
+    const QJsonObject shared{{QStringLiteral("user_id"), member->id},
+                             {QStringLiteral("email"), member->email},
+                             {QStringLiteral("display_name"), member->displayName},
+                             {QStringLiteral("role"), QStringLiteral("member")}};
+    if (m_shares.find(accountId, member->id))
+        return HttpReply::json(shared);
+
+    if (!m_database.beginTransaction())
+        return HttpReply::error(500, QStringLiteral("The database is not available"));
+    const ShareRepository::Share row{accountId, request.userId(), member->id, QStringLiteral("member"),
+                                     Timestamps::nowText()};
+    if (!m_shares.insert(row) || !deliverAccount(*account, member->id, false) || !m_database.commit()) {
+        m_database.rollback();
+        return HttpReply::error(500, QStringLiteral("The account could not be shared"));
+    }
+    return HttpReply::json(shared, 201);
+}
+
+HttpReply DataApi::unshare(const HttpRequest &request)
+{
+    const QString accountId = request.parameter(QStringLiteral("id"));
+    const QString memberId = request.parameter(QStringLiteral("user"));
+    const std::optional<SyncRepository::Row> account = m_rows.find(accountType, QString(), accountId);
+    if (!account)
+        return HttpReply::error(404, QStringLiteral("No such account"));
+    if (account->ownerId != request.userId())
+        return HttpReply::error(403, QStringLiteral("Only the account's owner can end a share"));
+    if (!m_shares.find(accountId, memberId))
+        return HttpReply::error(404, QStringLiteral("The account is not shared with that user"));
+    if (!m_database.beginTransaction())
+        return HttpReply::error(500, QStringLiteral("The database is not available"));
+    if (!m_shares.remove(accountId, memberId) || !deliverAccount(*account, memberId, true) || !m_database.commit()) {
+        m_database.rollback();
+        return HttpReply::error(500, QStringLiteral("The share could not be ended"));
+    }
+    return HttpReply::json({});
+}
+
+bool DataApi::deliverAccount(const SyncRepository::Row &account, const QString &memberId, bool asDeleted)
+{
+    // The counter is locked first, so no push can commit a row of the account
+    // unseen between the reading below and this transaction's commit.
+    if (!m_rows.reserveChangeNumbers(0))
+        return false;
+    const QList<SyncRepository::Row> rows = m_rows.rowsOfAccount(account.ownerId, account.clientId);
+    QList<SyncRepository::Row> categories;
+    if (!asDeleted) {
+        QSet<QString> categoryIds;
+        for (const SyncRepository::Row &row : rows) {
+            const QString categoryId = QJsonDocument::fromJson(row.payload).object().value(QStringLiteral("category_id")).toString();
+            if (!categoryId.isEmpty())
+                categoryIds.insert(categoryId);
+        }
+        // A category id the member has among their own rows stays theirs.
+        for (const QString &categoryId : std::as_const(categoryIds)) {
+            const auto ownersCategory = m_rows.find(categoryType, account.ownerId, categoryId);
+            if (ownersCategory && !m_rows.find(categoryType, memberId, categoryId))
+                categories.append(*ownersCategory);
+        }
+    }
+    const qsizetype count = rows.size() + categories.size() + 1;
+    const std::optional<qint64> last = m_rows.reserveChangeNumbers(int(count));
+    if (!last)
+        return false;
+    qint64 next = *last - count + 1;
+    for (const SyncRepository::Row &row : rows + categories) {
+        if (!m_rows.deliver(memberId, row.serverId, next++, asDeleted))
+            return false;
+    }
+    // Everyone who sees the account learns its new "is_shared".
+    return m_rows.setChangeSeq(account.serverId, next);
 }

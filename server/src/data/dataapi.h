@@ -7,12 +7,16 @@
 #include <QString>
 
 class Database;
+class GroupRepository;
 class HttpRequest;
 class Router;
+class ShareRepository;
+class UserRepository;
 
 // The data service under "/checkbook/v1": "/sync/push" writes the changes a
 // device sends, "/sync/pull" pages through the rows changed after a cursor
-// that is the change number of the last row seen.
+// that is the change number of the last row seen, and "/accounts/{id}/…"
+// shares an account with members of the owner's group.
 class DataApi
 {
 public:
@@ -22,7 +26,8 @@ public:
     static constexpr int maxPayloadBytes = 64 * 1024;
     static constexpr int maxIdLength = 64;
 
-    DataApi(Database &database, SyncRepository &rows);
+    DataApi(Database &database, SyncRepository &rows, ShareRepository &shares, UserRepository &users,
+            GroupRepository &groups);
 
     // What one change came to: "ok", or why not.
     struct Outcome
@@ -37,10 +42,20 @@ public:
 private:
     HttpReply push(const HttpRequest &request);
     HttpReply pull(const HttpRequest &request);
+    HttpReply members(const HttpRequest &request);
+    HttpReply share(const HttpRequest &request);
+    HttpReply unshare(const HttpRequest &request);
+    // The member's copy of the account's rows, as they are or as deleted,
+    // under new change numbers, and the account row renumbered for "is_shared".
+    bool deliverAccount(const SyncRepository::Row &account, const QString &memberId, bool asDeleted);
+    bool mayWriteIn(const QString &accountId, const QString &accountOwner, const QString &userId);
     // Applies one change with change number `changeSeq`; `used` tells whether the number was taken.
     Outcome apply(const QJsonObject &change, const QString &userId, qint64 changeSeq, bool *used, bool *failed);
     QJsonObject pageOf(const QString &userId, const QList<SyncRepository::Row> &rows);
 
     Database &m_database;
     SyncRepository &m_rows;
+    ShareRepository &m_shares;
+    UserRepository &m_users;
+    GroupRepository &m_groups;
 };

@@ -15,6 +15,14 @@ SyncRepository::Row rowFrom(const QSqlQuery &query)
             query.value(9).toLongLong(), query.value(10).toString()};
 }
 
+QString prefixedRowColumns()
+{
+    QStringList columns = rowColumns.split(QStringLiteral(", "));
+    for (QString &column : columns)
+        column.prepend(QStringLiteral("r."));
+    return columns.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 SyncRepository::SyncRepository(Database &database)
@@ -68,37 +76,110 @@ bool SyncRepository::update(const Row &row)
         .has_value();
 }
 
-QList<SyncRepository::Row> SyncRepository::changedSince(const QString &ownerId, qint64 since, int limit)
+QList<SyncRepository::Row> SyncRepository::changedSince(const QString &userId, qint64 since, int limit)
 {
     QList<Row> rows;
+    // A shared row counts only while its owner is the account's owner, so no
+    // one can slip rows into another's shared account by naming its id.
     auto query = m_database.execute(
-        QStringLiteral("SELECT %1 FROM sync_rows WHERE owner_id = ? AND change_seq > ? ORDER BY change_seq LIMIT ?")
-            .arg(rowColumns),
-        {ownerId, since, limit}, "SyncRepository::changedSince");
-    while (query && query->next())
-        rows.append(rowFrom(*query));
+        QStringLiteral("SELECT * FROM ("
+                       " SELECT %1, r.change_seq AS seq, 0 AS as_deleted FROM sync_rows r"
+                       " WHERE r.change_seq > ? AND (r.owner_id = ? OR (r.entity_type <> 'category' AND EXISTS ("
+                       "  SELECT 1 FROM account_shares s WHERE s.member_id = ? AND s.account_id = r.account_id"
+                       "  AND s.owner_id = r.owner_id)))"
+                       " UNION ALL"
+                       " SELECT %1, d.change_seq AS seq, d.as_deleted FROM sync_deliveries d"
+                       " JOIN sync_rows r ON r.server_id = d.server_id WHERE d.user_id = ? AND d.change_seq > ?"
+                       ") AS visible ORDER BY seq LIMIT ?")
+            .arg(prefixedRowColumns()),
+        {since, userId, userId, userId, since, limit}, "SyncRepository::changedSince");
+    while (query && query->next()) {
+        Row row = rowFrom(*query);
+        row.changeSeq = query->value(11).toLongLong();
+        row.deliveredAsDeleted = query->value(12).toInt() != 0;
+        rows.append(row);
+    }
     return rows;
 }
 
-QList<SyncRepository::Row> SyncRepository::rowsWithClientIds(const QString &ownerId, const QString &entityType,
-                                                             const QStringList &clientIds)
+QList<SyncRepository::Row> SyncRepository::rowsWithClientIds(const QString &condition, const QVariantList &conditionValues,
+                                                             const QString &entityType, const QStringList &clientIds,
+                                                             const char *operation)
 {
     QList<Row> rows;
     if (clientIds.isEmpty())
         return rows;
     QStringList placeholders;
-    QVariantList values{ownerId, entityType};
+    QVariantList values = conditionValues;
+    values.append(entityType);
     for (const QString &clientId : clientIds) {
         placeholders.append(QStringLiteral("?"));
         values.append(clientId);
     }
     auto query = m_database.execute(
-        QStringLiteral("SELECT %1 FROM sync_rows WHERE owner_id = ? AND entity_type = ? AND client_id IN (%2)")
-            .arg(rowColumns, placeholders.join(QStringLiteral(", "))),
-        values, "SyncRepository::rowsWithClientIds");
+        QStringLiteral("SELECT %1 FROM sync_rows r WHERE %2 AND r.entity_type = ? AND r.client_id IN (%3) "
+                       "ORDER BY r.server_id")
+            .arg(prefixedRowColumns(), condition, placeholders.join(QStringLiteral(", "))),
+        values, operation);
     while (query && query->next())
         rows.append(rowFrom(*query));
     return rows;
+}
+
+QList<SyncRepository::Row> SyncRepository::visibleRowsWithClientIds(const QString &userId, const QString &entityType,
+                                                                    const QStringList &clientIds)
+{
+    const char *operation = "SyncRepository::visibleRowsWithClientIds";
+    if (entityType != QLatin1String("category")) {
+        return rowsWithClientIds(QStringLiteral("(r.owner_id = ? OR EXISTS (SELECT 1 FROM account_shares s "
+                                                "WHERE s.member_id = ? AND s.account_id = r.account_id "
+                                                "AND s.owner_id = r.owner_id))"),
+                                 {userId, userId}, entityType, clientIds, operation);
+    }
+    QList<Row> rows = rowsWithClientIds(QStringLiteral("r.identity_owner = ?"), {userId}, entityType, clientIds, operation);
+    QStringList missing = clientIds;
+    for (const Row &row : std::as_const(rows))
+        missing.removeAll(row.clientId);
+    const QList<Row> owners = rowsWithClientIds(
+        QStringLiteral("r.identity_owner IN (SELECT s.owner_id FROM account_shares s WHERE s.member_id = ?)"), {userId},
+        entityType, missing, operation);
+    // Two owners may both share a category id; the member gets one of them.
+    for (const Row &row : owners) {
+        if (missing.removeAll(row.clientId) > 0)
+            rows.append(row);
+    }
+    return rows;
+}
+
+QList<SyncRepository::Row> SyncRepository::rowsOfAccount(const QString &ownerId, const QString &accountId)
+{
+    QList<Row> rows;
+    auto query = m_database.execute(
+        QStringLiteral("SELECT %1 FROM sync_rows r WHERE r.owner_id = ? AND r.account_id = ? "
+                       "AND r.entity_type <> 'category' ORDER BY r.change_seq")
+            .arg(prefixedRowColumns()),
+        {ownerId, accountId}, "SyncRepository::rowsOfAccount");
+    while (query && query->next())
+        rows.append(rowFrom(*query));
+    return rows;
+}
+
+bool SyncRepository::setChangeSeq(const QString &serverId, qint64 changeSeq)
+{
+    return m_database
+        .execute(QStringLiteral("UPDATE sync_rows SET change_seq = ? WHERE server_id = ?"), {changeSeq, serverId},
+                 "SyncRepository::setChangeSeq")
+        .has_value();
+}
+
+bool SyncRepository::deliver(const QString &userId, const QString &serverId, qint64 changeSeq, bool asDeleted)
+{
+    return m_database
+        .execute(QStringLiteral("INSERT INTO sync_deliveries (user_id, server_id, change_seq, as_deleted) "
+                                "VALUES (?, ?, ?, ?) ON CONFLICT (user_id, server_id) DO UPDATE SET "
+                                "change_seq = excluded.change_seq, as_deleted = excluded.as_deleted"),
+                 {userId, serverId, changeSeq, asDeleted ? 1 : 0}, "SyncRepository::deliver")
+        .has_value();
 }
 
 int SyncRepository::liveCategoryCount(const QString &ownerId)
