@@ -2,6 +2,7 @@
 
 #include "services/backup/backuparchivereader.h"
 #include "services/backup/backuparchivewriter.h"
+#include "services/backup/backupentryfeed.h"
 #include "services/backup/rowjson.h"
 #include "storage/accountrepository.h"
 #include "storage/backuprepository.h"
@@ -344,7 +345,10 @@ bool BackupService::restoreRows(Restoring& restoring, const QList<QList<int>>& e
     // once every row is in.
     if (!restoring.repository.deferForeignKeys())
         return false;
-    QByteArray bytes;
+    QList<int> everyEntry;
+    for (const QList<int>& folder : entries)
+        everyEntry.append(folder);
+    BackupEntryFeed feed(restoring.archive, everyEntry);
     for (int folder = 0; folder < int(layout.size()); ++folder) {
         Table& table = restoring.tables.emplace_back();
         if (!readTable(restoring, table, QLatin1String(layout.at(folder).table)))
@@ -353,9 +357,10 @@ bool BackupService::restoreRows(Restoring& restoring, const QList<QList<int>>& e
         for (const int entry : entries.at(folder)) {
             if (stopWhenCancelled(restoring.result))
                 return false;
-            if (!restoring.archive.read(entry, bytes))
-                restoring.result.addError(restoring.archive.errors().constLast());
-            else if (std::optional<Row> row = readRow(restoring.result, table, restoring.archive.name(entry), bytes))
+            const BackupEntryFeed::Entry read = feed.next();
+            if (!read.readError.isEmpty())
+                restoring.result.addError(read.readError);
+            else if (std::optional<Row> row = readRow(restoring.result, table, restoring.archive.name(entry), read.object))
                 placeRow(restoring, table, std::move(*row));
             reportProgress(++restoring.done, restoring.total);
         }
@@ -398,9 +403,8 @@ bool BackupService::stopWhenCancelled(RestoreResult& result)
 }
 
 std::optional<BackupService::Row> BackupService::readRow(
-    RestoreResult& result, const Table& table, const QString& entry, const QByteArray& bytes)
+    RestoreResult& result, const Table& table, const QString& entry, const std::optional<QJsonObject>& object)
 {
-    const std::optional<QJsonObject> object = RowJson::read(bytes);
     if (!object) {
         result.addError(tr("%1: invalid JSON").arg(entry));
         return std::nullopt;

@@ -89,7 +89,8 @@ private:
     QList<QList<int>> rowEntries(const BackupArchiveReader& archive, RestoreResult& result) const;
     bool restoreRows(Restoring& restoring, const QList<QList<int>>& entries);
     bool readTable(Restoring& restoring, Table& table, const QString& name);
-    std::optional<Row> readRow(RestoreResult& result, const Table& table, const QString& entry, const QByteArray& bytes);
+    std::optional<Row> readRow(
+        RestoreResult& result, const Table& table, const QString& entry, const std::optional<QJsonObject>& object);
     static QString unknownMember(const Table& table, const QJsonObject& object);
     void placeRow(Restoring& restoring, Table& table, Row row);
     void replaceRow(Restoring& restoring, const Table& table, Row row, Known& known);
