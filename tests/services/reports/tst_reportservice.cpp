@@ -1,5 +1,6 @@
 // The report queries against a seeded register, the period presets for a
-// fixed today, the CSV text and the per-currency account filter.
+// fixed today, the CSV text and sums kept apart per currency (the choices
+// of account and currency are checked in the reports window test).
 
 #include "services/reports/reportperiods.h"
 #include "services/reports/reportservice.h"
@@ -179,34 +180,6 @@ private Q_SLOTS:
         const QString expected = u"Checking:checking:USD:195000:-27200:167800;Savings:checking:USD:0:20400:20400;"
                                  "Yen:checking:JPY:5000:0:5000"_s;
         QCOMPARE(describe(service()->accountSummary()), expected);
-    }
-
-    void scopeChoices_data()
-    {
-        QTest::addColumn<bool>("addEuro");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("one currency") << false << u"All Accounts:::USD;Checking:checking::USD;Savings:savings::USD"_s;
-        QTest::newRow("two currencies") << true
-                                        << u"All Accounts (USD)::USD:USD;All Accounts (EUR)::EUR:EUR;"
-                                           "Checking:checking:USD:USD;Savings:savings:USD:USD;Euro:euro:EUR:EUR"_s;
-    }
-
-    void scopeChoices()
-    {
-        QFETCH(bool, addEuro);
-        QFETCH(QString, expected);
-
-        const QString euroId = addEuro ? m_world->addAccount(u"Euro"_s, Currency::EUR, 0, 2).id : QString();
-        QStringList actual;
-        for (const ReportScopeChoice& choice : service()->scopeChoices()) {
-            QString account = choice.scope.accountId;
-            account.replace(m_checking.id, u"checking"_s).replace(m_savings.id, u"savings"_s);
-            if (!euroId.isEmpty())
-                account.replace(euroId, u"euro"_s);
-            actual << QStringList{choice.label, account, choice.scope.currency, toStoredText(choice.currency)}.join(u':');
-        }
-        QCOMPARE(actual.join(u';'), expected);
     }
 
     void currencyScopeKeepsSumsApart()
