@@ -21,6 +21,7 @@ public:
     QString databaseUrl;
     QString realm = QStringLiteral("kestrelwood");
     QStringList clientIds;
+    QString feedDir;
     QString tokenSecretFile;
     // Raw secret text from KESTRELWOOD_TOKEN_SECRET; never from the command
     // line, where every user of the machine could read it.

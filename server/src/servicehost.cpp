@@ -2,6 +2,8 @@
 
 #include "account/accountapi.h"
 #include "data/dataapi.h"
+#include "feed/feedbackpage.h"
+#include "feed/feedfiles.h"
 #include "http/httpserver.h"
 #include "http/router.h"
 #include "identity/accesstokens.h"
@@ -13,6 +15,7 @@
 #include "storage/database.h"
 #include "storage/databaselocation.h"
 #include "storage/devicerepository.h"
+#include "storage/feedbackrepository.h"
 #include "storage/grouprepository.h"
 #include "storage/loginfailurerepository.h"
 #include "storage/sessionrepository.h"
@@ -76,6 +79,7 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_devices = std::make_unique<DeviceRepository>(*m_database);
     m_syncRows = std::make_unique<SyncRepository>(*m_database);
     m_shares = std::make_unique<ShareRepository>(*m_database);
+    m_feedback = std::make_unique<FeedbackRepository>(*m_database);
     m_accessTokens = std::make_unique<AccessTokens>(secret);
     m_sessionTokens = std::make_unique<SessionTokens>(*m_database, *m_sessions, *m_groups, *m_accessTokens);
     m_throttle = std::make_unique<LoginThrottle>(*m_loginFailures);
@@ -85,6 +89,8 @@ void ServiceHost::buildServices(const QByteArray &secret)
                                                   *m_sessionTokens, *m_throttle);
     m_accountApi = std::make_unique<AccountApi>(*m_database, *m_users, *m_sessions, *m_groups, *m_devices);
     m_dataApi = std::make_unique<DataApi>(*m_database, *m_syncRows, *m_shares, *m_users, *m_groups);
+    m_feedFiles = std::make_unique<FeedFiles>(m_options.feedDir);
+    m_feedbackPage = std::make_unique<FeedbackPage>(*m_feedback);
 
     m_router = std::make_unique<Router>();
     m_router->setAuthenticator([this](const HttpRequest &request) { return m_sessionTokens->authenticate(request); });
@@ -92,6 +98,8 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_identityApi->addRoutes(*m_router);
     m_accountApi->addRoutes(*m_router);
     m_dataApi->addRoutes(*m_router);
+    m_feedFiles->addRoutes(*m_router);
+    m_feedbackPage->addRoutes(*m_router);
 }
 
 bool ServiceHost::listen(QString *error)

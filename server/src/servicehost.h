@@ -11,6 +11,9 @@ class AccountApi;
 class DataApi;
 class Database;
 class DeviceRepository;
+class FeedFiles;
+class FeedbackPage;
+class FeedbackRepository;
 class GroupRepository;
 class HttpServer;
 class IdentityApi;
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<DeviceRepository> m_devices;
     std::unique_ptr<SyncRepository> m_syncRows;
     std::unique_ptr<ShareRepository> m_shares;
+    std::unique_ptr<FeedbackRepository> m_feedback;
     std::unique_ptr<AccessTokens> m_accessTokens;
     std::unique_ptr<SessionTokens> m_sessionTokens;
     std::unique_ptr<LoginThrottle> m_throttle;
@@ -59,6 +63,8 @@ private:
     std::unique_ptr<IdentityApi> m_identityApi;
     std::unique_ptr<AccountApi> m_accountApi;
     std::unique_ptr<DataApi> m_dataApi;
+    std::unique_ptr<FeedFiles> m_feedFiles;
+    std::unique_ptr<FeedbackPage> m_feedbackPage;
     std::unique_ptr<Router> m_router;
     HttpServer *m_http = nullptr;
     quint16 m_port = 0;

@@ -12,11 +12,15 @@ void Router::add(const QString &method, const QString &pattern, Access access, H
 
 bool Router::matches(const Route &route, const QStringList &path, QHash<QString, QString> *parameters)
 {
-    if (route.segments.size() != path.size())
+    // A last segment "{*name}" takes one or more remaining segments.
+    const bool rest = !route.segments.isEmpty() && route.segments.last().startsWith(QLatin1String("{*"));
+    if (rest ? path.size() < route.segments.size() : route.segments.size() != path.size())
         return false;
     QHash<QString, QString> found;
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const QString &segment = route.segments.at(i);
+        const QString &segment = route.segments.at(std::min(i, route.segments.size() - 1));
+        if (rest && i >= route.segments.size() - 1)
+            continue;
         if (segment.startsWith(QLatin1Char('{')) && segment.endsWith(QLatin1Char('}')))
             found.insert(segment.mid(1, segment.size() - 2), path.at(i));
         else if (segment != path.at(i))

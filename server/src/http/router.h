@@ -11,7 +11,8 @@
 #include <optional>
 
 // Maps method and path to a handler. Patterns are literal segments and
-// "{name}" placeholders ("/users/me/sessions/{id}"). Authenticated routes get
+// "{name}" placeholders ("/users/me/sessions/{id}"); a last "{*rest}" takes
+// the remaining segments, which the handler reads from pathSegments. Authenticated routes get
 // the caller's claims before the handler runs, or answer 401 themselves.
 class Router
 {

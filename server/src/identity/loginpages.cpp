@@ -1,5 +1,6 @@
 #include "identity/loginpages.h"
 
+#include "http/formguard.h"
 #include "http/httprequest.h"
 #include "http/router.h"
 #include "identity/loginthrottle.h"
@@ -13,9 +14,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-const QByteArray csrfCookie = QByteArrayLiteral("kestrelwood_form");
-const QString csrfField = QStringLiteral("csrf_token");
 
 const char pageStyle[] =
     "body{font-family:sans-serif;background:#f4f6f5;margin:0;padding:48px 16px;color:#1d2b25}"
@@ -119,13 +117,14 @@ HttpReply LoginPages::page(Kind kind, const HttpRequest &request, int status, co
 {
     const bool login = kind == Kind::Login;
     const QString title = login ? QStringLiteral("Sign in to Kestrelwood") : QStringLiteral("Create a Kestrelwood account");
-    const QString token = SecureRandom::token();
+    HttpReply reply = HttpReply::html({}, status);
+    const QString token = FormGuard::issue(reply, "/" + m_realm.toLatin1() + "/account");
     QString body = QStringLiteral("<h1>%1</h1>").arg(escaped(title));
     if (!message.isEmpty())
         body += QStringLiteral("<p class=\"error\" role=\"alert\">%1</p>").arg(escaped(message));
     // No action: the form posts back to this very address, query included.
     body += QStringLiteral("<form method=\"post\"><input type=\"hidden\" name=\"%1\" value=\"%2\">")
-                .arg(csrfField, token);
+                .arg(FormGuard::fieldName, token);
     if (!login) {
         body += inputField(QStringLiteral("Name"), QStringLiteral("display_name"), QStringLiteral("text"),
                            typed.queryItemValue(QStringLiteral("display_name"), QUrl::FullyDecoded),
@@ -143,23 +142,15 @@ HttpReply LoginPages::page(Kind kind, const HttpRequest &request, int status, co
     body += QStringLiteral("<p class=\"switch\"><a href=\"%1\">%2</a></p>")
                 .arg(escaped(otherPath), login ? QStringLiteral("Create an account")
                                                : QStringLiteral("I already have an account"));
-    HttpReply reply = HttpReply::html(document(title, body), status);
-    reply.withHeader(QByteArrayLiteral("Set-Cookie"),
-                     csrfCookie + '=' + token.toLatin1() + "; Path=/" + m_realm.toLatin1()
-                         + "/account; HttpOnly; SameSite=Strict");
+    reply.body = document(title, body).toUtf8();
     return reply;
 }
 
 LoginPages::Form LoginPages::readForm(const HttpRequest &request) const
 {
-    // Form encoding writes spaces as "+"; QUrlQuery only knows "%20".
-    QByteArray encoded = request.body;
-    encoded.replace('+', QByteArrayLiteral("%20"));
     Form form;
-    form.fields = QUrlQuery(QString::fromUtf8(encoded));
-    const QByteArray field = form.fields.queryItemValue(csrfField, QUrl::FullyDecoded).toLatin1();
-    const QByteArray cookie = request.cookie(csrfCookie);
-    form.tokenMatches = !field.isEmpty() && SecureRandom::equalInConstantTime(field, cookie);
+    form.fields = FormGuard::fieldsOf(request);
+    form.tokenMatches = FormGuard::accepts(request, form.fields);
     return form;
 }
 
