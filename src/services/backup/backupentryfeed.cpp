@@ -7,9 +7,11 @@
 
 namespace {
 
-// Enough to keep the writing side busy while the reading side waits for a
-// processor, few enough to hold no more than a few hundred kilobytes.
-constexpr std::size_t readAhead = 256;
+// A few hundred entries under way at most: enough to keep the writing side
+// busy while the reading side waits for a processor, and no more than a few
+// hundred kilobytes.
+constexpr std::size_t chunkSize = 64;
+constexpr std::size_t chunksAhead = 4;
 
 } // namespace
 
@@ -36,30 +38,43 @@ BackupEntryFeed::Entry BackupEntryFeed::next()
     if (m_taken == m_entries.size())
         return {};
     ++m_taken;
-    QMutexLocker lock(&m_mutex);
-    while (m_ready.empty())
-        m_produced.wait(&m_mutex);
-    Entry entry = std::move(m_ready.front());
-    m_ready.pop_front();
-    m_consumed.wakeOne();
-    return entry;
+    if (m_nextInChunk == m_taking.size()) {
+        QMutexLocker lock(&m_mutex);
+        while (m_ready.empty())
+            m_produced.wait(&m_mutex);
+        m_taking = std::move(m_ready.front());
+        m_ready.pop_front();
+        m_nextInChunk = 0;
+        m_consumed.wakeOne();
+    }
+    return std::move(m_taking[m_nextInChunk++]);
 }
 
 void BackupEntryFeed::run()
 {
     QByteArray bytes;
+    std::vector<Entry> chunk;
     for (const int index : m_entries) {
-        Entry entry;
+        Entry& entry = chunk.emplace_back();
         if (m_archive.read(index, bytes))
             entry.object = RowJson::read(bytes);
         else
             entry.readError = m_archive.errors().constLast();
-        QMutexLocker lock(&m_mutex);
-        while (m_ready.size() >= readAhead && !m_stopping)
-            m_consumed.wait(&m_mutex);
-        if (m_stopping)
+        if (chunk.size() == chunkSize && !handOver(chunk))
             return;
-        m_ready.push_back(std::move(entry));
-        m_produced.wakeOne();
     }
+    if (!chunk.empty())
+        handOver(chunk);
+}
+
+bool BackupEntryFeed::handOver(std::vector<Entry>& chunk)
+{
+    QMutexLocker lock(&m_mutex);
+    while (m_ready.size() >= chunksAhead && !m_stopping)
+        m_consumed.wait(&m_mutex);
+    if (m_stopping)
+        return false;
+    m_ready.push_back(std::exchange(chunk, {}));
+    m_produced.wakeOne();
+    return true;
 }

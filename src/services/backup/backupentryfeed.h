@@ -8,6 +8,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class BackupArchiveReader;
 class QThread;
@@ -43,14 +44,21 @@ public:
 
 private:
     void run();
+    // Hands `chunk` over, waiting while enough are ready; false once the
+    // feed stops.
+    bool handOver(std::vector<Entry>& chunk);
 
     BackupArchiveReader& m_archive;
     const QList<int> m_entries;
     qsizetype m_taken = 0;
+    // Entries pass between the threads a chunk at a time, so the threads
+    // meet at the lock once per chunk rather than once per entry.
+    std::vector<Entry> m_taking;
+    std::size_t m_nextInChunk = 0;
     QMutex m_mutex;
     QWaitCondition m_produced;
     QWaitCondition m_consumed;
-    std::deque<Entry> m_ready;
+    std::deque<std::vector<Entry>> m_ready;
     bool m_stopping = false;
     std::unique_ptr<QThread> m_thread;
 };
