@@ -1,6 +1,7 @@
 #include "servicehost.h"
 
 #include "account/accountapi.h"
+#include "data/accountsharing.h"
 #include "data/dataapi.h"
 #include "feed/feedbackpage.h"
 #include "feed/feedfiles.h"
@@ -87,8 +88,9 @@ void ServiceHost::buildServices(const QByteArray &secret)
                                                 *m_sessionTokens);
     m_identityApi = std::make_unique<IdentityApi>(m_options.realm, *m_database, *m_users, *m_sessions,
                                                   *m_sessionTokens, *m_throttle);
-    m_accountApi = std::make_unique<AccountApi>(*m_database, *m_users, *m_sessions, *m_groups, *m_devices);
-    m_dataApi = std::make_unique<DataApi>(*m_database, *m_syncRows, *m_shares, *m_users, *m_groups);
+    m_sharing = std::make_unique<AccountSharing>(*m_syncRows, *m_shares);
+    m_accountApi = std::make_unique<AccountApi>(*m_database, *m_users, *m_sessions, *m_groups, *m_devices, *m_sharing);
+    m_dataApi = std::make_unique<DataApi>(*m_database, *m_syncRows, *m_shares, *m_sharing, *m_users, *m_groups);
     m_feedFiles = std::make_unique<FeedFiles>(m_options.feedDir);
     m_feedbackPage = std::make_unique<FeedbackPage>(*m_feedback);
 

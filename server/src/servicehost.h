@@ -8,6 +8,7 @@
 
 class AccessTokens;
 class AccountApi;
+class AccountSharing;
 class DataApi;
 class Database;
 class DeviceRepository;
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<AccessTokens> m_accessTokens;
     std::unique_ptr<SessionTokens> m_sessionTokens;
     std::unique_ptr<LoginThrottle> m_throttle;
+    std::unique_ptr<AccountSharing> m_sharing;
     std::unique_ptr<LoginPages> m_loginPages;
     std::unique_ptr<IdentityApi> m_identityApi;
     std::unique_ptr<AccountApi> m_accountApi;

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void aSharedAccountReachesTheMembersNextPull();
     void theMemberWritesRowsButNotTheAccount();
     void endingTheShareDeliversTheRowsAsDeleted();
+    void leavingTheGroupEndsItsShares_data();
+    void leavingTheGroupEndsItsShares();
     void onlyTheOwnerSharesAndOnlyWithinTheGroup_data();
     void onlyTheOwnerSharesAndOnlyWithinTheGroup();
 
@@ -172,6 +174,42 @@ void TestSharing::endingTheShareDeliversTheRowsAsDeleted()
     // Further changes of the owner no longer reach the member.
     QCOMPARE(push(m_owner, {SC::transaction(QStringLiteral("tx-after"), QStringLiteral("acc-home"), 1)}).status, 200);
     QCOMPARE(pull(m_member, after.cursor).rows.size(), 0);
+}
+
+void TestSharing::leavingTheGroupEndsItsShares_data()
+{
+    QTest::addColumn<bool>("removedByOwner");
+    QTest::newRow("the member leaves") << false;
+    QTest::newRow("the owner removes the member") << true;
+}
+
+void TestSharing::leavingTheGroupEndsItsShares()
+{
+    QFETCH(bool, removedByOwner);
+    const User owner = newUser(QStringLiteral("parting-owner"));
+    const User member = newUser(QStringLiteral("parting-member"));
+    joinGroup(owner, member);
+    const QString account = QStringLiteral("acc-parting-%1").arg(m_users);
+    QCOMPARE(push(owner, {SyncChanges::change(QStringLiteral("account"), account, 1),
+                          SyncChanges::transaction(account + QStringLiteral("-tx"), account, 1)}).status, 200);
+    QCOMPARE(shareWith(owner, account, {{QStringLiteral("email"), member.email}}).status, 201);
+    const SyncChanges::Pulled shared = pull(member);
+    QVERIFY(shared.rows.contains(QStringLiteral("transactions/") + account + QStringLiteral("-tx")));
+
+    const QString memberId = m_client->get(QStringLiteral("/api/v1/realms/kestrelwood/users/me"), member.tokens.access)
+                                 .json.value(QStringLiteral("id")).toString();
+    if (removedByOwner)
+        QCOMPARE(m_client->del(QStringLiteral("/account/v1/group/members/%1").arg(memberId), owner.tokens.access).status, 200);
+    else
+        QCOMPARE(m_client->post(QStringLiteral("/account/v1/group/leave"), {}, member.tokens.access).status, 200);
+
+    const SyncChanges::Pulled after = pull(member, shared.cursor);
+    QVERIFY(!after.rows.value(QStringLiteral("transactions/") + account + QStringLiteral("-tx")).value(QStringLiteral("deleted_at")).toString().isEmpty());
+    QCOMPARE(push(member, {SyncChanges::transaction(account + QStringLiteral("-new"), account, 1)})
+                 .json.value(QStringLiteral("results")).toArray().first().toObject().value(QStringLiteral("status")).toString(),
+             QStringLiteral("forbidden"));
+    QCOMPARE(m_client->get(QStringLiteral("/checkbook/v1/accounts/%1/members").arg(account), owner.tokens.access)
+                 .json.value(QStringLiteral("members")).toArray().size(), 1);
 }
 
 void TestSharing::onlyTheOwnerSharesAndOnlyWithinTheGroup_data()

@@ -1,5 +1,6 @@
 #include "account/accountapi.h"
 
+#include "data/accountsharing.h"
 #include "http/httprequest.h"
 #include "http/jsonbody.h"
 #include "http/router.h"
@@ -56,12 +57,13 @@ HttpReply notInGroup()
 } // namespace
 
 AccountApi::AccountApi(Database &database, UserRepository &users, SessionRepository &sessions,
-                       GroupRepository &groups, DeviceRepository &devices)
+                       GroupRepository &groups, DeviceRepository &devices, AccountSharing &sharing)
     : m_database(database)
     , m_users(users)
     , m_sessions(sessions)
     , m_groups(groups)
     , m_devices(devices)
+    , m_sharing(sharing)
 {
 }
 
@@ -267,8 +269,11 @@ HttpReply AccountApi::leave(const HttpRequest &request)
             return m_groups.remove(membership->groupId) ? HttpReply::json({})
                                                         : HttpReply::error(500, QStringLiteral("Leaving failed"));
         }
-        if (!m_groups.removeMember(membership->groupId, userId) || !m_groups.releaseSeat(membership->groupId))
+        // Shares live only within a group: leaving it ends them both ways.
+        if (!m_groups.removeMember(membership->groupId, userId) || !m_groups.releaseSeat(membership->groupId)
+            || !m_sharing.endAllOf(userId)) {
             return HttpReply::error(500, QStringLiteral("Leaving failed"));
+        }
         return HttpReply::json({});
     });
 }
@@ -286,7 +291,7 @@ HttpReply AccountApi::removeMember(const HttpRequest &request)
             return HttpReply::error(409, QStringLiteral("The owner cannot remove themselves"));
         if (!m_groups.removeMember(membership->groupId, memberId))
             return HttpReply::error(404, QStringLiteral("No such member in your group"));
-        if (!m_groups.releaseSeat(membership->groupId))
+        if (!m_groups.releaseSeat(membership->groupId) || !m_sharing.endAllOf(memberId))
             return HttpReply::error(500, QStringLiteral("Removing the member failed"));
         return HttpReply::json({});
     });

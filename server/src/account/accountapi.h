@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class AccountSharing;
 class Database;
 class DeviceRepository;
 class HttpRequest;
@@ -22,7 +23,7 @@ public:
     static constexpr int deletionGraceDays = 30;
 
     AccountApi(Database &database, UserRepository &users, SessionRepository &sessions, GroupRepository &groups,
-               DeviceRepository &devices);
+               DeviceRepository &devices, AccountSharing &sharing);
 
     void addRoutes(Router &router);
 
@@ -49,4 +50,5 @@ private:
     SessionRepository &m_sessions;
     GroupRepository &m_groups;
     DeviceRepository &m_devices;
+    AccountSharing &m_sharing;
 };

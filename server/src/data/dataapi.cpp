@@ -1,5 +1,6 @@
 #include "data/dataapi.h"
 
+#include "data/accountsharing.h"
 #include "http/httprequest.h"
 #include "http/jsonbody.h"
 #include "http/router.h"
@@ -82,11 +83,12 @@ DataApi::Outcome refused(const QString &status, const QString &message)
 
 } // namespace
 
-DataApi::DataApi(Database &database, SyncRepository &rows, ShareRepository &shares, UserRepository &users,
-                 GroupRepository &groups)
+DataApi::DataApi(Database &database, SyncRepository &rows, ShareRepository &shares, AccountSharing &sharing,
+                 UserRepository &users, GroupRepository &groups)
     : m_database(database)
     , m_rows(rows)
     , m_shares(shares)
+    , m_sharing(sharing)
     , m_users(users)
     , m_groups(groups)
 {
@@ -359,9 +361,7 @@ HttpReply DataApi::share(const HttpRequest &request)
 
     if (!m_database.beginTransaction())
         return HttpReply::error(500, QStringLiteral("The database is not available"));
-    const ShareRepository::Share row{accountId, request.userId(), member->id, QStringLiteral("member"),
-                                     Timestamps::nowText()};
-    if (!m_shares.insert(row) || !deliverAccount(*account, member->id, false) || !m_database.commit()) {
+    if (!m_sharing.begin(*account, member->id) || !m_database.commit()) {
         m_database.rollback();
         return HttpReply::error(500, QStringLiteral("The account could not be shared"));
     }
@@ -381,44 +381,9 @@ HttpReply DataApi::unshare(const HttpRequest &request)
         return HttpReply::error(404, QStringLiteral("The account is not shared with that user"));
     if (!m_database.beginTransaction())
         return HttpReply::error(500, QStringLiteral("The database is not available"));
-    if (!m_shares.remove(accountId, memberId) || !deliverAccount(*account, memberId, true) || !m_database.commit()) {
+    if (!m_sharing.end(*account, memberId) || !m_database.commit()) {
         m_database.rollback();
         return HttpReply::error(500, QStringLiteral("The share could not be ended"));
     }
     return HttpReply::json({});
-}
-
-bool DataApi::deliverAccount(const SyncRepository::Row &account, const QString &memberId, bool asDeleted)
-{
-    // The counter is locked first, so no push can commit a row of the account
-    // unseen between the reading below and this transaction's commit.
-    if (!m_rows.reserveChangeNumbers(0))
-        return false;
-    const QList<SyncRepository::Row> rows = m_rows.rowsOfAccount(account.ownerId, account.clientId);
-    QList<SyncRepository::Row> categories;
-    if (!asDeleted) {
-        QSet<QString> categoryIds;
-        for (const SyncRepository::Row &row : rows) {
-            const QString categoryId = QJsonDocument::fromJson(row.payload).object().value(QStringLiteral("category_id")).toString();
-            if (!categoryId.isEmpty())
-                categoryIds.insert(categoryId);
-        }
-        // A category id the member has among their own rows stays theirs.
-        for (const QString &categoryId : std::as_const(categoryIds)) {
-            const auto ownersCategory = m_rows.find(categoryType, account.ownerId, categoryId);
-            if (ownersCategory && !m_rows.find(categoryType, memberId, categoryId))
-                categories.append(*ownersCategory);
-        }
-    }
-    const qsizetype count = rows.size() + categories.size() + 1;
-    const std::optional<qint64> last = m_rows.reserveChangeNumbers(int(count));
-    if (!last)
-        return false;
-    qint64 next = *last - count + 1;
-    for (const SyncRepository::Row &row : rows + categories) {
-        if (!m_rows.deliver(memberId, row.serverId, next++, asDeleted))
-            return false;
-    }
-    // Everyone who sees the account learns its new "is_shared".
-    return m_rows.setChangeSeq(account.serverId, next);
 }

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QString>
 
+class AccountSharing;
 class Database;
 class GroupRepository;
 class HttpRequest;
@@ -26,8 +27,8 @@ public:
     static constexpr int maxPayloadBytes = 64 * 1024;
     static constexpr int maxIdLength = 64;
 
-    DataApi(Database &database, SyncRepository &rows, ShareRepository &shares, UserRepository &users,
-            GroupRepository &groups);
+    DataApi(Database &database, SyncRepository &rows, ShareRepository &shares, AccountSharing &sharing,
+            UserRepository &users, GroupRepository &groups);
 
     // What one change came to: "ok", or why not.
     struct Outcome
@@ -45,9 +46,6 @@ private:
     HttpReply members(const HttpRequest &request);
     HttpReply share(const HttpRequest &request);
     HttpReply unshare(const HttpRequest &request);
-    // The member's copy of the account's rows, as they are or as deleted,
-    // under new change numbers, and the account row renumbered for "is_shared".
-    bool deliverAccount(const SyncRepository::Row &account, const QString &memberId, bool asDeleted);
     bool mayWriteIn(const QString &accountId, const QString &accountOwner, const QString &userId);
     // Applies one change with change number `changeSeq`; `used` tells whether the number was taken.
     Outcome apply(const QJsonObject &change, const QString &userId, qint64 changeSeq, bool *used, bool *failed);
@@ -56,6 +54,7 @@ private:
     Database &m_database;
     SyncRepository &m_rows;
     ShareRepository &m_shares;
+    AccountSharing &m_sharing;
     UserRepository &m_users;
     GroupRepository &m_groups;
 };

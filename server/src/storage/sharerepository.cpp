@@ -36,6 +36,20 @@ std::optional<ShareRepository::Share> ShareRepository::find(const QString &accou
                  query->value(3).toString(), query->value(4).toString()};
 }
 
+QList<ShareRepository::Share> ShareRepository::sharesInvolving(const QString &userId)
+{
+    QList<Share> shares;
+    auto query = m_database.execute(
+        QStringLiteral("SELECT account_id, owner_id, member_id, role, created_at FROM account_shares "
+                       "WHERE owner_id = ? OR member_id = ? ORDER BY account_id, member_id"),
+        {userId, userId}, "ShareRepository::sharesInvolving");
+    while (query && query->next()) {
+        shares.append({query->value(0).toString(), query->value(1).toString(), query->value(2).toString(),
+                       query->value(3).toString(), query->value(4).toString()});
+    }
+    return shares;
+}
+
 QList<ShareRepository::Member> ShareRepository::membersOf(const QString &accountId)
 {
     QList<Member> members;

@@ -36,6 +36,8 @@ public:
     bool insert(const Share &share);
     bool remove(const QString &accountId, const QString &memberId);
     std::optional<Share> find(const QString &accountId, const QString &memberId);
+    // The shares the user gives as owner or receives as member.
+    QList<Share> sharesInvolving(const QString &userId);
     // The account's shares with each member's e-mail and name, oldest first.
     QList<Member> membersOf(const QString &accountId);
     // Of the given account ids, those shared with anyone.
