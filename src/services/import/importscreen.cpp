@@ -7,6 +7,7 @@
 #include "services/import/datereader.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
+#include "widgets/blockingprogressdialog.h"
 #include "widgets/palette.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -31,7 +31,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -39,56 +38,6 @@ const QString createTarget = QStringLiteral("__create__");
 const QString skipTarget = QStringLiteral("__skip__");
 constexpr int previewRowCount = 8;
 constexpr int columnCaptionLength = 20;
-constexpr int progressDelayMilliseconds = 500;
-
-// Holds back the user's clicks and keys everywhere but in the progress
-// dialog while an import runs: the import lets the event loop run so the
-// dialog paints and its Cancel works, and an edit typed meanwhile would go
-// into the import's database transaction and be rolled back with it.
-class InputOutsideHeldBack : public QObject
-{
-public:
-    explicit InputOutsideHeldBack(QWidget* allowed)
-        : m_allowed(allowed)
-    {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-    ~InputOutsideHeldBack() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
-    {
-        if (!isUserInput(event->type()))
-            return false;
-        // Input reaches a window first and then the widget under it.
-        if (const auto* window = qobject_cast<const QWindow*>(receiver))
-            return window != m_allowed->windowHandle();
-        if (const auto* widget = qobject_cast<const QWidget*>(receiver))
-            return widget->window() != m_allowed;
-        return false;
-    }
-
-private:
-    static bool isUserInput(QEvent::Type type)
-    {
-        switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::Shortcut:
-        case QEvent::ShortcutOverride:
-        case QEvent::Close:
-            return true;
-        default:
-            return false;
-        }
-    }
-
-    QWidget* m_allowed;
-};
 
 enum PreviewColumn { PreviewDate, PreviewPayee, PreviewAmount, PreviewMemo, PreviewCategory, PreviewColumnCount };
 
@@ -604,16 +553,11 @@ bool ImportScreen::ensureTargetAccount()
 
 ImportResult ImportScreen::importWithProgress(const std::function<ImportResult()>& work)
 {
-    QProgressDialog progress(tr("Importing..."), tr("Cancel"), 0, 0, this);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(progressDelayMilliseconds);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    const auto started = connect(m_service, &ImportService::importStarted, &progress, &QProgressDialog::setMaximum);
-    const auto advanced = connect(m_service, &ImportService::importProgress, &progress,
-        [&progress](int current, int) { progress.setValue(current); });
+    BlockingProgressDialog progress(tr("Importing..."), this);
+    const auto started = connect(m_service, &ImportService::importStarted, &progress,
+        [&progress](int total) { progress.setProgress(0, total); });
+    const auto advanced = connect(m_service, &ImportService::importProgress, &progress, &BlockingProgressDialog::setProgress);
     connect(&progress, &QProgressDialog::canceled, m_service, &ImportService::cancel);
-    const InputOutsideHeldBack heldBack(&progress);
     const ImportResult result = work();
     disconnect(started);
     disconnect(advanced);
