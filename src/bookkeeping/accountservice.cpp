@@ -5,6 +5,7 @@
 #include "storage/clock.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/storedtime.h"
 #include "storage/transactionrepository.h"
 
 #include <QDebug>
@@ -23,6 +24,10 @@ bool changesScale(Currency from, Currency to)
 {
     return from != to && (from == Currency::JPY || to == Currency::JPY);
 }
+
+// Deleting an account deletes its rows first, in the moments before the
+// account itself; rows deleted on their own before that stay deleted.
+constexpr int cascadeWindowSeconds = 10;
 
 } // namespace
 
@@ -137,4 +142,25 @@ WriteOutcome AccountService::remove(const QString& accountId)
         qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
                           << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
     return outcome;
+}
+
+WriteOutcome AccountService::restore(const QString& accountId)
+{
+    const std::optional<Account> account = m_accounts->byId(accountId);
+    if (!account || !account->deletedAt)
+        return WriteOutcome::refused(tr("This account is no longer among the deleted accounts."));
+    const QList<Account> live = m_accounts->all();
+    const bool taken = std::any_of(
+        live.cbegin(), live.cend(), [&](const Account& other) { return sameName(other.name, account->name); });
+    if (taken)
+        return WriteOutcome::refused(
+            tr("Another account is now named \"%1\". Rename that account first, then restore this one.")
+                .arg(account->name.trimmed()));
+    const QString since = timeToText(account->deletedAt->addSecs(-cascadeWindowSeconds));
+    return writeInTransaction(m_database, [&] {
+        const bool restored = m_transactions->restoreByAccount(accountId, since) >= 0
+            && m_recurring->restoreByAccount(accountId, since) >= 0
+            && m_reconciliations->restoreByAccount(accountId, since) >= 0 && m_accounts->restore(accountId);
+        return restored ? WriteOutcome::done(accountId) : storageFailure(m_database);
+    });
 }

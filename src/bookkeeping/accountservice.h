@@ -41,6 +41,11 @@ public:
     // Soft-deletes the account's transactions, recurring transactions and
     // reconciliations, then the account itself.
     WriteOutcome remove(const QString& accountId);
+    // Brings a deleted account back with the rows deleted along with it:
+    // its transactions, recurring transactions and reconciliations deleted
+    // from ten seconds before the account on. Rows deleted on their own
+    // earlier stay deleted. Refused while a live account has its name.
+    WriteOutcome restore(const QString& accountId);
 
 private:
     [[nodiscard]] bool writeOpeningBalance(const Account& account, qint64 amount, const QDate& asOf);
