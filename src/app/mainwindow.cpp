@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 
+#include "app/abouttext.h"
 #include "app/accountsidebar.h"
 #include "app/appstate.h"
+#include "app/settingsscreen.h"
 #include "app/statusbar.h"
 #include "app/thememanager.h"
 #include "app/welcomescreen.h"
@@ -244,7 +246,15 @@ void MainWindow::showCategoriesWindow()
 
 void MainWindow::showSettingsWindow()
 {
-    reportNotAvailable(tr("Preferences"));
+    if (!m_settingsScreen) {
+        m_settingsScreen = new SettingsScreen(m_appState);
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, [this] {
+            m_registerScreen->reload();
+            m_sidebar->reload();
+        });
+    }
+    m_settingsScreen->refresh();
+    showToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
 }
 
 void MainWindow::showReconciliationWindow()
@@ -762,15 +772,8 @@ void MainWindow::reportNotAvailable(const QString& feature)
 void MainWindow::showAboutBox()
 {
     const QString text = QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><p><small>%4</small></p>")
-                             .arg(tr("Kestrelwood Checkbook").toHtmlEscaped(),
-                                 tr("Version %1").arg(QCoreApplication::applicationVersion()).toHtmlEscaped(),
-                                 tr("A digital checkbook register for tracking household finances.").toHtmlEscaped(),
-                                 tr("This program uses the Qt framework under the GNU Lesser General Public License, "
-                                    "version 3. The source code of Qt is available at %1.")
-                                     .arg(QStringLiteral("<a style=\"color: %1;\" "
-                                                         "href=\"https://download.qt.io/official_releases/qt/\">"
-                                                         "download.qt.io</a>")
-                                              .arg(Palette::styleName(Palette::link()))));
+                             .arg(tr("Kestrelwood Checkbook").toHtmlEscaped(), AboutText::version().toHtmlEscaped(),
+                                 AboutText::description().toHtmlEscaped(), AboutText::qtNoticeHtml());
     QMessageBox::about(this, tr("About Kestrelwood Checkbook"), text);
 }
 

@@ -21,6 +21,7 @@ class ImportScreen;
 class ReportsScreen;
 class RegisterScreen;
 class SearchScreen;
+class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
 struct RecurringTransaction;
@@ -142,6 +143,7 @@ private:
     CategoriesScreen* m_categoriesScreen = nullptr;
     PayeeScreen* m_payeeScreen = nullptr;
     SearchScreen* m_searchScreen = nullptr;
+    SettingsScreen* m_settingsScreen = nullptr;
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;

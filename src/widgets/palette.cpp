@@ -33,6 +33,10 @@ const QString lightTeal = QStringLiteral("#4DB6AC");
 const QString tealWash = QStringLiteral("#E0F2F1");
 const QString tealMist = QStringLiteral("#B2DFDB");
 const QString white = QStringLiteral("#FFFFFF");
+const QString frost = QStringLiteral("#F0F4F2");
+const QString lichen = QStringLiteral("#D8E8DF");
+const QString nightGreen = QStringLiteral("#1B2D26");
+const QString mist = QStringLiteral("#E0EBE5");
 
 const QString iconFamily = QStringLiteral("Material Icons");
 
@@ -181,6 +185,36 @@ QColor Palette::totalsBackground()
 QColor Palette::totalsBorder()
 {
     return sidebarBackground();
+}
+
+QColor Palette::navigationBackground()
+{
+    return themed(frost, forest);
+}
+
+QColor Palette::navigationText()
+{
+    return themed(nightGreen, lichen);
+}
+
+QColor Palette::navigationHover()
+{
+    return themed(mist, moss);
+}
+
+QColor Palette::navigationSelection()
+{
+    return themed(teal, fern);
+}
+
+QColor Palette::navigationSelectedText()
+{
+    return QColor(white);
+}
+
+QColor Palette::navigationIcon()
+{
+    return themed(darkSage, paleSage);
 }
 
 QColor Palette::welcomeText()

@@ -57,6 +57,14 @@ public:
     static QColor totalsBackground();
     static QColor totalsBorder();
 
+    // A settings page's list of sections: its background, rows, the row
+    // under the mouse, the chosen row and its text, and the rows' glyphs.
+    static QColor navigationBackground();
+    static QColor navigationText();
+    static QColor navigationHover();
+    static QColor navigationSelection();
+    static QColor navigationSelectedText();
+    static QColor navigationIcon();
     // The welcome page's tagline and descriptions.
     static QColor welcomeText();
     // The status bar's labels.
