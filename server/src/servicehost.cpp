@@ -1,6 +1,7 @@
 #include "servicehost.h"
 
 #include "account/accountapi.h"
+#include "account/accountpurge.h"
 #include "data/accountsharing.h"
 #include "data/dataapi.h"
 #include "feed/feedbackpage.h"
@@ -13,6 +14,7 @@
 #include "identity/loginthrottle.h"
 #include "identity/sessiontokens.h"
 #include "signingsecret.h"
+#include "storage/accounteraser.h"
 #include "storage/database.h"
 #include "storage/databaselocation.h"
 #include "storage/devicerepository.h"
@@ -44,6 +46,7 @@ bool ServiceHost::start(QString *error)
     if (!secret || !openDatabase(error))
         return false;
     buildServices(*secret);
+    m_purge->start();
     return listen(error);
 }
 
@@ -81,6 +84,7 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_syncRows = std::make_unique<SyncRepository>(*m_database);
     m_shares = std::make_unique<ShareRepository>(*m_database);
     m_feedback = std::make_unique<FeedbackRepository>(*m_database);
+    m_eraser = std::make_unique<AccountEraser>(*m_database);
     m_accessTokens = std::make_unique<AccessTokens>(secret);
     m_sessionTokens = std::make_unique<SessionTokens>(*m_database, *m_sessions, *m_groups, *m_accessTokens);
     m_throttle = std::make_unique<LoginThrottle>(*m_loginFailures);
@@ -102,6 +106,8 @@ void ServiceHost::buildServices(const QByteArray &secret)
     m_dataApi->addRoutes(*m_router);
     m_feedFiles->addRoutes(*m_router);
     m_feedbackPage->addRoutes(*m_router);
+
+    m_purge = new AccountPurge(*m_database, *m_eraser, *m_groups, *m_sharing, this);
 }
 
 bool ServiceHost::listen(QString *error)

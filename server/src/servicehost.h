@@ -8,6 +8,8 @@
 
 class AccessTokens;
 class AccountApi;
+class AccountEraser;
+class AccountPurge;
 class AccountSharing;
 class DataApi;
 class Database;
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<SyncRepository> m_syncRows;
     std::unique_ptr<ShareRepository> m_shares;
     std::unique_ptr<FeedbackRepository> m_feedback;
+    std::unique_ptr<AccountEraser> m_eraser;
     std::unique_ptr<AccessTokens> m_accessTokens;
     std::unique_ptr<SessionTokens> m_sessionTokens;
     std::unique_ptr<LoginThrottle> m_throttle;
@@ -68,6 +71,7 @@ private:
     std::unique_ptr<FeedFiles> m_feedFiles;
     std::unique_ptr<FeedbackPage> m_feedbackPage;
     std::unique_ptr<Router> m_router;
+    AccountPurge *m_purge = nullptr;
     HttpServer *m_http = nullptr;
     quint16 m_port = 0;
 };

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void onlyTheOwnerManagesTheGroup();
     void devicesAreUpsertedByFingerprint();
     void deletingTheProfileSchedulesItAndSignsOut();
+    void deletionsFallingDueAreCarriedOut();
     void othersCannotTouchAnAccountsRows_data();
     void othersCannotTouchAnAccountsRows();
 
@@ -228,6 +229,41 @@ void TestAccount::deletingTheProfileSchedulesItAndSignsOut()
     QVERIFY(back);
     QCOMPARE(m_client->get(QStringLiteral("/account/v1/profile"), back->access).json.value(QStringLiteral("status")).toString(),
              QStringLiteral("active"));
+}
+
+void TestAccount::deletionsFallingDueAreCarriedOut()
+{
+    const User owner = newUser(QStringLiteral("stays"));
+    const User member = newUser(QStringLiteral("goes"));
+    QCOMPARE(join(member, inviteCode(owner)), 200);
+    const QString email = m_client->get(QStringLiteral("/account/v1/profile"), member.tokens.access)
+                              .json.value(QStringLiteral("email")).toString();
+    QCOMPARE(m_client->post(QStringLiteral("/account/v1/devices/register"),
+                            {{QStringLiteral("device_fingerprint"), QStringLiteral("goes-pc")}}, member.tokens.access).status, 200);
+    QCOMPARE(m_client->post(QStringLiteral("/checkbook/v1/sync/push"),
+                            {{QStringLiteral("changes"), QJsonArray{QJsonObject{
+                                {QStringLiteral("entity_type"), QStringLiteral("account")}, {QStringLiteral("entity_id"), QStringLiteral("acc-goes")},
+                                {QStringLiteral("action"), QStringLiteral("upsert")}, {QStringLiteral("version"), 1},
+                                {QStringLiteral("payload"), QJsonObject{}}}}}},
+                            member.tokens.access).status, 200);
+    QCOMPARE(m_client->del(QStringLiteral("/account/v1/profile"), member.tokens.access).status, 200);
+
+    // Thirty days pass.
+    m_server.stop();
+    QVERIFY(m_server.execute(QStringLiteral("UPDATE users SET deletion_due_at = '2000-01-01T00:00:00.000Z' "
+                                            "WHERE deletion_due_at IS NOT NULL")));
+    QVERIFY(m_server.start());
+    m_client = std::make_unique<TestClient>(m_server.baseUrl());
+
+    QVERIFY(!TestClient(m_server.baseUrl()).logIn(email, QStringLiteral("correct horse")));
+    QCOMPARE(group(owner).json.value(QStringLiteral("members")).toArray().size(), 1);
+    QCOMPARE(inviteCode(owner).isEmpty(), false);
+    // The address is free again, and nothing of the old account comes back with it.
+    const auto fresh = TestClient(m_server.baseUrl()).signUp(email, QStringLiteral("correct horse"));
+    QVERIFY(fresh);
+    QCOMPARE(m_client->get(QStringLiteral("/account/v1/devices"), fresh->access).json.value(QStringLiteral("devices")).toArray().size(), 0);
+    const QJsonObject page = m_client->get(QStringLiteral("/checkbook/v1/sync/pull"), fresh->access).json;
+    QCOMPARE(page.value(QStringLiteral("accounts")).toArray().size(), 0);
 }
 
 void TestAccount::othersCannotTouchAnAccountsRows_data()

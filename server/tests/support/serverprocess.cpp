@@ -134,3 +134,32 @@ QString ServerProcess::databaseUrl() const
 {
     return m_databaseUrl;
 }
+
+bool ServerProcess::execute(const QString &sql) const
+{
+    const QString connectionName = QUuid::createUuid().toString();
+    bool done = false;
+    {
+        QSqlDatabase database;
+        if (m_databaseUrl.isEmpty()) {
+            database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+            database.setDatabaseName(m_dataDir.path() + QStringLiteral("/kestrelwood-server.db"));
+        } else {
+            const QUrl url(m_databaseUrl);
+            database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+            database.setHostName(url.host());
+            database.setPort(url.port(5432));
+            database.setUserName(url.userName());
+            database.setPassword(url.password());
+            database.setDatabaseName(url.path().mid(1));
+        }
+        if (database.open()) {
+            QSqlQuery query(database);
+            done = query.exec(sql);
+            if (!done)
+                qWarning("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+        }
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return done;
+}

@@ -34,6 +34,9 @@ public:
     QString dataDir() const;
     QByteArray tokenSecret() const;
     QString output() const;
+    // Runs one statement on the server's database behind its back, for
+    // states no request can make (a deletion that fell due long ago).
+    bool execute(const QString &sql) const;
     // The PostgreSQL database in use; empty on SQLite.
     QString databaseUrl() const;
 
