@@ -254,13 +254,19 @@ void SettingsScreen::restyleNavigation()
         QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}"
                        "QListWidget::item {  color: %2;  padding: 8px 12px;  border-radius: 6px;}"
                        "QListWidget::item:hover {  background: %3;}"
-                       "QListWidget::item:selected {  background: %4;  color: %5;}")
+                       "QListWidget::item:selected {  background: %4;  color: %5;}"
+                       // The chosen row is marked by its colour; a focus
+                       // frame drawn inside it would read as a second box.
+                       "QListWidget {  outline: none;}")
             .arg(Palette::styleName(Palette::navigationBackground()), Palette::styleName(Palette::navigationText()),
                 Palette::styleName(Palette::navigationHover()), Palette::styleName(Palette::navigationSelection()),
                 Palette::styleName(Palette::navigationSelectedText())));
     for (int row = 0; row < m_navigation->count(); ++row) {
-        m_navigation->item(row)->setIcon(
-            QIcon(GlyphIcon::pixmap(sections[row].glyph, navigationIconSize, Palette::navigationIcon())));
+        const char16_t glyph = sections[row].glyph;
+        QIcon icon(GlyphIcon::pixmap(glyph, navigationIconSize, Palette::navigationIcon()));
+        // On the chosen row's fill the glyph takes the row's text colour.
+        icon.addPixmap(GlyphIcon::pixmap(glyph, navigationIconSize, Palette::navigationSelectedText()), QIcon::Selected);
+        m_navigation->item(row)->setIcon(icon);
     }
 }
 
@@ -383,7 +389,7 @@ SettingsCard* SettingsScreen::buildDeletedAccountsCard()
     m_deletedAccountsCard->setObjectName(QStringLiteral("deletedAccountsCard"));
     m_deletedAccountsList = new QListWidget;
     m_deletedAccountsList->setObjectName(QStringLiteral("deletedAccountsList"));
-    m_deletedAccountsList->setMaximumHeight(140);
+    m_deletedAccountsList->setMaximumHeight(100);
     m_restoreButton = new QPushButton(tr("Restore Selected"));
     m_restoreButton->setObjectName(QStringLiteral("restoreAccountButton"));
     connect(m_deletedAccountsList, &QListWidget::currentRowChanged, this,
