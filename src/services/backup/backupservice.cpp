@@ -23,6 +23,7 @@
 #include <QSet>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -120,6 +121,13 @@ struct BackupService::Row
     void set(int column, const QVariant& value) { values[columns.indexOf(column)] = value; }
 };
 
+// A row file as the reading thread leaves it: the row, or why there is none.
+struct BackupService::ReadEntry
+{
+    std::optional<Row> row;
+    QString error;
+};
+
 // One restore on its way: where it reads, what it has done.
 struct BackupService::Restoring
 {
@@ -129,7 +137,7 @@ struct BackupService::Restoring
     RestoreResult& result;
     qint64 total = 0;
     qint64 done = 0;
-    QList<Table> tables;
+    std::vector<Table> tables;
     QSet<QString> transactionAccounts;
     // New rows waiting to be inserted together, all with the same columns.
     QList<Row> pending;
@@ -345,23 +353,42 @@ bool BackupService::restoreRows(Restoring& restoring, const QList<QList<int>>& e
     // once every row is in.
     if (!restoring.repository.deferForeignKeys())
         return false;
+    // Every table's columns before the first row file is read: the reading
+    // thread checks the files against them, and they stay as they are while
+    // it runs.
+    restoring.tables.resize(layout.size());
+    QList<int> folderOf(restoring.archive.entryCount(), -1);
     QList<int> everyEntry;
-    for (const QList<int>& folder : entries)
-        everyEntry.append(folder);
-    BackupEntryFeed feed(restoring.archive, everyEntry);
     for (int folder = 0; folder < int(layout.size()); ++folder) {
-        Table& table = restoring.tables.emplace_back();
-        if (!readTable(restoring, table, QLatin1String(layout.at(folder).table)))
+        if (!readTable(restoring, restoring.tables[folder], QLatin1String(layout.at(folder).table)))
             return false;
+        for (const int entry : entries.at(folder))
+            folderOf[entry] = folder;
+        everyEntry.append(entries.at(folder));
+    }
+    const std::vector<Table>& tables = restoring.tables;
+    BackupArchiveReader& archive = restoring.archive;
+    BackupEntryFeed<ReadEntry> feed(
+        everyEntry, [&archive](int entry, QByteArray& bytes) { return archive.read(entry, bytes); },
+        [&archive, &tables, &folderOf](int entry, const QByteArray* bytes) {
+            ReadEntry read;
+            if (bytes)
+                read.row = readRow(tables.at(folderOf.at(entry)), archive.name(entry), *bytes, read.error);
+            else
+                read.error = archive.errors().constLast();
+            return read;
+        });
+    for (int folder = 0; folder < int(layout.size()); ++folder) {
+        Table& table = restoring.tables[folder];
         const int writtenBefore = restoring.result.written();
-        for (const int entry : entries.at(folder)) {
+        for (qsizetype entry = 0; entry < entries.at(folder).size(); ++entry) {
             if (stopWhenCancelled(restoring.result))
                 return false;
-            const BackupEntryFeed::Entry read = feed.next();
-            if (!read.readError.isEmpty())
-                restoring.result.addError(read.readError);
-            else if (std::optional<Row> row = readRow(restoring.result, table, restoring.archive.name(entry), read.object))
-                placeRow(restoring, table, std::move(*row));
+            ReadEntry read = feed.next();
+            if (read.row)
+                placeRow(restoring, table, std::move(*read.row));
+            else
+                restoring.result.addError(read.error);
             reportProgress(++restoring.done, restoring.total);
         }
         insertPending(restoring, table);
@@ -403,10 +430,11 @@ bool BackupService::stopWhenCancelled(RestoreResult& result)
 }
 
 std::optional<BackupService::Row> BackupService::readRow(
-    RestoreResult& result, const Table& table, const QString& entry, const std::optional<QJsonObject>& object)
+    const Table& table, const QString& entry, const QByteArray& bytes, QString& error)
 {
+    const std::optional<QJsonObject> object = RowJson::read(bytes);
     if (!object) {
-        result.addError(tr("%1: invalid JSON").arg(entry));
+        error = tr("%1: invalid JSON").arg(entry);
         return std::nullopt;
     }
     Row row;
@@ -424,7 +452,7 @@ std::optional<BackupService::Row> BackupService::readRow(
             ++members;
             value = RowJson::boundValue(member);
             if (!value) {
-                result.addError(tr("%1: the value of \"%2\" cannot be stored").arg(entry, table.columns.at(column)));
+                error = tr("%1: the value of \"%2\" cannot be stored").arg(entry, table.columns.at(column));
                 return std::nullopt;
             }
         }
@@ -432,13 +460,13 @@ std::optional<BackupService::Row> BackupService::readRow(
         row.values.append(value.value_or(QVariant()));
     }
     if (members < object->size()) {
-        result.addError(tr("%1: \"%2\" is no column of %3").arg(entry, unknownMember(table, *object), table.name));
+        error = tr("%1: \"%2\" is no column of %3").arg(entry, unknownMember(table, *object), table.name);
         return std::nullopt;
     }
     const QJsonValue id = object->value(QStringLiteral("id"));
     row.id = id.toString();
     if (!id.isString() || row.id.isEmpty()) {
-        result.addError(tr("%1: the row has no id").arg(entry));
+        error = tr("%1: the row has no id").arg(entry);
         return std::nullopt;
     }
     row.updatedAt = object->value(QStringLiteral("updated_at")).toString();

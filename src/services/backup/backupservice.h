@@ -82,6 +82,7 @@ private:
     struct Known;
     struct Table;
     struct Row;
+    struct ReadEntry;
     struct Restoring;
 
     bool writeArchive(BackupRepository& repository, QIODevice& device, qint64& rows, QString& reason);
@@ -89,8 +90,7 @@ private:
     QList<QList<int>> rowEntries(const BackupArchiveReader& archive, RestoreResult& result) const;
     bool restoreRows(Restoring& restoring, const QList<QList<int>>& entries);
     bool readTable(Restoring& restoring, Table& table, const QString& name);
-    std::optional<Row> readRow(
-        RestoreResult& result, const Table& table, const QString& entry, const std::optional<QJsonObject>& object);
+    static std::optional<Row> readRow(const Table& table, const QString& entry, const QByteArray& bytes, QString& error);
     static QString unknownMember(const Table& table, const QJsonObject& object);
     void placeRow(Restoring& restoring, Table& table, Row row);
     void replaceRow(Restoring& restoring, const Table& table, Row row, Known& known);
