@@ -6,6 +6,7 @@
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QTcpSocket>
 
 namespace {
 
@@ -45,6 +46,10 @@ void HttpServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *s
 
 void HttpServer::send(const QHttpServerRequest &request, QTcpSocket *socket, const HttpReply &reply)
 {
+    // The responder writes the status line, each header and the body
+    // separately; without this, Nagle's algorithm holds the body back until
+    // the client's delayed acknowledgement, some 40 ms per reply.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     QHttpServerResponder responder = makeResponder(request, socket);
     responder.writeStatusLine(QHttpServerResponder::StatusCode(reply.status));
     if (!reply.contentType.isEmpty())

@@ -79,20 +79,26 @@ bool SyncRepository::update(const Row &row)
 QList<SyncRepository::Row> SyncRepository::changedSince(const QString &userId, qint64 since, int limit)
 {
     QList<Row> rows;
-    // A shared row counts only while its owner is the account's owner, so no
-    // one can slip rows into another's shared account by naming its id.
+    // Three ordered, limited reads merged: the user's own rows, the rows of
+    // accounts shared with them, and the rows handed to them. A shared row
+    // counts only while its owner is the account's owner, so no one can slip
+    // rows into another's shared account by naming its id.
     auto query = m_database.execute(
         QStringLiteral("SELECT * FROM ("
-                       " SELECT %1, r.change_seq AS seq, 0 AS as_deleted FROM sync_rows r"
-                       " WHERE r.change_seq > ? AND (r.owner_id = ? OR (r.entity_type <> 'category' AND EXISTS ("
-                       "  SELECT 1 FROM account_shares s WHERE s.member_id = ? AND s.account_id = r.account_id"
-                       "  AND s.owner_id = r.owner_id)))"
+                       " SELECT * FROM (SELECT %1, r.change_seq AS seq, 0 AS as_deleted FROM sync_rows r"
+                       "  WHERE r.owner_id = ? AND r.change_seq > ? ORDER BY r.change_seq LIMIT ?) AS own"
                        " UNION ALL"
-                       " SELECT %1, d.change_seq AS seq, d.as_deleted FROM sync_deliveries d"
-                       " JOIN sync_rows r ON r.server_id = d.server_id WHERE d.user_id = ? AND d.change_seq > ?"
+                       " SELECT * FROM (SELECT %1, r.change_seq AS seq, 0 AS as_deleted FROM account_shares s"
+                       "  JOIN sync_rows r ON r.account_id = s.account_id AND r.owner_id = s.owner_id"
+                       "  WHERE s.member_id = ? AND r.entity_type <> 'category' AND r.change_seq > ?"
+                       "  ORDER BY r.change_seq LIMIT ?) AS shared"
+                       " UNION ALL"
+                       " SELECT * FROM (SELECT %1, d.change_seq AS seq, d.as_deleted FROM sync_deliveries d"
+                       "  JOIN sync_rows r ON r.server_id = d.server_id WHERE d.user_id = ? AND d.change_seq > ?"
+                       "  ORDER BY d.change_seq LIMIT ?) AS delivered"
                        ") AS visible ORDER BY seq LIMIT ?")
             .arg(prefixedRowColumns()),
-        {since, userId, userId, userId, since, limit}, "SyncRepository::changedSince");
+        {userId, since, limit, userId, since, limit, userId, since, limit, limit}, "SyncRepository::changedSince");
     while (query && query->next()) {
         Row row = rowFrom(*query);
         row.changeSeq = query->value(11).toLongLong();
