@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>Ein digitales Scheckbuch-Register für die Haushaltsfinanzen.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>Dieses Programm verwendet das Qt-Framework unter der GNU Lesser General Public License, Version 3. Der Quellcode von Qt ist unter %1 erhältlich.</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>Edit Account</source>
@@ -113,6 +128,14 @@
     <message>
         <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
         <translation>Es gibt bereits ein Konto namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>This account is no longer among the deleted accounts.</source>
+        <translation>Dieses Konto ist nicht mehr unter den gelöschten Konten.</translation>
+    </message>
+    <message>
+        <source>Another account is now named &quot;%1&quot;. Rename that account first, then restore this one.</source>
+        <translation>Ein anderes Konto heißt jetzt „%1“. Benennen Sie zuerst jenes Konto um und stellen Sie dann dieses wieder her.</translation>
     </message>
 </context>
 <context>
@@ -366,10 +389,6 @@ Datenverzeichnis: %1
         <translation>%1: die Zeile hat keine ID</translation>
     </message>
     <message>
-        <source>%1: unexpected error</source>
-        <translation>%1: unerwarteter Fehler</translation>
-    </message>
-    <message>
         <source>%1: the row could not be written: %2</source>
         <translation>%1: die Zeile konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -380,6 +399,13 @@ Datenverzeichnis: %1
     <message>
         <source>%1: refers to a row that is neither in the backup nor in the register</source>
         <translation>%1: verweist auf eine Zeile, die weder in der Sicherung noch im Kontobuch steht</translation>
+    </message>
+</context>
+<context>
+    <name>BlockingProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1215,10 +1241,6 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Wird importiert...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>Import abgebrochen.</translation>
     </message>
@@ -1539,18 +1561,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>%1 is not available yet</source>
         <translation>%1: noch nicht verfügbar</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>A digital checkbook register for tracking household finances.</source>
-        <translation>Ein digitales Scheckbuch-Register für die Haushaltsfinanzen.</translation>
-    </message>
-    <message>
-        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
-        <translation>Dieses Programm verwendet das Qt-Framework unter der GNU Lesser General Public License, Version 3. Der Quellcode von Qt ist unter %1 erhältlich.</translation>
     </message>
     <message>
         <source>About Kestrelwood Checkbook</source>
@@ -3260,6 +3270,230 @@ Es sind %n Fehler aufgetreten.</numerusform>
     <message>
         <source>All Categories</source>
         <translation>Alle Kategorien</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Daten &amp; Synchronisierung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more.</source>
+        <translation>
+            <numerusform>…und %n weitere Meldung.</numerusform>
+            <numerusform>…und %n weitere Meldungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored; your data is as it was.</source>
+        <translation>Es wurde nichts wiederhergestellt; Ihre Daten sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Sprache geändert</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Kestrelwood Checkbook.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Sicherung exportieren</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Sicherung importieren</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Importmodus</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Wird importiert...</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Control how Kestrelwood Checkbook looks.</source>
+        <translation>Legen Sie fest, wie Kestrelwood Checkbook aussieht.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Einstellungen für Datum und Kalender.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Wie Buchungen im Register erscheinen.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Zweizeilige Zeilen</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Zeigt die Notiz in einer zweiten Zeile unter dem Empfänger.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Sortierung</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Legen Sie die Reihenfolge der Buchungen im Register fest.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Wenn aktiviert, stehen die neuesten Buchungen oben.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved. It applies until the program closes, and the data file may be full or read-only.</source>
+        <translation>Die Einstellung konnte nicht gespeichert werden. Sie gilt bis zum Beenden des Programms; der Datenträger ist vielleicht voll oder die Datendatei schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisierung</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync across all your devices.</source>
+        <translation>Halten Sie Ihr Kassenbuch auf allen Geräten synchron.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Speichern Sie Ihre Daten in einer portablen Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Gelöschte Konten</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Hier können Sie gelöschte Konten wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Auswahl wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Help and user guide</source>
+        <translation>Hilfe und Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>Datenschutzerklärung</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivieren.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>A digital checkbook register for tracking household finances.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>Edit Account</source>
@@ -113,6 +128,14 @@
     <message>
         <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
         <translation>Another account is already named &quot;%1&quot;. Please choose another name.</translation>
+    </message>
+    <message>
+        <source>This account is no longer among the deleted accounts.</source>
+        <translation>This account is no longer among the deleted accounts.</translation>
+    </message>
+    <message>
+        <source>Another account is now named &quot;%1&quot;. Rename that account first, then restore this one.</source>
+        <translation>Another account is now named &quot;%1&quot;. Rename that account first, then restore this one.</translation>
     </message>
 </context>
 <context>
@@ -366,10 +389,6 @@ Data directory: %1
         <translation>%1: the row has no id</translation>
     </message>
     <message>
-        <source>%1: unexpected error</source>
-        <translation>%1: unexpected error</translation>
-    </message>
-    <message>
         <source>%1: the row could not be written: %2</source>
         <translation>%1: the row could not be written: %2</translation>
     </message>
@@ -380,6 +399,13 @@ Data directory: %1
     <message>
         <source>%1: refers to a row that is neither in the backup nor in the register</source>
         <translation>%1: refers to a row that is neither in the backup nor in the register</translation>
+    </message>
+</context>
+<context>
+    <name>BlockingProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1215,10 +1241,6 @@ Both sides of the transfer will be deleted.</translation>
         <translation>Importing...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>Import cancelled.</translation>
     </message>
@@ -1539,18 +1561,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>%1 is not available yet</source>
         <translation>%1 is not available yet</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>A digital checkbook register for tracking household finances.</source>
-        <translation>A digital checkbook register for tracking household finances.</translation>
-    </message>
-    <message>
-        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
-        <translation>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</translation>
     </message>
     <message>
         <source>About Kestrelwood Checkbook</source>
@@ -3260,6 +3270,230 @@ What you typed is still on screen.</translation>
     <message>
         <source>All Categories</source>
         <translation>All Categories</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Data &amp; Sync</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more.</source>
+        <translation>
+            <numerusform>…and %n more.</numerusform>
+            <numerusform>…and %n more.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored; your data is as it was.</source>
+        <translation>Nothing was restored; your data is as it was.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Language Changed</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Kestrelwood Checkbook.</source>
+        <translation>The new language will take effect the next time you start Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Export Backup</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP Files (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exporting...</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Import Backup</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Import Mode</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>How should existing data be handled?</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importing...</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Restore Failed</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Control how Kestrelwood Checkbook looks.</source>
+        <translation>Control how Kestrelwood Checkbook looks.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>System Default</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Regional</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Date and calendar preferences.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Week starts on</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>How transactions appear in the register.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Two-line rows</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Show memo on a second line below the payee.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Sorting</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Control the order of transactions in the register.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Show newest transactions first</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>When enabled, the most recent transactions appear at the top.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved. It applies until the program closes, and the data file may be full or read-only.</source>
+        <translation>The setting could not be saved. It applies until the program closes, and the data file may be full or read-only.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync across all your devices.</source>
+        <translation>Keep your checkbook in sync across all your devices.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sync Now</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Force Full Sync</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Backup &amp; Restore</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Save or restore your data to a portable backup file.</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Deleted Accounts</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Accounts you&apos;ve deleted can be restored here.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restore Selected</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Help and user guide</source>
+        <translation>Help and user guide</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>Privacy policy</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Not signed in.
+Sign in via File › Sign In to enable sync.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>Un registro de chequera digital para llevar las finanzas del hogar.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>Este programa usa el framework Qt bajo la GNU Lesser General Public License, versión 3. El código fuente de Qt está disponible en %1.</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>Edit Account</source>
@@ -113,6 +128,14 @@
     <message>
         <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
         <translation>Ya hay otra cuenta llamada «%1». Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>This account is no longer among the deleted accounts.</source>
+        <translation>Esta cuenta ya no está entre las cuentas eliminadas.</translation>
+    </message>
+    <message>
+        <source>Another account is now named &quot;%1&quot;. Rename that account first, then restore this one.</source>
+        <translation>Otra cuenta se llama ahora «%1». Cambie primero el nombre de esa cuenta y luego restaure esta.</translation>
     </message>
 </context>
 <context>
@@ -366,10 +389,6 @@ Carpeta de datos: %1
         <translation>%1: la fila no tiene id</translation>
     </message>
     <message>
-        <source>%1: unexpected error</source>
-        <translation>%1: error inesperado</translation>
-    </message>
-    <message>
         <source>%1: the row could not be written: %2</source>
         <translation>%1: no se pudo escribir la fila: %2</translation>
     </message>
@@ -380,6 +399,13 @@ Carpeta de datos: %1
     <message>
         <source>%1: refers to a row that is neither in the backup nor in the register</source>
         <translation>%1: hace referencia a una fila que no está ni en la copia de seguridad ni en el registro</translation>
+    </message>
+</context>
+<context>
+    <name>BlockingProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1215,10 +1241,6 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <translation>Importando...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>Importación cancelada.</translation>
     </message>
@@ -1539,18 +1561,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>%1 is not available yet</source>
         <translation>%1: aún no disponible</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Versión %1</translation>
-    </message>
-    <message>
-        <source>A digital checkbook register for tracking household finances.</source>
-        <translation>Un registro de chequera digital para llevar las finanzas del hogar.</translation>
-    </message>
-    <message>
-        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
-        <translation>Este programa usa el framework Qt bajo la GNU Lesser General Public License, versión 3. El código fuente de Qt está disponible en %1.</translation>
     </message>
     <message>
         <source>About Kestrelwood Checkbook</source>
@@ -3260,6 +3270,230 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>All Categories</source>
         <translation>Todas las categorías</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Datos y sincronización</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more.</source>
+        <translation>
+            <numerusform>…y %n más.</numerusform>
+            <numerusform>…y %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored; your data is as it was.</source>
+        <translation>No se restauró nada; sus datos siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Idioma cambiado</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Kestrelwood Checkbook.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exportar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Archivos ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Modo de importación</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>¿Qué hacer con los datos existentes?</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>No se pudo restaurar</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Control how Kestrelwood Checkbook looks.</source>
+        <translation>Elija el aspecto de Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Preferencias de fecha y calendario.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semana empieza el</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Cómo se muestran los movimientos en el registro.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Filas de dos líneas</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Muestra la nota en una segunda línea bajo el beneficiario.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Elija el orden de los movimientos en el registro.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Mostrar primero los movimientos más recientes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si está activado, los movimientos más recientes aparecen arriba.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved. It applies until the program closes, and the data file may be full or read-only.</source>
+        <translation>No se pudo guardar el ajuste. Se aplica hasta que se cierre el programa; puede que el disco esté lleno o el archivo de datos sea de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync across all your devices.</source>
+        <translation>Mantenga su chequera sincronizada en todos sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Copia de seguridad y restauración</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Guarde o restaure sus datos con un archivo de copia de seguridad portátil.</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Cuentas eliminadas</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Aquí puede restaurar las cuentas que eliminó.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurar selección</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>Help and user guide</source>
+        <translation>Ayuda y guía del usuario</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>Política de privacidad</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>Un registre de chéquier numérique pour suivre les finances du foyer.</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>Ce programme utilise le framework Qt sous la GNU Lesser General Public License, version 3. Le code source de Qt est disponible sur %1.</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>Edit Account</source>
@@ -113,6 +128,14 @@
     <message>
         <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
         <translation>Un autre compte s’appelle déjà « %1 ». Veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>This account is no longer among the deleted accounts.</source>
+        <translation>Ce compte ne figure plus parmi les comptes supprimés.</translation>
+    </message>
+    <message>
+        <source>Another account is now named &quot;%1&quot;. Rename that account first, then restore this one.</source>
+        <translation>Un autre compte s’appelle maintenant « %1 ». Renommez d’abord ce compte, puis restaurez celui-ci.</translation>
     </message>
 </context>
 <context>
@@ -366,10 +389,6 @@ Dossier des données : %1
         <translation>%1 : la ligne n’a pas d’identifiant</translation>
     </message>
     <message>
-        <source>%1: unexpected error</source>
-        <translation>%1 : erreur inattendue</translation>
-    </message>
-    <message>
         <source>%1: the row could not be written: %2</source>
         <translation>%1 : impossible d’écrire la ligne : %2</translation>
     </message>
@@ -380,6 +399,13 @@ Dossier des données : %1
     <message>
         <source>%1: refers to a row that is neither in the backup nor in the register</source>
         <translation>%1 : fait référence à une ligne qui n’est ni dans la sauvegarde ni dans le registre</translation>
+    </message>
+</context>
+<context>
+    <name>BlockingProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1215,10 +1241,6 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Importation...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>Importation annulée.</translation>
     </message>
@@ -1539,18 +1561,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>%1 is not available yet</source>
         <translation>%1 : pas encore disponible</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>A digital checkbook register for tracking household finances.</source>
-        <translation>Un registre de chéquier numérique pour suivre les finances du foyer.</translation>
-    </message>
-    <message>
-        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
-        <translation>Ce programme utilise le framework Qt sous la GNU Lesser General Public License, version 3. Le code source de Qt est disponible sur %1.</translation>
     </message>
     <message>
         <source>About Kestrelwood Checkbook</source>
@@ -3260,6 +3270,230 @@ Ce que vous avez saisi est toujours à l’écran.</translation>
     <message>
         <source>All Categories</source>
         <translation>Toutes les catégories</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Données et synchronisation</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more.</source>
+        <translation>
+            <numerusform>…et %n autre.</numerusform>
+            <numerusform>…et %n autres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored; your data is as it was.</source>
+        <translation>Rien n’a été restauré ; vos données sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Langue modifiée</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Kestrelwood Checkbook.</source>
+        <translation>La nouvelle langue s’appliquera au prochain démarrage de Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exporter une sauvegarde</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Fichiers ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Mode d’importation</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Que faire des données existantes ?</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Échec de la restauration</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Control how Kestrelwood Checkbook looks.</source>
+        <translation>Choisissez l’apparence de Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Valeur du système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Préférences de date et de calendrier.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semaine commence le</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Comment les opérations apparaissent dans le registre.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Lignes sur deux niveaux</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Affiche le mémo sur une seconde ligne sous le bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Choisissez l’ordre des opérations dans le registre.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Afficher d’abord les opérations les plus récentes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si activé, les opérations les plus récentes apparaissent en haut.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved. It applies until the program closes, and the data file may be full or read-only.</source>
+        <translation>Le réglage n’a pas pu être enregistré. Il s’applique jusqu’à la fermeture du programme ; le disque est peut-être plein ou le fichier de données en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync across all your devices.</source>
+        <translation>Gardez votre chéquier synchronisé sur tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forcer une synchronisation complète</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sauvegarde et restauration</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Enregistrez ou restaurez vos données dans un fichier de sauvegarde portable.</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Comptes supprimés</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurer la sélection</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Help and user guide</source>
+        <translation>Aide et guide d’utilisation</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>Politique de confidentialité</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>A digital checkbook register for tracking household finances.</source>
+        <translation>家計を管理するためのデジタル小切手帳です。</translation>
+    </message>
+    <message>
+        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
+        <translation>このプログラムは GNU Lesser General Public License バージョン 3 の下で Qt フレームワークを使用しています。Qt のソースコードは %1 で入手できます。</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>Edit Account</source>
@@ -113,6 +128,14 @@
     <message>
         <source>Another account is already named &quot;%1&quot;. Please choose another name.</source>
         <translation>「%1」という名前の口座がすでにあります。別の名前を選んでください。</translation>
+    </message>
+    <message>
+        <source>This account is no longer among the deleted accounts.</source>
+        <translation>この口座は削除済みの口座にもうありません。</translation>
+    </message>
+    <message>
+        <source>Another account is now named &quot;%1&quot;. Rename that account first, then restore this one.</source>
+        <translation>別の口座が現在「%1」という名前です。先にその口座の名前を変更してから、この口座を復元してください。</translation>
     </message>
 </context>
 <context>
@@ -365,10 +388,6 @@ Data directory: %1
         <translation>%1: 行に ID がありません</translation>
     </message>
     <message>
-        <source>%1: unexpected error</source>
-        <translation>%1: 予期しないエラー</translation>
-    </message>
-    <message>
         <source>%1: the row could not be written: %2</source>
         <translation>%1: 行を書き込めませんでした: %2</translation>
     </message>
@@ -379,6 +398,13 @@ Data directory: %1
     <message>
         <source>%1: refers to a row that is neither in the backup nor in the register</source>
         <translation>%1: バックアップにも取引記録にもない行を参照しています</translation>
+    </message>
+</context>
+<context>
+    <name>BlockingProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1212,10 +1238,6 @@ Both sides of the transfer will be deleted.</source>
         <translation>インポートしています...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>インポートはキャンセルされました。</translation>
     </message>
@@ -1528,18 +1550,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>%1 is not available yet</source>
         <translation>%1 はまだ利用できません</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>バージョン %1</translation>
-    </message>
-    <message>
-        <source>A digital checkbook register for tracking household finances.</source>
-        <translation>家計を管理するためのデジタル小切手帳です。</translation>
-    </message>
-    <message>
-        <source>This program uses the Qt framework under the GNU Lesser General Public License, version 3. The source code of Qt is available at %1.</source>
-        <translation>このプログラムは GNU Lesser General Public License バージョン 3 の下で Qt フレームワークを使用しています。Qt のソースコードは %1 で入手できます。</translation>
     </message>
     <message>
         <source>About Kestrelwood Checkbook</source>
@@ -3241,6 +3251,229 @@ What you typed is still on screen.</source>
     <message>
         <source>All Categories</source>
         <translation>すべてのカテゴリ</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>取引記録</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>データと同期</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more.</source>
+        <translation>
+            <numerusform>…ほか %n 件。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was restored; your data is as it was.</source>
+        <translation>何も復元されませんでした。データは元のままです。</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>言語を変更しました</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Kestrelwood Checkbook.</source>
+        <translation>新しい言語は次回 Kestrelwood Checkbook を起動したときに反映されます。</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>バックアップを書き出す</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP ファイル (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>書き出し中...</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>バックアップを読み込む</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>読み込み方法</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>既存のデータをどう扱いますか?</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>インポートしています...</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>復元に失敗しました</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Control how Kestrelwood Checkbook looks.</source>
+        <translation>Kestrelwood Checkbook の見た目を設定します。</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>システムの既定</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>日付とカレンダーの設定です。</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>日曜日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>月曜日</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>土曜日</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>週の始まり</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>記録簿での取引の表示方法です。</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>2 行表示</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>メモを支払先の下の 2 行目に表示します。</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>記録簿での取引の並び順を設定します。</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>新しい取引を先に表示</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>オンにすると、最新の取引が上に表示されます。</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>The setting could not be saved. It applies until the program closes, and the data file may be full or read-only.</source>
+        <translation>設定を保存できませんでした。プログラムを終了するまでは有効です。ディスクがいっぱいか、データファイルが読み取り専用の可能性があります。</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>同期</translation>
+    </message>
+    <message>
+        <source>Keep your checkbook in sync across all your devices.</source>
+        <translation>すべてのデバイスで小切手帳を同期します。</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>完全同期を実行</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>バックアップと復元</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>データを持ち運べるバックアップファイルに保存、またはそこから復元します。</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>削除した口座</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>削除した口座をここで復元できます。</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>選択した口座を復元</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>ウェブサイト</translation>
+    </message>
+    <message>
+        <source>Help and user guide</source>
+        <translation>ヘルプとユーザーガイド</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>プライバシーポリシー</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>サインインしていません。
+同期を有効にするには、ファイル › サインイン からサインインしてください。</translation>
     </message>
 </context>
 <context>
