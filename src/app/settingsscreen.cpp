@@ -161,18 +161,8 @@ void SettingsScreen::exportBackup()
 
 void SettingsScreen::exportBackupTo(const QString& path)
 {
-    BackupService* service = m_state->backupService();
-    m_exportButton->setEnabled(false);
-    m_exportButton->setText(tr("Exporting..."));
     ExportResult result;
-    {
-        BlockingProgressDialog progress(tr("Exporting..."), this);
-        connect(service, &BackupService::progressed, &progress, &BlockingProgressDialog::setProgress);
-        connect(&progress, &QProgressDialog::canceled, service, &BackupService::cancel);
-        result = service->exportTo(path);
-    }
-    m_exportButton->setText(tr("Export Backup"));
-    m_exportButton->setEnabled(true);
+    runBackupWork(m_exportButton, tr("Exporting..."), [&] { result = m_state->backupService()->exportTo(path); });
     if (result.succeeded())
         QMessageBox::information(this, result.title(), result.message());
     else
@@ -203,18 +193,8 @@ void SettingsScreen::importBackupFrom(const QString& path)
     // The mode the chosen text names: the list's order is not the modes'.
     const BackupService::RestoreMode mode = choices.value(int(texts.indexOf(modeDialog.textValue()))).second;
 
-    BackupService* service = m_state->backupService();
-    m_importButton->setEnabled(false);
-    m_importButton->setText(tr("Importing..."));
     RestoreResult result;
-    {
-        BlockingProgressDialog progress(tr("Importing..."), this);
-        connect(service, &BackupService::progressed, &progress, &BlockingProgressDialog::setProgress);
-        connect(&progress, &QProgressDialog::canceled, service, &BackupService::cancel);
-        result = service->restoreFrom(path, mode);
-    }
-    m_importButton->setText(tr("Import Backup"));
-    m_importButton->setEnabled(true);
+    runBackupWork(m_importButton, tr("Importing..."), [&] { result = m_state->backupService()->restoreFrom(path, mode); });
     if (!result.succeeded()) {
         QMessageBox::warning(this, result.title(), restoreFailureText(result.errors()));
         return;
@@ -222,6 +202,22 @@ void SettingsScreen::importBackupFrom(const QString& path)
     QMessageBox::information(this, result.title(), result.summary());
     refreshDeletedAccounts();
     Q_EMIT deletedAccountRestored();
+}
+
+void SettingsScreen::runBackupWork(QPushButton* button, const QString& busyText, const std::function<void()>& work)
+{
+    BackupService* service = m_state->backupService();
+    const QString idleText = button->text();
+    button->setEnabled(false);
+    button->setText(busyText);
+    {
+        BlockingProgressDialog progress(busyText, this);
+        connect(service, &BackupService::progressed, &progress, &BlockingProgressDialog::setProgress);
+        connect(&progress, &QProgressDialog::canceled, service, &BackupService::cancel);
+        work();
+    }
+    button->setText(idleText);
+    button->setEnabled(true);
 }
 
 void SettingsScreen::restoreSelectedAccount()

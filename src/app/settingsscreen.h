@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class AppState;
 class QCheckBox;
 class QComboBox;
@@ -61,6 +63,9 @@ private:
     void restyleNavigation();
     void refreshDeletedAccounts();
     void showSignedOut();
+    // Runs an export or restore behind a progress dialog whose Cancel stops
+    // it, with `button` disabled and reading `busyText` meanwhile.
+    void runBackupWork(QPushButton* button, const QString& busyText, const std::function<void()>& work);
     void storeRegisterOption(const QString& key, bool checked);
     void reportUnsavedSetting();
 
