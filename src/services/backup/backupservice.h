@@ -26,9 +26,10 @@ class TransactionRepository;
 //
 // Both stream: the export writes entry by entry through a QSaveFile, so a
 // failed or cancelled export leaves no half archive where a good one was;
-// the restore reads entry by entry and writes every row in one database
-// transaction, so a refused, failed, cancelled or interrupted restore
-// leaves the register exactly as it was. The open screens hear of a restore
+// the restore reads entry by entry (inflated and checked on a second thread
+// a few hundred entries ahead of the writing) and writes every row in one
+// database transaction, so a refused, failed, cancelled or interrupted
+// restore leaves the register exactly as it was. The open screens hear of a restore
 // through the repositories' change signals, once, after the commit.
 //
 // A screen proposes proposedFileName(), offers modeChoices(), runs either
