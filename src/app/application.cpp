@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/privatesettings.h"
 #include "app/singleinstanceguard.h"
+#include "app/updatewatch.h"
 #include "storage/database.h"
 #include "widgets/outlinedindicatorstyle.h"
 
@@ -17,6 +18,9 @@
 #include <cstdio>
 
 namespace {
+
+// Long enough for the window to be up and the register read first.
+constexpr int updateCheckDelayMilliseconds = 1500;
 
 // Keeps a user's console free of the toolkit's chatter: only warnings and
 // errors get through. CHECKBOOK_VERBOSE brings the full log back.
@@ -90,6 +94,9 @@ int Application::run()
     // Reading the whole file for damage would hold the window back (0.1 s
     // to 0.2 s on a 150,000-row register), so it runs once the window is up.
     QTimer::singleShot(0, m_appState->database(), &Database::verifyIntegrity);
+    auto* updates = new UpdateWatch(KestUpdate::updateConfig(), m_appState->preferences(), m_mainWindow, this);
+    updates->showWhatsNewWhenUpgraded();
+    updates->checkLater(updateCheckDelayMilliseconds);
     return exec();
 }
 

@@ -539,11 +539,20 @@ void MainWindow::setupHelpMenu()
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
     QAction* whatsNew = menu->addAction(tr("What's &New..."));
-    connect(whatsNew, &QAction::triggered, this, [this] { reportNotAvailable(tr("What's New")); });
+    connect(whatsNew, &QAction::triggered, this, [this] {
+        KestUpdate::showWhatsNew(KestUpdate::updateConfig(), tr("Kestrelwood Checkbook"), this, statusCallback(),
+            finishedCallback(), messageCallback());
+    });
     QAction* updates = menu->addAction(tr("Check for &Updates..."));
-    connect(updates, &QAction::triggered, this, [this] { reportNotAvailable(tr("Checking for updates")); });
+    connect(updates, &QAction::triggered, this, [this] {
+        KestUpdate::checkForUpdatesInteractive(KestUpdate::updateConfig(), tr("Kestrelwood Checkbook"), this,
+            statusCallback(), finishedCallback(), messageCallback());
+    });
     QAction* feedback = menu->addAction(tr("Send &Feedback..."));
-    connect(feedback, &QAction::triggered, this, [this] { reportNotAvailable(tr("Sending feedback")); });
+    connect(feedback, &QAction::triggered, this, [] {
+        const KestUpdate::UpdateConfig config = KestUpdate::updateConfig();
+        KestUpdate::openFeedbackPage(config.app, config.feedbackUrl);
+    });
     menu->addSeparator();
     QAction* shortcuts = menu->addAction(tr("&Keyboard Shortcuts"));
     connect(shortcuts, &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
@@ -560,6 +569,30 @@ QAction* MainWindow::addMenuAction(QMenu* menu, const QString& text, void (MainW
 {
     QAction* action = menu->addAction(text);
     action->setShortcut(shortcut);
+KestUpdate::StatusCallback MainWindow::statusCallback()
+{
+    return [window = QPointer<MainWindow>(this)](const QString& text) {
+        if (window)
+            window->m_statusBar->showProgress(text);
+    };
+}
+
+KestUpdate::FinishedCallback MainWindow::finishedCallback()
+{
+    return [window = QPointer<MainWindow>(this)] {
+        if (window)
+            window->m_statusBar->hideProgress();
+    };
+}
+
+KestUpdate::MessageCallback MainWindow::messageCallback()
+{
+    return [window = QPointer<MainWindow>(this)](const QString& text, int milliseconds) {
+        if (window)
+            window->m_statusBar->showMessage(text, milliseconds);
+    };
+}
+
     connect(action, &QAction::triggered, this, slot);
     return action;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/accountsidebar.h"
+#include "update/updateactions.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -127,6 +128,10 @@ private:
     void reportNotAvailable(const QString& feature);
     void showAboutBox();
     void showKeyboardShortcuts();
+    // The status bar's part in an update check or release notes request.
+    KestUpdate::StatusCallback statusCallback();
+    KestUpdate::FinishedCallback finishedCallback();
+    KestUpdate::MessageCallback messageCallback();
 
     AppState* m_appState;
     AccountSidebar* m_sidebar = nullptr;
