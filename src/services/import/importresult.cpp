@@ -38,3 +38,10 @@ ImportResult ImportResult::abortedWith(const QString& reason, bool cancelled)
     result.failureReason = reason;
     return result;
 }
+
+ImportResult ImportResult::refusedWith(const QString& message)
+{
+    ImportResult result = abortedWith(message);
+    result.refused = true;
+    return result;
+}

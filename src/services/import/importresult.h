@@ -19,6 +19,9 @@ struct ImportResult
     bool aborted = false;
     // Aborted because the user asked to stop.
     bool cancelled = false;
+    // Refused before anything was written: failureReason says why, in the
+    // user's words.
+    bool refused = false;
     // Why it was aborted, for the log and the command line.
     QString failureReason;
     // The accounts the import created for QIF source accounts.
@@ -28,4 +31,5 @@ struct ImportResult
     // line each, in the order of the fields above.
     QStringList summaryLines() const;
     static ImportResult abortedWith(const QString& reason, bool cancelled = false);
+    static ImportResult refusedWith(const QString& message);
 };

@@ -13,12 +13,15 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/identifiers.h"
+#include "storage/money.h"
 #include "storage/preferencesrepository.h"
+#include "storage/statementrepository.h"
 #include "storage/storedtime.h"
 #include "storage/textlimits.h"
 #include "storage/transactionrepository.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -100,6 +103,42 @@ QString qifPayee(const QifTransaction& record)
     return QCoreApplication::translate("ImportService", "Imported transaction");
 }
 
+QString accountTypeName(AccountType type)
+{
+    switch (type) {
+    case AccountType::Savings: return QCoreApplication::translate("ImportService", "Savings");
+    case AccountType::CreditCard: return QCoreApplication::translate("ImportService", "Credit Card");
+    case AccountType::Investment: return QCoreApplication::translate("ImportService", "Investment");
+    case AccountType::Cash:
+    case AccountType::Other:
+    case AccountType::Checking: break;
+    }
+    return QCoreApplication::translate("ImportService", "Checking");
+}
+
+bool isKeptCurrency(const QString& code)
+{
+    return toStoredText(currencyFromText(code)) == code;
+}
+
+// "Credit Card …1234", or the type alone when the number has no digits.
+QString statementDescription(const OfxStatement& statement)
+{
+    const QString type = accountTypeName(statement.type);
+    return statement.lastFour.isEmpty() ? type : QStringLiteral("%1 \u2026%2").arg(type, statement.lastFour);
+}
+
+// The payee of a statement row: its NAME, else its memo (some banks put
+// the whole description there), else a placeholder.
+QString statementPayee(const OfxRecord& record)
+{
+    if (!record.name.isEmpty())
+        return record.name;
+    if (!record.memo.isEmpty())
+        return record.memo.left(maxNameLength);
+    return QCoreApplication::translate("ImportService", "Imported transaction");
+}
+
 } // namespace
 
 struct ImportService::ParsedFile
@@ -118,6 +157,29 @@ struct ImportService::CsvRun
     Account account;
     CsvMapping mapping;
     QList<QStringList> rows;
+    QList<ImportUnit> units;
+};
+
+struct ImportService::OfxRun
+{
+    // What the run knows of one account it imports into.
+    struct Memory
+    {
+        // Remembered bank ids, with their transactions.
+        QHash<QString, QString> remembered;
+        // Stored rows no bank id claims, by duplicate key.
+        QHash<QString, QStringList> unclaimed;
+        // All stored rows, for rows without a bank id.
+        QHash<QString, int> existing;
+        QSet<QString> seenIds;
+        QList<StatementRepository::Claim> claims;
+    };
+
+    QList<OfxStatement> statements;
+    QList<OfxSource> sources;          // one per statement
+    QHash<QString, QifTarget> targets; // by OfxSource::key
+    QList<std::optional<Account>> accounts; // one per statement
+    QHash<QString, Memory> memories;   // by account id
     QList<ImportUnit> units;
 };
 
@@ -151,6 +213,7 @@ ImportService::ImportService(Database* database, AccountRepository* accounts, Tr
     , m_preferences(preferences)
     , m_accountService(accountService)
     , m_transactionService(transactionService)
+    , m_statements(new StatementRepository(database, this))
 {
 }
 
@@ -591,4 +654,221 @@ void ImportService::linkEarlierLegs(QifRun& run)
             transaction.memo = hinted;
         }
     }
+}
+
+QString ImportService::statementAccountHash(const QString& accountKey)
+{
+    const QByteArray keyed = "kestrelwood statement account\n" + accountKey.simplified().toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(keyed, QCryptographicHash::Sha256).toHex());
+}
+
+std::optional<QList<OfxSource>> ImportService::analyzeOfx(const QString& path)
+{
+    const QList<OfxStatement> statements = OfxParser::parse(path);
+    if (statements.isEmpty())
+        return std::nullopt;
+    return ofxSources(statements, QFileInfo(path).fileName());
+}
+
+QList<OfxSource> ImportService::ofxSources(const QList<OfxStatement>& statements, const QString& fileName)
+{
+    const QList<Account> live = m_accounts->all();
+    QSet<QString> takenNames;
+    for (const Account& account : live)
+        takenNames.insert(account.name.toLower());
+    QList<OfxSource> sources;
+    for (const OfxStatement& statement : statements) {
+        OfxSource source;
+        source.key = statementAccountHash(statement.accountKey);
+        source.description = statementDescription(statement);
+        source.institution = statement.bankId;
+        source.lastFour = statement.lastFour;
+        source.suggestedType = statement.type;
+        source.currency = statement.currency;
+        source.transactionCount = int(statement.records.size());
+        // A statement without a bank names its account after the file.
+        const QString base = QStringList{statement.bankId.isEmpty() ? QFileInfo(fileName).completeBaseName() : statement.bankId,
+            statement.lastFour}.join(QLatin1Char(' ')).trimmed().left(maxNameLength - 5);
+        source.newAccountName = base;
+        for (int n = 2; takenNames.contains(source.newAccountName.toLower()); ++n)
+            source.newAccountName = QStringLiteral("%1 (%2)").arg(base).arg(n);
+        takenNames.insert(source.newAccountName.toLower());
+        source.matchingAccountId = m_statements->mappedAccount(source.key).value_or(QString());
+        if (source.matchingAccountId.isEmpty() && !statement.lastFour.isEmpty()) {
+            QStringList sameDigits;
+            for (const Account& account : live) {
+                if (account.type == statement.type && account.accountNumberLast4 == statement.lastFour)
+                    sameDigits.append(account.id);
+            }
+            if (sameDigits.size() == 1)
+                source.matchingAccountId = sameDigits.constFirst();
+        }
+        sources.append(source);
+    }
+    return sources;
+}
+
+ImportResult ImportService::importOfx(const QString& path, const QHash<QString, QifTarget>& targets)
+{
+    OfxRun run;
+    run.statements = OfxParser::parse(path);
+    if (run.statements.isEmpty()) {
+        return ImportResult::refusedWith(
+            tr("%1 is not an OFX or QFX bank statement. Nothing was imported.").arg(QFileInfo(path).fileName()));
+    }
+    run.sources = ofxSources(run.statements, QFileInfo(path).fileName());
+    run.targets = targets;
+    if (const QString refusal = ofxRefusal(run); !refusal.isEmpty())
+        return ImportResult::refusedWith(refusal);
+    int total = 0;
+    for (const OfxStatement& statement : std::as_const(run.statements))
+        total += int(statement.records.size());
+    ImportResult result = runImport(total, [&](ImportResult& counted) {
+        ImportWriter writer(m_database, m_transactions, m_splitLines, QStringLiteral("OFX"));
+        return resolveOfxTargets(run, counted) && planOfx(run, counted)
+            && writer.write(run.units, counted, [this](int position) { return reportProgress(position); })
+            && rememberStatements(run);
+    });
+    if (result.aborted)
+        qWarning().noquote() << "OFX import aborted:" << result.failureReason;
+    return result;
+}
+
+// Amounts are read in their account's currency, so a statement in another
+// one would store wrong sums: the whole file is refused before anything is
+// written.
+QString ImportService::ofxRefusal(const OfxRun& run)
+{
+    for (qsizetype i = 0; i < run.statements.size(); ++i) {
+        const OfxSource& source = run.sources.at(i);
+        const QifTarget target = run.targets.value(source.key);
+        if (source.currency.isEmpty() || run.statements.at(i).records.isEmpty())
+            continue;
+        if (target.kind == QifTarget::Kind::Create && !isKeptCurrency(source.currency)) {
+            return tr("The statement of %1 is in %2, a currency the register does not keep. Nothing was imported.")
+                .arg(source.description, source.currency);
+        }
+        if (target.kind != QifTarget::Kind::Existing)
+            continue;
+        const std::optional<Account> account = m_accounts->byId(target.accountId);
+        if (account && !account->deletedAt && toStoredText(account->currency) != source.currency) {
+            return tr("The statement of %1 is in %2, but the account \"%3\" is kept in %4. Nothing was imported.")
+                .arg(source.description, source.currency, account->name, toStoredText(account->currency));
+        }
+    }
+    return QString();
+}
+
+bool ImportService::resolveOfxTargets(OfxRun& run, ImportResult& result)
+{
+    const QList<Account> live = m_accounts->all();
+    // Without a currency in the statement, a new account takes that of the accounts already kept.
+    const Currency usual = live.isEmpty() ? Currency::USD : live.constFirst().currency;
+    for (qsizetype i = 0; i < run.statements.size(); ++i) {
+        const OfxSource& source = run.sources.at(i);
+        const QifTarget target = run.targets.value(source.key);
+        const int records = int(run.statements.at(i).records.size());
+        std::optional<Account> account;
+        if (target.kind == QifTarget::Kind::Existing)
+            account = m_accounts->byId(target.accountId);
+        // An empty statement makes no account.
+        if (target.kind == QifTarget::Kind::Create && records > 0) {
+            Account entered;
+            entered.name = target.newAccountName.isEmpty() ? source.newAccountName : target.newAccountName.trimmed();
+            entered.type = target.newAccountType;
+            entered.currency = source.currency.isEmpty() ? usual : currencyFromText(source.currency);
+            entered.institution = source.institution;
+            entered.accountNumberLast4 = source.lastFour;
+            const WriteOutcome outcome = m_accountService->create(entered, Clock::today());
+            if (outcome.ok()) {
+                result.createdAccountIds.append(outcome.id);
+                account = m_accounts->byId(outcome.id);
+            } else {
+                qWarning().noquote() << "OFX import: account" << entered.name << "not created:" << outcome.message;
+            }
+        }
+        if (account && account->deletedAt)
+            account.reset();
+        if (!account)
+            result.unmappedSourceAccount += records;
+        run.accounts.append(account);
+    }
+    return true;
+}
+
+bool ImportService::planOfx(OfxRun& run, ImportResult& result)
+{
+    int position = 0;
+    for (qsizetype i = 0; i < run.statements.size(); ++i) {
+        const std::optional<Account>& account = run.accounts.at(i);
+        const QList<OfxRecord>& records = run.statements.at(i).records;
+        if (!account) {
+            position += int(records.size());
+            continue;
+        }
+        if (!run.memories.contains(account->id)) {
+            OfxRun::Memory memory;
+            memory.remembered = m_statements->rememberedIds(account->id);
+            for (const StatementRepository::UnclaimedRow& row : m_statements->unclaimedRows(account->id))
+                memory.unclaimed[duplicateKey(row.date, row.amount, row.payee)].append(row.id);
+            memory.existing = existingKeys(account->id);
+            run.memories.insert(account->id, memory);
+        }
+        OfxRun::Memory& memory = run.memories[account->id];
+        for (const OfxRecord& record : records) {
+            if (!keepResponsive(++position))
+                return false;
+            const std::optional<qint64> amount =
+                record.amount ? fromMajorUnits(*record.amount, account->currency) : std::nullopt;
+            // libofx reads an amount that is no number as 0, and a row that
+            // moves no money has no place in a register either.
+            if (!record.date.isValid() || !amount || *amount == 0) {
+                ++result.unparseable;
+                continue;
+            }
+            Transaction transaction = Transaction::newPending(account->id, record.date, statementPayee(record), *amount);
+            const QString key = duplicateKey(transaction);
+            if (!record.fitid.isEmpty()) {
+                if (memory.remembered.contains(record.fitid) || memory.seenIds.contains(record.fitid)) {
+                    ++result.duplicates;
+                    continue;
+                }
+                memory.seenIds.insert(record.fitid);
+                // A row synchronised or restored here, or typed by hand,
+                // is the same row: it is claimed instead of repeated.
+                if (QStringList& same = memory.unclaimed[key]; !same.isEmpty()) {
+                    memory.claims.append({record.fitid, same.takeLast()});
+                    ++result.duplicates;
+                    continue;
+                }
+                memory.claims.append({record.fitid, transaction.id});
+            } else if (absorbedByStored(memory.existing, key)) {
+                ++result.duplicates;
+                continue;
+            }
+            transaction.memo = record.memo == transaction.payee ? QString() : record.memo;
+            transaction.checkNumber = record.checkNumber;
+            // The bank has posted it.
+            transaction.cleared = true;
+            ImportUnit unit;
+            unit.transactions.append(transaction);
+            unit.position = position;
+            run.units.append(unit);
+        }
+    }
+    return true;
+}
+
+bool ImportService::rememberStatements(const OfxRun& run)
+{
+    for (auto memory = run.memories.cbegin(); memory != run.memories.cend(); ++memory) {
+        if (!m_statements->remember(memory.key(), memory.value().claims))
+            return false;
+    }
+    for (qsizetype i = 0; i < run.statements.size(); ++i) {
+        const std::optional<Account>& account = run.accounts.at(i);
+        if (account && !m_statements->rememberAccount(run.sources.at(i).key, account->id))
+            return false;
+    }
+    return true;
 }

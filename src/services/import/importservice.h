@@ -3,6 +3,7 @@
 #include "services/import/csvanalyzer.h"
 #include "services/import/csvmapping.h"
 #include "services/import/importresult.h"
+#include "services/import/ofxparser.h"
 #include "services/import/qifparser.h"
 #include "storage/enums.h"
 
@@ -19,6 +20,7 @@ class CategoryRepository;
 class Database;
 class PreferencesRepository;
 class SplitLineRepository;
+class StatementRepository;
 class TransactionRepository;
 class TransactionService;
 
@@ -38,7 +40,29 @@ struct QifSource
     int transactionCount = 0;
 };
 
-// Where the transactions of one QIF source account go.
+// An account of an OFX or QFX statement, for the row of the mapping screen
+// that says where its transactions go.
+struct OfxSource
+{
+    // The key of the mapping: a hash of the bank's id of the account.
+    QString key;
+    // "Checking …6789": the account as its owner knows it.
+    QString description;
+    // The name a new account for it would get: the bank and the last digits.
+    QString newAccountName;
+    QString institution;
+    QString lastFour;
+    AccountType suggestedType = AccountType::Checking;
+    // ISO 4217 code; empty when the statement names none.
+    QString currency;
+    // The account it was imported into before, else the one live account
+    // of its type whose number ends in the same four digits.
+    QString matchingAccountId;
+    int transactionCount = 0;
+};
+
+// Where the transactions of one QIF source account (or one OFX statement
+// account) go.
 struct QifTarget
 {
     enum class Kind {
@@ -101,6 +125,20 @@ public:
     // each source account goes. Sources without a target are skipped.
     ImportResult importQif(const QStringList& paths, const QHash<QString, QifTarget>& targets);
 
+    // The accounts of an OFX or QFX statement file, in the file's order;
+    // none when the file is not such a statement.
+    std::optional<QList<OfxSource>> analyzeOfx(const QString& path);
+    // Imports the statements of the file; `targets` says, by OfxSource::key,
+    // where each goes (a new account takes the statement's currency). A row
+    // whose bank id (FITID) the account has seen before is a duplicate, as is
+    // one without an id that matches a stored row by date, amount and payee.
+    // A statement in another currency than its account, or a file that is no
+    // statement, is refused and nothing is stored.
+    ImportResult importOfx(const QString& path, const QHash<QString, QifTarget>& targets);
+    // The mapping key of a statement account: no one can read the account
+    // number back from it.
+    static QString statementAccountHash(const QString& accountKey);
+
     // The key under which the mapping of an account is kept.
     static QString csvMappingKey(const QString& accountId);
 
@@ -116,6 +154,7 @@ private:
     struct ParsedFile;
     struct QifRun;
     struct CsvRun;
+    struct OfxRun;
 
     QList<ParsedFile> parseQifFiles(const QStringList& paths) const;
     // Runs `work` as the import's one database transaction, with the
@@ -128,6 +167,11 @@ private:
     bool planCsv(CsvRun& run, ImportResult& result);
     bool planQif(QifRun& run, ImportResult& result);
     bool resolveTargets(QifRun& run, ImportResult& result);
+    QList<OfxSource> ofxSources(const QList<OfxStatement>& statements, const QString& fileName);
+    QString ofxRefusal(const OfxRun& run);
+    bool resolveOfxTargets(OfxRun& run, ImportResult& result);
+    bool planOfx(OfxRun& run, ImportResult& result);
+    bool rememberStatements(const OfxRun& run);
     void pairLegs(QifRun& run);
     void linkEarlierLegs(QifRun& run);
     // The id of the live category `name`, created with `type` when there
@@ -145,6 +189,7 @@ private:
     PreferencesRepository* m_preferences;
     AccountService* m_accountService;
     TransactionService* m_transactionService;
+    StatementRepository* m_statements;
     int m_total = 0;
     bool m_running = false;
     bool m_cancelled = false;

@@ -3,6 +3,7 @@
 
 #include "importbooks.h"
 
+#include "storage/storedtime.h"
 #include "storage/textlimits.h"
 
 #include <QtTest>
@@ -153,6 +154,80 @@ private Q_SLOTS:
         const ImportResult again = m_books->service.importQif({path}, targets);
         QCOMPARE(again.imported, 0);
         QCOMPARE(again.duplicates, imported);
+    }
+
+    void ofxFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("accounts"); // name|type|currency|last four, as created
+        QTest::addColumn<int>("imported");
+        QTest::addColumn<int>("unparseable");
+        QTest::addColumn<QString>("first"); // date|amount|payee|memo|check number of the earliest row
+        const auto row = [](const char* file, const QStringList& accounts, int imported, int unparseable, const QString& first) {
+            QTest::newRow(file) << QString::fromLatin1(file) << accounts << imported << unparseable << first;
+        };
+        // A card statement has no bank id: the account is named after the file. No NAME: the memo is the payee.
+        row("anzcc.ofx", {u"anzcc 1234|credit_card|AUD|1234"_s}, 1, 0, u"2017-05-08|-550|SOME MEMO||"_s);
+        // A check number of 0 is none.
+        row("bank_medium.ofx", {u"160000100 5678|checking|CAD|5678"_s}, 3, 0,
+            u"2009-04-01|-660|MCDONALD'S #112|POS MERCHANDISE;MCDONALD'S #112|"_s);
+        row("checking.ofx", {u"5472369148 6877|checking|USD|6877"_s}, 3, 0,
+            u"2011-03-31|1|DIVIDEND EARNED FOR PERIOD OF 03|DIVIDEND EARNED FOR PERIOD OF 03/01/2011 THROUGH 03/31/2011 "
+            "ANNUAL PERCENTAGE YIELD EARNED IS 0.05%|"_s);
+        // Two rows have no or an empty DTPOSTED; libofx reads the third's 20120231 as March 2.
+        row("malformed-date_missing.ofx", {u"123845030 9749|checking|USD|9749"_s}, 1, 2, u"2012-03-02|20000|TestFail2||"_s);
+        // TRNAMT "$120" is no number.
+        row("malformed-decimal_error.ofx", {u"123845030 9749|checking|CAD|9749"_s}, 0, 1, QString());
+        // Two statements without transactions make no accounts.
+        row("multiple_accounts.ofx", {}, 0, 0, QString());
+        // No currency, no type, and an empty FITID, NAME and CHECKNUM.
+        row("ofx-v102-empty-tags.ofx", {u"NPBS 5678|checking|USD|5678"_s}, 1, 0, u"2018-05-07|1234|CBA:Transfer||"_s);
+        row("suncorp.ofx", {u"SUNCORP 6789|checking|AUD|6789"_s}, 1, 0,
+            u"2013-12-15|-1685|EFTPOS WDL HANDYWAY ALDI STORE|EFTPOS WDL HANDYWAY ALDI STORE   GEELONG WEST VICAU|"_s);
+    }
+    void ofxFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, accounts);
+        QFETCH(int, imported);
+        QFETCH(int, unparseable);
+        QFETCH(QString, first);
+        const QString path = QFINDTESTDATA(u"data/real/ofx/"_s + file);
+        const std::optional<QList<OfxSource>> found = m_books->service.analyzeOfx(path);
+        QVERIFY(found);
+        QHash<QString, QifTarget> targets;
+        for (const OfxSource& source : *found)
+            targets.insert(source.key, QifTarget::create(source.newAccountName, source.suggestedType));
+        const ImportResult result = m_books->service.importOfx(path, targets);
+        QVERIFY2(!result.aborted, qPrintable(result.failureReason));
+        QCOMPARE(result.imported, imported);
+        QCOMPARE(result.unparseable, unparseable);
+        QCOMPARE(result.duplicates, 0);
+
+        QStringList created;
+        for (const Account& account : m_books->accounts.all()) {
+            created.append(QStringList{account.name, toStoredText(account.type), toStoredText(account.currency),
+                account.accountNumberLast4}.join(u'|'));
+        }
+        QCOMPARE(created, accounts);
+        if (imported > 0) {
+            QList<Transaction> stored = m_books->transactions.byAccount(m_books->accounts.all().constFirst().id);
+            std::sort(stored.begin(), stored.end(), [](const Transaction& a, const Transaction& b) { return a.date < b.date; });
+            const Transaction& earliest = stored.constFirst();
+            QCOMPARE(QStringList({dateToText(earliest.date), QString::number(earliest.amount), earliest.payee, earliest.memo,
+                         earliest.checkNumber}).join(u'|'),
+                first);
+        }
+
+        // The same statement again, now into the accounts it made, adds nothing.
+        const std::optional<QList<OfxSource>> again = m_books->service.analyzeOfx(path);
+        targets.clear();
+        for (const OfxSource& source : *again)
+            targets.insert(source.key, source.matchingAccountId.isEmpty() ? QifTarget::skip() : QifTarget::existing(source.matchingAccountId));
+        const ImportResult repeated = m_books->service.importOfx(path, targets);
+        QCOMPARE(repeated.imported, 0);
+        QCOMPARE(repeated.duplicates, imported);
+        QCOMPARE(m_books->accounts.all().size(), accounts.size());
     }
 
 private:
