@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream
   pkg-config qt6-httpserver-dev qt6-websockets-dev libjwt-dev libsodium-dev
   postgresql libqt6sql6-psql wrk
+  qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
   libofx-dev
 )
 
