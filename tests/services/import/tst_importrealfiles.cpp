@@ -7,6 +7,7 @@
 #include "storage/textlimits.h"
 
 #include <QtTest>
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +16,13 @@ class ImportRealFilesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // libofx turns a statement's stamps into local time; the dates below
+        // are those of the bank's own zone, which UTC keeps for every file here.
+        qputenv("TZ", "UTC");
+        tzset();
+    }
     void init()
     {
         QStandardPaths::setTestModeEnabled(true);
