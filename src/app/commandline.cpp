@@ -207,7 +207,7 @@ void addOptions(QCommandLineParser& parser)
         {toOption, CommandLine::tr("The report's last day."), CommandLine::tr("yyyy-MM-dd")},
         {from2Option, CommandLine::tr("Year over year: the second period's first day."), CommandLine::tr("yyyy-MM-dd")},
         {to2Option, CommandLine::tr("Year over year: the second period's last day."), CommandLine::tr("yyyy-MM-dd")},
-        {accountOption, CommandLine::tr("Report on, or import a CSV file into, the account <name>."),
+        {accountOption, CommandLine::tr("Report on, or import a CSV or OFX file into, the account <name>."),
             CommandLine::tr("name")},
         {outputOption, CommandLine::tr("Write the CSV to <file>."), CommandLine::tr("file")},
         {exportBackupOption, CommandLine::tr("Save a backup of the register as the ZIP archive <file>."),
@@ -215,7 +215,7 @@ void addOptions(QCommandLineParser& parser)
         {restoreBackupOption, CommandLine::tr("Restore the backup archive <file>."), CommandLine::tr("file")},
         {modeOption, CommandLine::tr("Restoring: what becomes of rows already there: skip, replace or newer."),
             CommandLine::tr("mode")},
-        {importOption, CommandLine::tr("Import the bank files <file> and those after it (CSV or QIF)."),
+        {importOption, CommandLine::tr("Import the bank files <file> and those after it (CSV, QIF, OFX or QFX)."),
             CommandLine::tr("file")},
     });
 }

@@ -47,9 +47,19 @@ struct Books
     ImportService service;
 };
 
+bool hasSuffix(const QString& path, const char* suffix)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
+}
+
 bool isQif(const QString& path)
 {
-    return QFileInfo(path).suffix().compare(QLatin1String("qif"), Qt::CaseInsensitive) == 0;
+    return hasSuffix(path, "qif");
+}
+
+bool isStatement(const QString& path)
+{
+    return hasSuffix(path, "ofx") || hasSuffix(path, "qfx");
 }
 
 std::optional<Account> accountNamed(AccountRepository& accounts, const QString& name)
@@ -139,6 +149,28 @@ bool importQif(Books& books, const QStringList& paths, const std::optional<Accou
     return reported(names.join(QStringLiteral(", ")), books.service.importQif(paths, targets));
 }
 
+bool importStatement(Books& books, const QString& path, const std::optional<Account>& account)
+{
+    QHash<QString, QifTarget> targets;
+    // A file that is no statement has no accounts, and the import says so.
+    for (const OfxSource& source : books.service.analyzeOfx(path).value_or(QList<OfxSource>())) {
+        if (account)
+            targets.insert(source.key, QifTarget::existing(account->id));
+        else if (!source.matchingAccountId.isEmpty())
+            targets.insert(source.key, QifTarget::existing(source.matchingAccountId));
+        else
+            targets.insert(source.key, QifTarget::create(source.newAccountName, source.suggestedType));
+    }
+    const QString name = QFileInfo(path).fileName();
+    const ImportResult result = books.service.importOfx(path, targets);
+    for (const QString& accountId : result.createdAccountIds) {
+        CommandLine::printLine(CommandLine::StandardOutput,
+            ImportCommand::tr("%1: the new account \"%2\" holds its statement.")
+                .arg(name, books.accounts.byId(accountId).value_or(Account()).name));
+    }
+    return reported(name, result);
+}
+
 } // namespace
 
 int ImportCommand::run(const QStringList& files, const QString& accountName)
@@ -162,6 +194,8 @@ int ImportCommand::run(const QStringList& files, const QString& accountName)
     for (const QString& path : files) {
         if (isQif(path))
             qifFiles.append(path);
+        else if (isStatement(path))
+            succeeded = importStatement(books, path, account) && succeeded;
         else
             succeeded = importCsv(books, path, account) && succeeded;
     }

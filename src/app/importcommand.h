@@ -10,8 +10,11 @@
 // their source accounts go to the live accounts of the same name, or to new
 // ones. A CSV file goes to the account NAME, read with the mapping last
 // used for that account, else with the one proposed from the file, which
-// is named on standard output. Refuses while the program is open on the
-// same register.
+// is named on standard output. Each account of an OFX or QFX statement
+// goes to the account NAME, else to the account it went to before or whose
+// type and last four digits it shares, else to a new account named after
+// the bank and those digits. Refuses while the program is open on the same
+// register.
 class ImportCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ImportCommand)

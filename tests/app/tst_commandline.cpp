@@ -6,6 +6,7 @@
 
 #include "app/language.h"
 #include "app/singleinstanceguard.h"
+#include "services/import/ofxstatements.h"
 #include "services/reports/reportsscreen.h"
 #include "storage/csvtext.h"
 #include "storage/sqlquery.h"
@@ -219,9 +220,35 @@ private Q_SLOTS:
         QCOMPARE(world.appState.accounts()->all().size(), 3);
     }
 
+    // A statement goes to the account it shares its last digits with, else
+    // to a new one; an overlapping one adds only its new rows.
+    void importsBankStatements()
+    {
+        TestWorld world;
+        const qsizetype accountsBefore = world.appState.accounts()->all().size();
+        QTemporaryDir files;
+        const QDate day(2024, 5, 2);
+        const QString may = writeFile(files, QStringLiteral("may.qfx"),
+            ofxStatement({{day, "-3.50", "COFFEE", "c1"}, {day, "-3.50", "COFFEE", "c2"}}));
+        const ChildOutput first = runProgram({QStringLiteral("--import"), may}, world.dataDirectory.path());
+        QCOMPARE(first.err, QByteArray());
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY2(first.out.contains("may.qfx: the new account \"021000021 5678\" holds its statement.\n"
+                                    "may.qfx: import complete.\n2 transactions imported\n"),
+            first.out.constData());
+
+        const QString june = writeFile(files, QStringLiteral("june.ofx"),
+            ofxStatement({{day, "-3.50", "COFFEE", "c2"}, {day.addDays(30), "-3.50", "COFFEE", "c3"}}));
+        const ChildOutput second = runProgram({QStringLiteral("--import"), june}, world.dataDirectory.path());
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.out.contains("1 transaction imported\n1 duplicate skipped\n"), second.out.constData());
+        QCOMPARE(world.appState.accounts()->all().size(), accountsBefore + 1);
+    }
+
     // A command that cannot do what it is asked says why and fails, writes
     // nothing to its output, creates no file and imports nothing. EMPTY
-    // stands for an empty directory, FILES for one holding "bank.csv".
+    // stands for an empty directory, FILES for one holding "bank.csv", a
+    // statement in euros and a text file named like a statement.
     void refusesWhatItCannotDo_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -252,6 +279,10 @@ private Q_SLOTS:
         row("CSV import without an account", {"--import", "FILES/bank.csv"}, 1);
         row("import into an unknown account", {"--import", "FILES/bank.csv", "--account=Brokerage"}, 1);
         row("import of a missing file", {"--import", "FILES/missing.csv", "--account=Checking"}, 1);
+        row("import of a file that is no statement", {"--import", "FILES/notes.ofx", "--account=Checking"}, 1,
+            "notes.ofx is not an OFX or QFX bank statement");
+        row("import of a statement in another currency", {"--import", "FILES/euro.ofx", "--account=Checking"}, 1,
+            "is in EUR, but the account \"Checking\" is kept in USD");
     }
     void refusesWhatItCannotDo()
     {
@@ -265,6 +296,8 @@ private Q_SLOTS:
         QTemporaryDir empty;
         QTemporaryDir files;
         writeFile(files, QStringLiteral("bank.csv"), "Date,Payee,Amount\n01/15/2024,Market,-12.50\n");
+        writeFile(files, QStringLiteral("notes.ofx"), "Date,Payee,Amount\n01/15/2024,Market,-12.50\n");
+        writeFile(files, QStringLiteral("euro.ofx"), ofxStatement({{QDate(2024, 1, 15), "-12.50", "MARKET", "m1"}}, "EUR"));
         arguments.replaceInStrings(QStringLiteral("EMPTY"), empty.path()).replaceInStrings(QStringLiteral("FILES"), files.path());
         QLockFile running(SingleInstanceGuard::lockFilePath(world.dataDirectory.path()));
         if (problem == QLatin1String("program open"))
