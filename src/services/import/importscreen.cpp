@@ -78,11 +78,12 @@ void ImportScreen::buildLayout()
     auto* formats = new QHBoxLayout;
     m_csvButton = new QRadioButton(tr("CSV"));
     m_qifButton = new QRadioButton(tr("QIF"));
+    m_ofxButton = new QRadioButton(tr("OFX / QFX"));
     m_format = new QButtonGroup(this);
-    m_format->addButton(m_csvButton);
-    m_format->addButton(m_qifButton);
-    formats->addWidget(m_csvButton);
-    formats->addWidget(m_qifButton);
+    for (QRadioButton* button : {m_csvButton, m_qifButton, m_ofxButton}) {
+        m_format->addButton(button);
+        formats->addWidget(button);
+    }
     formats->addStretch();
     auto* formatLabel = new QLabel(tr("&Format:"));
     formatLabel->setBuddy(m_csvButton);
@@ -105,8 +106,10 @@ void ImportScreen::buildLayout()
 
     m_csvGroup = buildCsvGroup();
     m_qifGroup = buildQifGroup();
+    m_ofxGroup = buildOfxGroup();
     layout->addWidget(m_csvGroup, 1);
     layout->addWidget(m_qifGroup, 1);
+    layout->addWidget(m_ofxGroup, 1);
 
     auto* buttons = new QHBoxLayout;
     m_importButton = new QPushButton(tr("Import"));
@@ -123,7 +126,7 @@ void ImportScreen::buildLayout()
     connect(done, &QPushButton::clicked, this, &QWidget::close);
     connect(m_account, &QComboBox::currentIndexChanged, this, [this] {
         // Each account remembers how its bank's file was last read.
-        if (!m_filling && !isQif() && !m_csvRows.isEmpty())
+        if (!m_filling && !isQif() && !isOfx() && !m_csvRows.isEmpty())
             readCsvFile();
     });
 }
@@ -221,6 +224,25 @@ QGroupBox* ImportScreen::buildQifGroup()
     return group;
 }
 
+QGroupBox* ImportScreen::buildOfxGroup()
+{
+    auto* group = new QGroupBox(tr("Statement accounts:"));
+    auto* layout = new QVBoxLayout(group);
+    auto* note = new QLabel(tr("Choose where each account of the statement should be imported. Rows imported from "
+                               "an earlier statement are skipped, so overlapping statements can be imported safely."));
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* rows = new QWidget;
+    m_ofxRowsLayout = new QVBoxLayout(rows);
+    m_ofxRowsLayout->addStretch();
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(rows);
+    layout->addWidget(scroll, 1);
+    return group;
+}
+
 void ImportScreen::reset()
 {
     const QScopedValueRollback filling(m_filling, true);
@@ -228,6 +250,7 @@ void ImportScreen::reset()
     m_paths.clear();
     m_csvRows.clear();
     clearQifRows();
+    clearOfxRows();
     m_fileLabel->setText(tr("No file selected"));
     reloadAccounts();
     showCsvMapping(CsvMapping());
@@ -239,15 +262,22 @@ bool ImportScreen::isQif() const
     return m_qifButton->isChecked();
 }
 
+bool ImportScreen::isOfx() const
+{
+    return m_ofxButton->isChecked();
+}
+
 void ImportScreen::onFormatChanged()
 {
-    m_csvGroup->setVisible(!isQif());
+    m_csvGroup->setVisible(m_csvButton->isChecked());
     m_qifGroup->setVisible(isQif());
-    // QIF files name their own accounts.
-    m_account->setEnabled(!isQif());
+    m_ofxGroup->setVisible(isOfx());
+    // QIF files and statements name their own accounts.
+    m_account->setEnabled(m_csvButton->isChecked());
     m_paths.clear();
     m_csvRows.clear();
     clearQifRows();
+    clearOfxRows();
     m_fileLabel->setText(tr("No file selected"));
     updatePreview();
 }
@@ -277,6 +307,13 @@ void ImportScreen::selectFile()
             chooseFiles(paths);
         return;
     }
+    if (isOfx()) {
+        const QString path = QFileDialog::getOpenFileName(
+            this, tr("Select Statement"), QString(), tr("Bank Statements (*.ofx *.qfx);;All Files (*)"));
+        if (!path.isEmpty())
+            chooseFiles({path});
+        return;
+    }
     const QString path =
         QFileDialog::getOpenFileName(this, tr("Select File"), QString(), tr("CSV Files (*.csv);;All Files (*)"));
     if (!path.isEmpty())
@@ -289,6 +326,8 @@ void ImportScreen::chooseFiles(const QStringList& paths)
         return;
     if (isQif())
         loadQif(paths);
+    else if (isOfx())
+        loadOfx(paths.constFirst());
     else
         loadCsv(paths.constFirst());
 }
@@ -445,31 +484,81 @@ void ImportScreen::loadQif(const QStringList& paths)
     const QList<QifSource> sources = m_service->analyzeQif(paths);
     QApplication::restoreOverrideCursor();
     m_fileLabel->setText(selected);
-    const QList<Account> accounts = m_appState->accounts()->all();
     for (const QifSource& source : sources) {
-        auto* row = new QWidget;
-        auto* layout = new QHBoxLayout(row);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto* name = new QLabel(tr("%1 (%n transaction(s))", nullptr, source.transactionCount).arg(source.name));
-        auto* target = new QComboBox;
-        target->setObjectName(QStringLiteral("qifTarget"));
-        target->setMinimumWidth(280);
-        target->addItem(tr("— Create new account \"%1\" —").arg(source.newAccountName), createTarget);
-        target->addItem(tr("— Skip these transactions —"), skipTarget);
-        for (const Account& account : accounts)
-            target->addItem(account.name, account.id);
         // An account of the same name is where its transactions most likely belong.
-        if (!source.matchingAccountId.isEmpty())
-            selectData(target, source.matchingAccountId);
-        layout->addWidget(name, 1);
-        layout->addWidget(target);
-        m_qifRowsLayout->insertWidget(m_qifRowsLayout->count() - 1, row);
+        QComboBox* target = addTargetRow(m_qifRowsLayout,
+            tr("%1 (%n transaction(s))", nullptr, source.transactionCount).arg(source.name), source.newAccountName,
+            source.matchingAccountId);
+        target->setObjectName(QStringLiteral("qifTarget"));
         m_qifRows.append({source, target});
     }
     if (sources.isEmpty()) {
         QMessageBox::information(this, tr("Import Transactions"),
             tr("No transactions were found in the selected file(s)."));
     }
+}
+
+QComboBox* ImportScreen::addTargetRow(QVBoxLayout* rows, const QString& label, const QString& newAccountName,
+    const QString& matchingAccountId)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* target = new QComboBox;
+    target->setMinimumWidth(280);
+    target->addItem(tr("— Create new account \"%1\" —").arg(newAccountName), createTarget);
+    target->addItem(tr("— Skip these transactions —"), skipTarget);
+    for (const Account& account : m_appState->accounts()->all())
+        target->addItem(account.name, account.id);
+    if (!matchingAccountId.isEmpty())
+        selectData(target, matchingAccountId);
+    layout->addWidget(new QLabel(label), 1);
+    layout->addWidget(target);
+    rows->insertWidget(rows->count() - 1, row);
+    return target;
+}
+
+void ImportScreen::loadOfx(const QString& path)
+{
+    clearOfxRows();
+    const std::optional<QList<OfxSource>> sources = m_service->analyzeOfx(path);
+    if (!sources) {
+        m_paths.clear();
+        m_fileLabel->setText(tr("No file selected"));
+        QMessageBox::warning(this, tr("Import Transactions"),
+            tr("The file %1 is not an OFX or QFX bank statement.").arg(QFileInfo(path).fileName()));
+        return;
+    }
+    m_paths = {path};
+    m_fileLabel->setText(QFileInfo(path).fileName());
+    for (const OfxSource& source : *sources) {
+        const QString label = source.currency.isEmpty()
+            ? tr("%1 (%n transaction(s))", nullptr, source.transactionCount).arg(source.description)
+            : tr("%1, %2 (%n transaction(s))", nullptr, source.transactionCount).arg(source.description, source.currency);
+        QComboBox* target = addTargetRow(m_ofxRowsLayout, label, source.newAccountName, source.matchingAccountId);
+        target->setObjectName(QStringLiteral("ofxTarget"));
+        m_ofxRows.append({source, target});
+    }
+}
+
+void ImportScreen::clearOfxRows()
+{
+    for (const OfxRow& row : std::as_const(m_ofxRows))
+        delete row.target->parentWidget();
+    m_ofxRows.clear();
+}
+
+QHash<QString, QifTarget> ImportScreen::ofxTargets() const
+{
+    QHash<QString, QifTarget> targets;
+    for (const OfxRow& row : m_ofxRows) {
+        const QString choice = row.target->currentData().toString();
+        if (choice == createTarget)
+            targets.insert(row.source.key, QifTarget::create(row.source.newAccountName, row.source.suggestedType));
+        else if (choice != skipTarget)
+            targets.insert(row.source.key, QifTarget::existing(choice));
+    }
+    return targets;
 }
 
 void ImportScreen::clearQifRows()
@@ -502,6 +591,15 @@ void ImportScreen::runImport()
 {
     if (m_paths.isEmpty()) {
         QMessageBox::information(this, tr("Import Transactions"), tr("Choose a file to import first."));
+        return;
+    }
+    if (isOfx()) {
+        const QString path = m_paths.constFirst();
+        const QHash<QString, QifTarget> targets = ofxTargets();
+        showResult(importWithProgress([&] { return m_service->importOfx(path, targets); }));
+        // The accounts it made or chose are where this bank's next statement goes.
+        reloadAccounts();
+        loadOfx(path);
         return;
     }
     if (isQif()) {
@@ -573,6 +671,8 @@ void ImportScreen::showResult(const ImportResult& result)
         QMessageBox::information(this, tr("Import Transactions"),
             message(tr("Import cancelled."),
                 tr("The import was stopped and all changes were rolled back. No transactions were added.")));
+    } else if (result.refused) {
+        QMessageBox::warning(this, tr("Import Transactions"), message(tr("Import refused."), result.failureReason));
     } else if (result.aborted) {
         QMessageBox::warning(this, tr("Import Transactions"),
             message(tr("Import failed."),

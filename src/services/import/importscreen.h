@@ -22,7 +22,8 @@ class QVBoxLayout;
 
 // The import window: a format, a target account and a file; for CSV the
 // columns to read with a preview of the first rows as they will be read,
-// for QIF where each source account goes. The import runs behind a
+// for QIF where each source account goes, for an OFX or QFX statement where
+// each of its accounts goes. The import runs behind a
 // progress dialog that can cancel it, and ends with the counts.
 class ImportScreen : public QWidget
 {
@@ -33,8 +34,8 @@ public:
 
     // Back to the state of a new window: CSV, no file, accounts re-read.
     void reset();
-    // Takes `paths` as the chosen file (CSV) or files (QIF), as the file
-    // dialog would.
+    // Takes `paths` as the chosen file (CSV, OFX) or files (QIF), as the
+    // file dialog would.
     void chooseFiles(const QStringList& paths);
     // The mapping the CSV controls describe.
     CsvMapping csvMapping() const;
@@ -52,11 +53,18 @@ private:
         QifSource source;
         QComboBox* target = nullptr;
     };
+    struct OfxRow
+    {
+        OfxSource source;
+        QComboBox* target = nullptr;
+    };
 
     void buildLayout();
     QGroupBox* buildCsvGroup();
     QGroupBox* buildQifGroup();
+    QGroupBox* buildOfxGroup();
     bool isQif() const;
+    bool isOfx() const;
     void onFormatChanged();
     void reloadAccounts();
     QString chosenAccountId() const;
@@ -71,6 +79,14 @@ private:
     void loadQif(const QStringList& paths);
     void clearQifRows();
     QHash<QString, QifTarget> qifTargets() const;
+    // A row of a mapping list: the account as the file names it, and a
+    // combo of where it goes, on `matchingAccountId` when there is one.
+    QComboBox* addTargetRow(QVBoxLayout* rows, const QString& label, const QString& newAccountName,
+        const QString& matchingAccountId);
+
+    void loadOfx(const QString& path);
+    void clearOfxRows();
+    QHash<QString, QifTarget> ofxTargets() const;
 
     bool ensureTargetAccount();
     ImportResult importWithProgress(const std::function<ImportResult()>& work);
@@ -85,10 +101,12 @@ private:
     QStringList m_paths;
     QList<QStringList> m_csvRows;
     QList<QifRow> m_qifRows;
+    QList<OfxRow> m_ofxRows;
 
     QButtonGroup* m_format = nullptr;
     QRadioButton* m_csvButton = nullptr;
     QRadioButton* m_qifButton = nullptr;
+    QRadioButton* m_ofxButton = nullptr;
     QComboBox* m_account = nullptr;
     QLabel* m_fileLabel = nullptr;
     QGroupBox* m_csvGroup = nullptr;
@@ -105,5 +123,7 @@ private:
     QTableWidget* m_preview = nullptr;
     QGroupBox* m_qifGroup = nullptr;
     QVBoxLayout* m_qifRowsLayout = nullptr;
+    QGroupBox* m_ofxGroup = nullptr;
+    QVBoxLayout* m_ofxRowsLayout = nullptr;
     QPushButton* m_importButton = nullptr;
 };

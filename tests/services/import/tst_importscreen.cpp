@@ -1,9 +1,11 @@
 // The import window as a user drives it: a bank's semicolon file read with
 // the proposed mapping and previewed as it will be imported, the mapping
-// remembered for the account, two QIF files whose transfer is linked, a
-// new account made on the way, and a cancel that leaves nothing.
+// remembered for the account, two QIF files whose transfer is linked, bank
+// statements that find their account again and add only new rows, a new
+// account made on the way, and a cancel that leaves nothing.
 
 #include "services/import/importscreen.h"
+#include "ofxstatements.h"
 #include "register/accountformdialog.h"
 #include "support/dialogtesting.h"
 #include "support/modalanswer.h"
@@ -170,6 +172,46 @@ private Q_SLOTS:
         for (const QComboBox* target : screen.findChildren<QComboBox*>(u"qifTarget"_s))
             chosen << target->currentText();
         QCOMPARE(chosen, (QStringList{u"Checking"_s, u"Savings"_s}));
+    }
+
+    void statementsGoWhereChosenAndAddOnlyNewRows()
+    {
+        TestWorld world;
+        const Account everyday = world.addAccount(u"Everyday"_s);
+        QTemporaryDir files;
+        const QDate day(2024, 5, 2);
+        ImportScreen screen(&world.appState);
+        for (QRadioButton* format : screen.findChildren<QRadioButton*>()) {
+            if (format->text() == u"OFX / QFX"_s)
+                format->click();
+        }
+        screen.chooseFiles({writeFile(files, u"may.ofx"_s,
+            ofxStatement({{day, "-3.50", "COFFEE", "c1"}, {day, "-3.50", "COFFEE", "c2"}}))});
+        QComboBox* target = screen.findChild<QComboBox*>(u"ofxTarget"_s);
+        QVERIFY(target);
+        QCOMPARE(target->currentText(), u"— Create new account \"021000021 5678\" —"_s);
+        target->setFocus();
+        target->setCurrentIndex(target->findText(u"Everyday"_s));
+        QStringList shown;
+        ModalAnswer::pressInTurn({QMessageBox::Ok}, &shown);
+        button(&screen, u"Import"_s)->click();
+        QVERIFY2(shown.value(0).contains(u"2 transaction(s) imported"_s), qPrintable(shown.value(0)));
+
+        // Next month's statement overlaps; its account is found again.
+        screen.chooseFiles({writeFile(files, u"june.ofx"_s,
+            ofxStatement({{day, "-3.50", "COFFEE", "c2"}, {day.addDays(30), "-3.50", "COFFEE", "c3"}}))});
+        QCOMPARE(screen.findChild<QComboBox*>(u"ofxTarget"_s)->currentText(), u"Everyday"_s);
+        ModalAnswer::pressInTurn({QMessageBox::Ok}, &shown);
+        button(&screen, u"Import"_s)->click();
+        QVERIFY2(shown.value(1).contains(u"1 transaction(s) imported\n1 duplicate(s) skipped"_s), qPrintable(shown.value(1)));
+
+        // A statement in euros is refused with its reason, and adds nothing.
+        screen.chooseFiles({writeFile(files, u"euro.ofx"_s, ofxStatement({{day, "-9.00", "BAKERY", "e1"}}, "EUR"))});
+        ModalAnswer::pressInTurn({QMessageBox::Ok}, &shown);
+        button(&screen, u"Import"_s)->click();
+        QVERIFY2(shown.value(2).contains(u"is in EUR, but the account \"Everyday\" is kept in USD"_s), qPrintable(shown.value(2)));
+        QCOMPARE(world.stored(everyday.id).size(), 3);
+        QCOMPARE(world.appState.accounts()->all().size(), 1);
     }
 
     void withoutAnAccountOneIsCreatedFirst()
