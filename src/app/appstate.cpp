@@ -1,5 +1,10 @@
 #include "app/appstate.h"
 
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/clientconfig.h"
+
 #include "widgets/firstdayofweek.h"
 #include "app/thememanager.h"
 #include "bookkeeping/accountservice.h"
@@ -24,6 +29,9 @@
 #include "storage/transactionrepository.h"
 
 #include <QDebug>
+#include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -47,6 +55,8 @@ bool AppState::initialize()
     applyThemePreference();
     applyWeekStartPreference();
     m_categoryService->ensureDefaultCategories();
+    createAccountClient();
+    restoreCloudSession();
     restoreLastViewedAccount();
     Q_EMIT databaseReady();
     return true;
@@ -116,6 +126,46 @@ void AppState::applyWeekStartPreference()
     const int day = m_preferences->get(weekStartDayKey, QString()).toInt(&isNumber);
     if (isNumber && day >= Qt::Monday && day <= Qt::Sunday)
         setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(day));
+}
+
+void AppState::createAccountClient()
+{
+    const KestAccount::ClientConfig config = KestAccount::ClientConfig::fromEnvironment();
+    const QString syncApiUrl = KestAccount::ClientConfig::syncApiUrlFromEnvironment();
+    qInfo().noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncApiUrl;
+    m_accountClient = new KestAccount::Client(config, this);
+    m_accountClient->syncApi()->setBaseUrl(QUrl(syncApiUrl));
+}
+
+void AppState::restoreCloudSession()
+{
+    KestAccount::AuthClient* auth = m_accountClient->authClient();
+    connect(auth, &KestAccount::AuthClient::loginSucceeded, this, [this] {
+        qInfo("loginSucceeded: starting cloud work");
+        Q_EMIT cloudSessionStarted();
+    });
+    m_accountClient->initialize();
+    if (m_accountClient->isAuthenticated()) {
+        auth->refreshToken([this](bool ok) {
+            qInfo() << "Startup token refresh:" << (ok ? "ok" : "failed");
+            if (ok)
+                Q_EMIT cloudSessionStarted();
+        });
+        return;
+    }
+    if (auth->state() != KestAccount::AuthState::Initializing)
+        return;
+    // The stored access token had run out: the session is confirmed when
+    // the refresh that initialize() started answers.
+    auto waiting = std::make_shared<QMetaObject::Connection>();
+    *waiting = connect(m_accountClient, &KestAccount::Client::authStateChanged, this,
+        [this, waiting](KestAccount::AuthState state) {
+            disconnect(*waiting);
+            if (state != KestAccount::AuthState::SignedIn)
+                return;
+            qInfo("Startup: stored session restored");
+            Q_EMIT cloudSessionStarted();
+        });
 }
 
 void AppState::restoreLastViewedAccount()

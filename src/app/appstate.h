@@ -3,6 +3,10 @@
 #include <QObject>
 #include <QString>
 
+namespace KestAccount {
+class Client;
+}
+
 class AccountRepository;
 class AccountService;
 class BackupService;
@@ -60,6 +64,7 @@ public:
     BackupService* backupService() const { return m_backupService; }
     SampleDataService* sampleDataService() const { return m_sampleDataService; }
     ThemeManager* themeManager() const { return m_themeManager; }
+    KestAccount::Client* accountClient() const { return m_accountClient; }
 
     // The account shown in the register; empty for none.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -70,6 +75,9 @@ public:
 Q_SIGNALS:
     void currentAccountChanged(const QString& accountId);
     void databaseReady();
+    // A signed-in session is ready for the work that needs one: after a
+    // sign-in, or at start once the stored session is confirmed.
+    void cloudSessionStarted();
 
 private:
     bool openDatabase();
@@ -78,6 +86,8 @@ private:
     void applyThemePreference();
     void applyWeekStartPreference();
     void restoreLastViewedAccount();
+    void createAccountClient();
+    void restoreCloudSession();
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
@@ -99,5 +109,6 @@ private:
     BackupService* m_backupService = nullptr;
     SampleDataService* m_sampleDataService = nullptr;
     ThemeManager* m_themeManager = nullptr;
+    KestAccount::Client* m_accountClient = nullptr;
     QString m_currentAccountId;
 };

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "account/authclient.h"
+#include "account/client.h"
 #include "app/abouttext.h"
 #include "app/accountsidebar.h"
 #include "app/appstate.h"
@@ -90,6 +92,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     buildCentralArea();
     createStatusBar();
     connectRepositories();
+    connectAuthClient();
     updateAuthUI();
     m_sidebar->reload();
     autoPostRecurring();
@@ -490,12 +493,13 @@ void MainWindow::setupFileMenu()
     menu->addSeparator();
     addMenuAction(menu, tr("Kestrelwood &Account..."), &MainWindow::showKestrelwoodAccountScreen);
     menu->addSeparator();
-    // Signing in starts from the welcome page, which explains what an
-    // account brings.
+    // Signing in happens in the browser, which the entry opens at once.
     m_signInAction = menu->addAction(tr("Sign &In..."));
-    connect(m_signInAction, &QAction::triggered, this, [this] { showPage(Page::Welcome); });
+    m_signInAction->setObjectName(QStringLiteral("signInAction"));
+    connect(m_signInAction, &QAction::triggered, this, [this] { m_appState->accountClient()->authClient()->login(); });
     m_signOutAction = menu->addAction(tr("Sign &Out"));
-    connect(m_signOutAction, &QAction::triggered, this, [this] { reportNotAvailable(tr("Sign-out")); });
+    m_signOutAction->setObjectName(QStringLiteral("signOutAction"));
+    connect(m_signOutAction, &QAction::triggered, this, [this] { m_appState->accountClient()->authClient()->logout(); });
     menu->addSeparator();
     QAction* quit = menu->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -609,8 +613,9 @@ void MainWindow::createRegisterScreen()
 void MainWindow::createWelcomeScreen()
 {
     m_welcomeScreen = new WelcomeScreen(m_appState, this);
-    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, [this] { reportNotAvailable(tr("Sign-in")); });
-    connect(m_welcomeScreen, &WelcomeScreen::signOutRequested, this, [this] { reportNotAvailable(tr("Sign-out")); });
+    KestAccount::AuthClient* auth = m_appState->accountClient()->authClient();
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, auth, &KestAccount::AuthClient::login);
+    connect(m_welcomeScreen, &WelcomeScreen::signOutRequested, auth, &KestAccount::AuthClient::logout);
     connect(m_welcomeScreen, &WelcomeScreen::dismissRequested, this, &MainWindow::continueWithoutSignIn);
 }
 
@@ -766,14 +771,47 @@ void MainWindow::continueWithoutSignIn()
         showPage(Page::EmptyState);
 }
 
+void MainWindow::connectAuthClient()
+{
+    KestAccount::Client* client = m_appState->accountClient();
+    connect(client, &KestAccount::Client::authStateChanged, this, &MainWindow::updateAuthUI);
+    connect(client, &KestAccount::Client::tokensNotRemembered, this, &MainWindow::reportTokensNotRemembered);
+    connect(client->authClient(), &KestAccount::AuthClient::loginSucceeded, this,
+        [this] { showStatusMessage(tr("Signed in successfully"), hintMilliseconds); });
+    connect(client->authClient(), &KestAccount::AuthClient::loginFailed, this,
+        [this](const QString& error) { showStatusMessage(tr("Sign-in failed: %1").arg(error), failureMilliseconds); });
+}
+
+bool MainWindow::isSignedIn() const
+{
+    return m_appState->accountClient()->isAuthenticated();
+}
+
 void MainWindow::updateAuthUI()
 {
     const bool signedIn = isSignedIn();
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
     m_welcomeScreen->setSignedIn(signedIn);
-    if (!signedIn)
-        m_statusBar->setSyncText(tr("Not signed in"));
+    m_statusBar->setSyncText(signedIn ? tr("Signed in") : tr("Not signed in"));
+    // Signed in from the welcome page: on to the books. A sign-out leaves
+    // the page where it is, offering to sign in again.
+    if (signedIn && currentPage() == Page::Welcome) {
+        if (m_sidebar->contains(m_appState->currentAccountId()))
+            selectAccount(m_appState->currentAccountId());
+        else
+            showPage(Page::EmptyState);
+    }
+}
+
+void MainWindow::reportTokensNotRemembered()
+{
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Sign-In Not Remembered"),
+        tr("Your sign-in could not be saved in the system's keyring, so you will need to sign in again "
+           "the next time you start Kestrelwood Checkbook."),
+        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool MainWindow::requireCurrentAccount()

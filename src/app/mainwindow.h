@@ -114,9 +114,11 @@ private:
     // the first, else the welcome or empty-state page.
     void restoreSelection();
     void continueWithoutSignIn();
+    void connectAuthClient();
     void updateAuthUI();
-    // Nobody can sign in until the cloud account client exists.
-    bool isSignedIn() const { return false; }
+    bool isSignedIn() const;
+    // Says, once, that the sign-in lasts for this run only.
+    void reportTokensNotRemembered();
 
     // The current account when it still exists; otherwise says "Select an
     // account first" in the status bar and returns false.
