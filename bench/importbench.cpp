@@ -1,6 +1,7 @@
 // Measures importing a generated 50,000-record QIF file (two accounts, a
-// tenth of the records transfers between them, a twentieth split) and a
-// 50,000-row CSV file into the benchmark database. The baseline inserts the
+// tenth of the records transfers between them, a twentieth split), a
+// 50,000-row CSV file and a 20,000-transaction OFX bank statement into the
+// benchmark database. The baseline inserts the
 // very rows the import stored, transactions and split lines, with prepared
 // statements in one transaction through the plain SQLite C API. Prints one
 // table: operation, median, baseline, ratio, goal, pass or fail, and the
@@ -41,6 +42,7 @@
 namespace {
 
 constexpr int records = 50000;
+constexpr int statementRows = 20000;
 constexpr int runs = 5;
 constexpr double goalRatio = 3.0;
 constexpr long goalPeakKb = 200 * 1024;
@@ -106,6 +108,24 @@ QByteArray generateCsv()
             + QByteArray::number(i) + "\",-" + QByteArray::number(i % 700 + 1) + ".99,statement row,Shopping\n";
     }
     return csv;
+}
+
+// An OFX 1.02 statement as a bank's download has it, each row with its id.
+QByteArray generateOfx()
+{
+    QByteArray ofx = "OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nSECURITY:NONE\r\nENCODING:USASCII\r\n"
+                     "CHARSET:1252\r\nCOMPRESSION:NONE\r\nOLDFILEUID:NONE\r\nNEWFILEUID:NONE\r\n\r\n"
+                     "<OFX><SIGNONMSGSRSV1><SONRS><STATUS><CODE>0<SEVERITY>INFO</STATUS><DTSERVER>20240520"
+                     "<LANGUAGE>ENG</SONRS></SIGNONMSGSRSV1><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0"
+                     "<SEVERITY>INFO</STATUS><STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>021000021<ACCTID>000012345678"
+                     "<ACCTTYPE>CHECKING</BANKACCTFROM><BANKTRANLIST><DTSTART>20180101<DTEND>20240520\r\n";
+    for (int i = 0; i < statementRows; ++i) {
+        const QByteArray number = QByteArray::number(i);
+        ofx += "<STMTTRN><TRNTYPE>POS<DTPOSTED>" + QDate(2018, 1, 1).addDays(i / 10).toString(QStringLiteral("yyyyMMdd")).toLatin1()
+            + "<TRNAMT>-" + QByteArray::number(i % 700 + 1) + ".99<FITID>2018" + number + "<NAME>Card payment " + number
+            + "<MEMO>POS MERCHANDISE</STMTTRN>\r\n";
+    }
+    return ofx + "</BANKTRANLIST><LEDGERBAL><BALAMT>0<DTASOF>20240520</LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\r\n";
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -256,6 +276,20 @@ Measured timeCsv(const QString& pristine, const QString& path, const QString& cs
     return {result.aborted ? -1 : elapsedMs(timer), result.imported};
 }
 
+Measured timeOfx(const QString& pristine, const QString& path, const QString& ofx, const QString& accountId)
+{
+    if (!copyFresh(pristine, path))
+        return {};
+    Books books(path);
+    QElapsedTimer timer;
+    timer.start();
+    QHash<QString, QifTarget> targets;
+    for (const OfxSource& source : books.service.analyzeOfx(ofx).value_or(QList<OfxSource>()))
+        targets.insert(source.key, QifTarget::existing(accountId));
+    const ImportResult result = books.service.importOfx(ofx, targets);
+    return {result.aborted ? -1 : elapsedMs(timer), result.imported};
+}
+
 double timeBaseline(const QString& pristine, const QString& path, const std::vector<Table>& tables)
 {
     if (!copyFresh(pristine, path))
@@ -290,6 +324,12 @@ long peakOfOneImport(const QStringList& arguments)
 int runOneImport(const QStringList& arguments)
 {
     const QString& kind = arguments.at(0);
+    if (kind == QLatin1String("ofx")) {
+        if (timeOfx(arguments.at(1), arguments.at(2), arguments.at(3), arguments.at(4)).imported != statementRows)
+            return 1;
+        std::printf("%ld\n", peakKb());
+        return 0;
+    }
     const Measured measured = kind == QLatin1String("qif") ? timeQif(arguments.at(1), arguments.at(2), arguments.at(3))
                                                            : timeCsv(arguments.at(1), arguments.at(2), arguments.at(3), arguments.at(4));
     if (measured.imported != records)
@@ -300,11 +340,11 @@ int runOneImport(const QStringList& arguments)
 
 // Times `measure` against the baseline writing the rows of one import.
 bool measure(const QString& name, const QString& pristine, const QString& path, const std::function<Measured()>& program,
-    const QStringList& peakArguments, QList<Row>& table)
+    const QStringList& peakArguments, QList<Row>& table, int expected = records)
 {
     const Measured first = program();
-    if (first.programMs < 0 || first.imported != records) {
-        std::fprintf(stderr, "import_bench: %s imported %d of %d records\n", qPrintable(name), first.imported, records);
+    if (first.programMs < 0 || first.imported != expected) {
+        std::fprintf(stderr, "import_bench: %s imported %d of %d records\n", qPrintable(name), first.imported, expected);
         return false;
     }
     const std::vector<Table> rows = importedRows(path, timeToText(now));
@@ -342,6 +382,7 @@ int main(int argc, char* argv[])
     const QString path = directory.filePath(QStringLiteral("checkbook.db"));
     const QString qif = directory.filePath(QStringLiteral("bench.qif"));
     const QString csv = directory.filePath(QStringLiteral("bench.csv"));
+    const QString ofx = directory.filePath(QStringLiteral("bench.ofx"));
     QString csvAccountId;
     {
         Books books(pristine);
@@ -359,11 +400,13 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    if (!writeFile(qif, generateQif()) || !writeFile(csv, generateCsv())) {
+    if (!writeFile(qif, generateQif()) || !writeFile(csv, generateCsv()) || !writeFile(ofx, generateOfx())) {
         std::fprintf(stderr, "import_bench: the import files could not be written\n");
         return 1;
     }
-    std::printf("import_bench: %d records into the 150,000-transaction database, %d timed runs after 1 warm-up\n", records, runs);
+    std::printf("import_bench: %d records (%d in the statement) into the 150,000-transaction database, %d timed runs "
+                "after 1 warm-up\n",
+        records, statementRows, runs);
     std::fflush(stdout);
 
     QList<Row> table;
@@ -371,7 +414,12 @@ int main(int argc, char* argv[])
                               [&] { return timeQif(pristine, path, qif); }, {QStringLiteral("qif"), pristine, path, qif}, table)
         && measure(QStringLiteral("importCsv: one account, 100,000 rows already there"), pristine, path,
             [&] { return timeCsv(pristine, path, csv, csvAccountId); }, {QStringLiteral("csv"), pristine, path, csv, csvAccountId},
-            table);
+            table)
+        // The baseline writes the statement's transactions; the import also
+        // remembers each one's bank id.
+        && measure(QStringLiteral("importOfx: 20,000-row statement, ids remembered"), pristine, path,
+            [&] { return timeOfx(pristine, path, ofx, csvAccountId); }, {QStringLiteral("ofx"), pristine, path, ofx, csvAccountId},
+            table, statementRows);
     if (!measured)
         return 1;
     const char* format = "%-56s | %10s | %11s | %7s | %-8s | %-9s | %s\n";
