@@ -118,6 +118,7 @@ void TestFeed::rawPathsCannotLeaveTheFolder()
 void TestFeed::feedbackIsStoredFromTheFormOnly()
 {
     const QString path = QStringLiteral("/feedback?tags=checkbook");
+    QCOMPARE(m_client->get(QStringLiteral("/feedback/?tags=checkbook")).status, 200);
     QUrlQuery fields;
     fields.addQueryItem(QStringLiteral("message"), QStringLiteral("The%20register%20is%20lovely"));
     QCOMPARE(m_client->submitForm(path, fields).status, 200);

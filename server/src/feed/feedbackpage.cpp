@@ -39,10 +39,13 @@ FeedbackPage::FeedbackPage(FeedbackRepository &feedback)
 
 void FeedbackPage::addRoutes(Router &router)
 {
-    router.add(QStringLiteral("GET"), QStringLiteral("/feedback"), Router::Access::Public,
-               [this](const HttpRequest &) { return show(); });
-    router.add(QStringLiteral("POST"), QStringLiteral("/feedback"), Router::Access::Public,
-               [this](const HttpRequest &request) { return submit(request); });
+    // The program opens the page as a folder ("/feedback/?tags=…"); a
+    // person types it without the slash.
+    for (const QString &path : {QStringLiteral("/feedback"), QStringLiteral("/feedback/")}) {
+        router.add(QStringLiteral("GET"), path, Router::Access::Public, [this](const HttpRequest &) { return show(); });
+        router.add(QStringLiteral("POST"), path, Router::Access::Public,
+                   [this](const HttpRequest &request) { return submit(request); });
+    }
 }
 
 HttpReply FeedbackPage::show(int status, const QString &message) const
