@@ -569,10 +569,6 @@ void MainWindow::setupHelpMenu()
     }
 }
 
-QAction* MainWindow::addMenuAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& shortcut)
-{
-    QAction* action = menu->addAction(text);
-    action->setShortcut(shortcut);
 KestUpdate::StatusCallback MainWindow::statusCallback()
 {
     return [window = QPointer<MainWindow>(this)](const QString& text) {
@@ -597,6 +593,10 @@ KestUpdate::MessageCallback MainWindow::messageCallback()
     };
 }
 
+QAction* MainWindow::addMenuAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(text);
+    action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, slot);
     return action;
 }

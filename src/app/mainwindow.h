@@ -128,12 +128,12 @@ private:
     // Tells the user, in a box that can't be missed, that `what` failed and why.
     void reportWriteFailure(const QString& title, const QString& what, const WriteOutcome& outcome);
     void reportNotAvailable(const QString& feature);
-    void showAboutBox();
-    void showKeyboardShortcuts();
     // The status bar's part in an update check or release notes request.
     KestUpdate::StatusCallback statusCallback();
     KestUpdate::FinishedCallback finishedCallback();
     KestUpdate::MessageCallback messageCallback();
+    void showAboutBox();
+    void showKeyboardShortcuts();
 
     AppState* m_appState;
     AccountSidebar* m_sidebar = nullptr;
