@@ -55,7 +55,13 @@ void AuthClient::installRefreshCallback()
 
 void AuthClient::initialize()
 {
-    m_tokenManager->load();
+    m_tokenManager->load([this] { decideStartState(); });
+}
+
+void AuthClient::decideStartState()
+{
+    if (m_state != AuthState::Initializing)
+        return;
     if (!m_tokenManager->accessToken().isEmpty()) {
         setState(AuthState::SignedIn);
         return;
@@ -64,6 +70,7 @@ void AuthClient::initialize()
         setState(AuthState::SignedOut);
         return;
     }
+    m_refreshedAtStart = true;
     m_tokenManager->refresh([this](RefreshResult result) {
         // Offline or a failing service: the stored session stays, and the
         // next request tries the refresh again.

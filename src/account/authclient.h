@@ -35,8 +35,11 @@ public:
         TokenManager* tokenManager, QObject* parent = nullptr);
 
     // Decides the start state from the stored tokens; refreshes first when
-    // only the refresh token is still good.
+    // only the refresh token is still good. The state stays Initializing
+    // until the store and, where needed, the refresh have answered.
     void initialize();
+    // Whether initialize() had to refresh the tokens to decide.
+    bool refreshedAtStart() const { return m_refreshedAtStart; }
     void login();
     void logout();
     // Refreshes the token pair now; only a refusal by the identity service
@@ -69,6 +72,7 @@ Q_SIGNALS:
 
 private:
     void installRefreshCallback();
+    void decideStartState();
     void handleCallback(const QUrl& url);
     QUrl loginUrl(const QString& redirectUri, const QString& state) const;
     void setState(AuthState state);
@@ -84,6 +88,7 @@ private:
     User m_user;
     UrlOpener m_urlOpener;
     int m_loginLifetimeMs;
+    bool m_refreshedAtStart = false;
 };
 
 } // namespace KestAccount

@@ -11,12 +11,25 @@
 
 namespace KestAccount {
 
+#ifndef Q_OS_WIN
+namespace {
+
+bool hasSessionBus()
+{
+    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
+}
+
+} // namespace
+#endif
+
 Client::Client(const ClientConfig& config, QObject* parent)
     : Client(config, platformTokenStore(config.appId), parent)
 {
 #ifndef Q_OS_WIN
     if (auto* keychain = dynamic_cast<KeychainTokenStore*>(m_tokenManager->store()))
         connect(keychain, &KeychainTokenStore::writeFailed, this, &Client::tokensNotRemembered);
+    else if (!QStandardPaths::isTestModeEnabled() && !hasSessionBus())
+        connect(m_authClient, &AuthClient::loginSucceeded, this, &Client::tokensNotRemembered, Qt::SingleShotConnection);
 #endif
 }
 
@@ -39,9 +52,15 @@ std::unique_ptr<TokenStore> Client::platformTokenStore(const QString& appId)
         static QHash<QString, QString> testModeValues;
         return std::make_unique<MemoryTokenStore>(&testModeValues);
     }
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
     return std::make_unique<CredentialManagerTokenStore>(appId);
 #else
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without a session bus no secret service can answer; asking would only
+    // try to launch a bus, and leave files behind in the user's home.
+    if (!hasSessionBus())
+        return std::make_unique<MemoryTokenStore>();
+#endif
     return std::make_unique<KeychainTokenStore>(appId);
 #endif
 }

@@ -28,8 +28,9 @@ public:
     Client(const ClientConfig& config, std::unique_ptr<TokenStore> tokenStore, QObject* parent = nullptr);
 
     // The Windows Credential Manager on Windows, the secret service
-    // elsewhere; in test mode (QStandardPaths) one in memory, so that tests
-    // never touch the user's own keyring.
+    // elsewhere; in memory where no session bus could reach one (the sign-in
+    // then says it is not remembered), and in test mode (QStandardPaths), so
+    // that tests never touch the user's own keyring.
     static std::unique_ptr<TokenStore> platformTokenStore(const QString& appId);
 
     // Restores the stored session.

@@ -1,7 +1,5 @@
 #include "account/clientconfig.h"
 
-#include "app/buildinfo.h"
-
 #include <QCoreApplication>
 #include <QSysInfo>
 
@@ -19,7 +17,7 @@ QString fromEnvironment(const char* variable, const QString& fallback)
 
 } // namespace
 
-ClientConfig ClientConfig::fromEnvironment()
+ClientConfig ClientConfig::fromEnvironment(const QString& appId)
 {
     ClientConfig config;
     config.authBaseUrl = KestAccount::fromEnvironment("AUTH_BASE_URL", QStringLiteral("https://id.kestrelwood.app"));
@@ -27,7 +25,7 @@ ClientConfig ClientConfig::fromEnvironment()
     config.accountApiUrl = KestAccount::fromEnvironment("ACCOUNT_API_URL", apiHost + QStringLiteral("/account/v1"));
     config.clientId =
         KestAccount::fromEnvironment("AUTH_CLIENT_ID", QStringLiteral("4b65737472656c776f6f64436865636b"));
-    config.appId = QStringLiteral(CHECKBOOK_APP_ID);
+    config.appId = appId;
     config.appName = QStringLiteral("Kestrelwood Checkbook");
     config.appVersion = QCoreApplication::applicationVersion();
     config.accountPortalUrl =

@@ -6,6 +6,8 @@
 #include <QDebug>
 #include <QEventLoop>
 #include <QTimer>
+
+#include <memory>
 #include <qt6keychain/keychain.h>
 
 namespace KestAccount {
@@ -46,6 +48,30 @@ std::optional<QString> KeychainTokenStore::load(const QString& key)
     if (!finished)
         qWarning("KeychainTokenStore::load: the secret service did not answer");
     return value;
+}
+
+void KeychainTokenStore::loadPair(const PairLoaded& loaded)
+{
+    // Jobs run in the order started, so the refresh token's answer comes last.
+    auto accessToken = std::make_shared<std::optional<QString>>();
+    read(accessTokenKey, [accessToken](const std::optional<QString>& value) { *accessToken = value; });
+    read(refreshTokenKey, [accessToken, loaded](const std::optional<QString>& value) { loaded(*accessToken, value); });
+}
+
+void KeychainTokenStore::read(const QString& key, const std::function<void(const std::optional<QString>&)>& done)
+{
+    auto* job = new QKeychain::ReadPasswordJob(m_service);
+    job->setKey(key);
+    connect(job, &QKeychain::Job::finished, this, [job, done] {
+        if (job->error() == QKeychain::NoError) {
+            done(job->textData());
+            return;
+        }
+        if (job->error() != QKeychain::EntryNotFound)
+            qWarning().noquote() << "KeychainTokenStore::load failed:" << job->errorString();
+        done(std::nullopt);
+    });
+    job->start();
 }
 
 bool KeychainTokenStore::store(const QString& key, const QString& value)

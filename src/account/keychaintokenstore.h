@@ -35,6 +35,8 @@ public:
 
     // Waits for the secret service's answer, at most the read time-out.
     std::optional<QString> load(const QString& key) override;
+    // Asks without waiting, so nothing else of the program runs early.
+    void loadPair(const PairLoaded& loaded) override;
     bool store(const QString& key, const QString& value) override;
     bool remove(const QString& key) override;
     void clear() override;
@@ -44,6 +46,7 @@ Q_SIGNALS:
 
 private:
     void startWrite(QKeychain::Job* job);
+    void read(const QString& key, const std::function<void(const std::optional<QString>&)>& done);
     void waitForPendingWrites();
 
     QString m_service;

@@ -18,11 +18,18 @@ TokenManager::TokenManager(std::unique_ptr<TokenStore> store, QObject* parent)
 
 TokenManager::~TokenManager() = default;
 
-void TokenManager::load()
+void TokenManager::load(const std::function<void()>& loaded)
 {
-    m_accessToken = m_store->load(TokenStore::accessTokenKey).value_or(QString());
-    m_refreshToken = m_store->load(TokenStore::refreshTokenKey).value_or(QString());
-    ++m_generation;
+    const quint64 generation = m_generation;
+    m_store->loadPair([this, generation, loaded](const std::optional<QString>& access, const std::optional<QString>& refresh) {
+        // A sign-in that finished first keeps its own tokens.
+        if (generation == m_generation) {
+            m_accessToken = access.value_or(QString());
+            m_refreshToken = refresh.value_or(QString());
+            ++m_generation;
+        }
+        loaded();
+    });
 }
 
 void TokenManager::setTokens(const QString& accessToken, const QString& refreshToken)

@@ -36,7 +36,9 @@ public:
     explicit TokenManager(std::unique_ptr<TokenStore> store, QObject* parent = nullptr);
     ~TokenManager() override;
 
-    void load();
+    // Reads the stored pair; `loaded` runs once it is in memory, which for
+    // the secret service is later, from the event loop.
+    void load(const std::function<void()>& loaded);
     void setTokens(const QString& accessToken, const QString& refreshToken);
     void clear();
 

@@ -53,7 +53,9 @@ QString WebAuthHandler::start()
         m_port = m_server->serverPort();
         m_lifetime->start();
     }
-    return QStringLiteral("http://localhost:%1/callback").arg(m_port);
+    // The address itself, not "localhost": a name that may resolve to ::1
+    // first would let another program listening there take the callback.
+    return QStringLiteral("http://127.0.0.1:%1/callback").arg(m_port);
 }
 
 bool WebAuthHandler::isListening() const
@@ -102,7 +104,7 @@ void WebAuthHandler::answerRequest(QTcpSocket* socket, const QByteArray& head)
 {
     const QList<QByteArray> requestLine = head.left(head.indexOf("\r\n")).split(' ');
     const QByteArray target = requestLine.value(1);
-    const QUrl url(QStringLiteral("http://localhost:%1%2").arg(m_port).arg(QString::fromUtf8(target)));
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(QString::fromUtf8(target)));
     if (requestLine.value(0) != "GET" || !target.startsWith('/') || url.path() != QLatin1String("/callback")) {
         respond(socket, 404, QStringLiteral("Not Found"), tr("Not found"), tr("There is nothing here."));
         return;

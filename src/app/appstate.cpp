@@ -4,6 +4,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/clientconfig.h"
+#include "app/buildinfo.h"
 
 #include "widgets/firstdayofweek.h"
 #include "app/thememanager.h"
@@ -130,7 +131,7 @@ void AppState::applyWeekStartPreference()
 
 void AppState::createAccountClient()
 {
-    const KestAccount::ClientConfig config = KestAccount::ClientConfig::fromEnvironment();
+    const KestAccount::ClientConfig config = KestAccount::ClientConfig::fromEnvironment(QStringLiteral(CHECKBOOK_APP_ID));
     const QString syncApiUrl = KestAccount::ClientConfig::syncApiUrlFromEnvironment();
     qInfo().noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncApiUrl;
     m_accountClient = new KestAccount::Client(config, this);
@@ -145,27 +146,35 @@ void AppState::restoreCloudSession()
         Q_EMIT cloudSessionStarted();
     });
     m_accountClient->initialize();
-    if (m_accountClient->isAuthenticated()) {
-        auth->refreshToken([this](bool ok) {
-            qInfo() << "Startup token refresh:" << (ok ? "ok" : "failed");
-            if (ok)
-                Q_EMIT cloudSessionStarted();
-        });
+    if (auth->state() != KestAccount::AuthState::Initializing) {
+        startRestoredSession(auth->state());
         return;
     }
-    if (auth->state() != KestAccount::AuthState::Initializing)
-        return;
-    // The stored access token had run out: the session is confirmed when
-    // the refresh that initialize() started answers.
+    // The keyring answers later, and a stored access token that had run out
+    // is refreshed first: the session starts when the state is decided.
     auto waiting = std::make_shared<QMetaObject::Connection>();
     *waiting = connect(m_accountClient, &KestAccount::Client::authStateChanged, this,
         [this, waiting](KestAccount::AuthState state) {
             disconnect(*waiting);
-            if (state != KestAccount::AuthState::SignedIn)
-                return;
-            qInfo("Startup: stored session restored");
-            Q_EMIT cloudSessionStarted();
+            startRestoredSession(state);
         });
+}
+
+void AppState::startRestoredSession(KestAccount::AuthState state)
+{
+    if (state != KestAccount::AuthState::SignedIn)
+        return;
+    KestAccount::AuthClient* auth = m_accountClient->authClient();
+    if (auth->refreshedAtStart()) {
+        qInfo("Startup: stored session restored");
+        Q_EMIT cloudSessionStarted();
+        return;
+    }
+    auth->refreshToken([this](bool ok) {
+        qInfo() << "Startup token refresh:" << (ok ? "ok" : "failed");
+        if (ok)
+            Q_EMIT cloudSessionStarted();
+    });
 }
 
 void AppState::restoreLastViewedAccount()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "account/authstate.h"
+
 #include <QObject>
 #include <QString>
 
@@ -88,6 +90,7 @@ private:
     void restoreLastViewedAccount();
     void createAccountClient();
     void restoreCloudSession();
+    void startRestoredSession(KestAccount::AuthState state);
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;

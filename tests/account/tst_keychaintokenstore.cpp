@@ -120,8 +120,13 @@ private Q_SLOTS:
             QVERIFY(store.store(TokenStore::refreshTokenKey, QStringLiteral("refresh-2")));
             // Read back through a store of its own, as at the next start.
             KeychainTokenStore restarted(appId);
-            QCOMPARE(restarted.load(TokenStore::accessTokenKey).value_or(QString()), QStringLiteral("access-1"));
-            QCOMPARE(restarted.load(TokenStore::refreshTokenKey).value_or(QString()), QStringLiteral("refresh-2"));
+            std::optional<std::pair<QString, QString>> loaded;
+            restarted.loadPair([&loaded](const std::optional<QString>& access, const std::optional<QString>& refresh) {
+                loaded = std::pair(access.value_or(QString()), refresh.value_or(QString()));
+            });
+            QTRY_VERIFY(loaded.has_value());
+            QCOMPARE(loaded->first, QStringLiteral("access-1"));
+            QCOMPARE(loaded->second, QStringLiteral("refresh-2"));
             QCOMPARE(writeFailed.size(), 0);
             store.clear();
         }
