@@ -2,7 +2,6 @@
 
 #include "update/version.h"
 
-#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -13,18 +12,13 @@ namespace {
 constexpr int supportedSchema = 1;
 constexpr qsizetype sha256Length = 64;
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("KestUpdate::Manifest", text);
-}
-
 // The string member `key`, or nothing (with the error) when it is absent or
 // not a string.
 std::optional<QString> stringMember(const QJsonObject& object, const QString& key, QString* error)
 {
     const QJsonValue value = object.value(key);
     if (!value.isString()) {
-        *error = translated("missing or non-string field: %1").arg(key);
+        *error = Manifest::tr("missing or non-string field: %1").arg(key);
         return std::nullopt;
     }
     return value.toString();
@@ -65,14 +59,14 @@ bool readArtifacts(const QJsonObject& artifacts, Manifest& manifest, QString* er
 {
     for (auto member = artifacts.constBegin(); member != artifacts.constEnd(); ++member) {
         if (!member.value().isObject()) {
-            *error = translated("artifact %1 is not an object").arg(member.key());
+            *error = Manifest::tr("artifact %1 is not an object").arg(member.key());
             return false;
         }
         const std::optional<Artifact> artifact = parseArtifact(member.value().toObject(), error);
         if (!artifact)
             return false;
         if (!isValid(*artifact)) {
-            *error = translated("artifact %1 failed validation").arg(member.key());
+            *error = Manifest::tr("artifact %1 failed validation").arg(member.key());
             return false;
         }
         manifest.artifacts.append({member.key(), *artifact});
@@ -96,23 +90,23 @@ std::optional<Manifest> Manifest::parse(const QByteArray& json, QString* error)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error = translated("JSON parse error: %1").arg(parseError.errorString());
+        *error = Manifest::tr("JSON parse error: %1").arg(parseError.errorString());
         return std::nullopt;
     }
     if (!document.isObject()) {
-        *error = translated("manifest root is not a JSON object");
+        *error = Manifest::tr("manifest root is not a JSON object");
         return std::nullopt;
     }
     const QJsonObject root = document.object();
     Manifest manifest;
     const QJsonValue schema = root.value(QStringLiteral("schema"));
     if (!schema.isDouble()) {
-        *error = translated("missing or non-integer field: schema");
+        *error = Manifest::tr("missing or non-integer field: schema");
         return std::nullopt;
     }
     manifest.schema = schema.toInt();
     if (manifest.schema != supportedSchema || schema.toDouble() != double(manifest.schema)) {
-        *error = translated("unsupported manifest schema: %1 (expected %2)").arg(schema.toDouble()).arg(supportedSchema);
+        *error = Manifest::tr("unsupported manifest schema: %1 (expected %2)").arg(schema.toDouble()).arg(supportedSchema);
         return std::nullopt;
     }
     const auto app = stringMember(root, QStringLiteral("app"), error);
@@ -122,13 +116,13 @@ std::optional<Manifest> Manifest::parse(const QByteArray& json, QString* error)
     manifest.app = *app;
     manifest.channel = *channel;
     if (!root.value(QStringLiteral("artifacts")).isObject()) {
-        *error = translated("missing or non-object field: artifacts");
+        *error = Manifest::tr("missing or non-object field: artifacts");
         return std::nullopt;
     }
     if (!readArtifacts(root.value(QStringLiteral("artifacts")).toObject(), manifest, error))
         return std::nullopt;
     if (manifest.app.isEmpty() || manifest.channel.isEmpty() || manifest.artifacts.isEmpty()) {
-        *error = translated("manifest failed validation");
+        *error = Manifest::tr("manifest failed validation");
         return std::nullopt;
     }
     return manifest;

@@ -3,6 +3,7 @@
 #include "update/artifact.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -14,6 +15,9 @@ namespace KestUpdate {
 // platform.
 struct Manifest
 {
+    Q_DECLARE_TR_FUNCTIONS(Manifest)
+
+public:
     int schema = 0;
     QString app;
     QString channel;

@@ -17,11 +17,6 @@ namespace {
 
 constexpr int messageMilliseconds = 5000;
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("KestUpdate", text);
-}
-
 void showNotesWindow(QWidget* parent, const QString& markdown, const QString& displayName, const QString& version,
     const QString& runningVersion, const QUrl& downloadUrl = QUrl())
 {
@@ -37,7 +32,7 @@ void showNewerReleaseNotes(const UpdateConfig& config, const QString& displayNam
 {
     const auto noNotes = [=] {
         finished();
-        message(translated("No release notes available for %1 %2").arg(displayName, config.currentVersion),
+        message(QCoreApplication::translate("KestUpdate", "No release notes available for %1 %2").arg(displayName, config.currentVersion),
             messageMilliseconds);
     };
     auto* client = new Client(config);
@@ -90,7 +85,7 @@ void showWhatsNewAfterUpgrade(const UpdateConfig& config, const QString& display
 void checkForUpdatesInteractive(const UpdateConfig& config, const QString& displayName, QWidget* parent,
     const StatusCallback& status, const FinishedCallback& finished, const MessageCallback& message)
 {
-    status(translated("Checking for updates…"));
+    status(QCoreApplication::translate("KestUpdate", "Checking for updates…"));
     const QPointer<QWidget> window(parent);
     auto* client = new Client(config);
     QObject::connect(client, &Client::updateAvailable, client, [=](const Artifact& artifact) {
@@ -105,13 +100,13 @@ void checkForUpdatesInteractive(const UpdateConfig& config, const QString& displ
     QObject::connect(client, &Client::upToDate, client, [=] {
         client->deleteLater();
         finished();
-        message(translated("%1 is up to date (version %2)").arg(displayName, config.currentVersion),
+        message(QCoreApplication::translate("KestUpdate", "%1 is up to date (version %2)").arg(displayName, config.currentVersion),
             messageMilliseconds);
     });
     QObject::connect(client, &Client::checkFailed, client, [=](const QString& reason) {
         client->deleteLater();
         finished();
-        message(translated("Update check failed: %1").arg(reason), messageMilliseconds);
+        message(QCoreApplication::translate("KestUpdate", "Update check failed: %1").arg(reason), messageMilliseconds);
     });
     client->check();
 }
@@ -119,7 +114,7 @@ void checkForUpdatesInteractive(const UpdateConfig& config, const QString& displ
 void showWhatsNew(const UpdateConfig& config, const QString& displayName, QWidget* parent,
     const StatusCallback& status, const FinishedCallback& finished, const MessageCallback& message)
 {
-    status(translated("Loading release notes…"));
+    status(QCoreApplication::translate("KestUpdate", "Loading release notes…"));
     const QPointer<QWidget> window(parent);
     auto* fetcher = new ReleaseNotesFetcher(config);
     QObject::connect(fetcher, &ReleaseNotesFetcher::notesReady, fetcher, [=](const QString& markdown) {
