@@ -799,10 +799,6 @@ Datenverzeichnis: %1
         <translation>Jahresvergleich: der letzte Tag des zweiten Zeitraums.</translation>
     </message>
     <message>
-        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
-        <translation>Das Konto &lt;Name&gt; für den Bericht oder für den Import einer CSV-Datei.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>Name</translation>
     </message>
@@ -831,10 +827,6 @@ Datenverzeichnis: %1
         <translation>Modus</translation>
     </message>
     <message>
-        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
-        <translation>Importiert die Bankdateien &lt;Datei&gt; und die darauf folgenden (CSV oder QIF).</translation>
-    </message>
-    <message>
         <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
    or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
    or: kestrelwood-checkbook --export-backup FILE
@@ -861,6 +853,14 @@ Datenverzeichnis: %1
     <message>
         <source>Cannot read the data file %1.</source>
         <translation>Die Datendatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV or OFX file into, the account &lt;name&gt;.</source>
+        <translation>Bericht über das Konto &lt;name&gt; oder Import einer CSV- oder OFX-Datei in dieses Konto.</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV, QIF, OFX or QFX).</source>
+        <translation>Importiert die Bankdateien &lt;file&gt; und die folgenden (CSV, QIF, OFX oder QFX).</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1014,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>There is no account named &quot;%1&quot;.</source>
         <translation>Es gibt kein Konto namens „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: the new account &quot;%2&quot; holds its statement.</source>
+        <translation>%1: das neue Konto „%2“ enthält seinen Kontoauszug.</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1264,41 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>Import complete!</source>
         <translation>Import abgeschlossen!</translation>
     </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>Konten des Kontoauszugs:</translation>
+    </message>
+    <message>
+        <source>Choose where each account of the statement should be imported. Rows imported from an earlier statement are skipped, so overlapping statements can be imported safely.</source>
+        <translation>Wählen Sie, wohin jedes Konto des Kontoauszugs importiert wird. Zeilen aus einem früheren Kontoauszug werden übersprungen, sodass sich überschneidende Kontoauszüge gefahrlos importiert werden können.</translation>
+    </message>
+    <message>
+        <source>Select Statement</source>
+        <translation>Kontoauszug auswählen</translation>
+    </message>
+    <message>
+        <source>Bank Statements (*.ofx *.qfx);;All Files (*)</source>
+        <translation>Kontoauszüge (*.ofx *.qfx);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an OFX or QFX bank statement.</source>
+        <translation>Die Datei %1 ist kein OFX- oder QFX-Kontoauszug.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1, %2 (%n Buchung)</numerusform>
+            <numerusform>%1, %2 (%n Buchungen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import refused.</source>
+        <translation>Import abgelehnt.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1326,6 +1365,188 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Imported transaction</source>
         <translation>Importierte Buchung</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX bank statement. Nothing was imported.</source>
+        <translation>%1 ist kein OFX- oder QFX-Kontoauszug. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency the register does not keep. Nothing was imported.</source>
+        <translation>Der Kontoauszug von %1 ist in %2, einer Währung, die das Register nicht führt. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; is kept in %4. Nothing was imported.</source>
+        <translation>Der Kontoauszug von %1 ist in %2, das Konto „%3“ wird aber in %4 geführt. Es wurde nichts importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>Der lokale Anmeldedienst konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The sign-in was not completed in time</source>
+        <translation>Die Anmeldung wurde nicht rechtzeitig abgeschlossen</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>Keine Anmeldedaten erhalten</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::WebAuthHandler</name>
+    <message>
+        <source>Sign-in problem</source>
+        <translation>Problem bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>The request could not be read.</source>
+        <translation>Die Anfrage konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>Hier gibt es nichts.</translation>
+    </message>
+    <message>
+        <source>This sign-in was not started by Kestrelwood Checkbook on this computer.</source>
+        <translation>Diese Anmeldung wurde nicht von Kestrelwood Checkbook auf diesem Computer begonnen.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not complete. Please try again.</source>
+        <translation>Die Anmeldung wurde nicht abgeschlossen. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>Anmeldung abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>Sie können diesen Tab schließen und zur Anwendung zurückkehren.</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Updates…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Die Suche nach Updates ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Versionshinweise werden geladen…</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>manifestBaseUrl ist ungültig</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>currentVersion ist leer</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>Netzwerkfehler: %1</translation>
+    </message>
+    <message>
+        <source>the manifest is larger than 1 MB</source>
+        <translation>das Manifest ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>Manifest ungültig: %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>die aktuelle Version %1 ist älter als min_upgradable_from %2; bitte zuerst auf eine Zwischenversion aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Versionshinweise werden geladen…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Neu in %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Neu in %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Sie verwenden Version %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
@@ -1423,10 +1644,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Ab&amp;melden</translation>
     </message>
     <message>
-        <source>Sign-out</source>
-        <translation>Abmeldung</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -1499,24 +1716,12 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
-        <source>What&apos;s New</source>
-        <translation>Neuigkeiten</translation>
-    </message>
-    <message>
         <source>Check for &amp;Updates...</source>
         <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
-        <source>Checking for updates</source>
-        <translation>Updateprüfung</translation>
-    </message>
-    <message>
         <source>Send &amp;Feedback...</source>
         <translation>&amp;Feedback senden...</translation>
-    </message>
-    <message>
-        <source>Sending feedback</source>
-        <translation>Feedback</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -1529,10 +1734,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>Beispieldaten &amp;entfernen</translation>
-    </message>
-    <message>
-        <source>Sign-in</source>
-        <translation>Anmeldung</translation>
     </message>
     <message>
         <source>Welcome to Kestrelwood Checkbook</source>
@@ -1756,6 +1957,65 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Sample data cleared</source>
         <translation>Beispieldaten entfernt</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Erfolgreich angemeldet</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>Angemeldet</translation>
+    </message>
+    <message>
+        <source>Sign-In Not Remembered</source>
+        <translation>Anmeldung nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
+        <translation>Ihre Anmeldung konnte nicht im Schlüsselbund des Systems gespeichert werden. Beim nächsten Start von Kestrelwood Checkbook müssen Sie sich erneut anmelden.</translation>
+    </message>
+</context>
+<context>
+    <name>Manifest</name>
+    <message>
+        <source>missing or non-string field: %1</source>
+        <translation>Feld %1 fehlt oder ist kein Text</translation>
+    </message>
+    <message>
+        <source>artifact %1 is not an object</source>
+        <translation>Artefakt %1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>artifact %1 failed validation</source>
+        <translation>Artefakt %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>JSON parse error: %1</source>
+        <translation>JSON-Lesefehler: %1</translation>
+    </message>
+    <message>
+        <source>manifest root is not a JSON object</source>
+        <translation>die Wurzel des Manifests ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>missing or non-integer field: schema</source>
+        <translation>Feld schema fehlt oder ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>unsupported manifest schema: %1 (expected %2)</source>
+        <translation>nicht unterstütztes Manifest-Schema: %1 (erwartet %2)</translation>
+    </message>
+    <message>
+        <source>missing or non-object field: artifacts</source>
+        <translation>Feld artifacts fehlt oder ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>manifest failed validation</source>
+        <translation>das Manifest ist ungültig</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3883,13 @@ Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivier
     <message>
         <source>Transfer from %1</source>
         <translation>Transfer from %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
     </message>
 </context>
 <context>

@@ -799,10 +799,6 @@ Data directory: %1
         <translation>Year over year: the second period&apos;s last day.</translation>
     </message>
     <message>
-        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
-        <translation>Report on, or import a CSV file into, the account &lt;name&gt;.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>name</translation>
     </message>
@@ -831,10 +827,6 @@ Data directory: %1
         <translation>mode</translation>
     </message>
     <message>
-        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
-        <translation>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</translation>
-    </message>
-    <message>
         <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
    or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
    or: kestrelwood-checkbook --export-backup FILE
@@ -861,6 +853,14 @@ Data directory: %1
     <message>
         <source>Cannot read the data file %1.</source>
         <translation>Cannot read the data file %1.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV or OFX file into, the account &lt;name&gt;.</source>
+        <translation>Report on, or import a CSV or OFX file into, the account &lt;name&gt;.</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV, QIF, OFX or QFX).</source>
+        <translation>Import the bank files &lt;file&gt; and those after it (CSV, QIF, OFX or QFX).</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1014,10 @@ Both sides of the transfer will be deleted.</translation>
     <message>
         <source>There is no account named &quot;%1&quot;.</source>
         <translation>There is no account named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: the new account &quot;%2&quot; holds its statement.</source>
+        <translation>%1: the new account &quot;%2&quot; holds its statement.</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1264,41 @@ Both sides of the transfer will be deleted.</translation>
         <source>Import complete!</source>
         <translation>Import complete!</translation>
     </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>Statement accounts:</translation>
+    </message>
+    <message>
+        <source>Choose where each account of the statement should be imported. Rows imported from an earlier statement are skipped, so overlapping statements can be imported safely.</source>
+        <translation>Choose where each account of the statement should be imported. Rows imported from an earlier statement are skipped, so overlapping statements can be imported safely.</translation>
+    </message>
+    <message>
+        <source>Select Statement</source>
+        <translation>Select Statement</translation>
+    </message>
+    <message>
+        <source>Bank Statements (*.ofx *.qfx);;All Files (*)</source>
+        <translation>Bank Statements (*.ofx *.qfx);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an OFX or QFX bank statement.</source>
+        <translation>The file %1 is not an OFX or QFX bank statement.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1, %2 (%n transaction)</numerusform>
+            <numerusform>%1, %2 (%n transactions)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import refused.</source>
+        <translation>Import refused.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1326,6 +1365,188 @@ Both sides of the transfer will be deleted.</translation>
     <message>
         <source>Imported transaction</source>
         <translation>Imported transaction</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Savings</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Credit Card</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Checking</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX bank statement. Nothing was imported.</source>
+        <translation>%1 is not an OFX or QFX bank statement. Nothing was imported.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency the register does not keep. Nothing was imported.</source>
+        <translation>The statement of %1 is in %2, a currency the register does not keep. Nothing was imported.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; is kept in %4. Nothing was imported.</source>
+        <translation>The statement of %1 is in %2, but the account &quot;%3&quot; is kept in %4. Nothing was imported.</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>Failed to start local auth server</translation>
+    </message>
+    <message>
+        <source>The sign-in was not completed in time</source>
+        <translation>The sign-in was not completed in time</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened</source>
+        <translation>No web browser could be opened</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>No tokens received</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::WebAuthHandler</name>
+    <message>
+        <source>Sign-in problem</source>
+        <translation>Sign-in problem</translation>
+    </message>
+    <message>
+        <source>The request could not be read.</source>
+        <translation>The request could not be read.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>There is nothing here.</translation>
+    </message>
+    <message>
+        <source>This sign-in was not started by Kestrelwood Checkbook on this computer.</source>
+        <translation>This sign-in was not started by Kestrelwood Checkbook on this computer.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not complete. Please try again.</source>
+        <translation>The sign-in did not complete. Please try again.</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>Authentication complete!</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>You can close this tab and return to the application.</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>No release notes available for %1 %2</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Checking for updates…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 is up to date (version %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Update check failed: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Loading release notes…</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>manifestBaseUrl is not valid</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>currentVersion is empty</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>network error: %1</translation>
+    </message>
+    <message>
+        <source>the manifest is larger than 1 MB</source>
+        <translation>the manifest is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>manifest invalid: %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Update available</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>A new version of %1 is available.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>You have version %1. The latest version is %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Loading release notes…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Release notes are not available for this version.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>What&apos;s New in %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>What&apos;s new in %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>You are running version %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Download %1</translation>
     </message>
 </context>
 <context>
@@ -1423,10 +1644,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Sign &amp;Out</translation>
     </message>
     <message>
-        <source>Sign-out</source>
-        <translation>Sign-out</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quit</translation>
     </message>
@@ -1499,24 +1716,12 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>What&apos;s &amp;New...</translation>
     </message>
     <message>
-        <source>What&apos;s New</source>
-        <translation>What&apos;s New</translation>
-    </message>
-    <message>
         <source>Check for &amp;Updates...</source>
         <translation>Check for &amp;Updates...</translation>
     </message>
     <message>
-        <source>Checking for updates</source>
-        <translation>Checking for updates</translation>
-    </message>
-    <message>
         <source>Send &amp;Feedback...</source>
         <translation>Send &amp;Feedback...</translation>
-    </message>
-    <message>
-        <source>Sending feedback</source>
-        <translation>Sending feedback</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -1529,10 +1734,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Clear Sample Data</translation>
-    </message>
-    <message>
-        <source>Sign-in</source>
-        <translation>Sign-in</translation>
     </message>
     <message>
         <source>Welcome to Kestrelwood Checkbook</source>
@@ -1756,6 +1957,65 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Sample data cleared</source>
         <translation>Sample data cleared</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Signed in successfully</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Sign-in failed: %1</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>Signed in</translation>
+    </message>
+    <message>
+        <source>Sign-In Not Remembered</source>
+        <translation>Sign-In Not Remembered</translation>
+    </message>
+    <message>
+        <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
+        <translation>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</translation>
+    </message>
+</context>
+<context>
+    <name>Manifest</name>
+    <message>
+        <source>missing or non-string field: %1</source>
+        <translation>missing or non-string field: %1</translation>
+    </message>
+    <message>
+        <source>artifact %1 is not an object</source>
+        <translation>artifact %1 is not an object</translation>
+    </message>
+    <message>
+        <source>artifact %1 failed validation</source>
+        <translation>artifact %1 failed validation</translation>
+    </message>
+    <message>
+        <source>JSON parse error: %1</source>
+        <translation>JSON parse error: %1</translation>
+    </message>
+    <message>
+        <source>manifest root is not a JSON object</source>
+        <translation>manifest root is not a JSON object</translation>
+    </message>
+    <message>
+        <source>missing or non-integer field: schema</source>
+        <translation>missing or non-integer field: schema</translation>
+    </message>
+    <message>
+        <source>unsupported manifest schema: %1 (expected %2)</source>
+        <translation>unsupported manifest schema: %1 (expected %2)</translation>
+    </message>
+    <message>
+        <source>missing or non-object field: artifacts</source>
+        <translation>missing or non-object field: artifacts</translation>
+    </message>
+    <message>
+        <source>manifest failed validation</source>
+        <translation>manifest failed validation</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3883,13 @@ Sign in via File › Sign In to enable sync.</translation>
     <message>
         <source>Transfer from %1</source>
         <translation>Transfer from %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
     </message>
 </context>
 <context>

@@ -799,10 +799,6 @@ Carpeta de datos: %1
         <translation>Comparación interanual: el último día del segundo periodo.</translation>
     </message>
     <message>
-        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
-        <translation>La cuenta &lt;nombre&gt; del informe o a la que se importa un archivo CSV.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>nombre</translation>
     </message>
@@ -831,10 +827,6 @@ Carpeta de datos: %1
         <translation>modo</translation>
     </message>
     <message>
-        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
-        <translation>Importa los archivos bancarios &lt;archivo&gt; y los que le siguen (CSV o QIF).</translation>
-    </message>
-    <message>
         <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
    or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
    or: kestrelwood-checkbook --export-backup FILE
@@ -861,6 +853,14 @@ Carpeta de datos: %1
     <message>
         <source>Cannot read the data file %1.</source>
         <translation>No se puede leer el archivo de datos %1.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV or OFX file into, the account &lt;name&gt;.</source>
+        <translation>Informa sobre la cuenta &lt;name&gt; o importa en ella un archivo CSV u OFX.</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV, QIF, OFX or QFX).</source>
+        <translation>Importa los archivos bancarios &lt;file&gt; y los siguientes (CSV, QIF, OFX o QFX).</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1014,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>There is no account named &quot;%1&quot;.</source>
         <translation>No hay ninguna cuenta llamada «%1».</translation>
+    </message>
+    <message>
+        <source>%1: the new account &quot;%2&quot; holds its statement.</source>
+        <translation>%1: la nueva cuenta «%2» guarda su extracto.</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1264,41 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>Import complete!</source>
         <translation>¡Importación completada!</translation>
     </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>Cuentas del extracto:</translation>
+    </message>
+    <message>
+        <source>Choose where each account of the statement should be imported. Rows imported from an earlier statement are skipped, so overlapping statements can be imported safely.</source>
+        <translation>Elija dónde importar cada cuenta del extracto. Las filas ya importadas de un extracto anterior se omiten, así que puede importar extractos que se solapan sin riesgo.</translation>
+    </message>
+    <message>
+        <source>Select Statement</source>
+        <translation>Seleccionar extracto</translation>
+    </message>
+    <message>
+        <source>Bank Statements (*.ofx *.qfx);;All Files (*)</source>
+        <translation>Extractos bancarios (*.ofx *.qfx);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an OFX or QFX bank statement.</source>
+        <translation>El archivo %1 no es un extracto bancario OFX o QFX.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1, %2 (%n movimiento)</numerusform>
+            <numerusform>%1, %2 (%n movimientos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import refused.</source>
+        <translation>Importación rechazada.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1326,6 +1365,188 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>Imported transaction</source>
         <translation>Movimiento importado</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX bank statement. Nothing was imported.</source>
+        <translation>%1 no es un extracto bancario OFX o QFX. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency the register does not keep. Nothing was imported.</source>
+        <translation>El extracto de %1 está en %2, una moneda que el registro no admite. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; is kept in %4. Nothing was imported.</source>
+        <translation>El extracto de %1 está en %2, pero la cuenta «%3» se lleva en %4. No se importó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>No se pudo iniciar el servidor local de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>The sign-in was not completed in time</source>
+        <translation>El inicio de sesión no se completó a tiempo</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened</source>
+        <translation>No se pudo abrir ningún navegador web</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>No se recibieron credenciales</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::WebAuthHandler</name>
+    <message>
+        <source>Sign-in problem</source>
+        <translation>Problema al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>The request could not be read.</source>
+        <translation>No se pudo leer la solicitud.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>Aquí no hay nada.</translation>
+    </message>
+    <message>
+        <source>This sign-in was not started by Kestrelwood Checkbook on this computer.</source>
+        <translation>Este inicio de sesión no lo inició Kestrelwood Checkbook en este equipo.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not complete. Please try again.</source>
+        <translation>El inicio de sesión no se completó. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>¡Autenticación completada!</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>Puede cerrar esta pestaña y volver a la aplicación.</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>No hay notas de la versión para %1 %2</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 está actualizado (versión %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>No se pudo buscar actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando notas de la versión…</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>manifestBaseUrl no es válida</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>currentVersion está vacía</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>error de red: %1</translation>
+    </message>
+    <message>
+        <source>the manifest is larger than 1 MB</source>
+        <translation>el manifiesto ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>manifiesto no válido: %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>la versión actual %1 es anterior a min_upgradable_from %2; actualice primero a una versión intermedia</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Actualización disponible</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Hay una nueva versión de %1.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Tiene la versión %1. La más reciente es la %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando notas de la versión…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*No hay notas de la versión para esta versión.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Está usando la versión %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Descargar %1</translation>
     </message>
 </context>
 <context>
@@ -1423,10 +1644,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>Cerrar &amp;sesión</translation>
     </message>
     <message>
-        <source>Sign-out</source>
-        <translation>Cierre de sesión</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -1499,24 +1716,12 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>&amp;Novedades...</translation>
     </message>
     <message>
-        <source>What&apos;s New</source>
-        <translation>Novedades</translation>
-    </message>
-    <message>
         <source>Check for &amp;Updates...</source>
         <translation>Buscar &amp;actualizaciones...</translation>
     </message>
     <message>
-        <source>Checking for updates</source>
-        <translation>Búsqueda de actualizaciones</translation>
-    </message>
-    <message>
         <source>Send &amp;Feedback...</source>
         <translation>Enviar &amp;comentarios...</translation>
-    </message>
-    <message>
-        <source>Sending feedback</source>
-        <translation>Envío de comentarios</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -1529,10 +1734,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Borrar datos de ejemplo</translation>
-    </message>
-    <message>
-        <source>Sign-in</source>
-        <translation>Inicio de sesión</translation>
     </message>
     <message>
         <source>Welcome to Kestrelwood Checkbook</source>
@@ -1756,6 +1957,65 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
     <message>
         <source>Sample data cleared</source>
         <translation>Datos de ejemplo borrados</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Sesión iniciada correctamente</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>No se pudo iniciar sesión: %1</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>Sesión iniciada</translation>
+    </message>
+    <message>
+        <source>Sign-In Not Remembered</source>
+        <translation>Inicio de sesión no recordado</translation>
+    </message>
+    <message>
+        <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
+        <translation>No se pudo guardar su inicio de sesión en el llavero del sistema, así que tendrá que volver a iniciar sesión la próxima vez que abra Kestrelwood Checkbook.</translation>
+    </message>
+</context>
+<context>
+    <name>Manifest</name>
+    <message>
+        <source>missing or non-string field: %1</source>
+        <translation>falta el campo %1 o no es texto</translation>
+    </message>
+    <message>
+        <source>artifact %1 is not an object</source>
+        <translation>el artefacto %1 no es un objeto</translation>
+    </message>
+    <message>
+        <source>artifact %1 failed validation</source>
+        <translation>el artefacto %1 no superó la validación</translation>
+    </message>
+    <message>
+        <source>JSON parse error: %1</source>
+        <translation>error al leer el JSON: %1</translation>
+    </message>
+    <message>
+        <source>manifest root is not a JSON object</source>
+        <translation>la raíz del manifiesto no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>missing or non-integer field: schema</source>
+        <translation>falta el campo schema o no es un entero</translation>
+    </message>
+    <message>
+        <source>unsupported manifest schema: %1 (expected %2)</source>
+        <translation>esquema de manifiesto no admitido: %1 (se esperaba %2)</translation>
+    </message>
+    <message>
+        <source>missing or non-object field: artifacts</source>
+        <translation>falta el campo artifacts o no es un objeto</translation>
+    </message>
+    <message>
+        <source>manifest failed validation</source>
+        <translation>el manifiesto no superó la validación</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3883,13 @@ Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</
     <message>
         <source>Transfer from %1</source>
         <translation>Transfer from %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
     </message>
 </context>
 <context>

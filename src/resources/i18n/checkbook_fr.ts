@@ -799,10 +799,6 @@ Dossier des données : %1
         <translation>Comparaison annuelle : le dernier jour de la seconde période.</translation>
     </message>
     <message>
-        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
-        <translation>Le compte &lt;nom&gt; sur lequel porte le rapport, ou dans lequel importer un fichier CSV.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>nom</translation>
     </message>
@@ -831,10 +827,6 @@ Dossier des données : %1
         <translation>mode</translation>
     </message>
     <message>
-        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
-        <translation>Importe les fichiers bancaires &lt;fichier&gt; et les suivants (CSV ou QIF).</translation>
-    </message>
-    <message>
         <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
    or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
    or: kestrelwood-checkbook --export-backup FILE
@@ -861,6 +853,14 @@ Dossier des données : %1
     <message>
         <source>Cannot read the data file %1.</source>
         <translation>Impossible de lire le fichier de données %1.</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV or OFX file into, the account &lt;name&gt;.</source>
+        <translation>Rapport sur le compte &lt;name&gt;, ou import d’un fichier CSV ou OFX dans ce compte.</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV, QIF, OFX or QFX).</source>
+        <translation>Importe les fichiers bancaires &lt;file&gt; et les suivants (CSV, QIF, OFX ou QFX).</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1014,10 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>There is no account named &quot;%1&quot;.</source>
         <translation>Il n’existe aucun compte nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1: the new account &quot;%2&quot; holds its statement.</source>
+        <translation>%1 : le nouveau compte « %2 » reçoit son relevé.</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1264,41 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Import complete!</source>
         <translation>Importation terminée !</translation>
     </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>Comptes du relevé :</translation>
+    </message>
+    <message>
+        <source>Choose where each account of the statement should be imported. Rows imported from an earlier statement are skipped, so overlapping statements can be imported safely.</source>
+        <translation>Choisissez où importer chaque compte du relevé. Les lignes déjà importées d’un relevé précédent sont ignorées : des relevés qui se chevauchent peuvent être importés sans risque.</translation>
+    </message>
+    <message>
+        <source>Select Statement</source>
+        <translation>Choisir un relevé</translation>
+    </message>
+    <message>
+        <source>Bank Statements (*.ofx *.qfx);;All Files (*)</source>
+        <translation>Relevés bancaires (*.ofx *.qfx);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an OFX or QFX bank statement.</source>
+        <translation>Le fichier %1 n’est pas un relevé bancaire OFX ou QFX.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1, %2 (%n opération)</numerusform>
+            <numerusform>%1, %2 (%n opérations)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import refused.</source>
+        <translation>Import refusé.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1326,6 +1365,188 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Imported transaction</source>
         <translation>Opération importée</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investissement</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Compte courant</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX bank statement. Nothing was imported.</source>
+        <translation>%1 n’est pas un relevé bancaire OFX ou QFX. Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency the register does not keep. Nothing was imported.</source>
+        <translation>Le relevé de %1 est en %2, une devise que le registre ne gère pas. Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; is kept in %4. Nothing was imported.</source>
+        <translation>Le relevé de %1 est en %2, mais le compte « %3 » est tenu en %4. Rien n’a été importé.</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>Impossible de démarrer le serveur local de connexion</translation>
+    </message>
+    <message>
+        <source>The sign-in was not completed in time</source>
+        <translation>La connexion n’a pas été terminée à temps</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened</source>
+        <translation>Aucun navigateur web n’a pu être ouvert</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>Aucun jeton reçu</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::WebAuthHandler</name>
+    <message>
+        <source>Sign-in problem</source>
+        <translation>Problème de connexion</translation>
+    </message>
+    <message>
+        <source>The request could not be read.</source>
+        <translation>La requête n’a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>Il n’y a rien ici.</translation>
+    </message>
+    <message>
+        <source>This sign-in was not started by Kestrelwood Checkbook on this computer.</source>
+        <translation>Cette connexion n’a pas été lancée par Kestrelwood Checkbook sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not complete. Please try again.</source>
+        <translation>La connexion n’a pas abouti. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>Authentification terminée !</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>Vous pouvez fermer cet onglet et revenir à l’application.</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 est à jour (version %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>La recherche de mises à jour a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Chargement des notes de version…</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>manifestBaseUrl n’est pas valide</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>currentVersion est vide</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>erreur réseau : %1</translation>
+    </message>
+    <message>
+        <source>the manifest is larger than 1 MB</source>
+        <translation>le manifeste dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>manifeste non valide : %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>la version actuelle %1 est antérieure à min_upgradable_from %2 ; installez d’abord une version intermédiaire</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Vous avez la version %1. La plus récente est la %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Chargement des notes de version…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Aucune note de version n’est disponible pour cette version.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Nouveautés de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Nouveautés de %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Vous utilisez la version %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
@@ -1423,10 +1644,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
-        <source>Sign-out</source>
-        <translation>Déconnexion</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -1499,24 +1716,12 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>&amp;Nouveautés...</translation>
     </message>
     <message>
-        <source>What&apos;s New</source>
-        <translation>Nouveautés</translation>
-    </message>
-    <message>
         <source>Check for &amp;Updates...</source>
         <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
-        <source>Checking for updates</source>
-        <translation>Recherche de mises à jour</translation>
-    </message>
-    <message>
         <source>Send &amp;Feedback...</source>
         <translation>Envoyer des &amp;commentaires...</translation>
-    </message>
-    <message>
-        <source>Sending feedback</source>
-        <translation>Envoi de commentaires</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -1529,10 +1734,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Effacer les données d&apos;exemple</translation>
-    </message>
-    <message>
-        <source>Sign-in</source>
-        <translation>Connexion</translation>
     </message>
     <message>
         <source>Welcome to Kestrelwood Checkbook</source>
@@ -1756,6 +1957,65 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Sample data cleared</source>
         <translation>Données d’exemple effacées</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Connexion réussie</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Échec de la connexion : %1</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Sign-In Not Remembered</source>
+        <translation>Connexion non mémorisée</translation>
+    </message>
+    <message>
+        <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
+        <translation>Votre connexion n’a pas pu être enregistrée dans le trousseau du système : vous devrez vous reconnecter au prochain démarrage de Kestrelwood Checkbook.</translation>
+    </message>
+</context>
+<context>
+    <name>Manifest</name>
+    <message>
+        <source>missing or non-string field: %1</source>
+        <translation>champ %1 manquant ou non textuel</translation>
+    </message>
+    <message>
+        <source>artifact %1 is not an object</source>
+        <translation>l’artefact %1 n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>artifact %1 failed validation</source>
+        <translation>l’artefact %1 n’a pas passé la validation</translation>
+    </message>
+    <message>
+        <source>JSON parse error: %1</source>
+        <translation>erreur d’analyse JSON : %1</translation>
+    </message>
+    <message>
+        <source>manifest root is not a JSON object</source>
+        <translation>la racine du manifeste n’est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>missing or non-integer field: schema</source>
+        <translation>champ schema manquant ou non entier</translation>
+    </message>
+    <message>
+        <source>unsupported manifest schema: %1 (expected %2)</source>
+        <translation>schéma de manifeste non pris en charge : %1 (attendu %2)</translation>
+    </message>
+    <message>
+        <source>missing or non-object field: artifacts</source>
+        <translation>champ artifacts manquant ou non objet</translation>
+    </message>
+    <message>
+        <source>manifest failed validation</source>
+        <translation>le manifeste n’a pas passé la validation</translation>
     </message>
 </context>
 <context>
@@ -3623,6 +3883,13 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
     <message>
         <source>Transfer from %1</source>
         <translation>Transfer from %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
     </message>
 </context>
 <context>

@@ -798,10 +798,6 @@ Data directory: %1
         <translation>前年比較: 2 つ目の期間の最終日。</translation>
     </message>
     <message>
-        <source>Report on, or import a CSV file into, the account &lt;name&gt;.</source>
-        <translation>レポートの対象、または CSV ファイルのインポート先となる口座 &lt;名前&gt;。</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>名前</translation>
     </message>
@@ -830,10 +826,6 @@ Data directory: %1
         <translation>モード</translation>
     </message>
     <message>
-        <source>Import the bank files &lt;file&gt; and those after it (CSV or QIF).</source>
-        <translation>銀行ファイル &lt;ファイル&gt; とそれに続くファイルをインポートします (CSV または QIF)。</translation>
-    </message>
-    <message>
         <source>Usage: kestrelwood-checkbook --search TEXT [--output FILE]
    or: kestrelwood-checkbook --report KIND --from yyyy-MM-dd --to yyyy-MM-dd [--from2 yyyy-MM-dd --to2 yyyy-MM-dd] [--account NAME] [--output FILE]
    or: kestrelwood-checkbook --export-backup FILE
@@ -860,6 +852,14 @@ Data directory: %1
     <message>
         <source>Cannot read the data file %1.</source>
         <translation>データファイル %1 を読み取れません。</translation>
+    </message>
+    <message>
+        <source>Report on, or import a CSV or OFX file into, the account &lt;name&gt;.</source>
+        <translation>口座 &lt;name&gt; のレポート、または CSV・OFX ファイルのその口座への読み込み。</translation>
+    </message>
+    <message>
+        <source>Import the bank files &lt;file&gt; and those after it (CSV, QIF, OFX or QFX).</source>
+        <translation>銀行ファイル &lt;file&gt; とそれに続くファイルを読み込みます (CSV、QIF、OFX、QFX)。</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1013,10 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>There is no account named &quot;%1&quot;.</source>
         <translation>「%1」という名前の口座はありません。</translation>
+    </message>
+    <message>
+        <source>%1: the new account &quot;%2&quot; holds its statement.</source>
+        <translation>%1: 新しい口座「%2」に明細を取り込みました。</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1261,40 @@ Both sides of the transfer will be deleted.</source>
         <source>Import complete!</source>
         <translation>インポートが完了しました!</translation>
     </message>
+    <message>
+        <source>OFX / QFX</source>
+        <translation>OFX / QFX</translation>
+    </message>
+    <message>
+        <source>Statement accounts:</source>
+        <translation>明細の口座:</translation>
+    </message>
+    <message>
+        <source>Choose where each account of the statement should be imported. Rows imported from an earlier statement are skipped, so overlapping statements can be imported safely.</source>
+        <translation>明細の各口座の読み込み先を選んでください。以前の明細で読み込んだ行は飛ばすので、期間が重なる明細も安全に読み込めます。</translation>
+    </message>
+    <message>
+        <source>Select Statement</source>
+        <translation>明細を選択</translation>
+    </message>
+    <message>
+        <source>Bank Statements (*.ofx *.qfx);;All Files (*)</source>
+        <translation>銀行の明細 (*.ofx *.qfx);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an OFX or QFX bank statement.</source>
+        <translation>ファイル %1 は OFX または QFX の銀行明細ではありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 (%n transaction(s))</source>
+        <translation>
+            <numerusform>%1、%2 (%n 件の取引)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import refused.</source>
+        <translation>読み込みを中止しました。</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1315,6 +1353,188 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Imported transaction</source>
         <translation>インポートした取引</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>投資</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>当座預金</translation>
+    </message>
+    <message>
+        <source>%1 is not an OFX or QFX bank statement. Nothing was imported.</source>
+        <translation>%1 は OFX または QFX の銀行明細ではありません。何も読み込んでいません。</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, a currency the register does not keep. Nothing was imported.</source>
+        <translation>%1 の明細は記録簿が扱わない通貨 %2 です。何も読み込んでいません。</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is in %2, but the account &quot;%3&quot; is kept in %4. Nothing was imported.</source>
+        <translation>%1 の明細は %2 ですが、口座「%3」は %4 で管理しています。何も読み込んでいません。</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation>ローカルのサインイン用サーバーを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>The sign-in was not completed in time</source>
+        <translation>サインインが時間内に完了しませんでした</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened</source>
+        <translation>ウェブブラウザーを開けませんでした</translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation>トークンを受け取れませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::WebAuthHandler</name>
+    <message>
+        <source>Sign-in problem</source>
+        <translation>サインインの問題</translation>
+    </message>
+    <message>
+        <source>The request could not be read.</source>
+        <translation>要求を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>ここには何もありません。</translation>
+    </message>
+    <message>
+        <source>This sign-in was not started by Kestrelwood Checkbook on this computer.</source>
+        <translation>このサインインは、このコンピューターの Kestrelwood Checkbook から開始されたものではありません。</translation>
+    </message>
+    <message>
+        <source>The sign-in did not complete. Please try again.</source>
+        <translation>サインインが完了しませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation>認証が完了しました。</translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation>このタブを閉じてアプリに戻ってください。</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>%1 %2 のリリースノートはありません</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>アップデートを確認しています…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 は最新です (バージョン %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>アップデートを確認できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>manifestBaseUrl が無効です</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>currentVersion が空です</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>ネットワークエラー: %1</translation>
+    </message>
+    <message>
+        <source>the manifest is larger than 1 MB</source>
+        <translation>マニフェストが 1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>マニフェストが無効です: %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>現在のバージョン %1 は min_upgradable_from %2 より古いため、先に中間のリリースへ更新してください</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>アップデートがあります</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>%1 の新しいバージョンがあります。</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>お使いのバージョンは %1 です。最新バージョンは %2 です。</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+</context>
+<context>
+    <name>KestUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>%1 %2 の新機能</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>%1 %2 の新機能</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>実行中のバージョン: %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
@@ -1412,10 +1632,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>サインアウト(&amp;O)</translation>
     </message>
     <message>
-        <source>Sign-out</source>
-        <translation>サインアウト</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>終了(&amp;Q)</translation>
     </message>
@@ -1488,24 +1704,12 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>新機能(&amp;N)...</translation>
     </message>
     <message>
-        <source>What&apos;s New</source>
-        <translation>新機能</translation>
-    </message>
-    <message>
         <source>Check for &amp;Updates...</source>
         <translation>アップデートを確認(&amp;U)...</translation>
     </message>
     <message>
-        <source>Checking for updates</source>
-        <translation>アップデートの確認</translation>
-    </message>
-    <message>
         <source>Send &amp;Feedback...</source>
         <translation>フィードバックを送信(&amp;F)...</translation>
-    </message>
-    <message>
-        <source>Sending feedback</source>
-        <translation>フィードバックの送信</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -1518,10 +1722,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>サンプルデータを消去(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Sign-in</source>
-        <translation>サインイン</translation>
     </message>
     <message>
         <source>Welcome to Kestrelwood Checkbook</source>
@@ -1744,6 +1944,65 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Sample data cleared</source>
         <translation>サンプルデータを消去しました</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>サインインしました</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>サインインに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation>サインイン済み</translation>
+    </message>
+    <message>
+        <source>Sign-In Not Remembered</source>
+        <translation>サインインは保存されません</translation>
+    </message>
+    <message>
+        <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
+        <translation>サインイン情報をシステムのキーリングに保存できなかったため、次回 Kestrelwood Checkbook を起動したときにもう一度サインインが必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>Manifest</name>
+    <message>
+        <source>missing or non-string field: %1</source>
+        <translation>フィールド %1 がないか文字列ではありません</translation>
+    </message>
+    <message>
+        <source>artifact %1 is not an object</source>
+        <translation>アーティファクト %1 がオブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>artifact %1 failed validation</source>
+        <translation>アーティファクト %1 の検証に失敗しました</translation>
+    </message>
+    <message>
+        <source>JSON parse error: %1</source>
+        <translation>JSON の解析エラー: %1</translation>
+    </message>
+    <message>
+        <source>manifest root is not a JSON object</source>
+        <translation>マニフェストのルートが JSON オブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>missing or non-integer field: schema</source>
+        <translation>フィールド schema がないか整数ではありません</translation>
+    </message>
+    <message>
+        <source>unsupported manifest schema: %1 (expected %2)</source>
+        <translation>対応していないマニフェストのスキーマです: %1 (期待値 %2)</translation>
+    </message>
+    <message>
+        <source>missing or non-object field: artifacts</source>
+        <translation>フィールド artifacts がないかオブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>manifest failed validation</source>
+        <translation>マニフェストの検証に失敗しました</translation>
     </message>
 </context>
 <context>
@@ -3601,6 +3860,13 @@ Sign in via File › Sign In to enable sync.</source>
     <message>
         <source>Transfer from %1</source>
         <translation>Transfer from %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Kestrelwood Checkbook</source>
+        <translation>Kestrelwood Checkbook</translation>
     </message>
 </context>
 <context>
