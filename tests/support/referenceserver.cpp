@@ -23,14 +23,14 @@ ReferenceServer::~ReferenceServer()
     stop();
 }
 
-bool ReferenceServer::start()
+bool ReferenceServer::start(const QStringList& extraArguments)
 {
     stop();
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::MergedChannels);
-    m_process->start(m_program, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
-                                    QStringLiteral("0"), QStringLiteral("--data-dir"), m_dataDir.path(),
-                                    QStringLiteral("--client-id"), clientId});
+    const QStringList arguments{QStringLiteral("--listen"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+        QStringLiteral("0"), QStringLiteral("--data-dir"), m_dataDir.path(), QStringLiteral("--client-id"), clientId};
+    m_process->start(m_program, arguments + extraArguments);
     static const QRegularExpression listening(QStringLiteral("Listening on (http\\S+)"));
     QByteArray output;
     const QDeadlineTimer deadline(30000);

@@ -18,7 +18,8 @@ public:
     explicit ReferenceServer(const QString& program);
     ~ReferenceServer();
 
-    bool start();
+    // `extraArguments` go after the loopback port, data folder and client id.
+    bool start(const QStringList& extraArguments = {});
     void stop();
     QUrl baseUrl() const { return m_baseUrl; }
     // The program's settings for this server, as the environment would give them.

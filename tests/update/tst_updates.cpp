@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/updatewatch.h"
 #include "storage/preferencesrepository.h"
+#include "support/referenceserver.h"
 #include "support/testworld.h"
 #include "update/client.h"
 #include "update/manifest.h"
@@ -14,9 +15,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -71,32 +70,7 @@ QByteArray withArtifactMember(const QString& key, const QJsonValue& value)
 class FeedServer
 {
 public:
-    bool start()
-    {
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.start(QStringLiteral(KESTRELWOOD_SERVER),
-            {u"--listen"_s, u"127.0.0.1"_s, u"--port"_s, u"0"_s, u"--data-dir"_s, m_data.path(), u"--feed-dir"_s,
-                m_feed.path()});
-        static const QRegularExpression listening(u"Listening on (http\\S+)"_s);
-        QByteArray output;
-        QDeadlineTimer deadline(30000);
-        while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
-            m_process.waitForReadyRead(100);
-            output += m_process.readAll();
-            const QRegularExpressionMatch match = listening.match(QString::fromUtf8(output));
-            if (match.hasMatch()) {
-                m_base = QUrl(match.captured(1));
-                return true;
-            }
-        }
-        qWarning("kestrelwood-server did not start: %s", output.constData());
-        return false;
-    }
-    ~FeedServer()
-    {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
+    bool start() { return m_server.start({u"--feed-dir"_s, m_feed.path()}); }
 
     // Writes `bytes` to `path` under the feed folder.
     void put(const QString& path, const QByteArray& bytes)
@@ -110,16 +84,14 @@ public:
 
     UpdateConfig config(const QString& running) const
     {
-        QUrl feed = m_base;
+        QUrl feed = m_server.baseUrl();
         feed.setPath(u"/downloads/checkbook/stable/"_s);
         return {u"checkbook"_s, u"stable"_s, feed, running, QUrl()};
     }
 
 private:
-    QTemporaryDir m_data;
     QTemporaryDir m_feed;
-    QProcess m_process;
-    QUrl m_base;
+    ReferenceServer m_server{QStringLiteral(KESTRELWOOD_SERVER)};
 };
 
 // Records the URLs the program asks the system browser to open.
