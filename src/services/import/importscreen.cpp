@@ -207,34 +207,30 @@ QGroupBox* ImportScreen::buildCsvGroup()
 
 QGroupBox* ImportScreen::buildQifGroup()
 {
-    auto* group = new QGroupBox(tr("QIF source accounts:"));
-    auto* layout = new QVBoxLayout(group);
-    auto* note = new QLabel(tr("Choose where each Quicken account should be imported. Accounts mapped across the "
-                               "selected files will have their transfers linked automatically."));
-    note->setWordWrap(true);
-    layout->addWidget(note);
-    auto* rows = new QWidget;
-    m_qifRowsLayout = new QVBoxLayout(rows);
-    m_qifRowsLayout->addStretch();
-    auto* scroll = new QScrollArea;
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(rows);
-    layout->addWidget(scroll, 1);
-    return group;
+    return buildTargetGroup(tr("QIF source accounts:"),
+        tr("Choose where each Quicken account should be imported. Accounts mapped across the selected files will have "
+           "their transfers linked automatically."),
+        m_qifRowsLayout);
 }
 
 QGroupBox* ImportScreen::buildOfxGroup()
 {
-    auto* group = new QGroupBox(tr("Statement accounts:"));
+    return buildTargetGroup(tr("Statement accounts:"),
+        tr("Choose where each account of the statement should be imported. Rows imported from an earlier statement "
+           "are skipped, so overlapping statements can be imported safely."),
+        m_ofxRowsLayout);
+}
+
+QGroupBox* ImportScreen::buildTargetGroup(const QString& title, const QString& explanation, QVBoxLayout*& rowsLayout)
+{
+    auto* group = new QGroupBox(title);
     auto* layout = new QVBoxLayout(group);
-    auto* note = new QLabel(tr("Choose where each account of the statement should be imported. Rows imported from "
-                               "an earlier statement are skipped, so overlapping statements can be imported safely."));
+    auto* note = new QLabel(explanation);
     note->setWordWrap(true);
     layout->addWidget(note);
     auto* rows = new QWidget;
-    m_ofxRowsLayout = new QVBoxLayout(rows);
-    m_ofxRowsLayout->addStretch();
+    rowsLayout = new QVBoxLayout(rows);
+    rowsLayout->addStretch();
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);

@@ -63,6 +63,9 @@ private:
     QGroupBox* buildCsvGroup();
     QGroupBox* buildQifGroup();
     QGroupBox* buildOfxGroup();
+    // A titled group that explains itself above a scrolling column of rows,
+    // one per source account; `rowsLayout` receives the column.
+    QGroupBox* buildTargetGroup(const QString& title, const QString& explanation, QVBoxLayout*& rowsLayout);
     bool isQif() const;
     bool isOfx() const;
     void onFormatChanged();
