@@ -70,6 +70,8 @@ QWidget* pageOf(const QList<QWidget*>& cards)
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Long texts wrap to the window's width instead of running off it.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     return scroll;
 }
@@ -239,6 +241,9 @@ void SettingsScreen::buildNavigation()
     m_navigation->setObjectName(QStringLiteral("settingsNavigation"));
     m_navigation->setFixedWidth(navigationWidth);
     m_navigation->setIconSize(QSize(navigationIconSize, navigationIconSize));
+    // A longer translation of a section's name wraps onto a second line.
+    m_navigation->setWordWrap(true);
+    m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const Section& section : sections)
         m_navigation->addItem(tr(section.title));
     restyleNavigation();
@@ -349,13 +354,8 @@ SettingsCard* SettingsScreen::buildSyncCard()
     m_lastSyncLabel = new QLabel;
     m_lastSyncLabel->setObjectName(QStringLiteral("lastSyncLabel"));
     m_lastSyncLabel->setWordWrap(true);
-    m_syncButtons = new QWidget;
+    m_syncButtons = SettingsCard::buttonColumn({new QPushButton(tr("Sync Now")), new QPushButton(tr("Force Full Sync"))});
     m_syncButtons->setObjectName(QStringLiteral("syncButtons"));
-    auto* buttons = new QHBoxLayout(m_syncButtons);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addWidget(new QPushButton(tr("Sync Now")));
-    buttons->addWidget(new QPushButton(tr("Force Full Sync")));
-    buttons->addStretch();
     card->body()->addWidget(m_syncStatusLabel);
     card->body()->addWidget(m_lastSyncLabel);
     card->body()->addWidget(m_syncButtons);
@@ -371,11 +371,7 @@ SettingsCard* SettingsScreen::buildBackupCard()
     m_importButton->setObjectName(QStringLiteral("importBackupButton"));
     connect(m_exportButton, &QPushButton::clicked, this, &SettingsScreen::exportBackup);
     connect(m_importButton, &QPushButton::clicked, this, &SettingsScreen::importBackup);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_exportButton);
-    buttons->addWidget(m_importButton);
-    buttons->addStretch();
-    card->body()->addLayout(buttons);
+    card->body()->addWidget(SettingsCard::buttonColumn({m_exportButton, m_importButton}));
     return card;
 }
 
@@ -391,11 +387,8 @@ SettingsCard* SettingsScreen::buildDeletedAccountsCard()
     connect(m_deletedAccountsList, &QListWidget::currentRowChanged, this,
         [this](int row) { m_restoreButton->setEnabled(row >= 0); });
     connect(m_restoreButton, &QPushButton::clicked, this, &SettingsScreen::restoreSelectedAccount);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_restoreButton);
-    buttons->addStretch();
     m_deletedAccountsCard->body()->addWidget(m_deletedAccountsList);
-    m_deletedAccountsCard->body()->addLayout(buttons);
+    m_deletedAccountsCard->body()->addWidget(SettingsCard::buttonColumn({m_restoreButton}));
     return m_deletedAccountsCard;
 }
 

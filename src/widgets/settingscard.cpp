@@ -3,6 +3,7 @@
 #include "widgets/palette.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 SettingsCard::SettingsCard(const QString& title, const QString& description, QWidget* parent)
@@ -32,4 +33,14 @@ QLabel* SettingsCard::hintLabel(const QString& text)
     label->setFont(Palette::smallFont());
     label->setStyleSheet(Palette::textColorStyle(Palette::muted()));
     return label;
+}
+
+QWidget* SettingsCard::buttonColumn(const QList<QPushButton*>& buttons)
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* button : buttons)
+        layout->addWidget(button, 0, Qt::AlignLeft);
+    return column;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 
 // One group of settings on a settings page: a bold title, a grey line that
@@ -18,6 +20,9 @@ public:
     QVBoxLayout* body() const { return m_body; }
     // A grey line of small print, as under a check box.
     static QLabel* hintLabel(const QString& text);
+    // The buttons one under another at their own width: side by side, the
+    // longer translations would not fit the window.
+    static QWidget* buttonColumn(const QList<QPushButton*>& buttons);
 
 private:
     QVBoxLayout* m_body;
