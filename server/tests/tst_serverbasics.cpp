@@ -105,6 +105,9 @@ void TestServerBasics::unknownAddressesAnswerJsonErrors_data()
     QTest::newRow("unknown path") << QByteArrayLiteral("GET") << QStringLiteral("/nothing/here") << 404;
     QTest::newRow("another realm") << QByteArrayLiteral("GET") << QStringLiteral("/api/v1/realms/other/users/me") << 404;
     QTest::newRow("wrong method") << QByteArrayLiteral("PUT") << QStringLiteral("/account/v1/profile") << 405;
+    // An escaped slash belongs to its segment; it never opens another address.
+    QTest::newRow("escaped slash") << QByteArrayLiteral("GET")
+                                   << QStringLiteral("/api/v1/realms/kestrelwood/users/me%2Fsessions") << 404;
 }
 
 void TestServerBasics::unknownAddressesAnswerJsonErrors()

@@ -19,16 +19,24 @@ QString methodText(QHttpServerRequest::Method method)
     }
 }
 
-QStringList segmentsOf(const QString &path)
+// Split before decoding: an escaped slash ("%2F") is part of its segment's
+// text, so an identifier holding one can never reach another route.
+QStringList segmentsOf(const QUrl &url)
 {
-    return path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QStringList segments;
+    const QList<QByteArray> encoded = url.path(QUrl::FullyEncoded).toUtf8().split('/');
+    for (const QByteArray &segment : encoded) {
+        if (!segment.isEmpty())
+            segments.append(QUrl::fromPercentEncoding(segment));
+    }
+    return segments;
 }
 
 } // namespace
 
 HttpRequest::HttpRequest(const QHttpServerRequest &request)
     : method(methodText(request.method()))
-    , pathSegments(segmentsOf(request.url().path(QUrl::FullyDecoded)))
+    , pathSegments(segmentsOf(request.url()))
     , query(request.url())
     , body(request.body())
     , remoteAddress(request.remoteAddress())
