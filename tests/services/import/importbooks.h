@@ -8,6 +8,10 @@
 #include "support/filebooks.h"
 #include "support/storagetesting.h"
 #include "support/testdatabase.h"
+#include "storage/clock.h"
+
+#include <QTemporaryDir>
+#include <memory>
 
 struct ImportBooks : FileBooks
 {
@@ -27,4 +31,30 @@ struct ImportBooks : FileBooks
 
     ImportService service{&database, &accounts, &transactions, &categories, &splitLines, &preferences, &accountService,
         &transactionService};
+};
+
+// Each test's own data directory and books, with an account "Checking", under
+// the clock fixed at `now`. A test's init() opens them, its cleanup() closes.
+struct ImportBench
+{
+    bool open(const QDateTime& now)
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Clock::setFixedNow(now);
+        directory = std::make_unique<QTemporaryDir>();
+        books = std::make_unique<ImportBooks>(directory->filePath(QStringLiteral("checkbook.db")));
+        checking = books->ready ? books->addAccount(QStringLiteral("Checking")) : QString();
+        return !checking.isEmpty();
+    }
+
+    void close()
+    {
+        books.reset();
+        directory.reset();
+        Clock::reset();
+    }
+
+    std::unique_ptr<QTemporaryDir> directory;
+    std::unique_ptr<ImportBooks> books;
+    QString checking;
 };

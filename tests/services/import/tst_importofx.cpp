@@ -29,21 +29,8 @@ class ImportOfxTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        Clock::setFixedNow(testNow);
-        m_directory = std::make_unique<QTemporaryDir>();
-        m_books = std::make_unique<ImportBooks>(m_directory->filePath(u"checkbook.db"_s));
-        QVERIFY(m_books->ready);
-        m_checking = m_books->addAccount(u"Checking"_s);
-    }
-    void cleanup()
-    {
-        m_books.reset();
-        m_directory.reset();
-        Clock::reset();
-    }
+    void init() { QVERIFY(m_bench.open(testNow)); }
+    void cleanup() { m_bench.close(); }
 
     // Each step imports one statement into Checking: the rows it adds and
     // the ones it skips as seen before.
@@ -73,13 +60,13 @@ private Q_SLOTS:
         QFETCH(QList<int>, duplicates);
         int stored = 0;
         for (qsizetype step = 0; step < statements.size(); ++step) {
-            const ImportResult result = importInto(m_checking, ofxStatement(statements.at(step)));
+            const ImportResult result = importInto(m_bench.checking, ofxStatement(statements.at(step)));
             QVERIFY2(!result.aborted, qPrintable(result.failureReason));
             QCOMPARE(result.imported, imported.at(step));
             QCOMPARE(result.duplicates, duplicates.at(step));
             stored += result.imported;
         }
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM transactions WHERE account_id = ?"_s, {m_checking}), stored);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM transactions WHERE account_id = ?"_s, {m_bench.checking}), stored);
     }
 
     // Rows that came by sync or from a backup have no remembered id: a
@@ -88,30 +75,30 @@ private Q_SLOTS:
     void rowsStoredWithoutIdsAreClaimed()
     {
         for (const QString& payee : {u"COFFEE HOUSE"_s, u"COFFEE HOUSE"_s, u"GROCER"_s}) {
-            Transaction synced = Transaction::newPending(m_checking, day, payee, -350);
-            QVERIFY(m_books->transactions.insert(synced));
+            Transaction synced = Transaction::newPending(m_bench.checking, day, payee, -350);
+            QVERIFY(m_bench.books->transactions.insert(synced));
         }
-        const ImportResult claimed = importInto(m_checking, ofxStatement(coffees({"c1", "c2", "c3"})));
+        const ImportResult claimed = importInto(m_bench.checking, ofxStatement(coffees({"c1", "c2", "c3"})));
         QCOMPARE(claimed.imported, 1);
         QCOMPARE(claimed.duplicates, 2);
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM statement_ids"_s), 3);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM statement_ids"_s), 3);
 
-        const ImportResult again = importInto(m_checking, ofxStatement(coffees({"c1", "c2", "c3"})));
+        const ImportResult again = importInto(m_bench.checking, ofxStatement(coffees({"c1", "c2", "c3"})));
         QCOMPARE(again.imported, 0);
         QCOMPARE(again.duplicates, 3);
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM transactions"_s), 4);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM transactions"_s), 4);
     }
 
     // A row the user deleted stays deleted; an id whose row is gone for good
     // (sample data cleared, say) is forgotten, so the row can come back.
     void rememberedIdsFollowTheirRows()
     {
-        QCOMPARE(importInto(m_checking, ofxStatement(coffees({"c1", "c2"}))).imported, 2);
-        const QList<Transaction> stored = m_books->transactions.byAccount(m_checking);
-        QVERIFY(m_books->transactions.softDelete(stored.at(0).id));
-        QVERIFY(execute(&m_books->database, u"DELETE FROM transactions WHERE id = ?"_s, {stored.at(1).id}));
+        QCOMPARE(importInto(m_bench.checking, ofxStatement(coffees({"c1", "c2"}))).imported, 2);
+        const QList<Transaction> stored = m_bench.books->transactions.byAccount(m_bench.checking);
+        QVERIFY(m_bench.books->transactions.softDelete(stored.at(0).id));
+        QVERIFY(execute(&m_bench.books->database, u"DELETE FROM transactions WHERE id = ?"_s, {stored.at(1).id}));
 
-        const ImportResult again = importInto(m_checking, ofxStatement(coffees({"c1", "c2"})));
+        const ImportResult again = importInto(m_bench.checking, ofxStatement(coffees({"c1", "c2"})));
         QCOMPARE(again.imported, 1);
         QCOMPARE(again.duplicates, 1);
     }
@@ -122,11 +109,11 @@ private Q_SLOTS:
         QList<StatementRow> rows;
         for (int i = 0; i < 1203; ++i)
             rows.append({day.addDays(-i / 10), "-" + QByteArray::number(i + 1) + ".00", "SHOP " + QByteArray::number(i), "s" + QByteArray::number(i)});
-        const ImportResult first = importInto(m_checking, ofxStatement(rows));
+        const ImportResult first = importInto(m_bench.checking, ofxStatement(rows));
         QCOMPARE(first.imported, 1203);
-        QCOMPARE(m_books->count(u"SELECT SUM(amount) FROM transactions"_s), -1203 * 1204 / 2 * 100);
-        QCOMPARE(m_books->count(u"SELECT COUNT(DISTINCT fitid) FROM statement_ids"_s), 1203);
-        QCOMPARE(importInto(m_checking, ofxStatement(rows)).duplicates, 1203);
+        QCOMPARE(m_bench.books->count(u"SELECT SUM(amount) FROM transactions"_s), -1203 * 1204 / 2 * 100);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(DISTINCT fitid) FROM statement_ids"_s), 1203);
+        QCOMPARE(importInto(m_bench.checking, ofxStatement(rows)).duplicates, 1203);
     }
 
     void amountsAreReadInTheAccountsCurrency_data()
@@ -143,11 +130,11 @@ private Q_SLOTS:
         QFETCH(int, currency);
         QFETCH(QByteArray, amount);
         QFETCH(qint64, stored);
-        const QString accountId = m_books->addAccount(u"Abroad"_s, Currency(currency));
+        const QString accountId = m_bench.books->addAccount(u"Abroad"_s, Currency(currency));
         const QByteArray code = toStoredText(Currency(currency)).toLatin1();
         const ImportResult result = importInto(accountId, ofxStatement({{day, amount, "SHOP", "x1"}}, code));
         QVERIFY2(!result.aborted, qPrintable(result.failureReason));
-        QCOMPARE(m_books->transactions.byAccount(accountId).value(0).amount, stored);
+        QCOMPARE(m_bench.books->transactions.byAccount(accountId).value(0).amount, stored);
     }
 
     void aFileThatCannotBeImportedIsRefused_data()
@@ -164,66 +151,64 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
-        const ImportResult result = importInto(m_checking, bytes);
+        const ImportResult result = importInto(m_bench.checking, bytes);
         QVERIFY(result.aborted && result.refused);
         QVERIFY2(result.failureReason.contains(message), qPrintable(result.failureReason));
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM transactions"_s), 0);
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM statement_accounts"_s), 0);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM transactions"_s), 0);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM statement_accounts"_s), 0);
     }
 
     // The account a statement went to is found again by a hash of the
     // bank's account id; before that, by type and the last four digits.
     void statementAccountsFindTheirAccounts()
     {
-        const QString path = writeFile(*m_directory, u"june.ofx"_s, ofxStatement(coffees({"c1"})));
+        const QString path = writeFile(*m_bench.directory, u"june.ofx"_s, ofxStatement(coffees({"c1"})));
         Account savings = makeAccount(newId(), u"Savings"_s);
         savings.type = AccountType::Savings;
         savings.accountNumberLast4 = u"5678"_s;
-        QVERIFY(m_books->accounts.insert(savings));
+        QVERIFY(m_bench.books->accounts.insert(savings));
         Account card = makeAccount(newId(), u"Everyday"_s);
         card.accountNumberLast4 = u"5678"_s;
-        QVERIFY(m_books->accounts.insert(card));
-        QCOMPARE(m_books->service.analyzeOfx(path)->value(0).matchingAccountId, card.id);
+        QVERIFY(m_bench.books->accounts.insert(card));
+        QCOMPARE(m_bench.books->service.analyzeOfx(path)->value(0).matchingAccountId, card.id);
 
-        const QString key = m_books->service.analyzeOfx(path)->value(0).key;
-        QVERIFY(!m_books->service.importOfx(path, {{key, QifTarget::existing(m_checking)}}).aborted);
-        QCOMPARE(m_books->service.analyzeOfx(path)->value(0).matchingAccountId, m_checking);
+        const QString key = m_bench.books->service.analyzeOfx(path)->value(0).key;
+        QVERIFY(!m_bench.books->service.importOfx(path, {{key, QifTarget::existing(m_bench.checking)}}).aborted);
+        QCOMPARE(m_bench.books->service.analyzeOfx(path)->value(0).matchingAccountId, m_bench.checking);
         // Neither the account number nor its digits are kept.
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM statement_accounts WHERE account_hash LIKE '%12345678%'"_s), 0);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM statement_accounts WHERE account_hash LIKE '%12345678%'"_s), 0);
     }
 
     // A new account takes the statement's currency, its bank and last digits.
     void aNewAccountIsMadeForAStatement()
     {
-        const QString path = writeFile(*m_directory, u"card.qfx"_s, ofxStatement(coffees({"c1"}), "GBP", "4111111111114321", "CREDITLINE"));
-        const OfxSource source = m_books->service.analyzeOfx(path)->value(0);
+        const QString path = writeFile(*m_bench.directory, u"card.qfx"_s, ofxStatement(coffees({"c1"}), "GBP", "4111111111114321", "CREDITLINE"));
+        const OfxSource source = m_bench.books->service.analyzeOfx(path)->value(0);
         QCOMPARE(source.newAccountName, u"021000021 4321"_s);
         const ImportResult result =
-            m_books->service.importOfx(path, {{source.key, QifTarget::create(source.newAccountName, source.suggestedType)}});
+            m_bench.books->service.importOfx(path, {{source.key, QifTarget::create(source.newAccountName, source.suggestedType)}});
         QCOMPARE(result.createdAccountIds.size(), 1);
-        const std::optional<Account> created = m_books->accounts.byId(result.createdAccountIds.constFirst());
+        const std::optional<Account> created = m_bench.books->accounts.byId(result.createdAccountIds.constFirst());
         QVERIFY(created);
         QCOMPARE(created->currency, Currency::GBP);
         QCOMPARE(created->type, AccountType::CreditCard);
         QCOMPARE(created->institution, u"021000021"_s);
         QCOMPARE(created->accountNumberLast4, u"4321"_s);
-        QCOMPARE(m_books->transactions.byAccount(created->id).size(), 1);
+        QCOMPARE(m_bench.books->transactions.byAccount(created->id).size(), 1);
     }
 
 private:
     ImportResult importInto(const QString& accountId, const QByteArray& bytes)
     {
-        const QString path = writeFile(*m_directory, u"statement.ofx"_s, bytes);
-        const std::optional<QList<OfxSource>> sources = m_books->service.analyzeOfx(path);
+        const QString path = writeFile(*m_bench.directory, u"statement.ofx"_s, bytes);
+        const std::optional<QList<OfxSource>> sources = m_bench.books->service.analyzeOfx(path);
         QHash<QString, QifTarget> targets;
         for (const OfxSource& source : sources.value_or(QList<OfxSource>()))
             targets.insert(source.key, QifTarget::existing(accountId));
-        return m_books->service.importOfx(path, targets);
+        return m_bench.books->service.importOfx(path, targets);
     }
 
-    std::unique_ptr<QTemporaryDir> m_directory;
-    std::unique_ptr<ImportBooks> m_books;
-    QString m_checking;
+    ImportBench m_bench;
 };
 
 QTEST_GUILESS_MAIN(ImportOfxTest)

@@ -47,41 +47,28 @@ class ImportServiceTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        Clock::setFixedNow(testNow);
-        m_directory = std::make_unique<QTemporaryDir>();
-        m_books = std::make_unique<ImportBooks>(m_directory->filePath(u"checkbook.db"_s));
-        QVERIFY(m_books->ready);
-        m_checking = m_books->addAccount(u"Checking"_s);
-    }
-    void cleanup()
-    {
-        m_books.reset();
-        m_directory.reset();
-        Clock::reset();
-    }
+    void init() { QVERIFY(m_bench.open(testNow)); }
+    void cleanup() { m_bench.close(); }
 
     void importsThePlainCommaFile()
     {
         const Category dining = makeCategory(newId(), u"Dining"_s);
-        QVERIFY(m_books->categories.insert(dining));
+        QVERIFY(m_bench.books->categories.insert(dining));
         const QString path = file(u"plain.csv"_s,
             "Date,Payee,Amount,Memo,Category\n"
             "01/15/2024,Grocer,\"1,234.56\",weekly,Dining\n"
             "01/16/2024,Cafe,-$4.50,,dining\n"
             "01/17/2024,Refund,,,\n");
-        const ImportResult result = m_books->service.importCsv(path, m_checking, specMapping());
+        const ImportResult result = m_bench.books->service.importCsv(path, m_bench.checking, specMapping());
         QCOMPARE(result.imported, 3);
-        const QList<Transaction> stored = m_books->transactions.byAccount(m_checking);
+        const QList<Transaction> stored = m_bench.books->transactions.byAccount(m_bench.checking);
         QCOMPARE(stored.size(), 3);
         QCOMPARE(stored.at(2).amount, 123456);
         QCOMPARE(stored.at(2).memo, u"weekly"_s);
         QCOMPARE(stored.at(2).categoryId, dining.id);
         QCOMPARE(stored.at(1).amount, -450);
         // A name that differs in case is another category.
-        const std::optional<Category> created = m_books->categories.byName(u"dining"_s);
+        const std::optional<Category> created = m_bench.books->categories.byName(u"dining"_s);
         QVERIFY(created && created->id != dining.id);
         QCOMPARE(created->type, CategoryType::Expense);
         QCOMPARE(stored.at(1).categoryId, created->id);
@@ -93,10 +80,10 @@ private Q_SLOTS:
     {
         CsvMapping mapping = specMapping();
         mapping.dateFormat = u"MM/dd/yy"_s;
-        const ImportResult result = m_books->service.importCsv(
-            file(u"short.csv"_s, "Date,Payee,Amount\n01/15/24,A,1\n12/31/75,B,2\n"), m_checking, mapping);
+        const ImportResult result = m_bench.books->service.importCsv(
+            file(u"short.csv"_s, "Date,Payee,Amount\n01/15/24,A,1\n12/31/75,B,2\n"), m_bench.checking, mapping);
         QCOMPARE(result.imported, 2);
-        const QList<Transaction> stored = m_books->transactions.byAccount(m_checking);
+        const QList<Transaction> stored = m_bench.books->transactions.byAccount(m_bench.checking);
         QCOMPARE(stored.first().date, QDate(2024, 1, 15));
         QCOMPARE(stored.last().date, QDate(1975, 12, 31));
     }
@@ -121,12 +108,12 @@ private Q_SLOTS:
         QFETCH(qint64, stored);
         CsvMapping mapping = specMapping();
         mapping.categoryColumn = -1;
-        const ImportResult result = m_books->service.importCsv(file(u"rows.csv"_s, "Date,Payee,Amount,Memo\n" + row + "\n"),
-            m_checking, mapping);
+        const ImportResult result = m_bench.books->service.importCsv(file(u"rows.csv"_s, "Date,Payee,Amount,Memo\n" + row + "\n"),
+            m_bench.checking, mapping);
         QVERIFY(!result.aborted);
         QCOMPARE(result.unparseable, stored == -1 ? 1 : 0);
         QCOMPARE(result.imported, stored == -1 ? 0 : 1);
-        const QList<Transaction> rows = m_books->transactions.byAccount(m_checking);
+        const QList<Transaction> rows = m_bench.books->transactions.byAccount(m_bench.checking);
         QCOMPARE(rows.size(), result.imported);
         if (stored != -1)
             QCOMPARE(rows.first().amount, stored);
@@ -135,72 +122,72 @@ private Q_SLOTS:
     void duplicatesMatchOneStoredRowEach()
     {
         const QByteArray twoCoffees = "Date,Payee,Amount\n03/04/2024,Coffee,-4.50\n03/04/2024,Coffee,-4.50\n";
-        const ImportResult first = m_books->service.importCsv(file(u"a.csv"_s, twoCoffees), m_checking, specMapping());
+        const ImportResult first = m_bench.books->service.importCsv(file(u"a.csv"_s, twoCoffees), m_bench.checking, specMapping());
         QCOMPARE(first.imported, 2);
         QCOMPARE(first.duplicates, 0);
-        const ImportResult again = m_books->service.importCsv(file(u"a.csv"_s, twoCoffees), m_checking, specMapping());
+        const ImportResult again = m_bench.books->service.importCsv(file(u"a.csv"_s, twoCoffees), m_bench.checking, specMapping());
         QCOMPARE(again.imported, 0);
         QCOMPARE(again.duplicates, 2);
         // A statement that overlaps: the two known coffees and a third one.
-        const ImportResult overlapping = m_books->service.importCsv(
-            file(u"b.csv"_s, twoCoffees + "03/04/2024,Coffee,-4.50\n03/05/2024,Coffee,-4.50\n"), m_checking, specMapping());
+        const ImportResult overlapping = m_bench.books->service.importCsv(
+            file(u"b.csv"_s, twoCoffees + "03/04/2024,Coffee,-4.50\n03/05/2024,Coffee,-4.50\n"), m_bench.checking, specMapping());
         QCOMPARE(overlapping.imported, 2);
         QCOMPARE(overlapping.duplicates, 2);
-        QCOMPARE(m_books->transactions.byAccount(m_checking).size(), 4);
+        QCOMPARE(m_bench.books->transactions.byAccount(m_bench.checking).size(), 4);
     }
 
     void readsAmountsInTheAccountsCurrency()
     {
-        const QString yen = m_books->addAccount(u"Yen"_s, Currency::JPY);
-        const ImportResult result = m_books->service.importCsv(
+        const QString yen = m_bench.books->addAccount(u"Yen"_s, Currency::JPY);
+        const ImportResult result = m_bench.books->service.importCsv(
             file(u"yen.csv"_s, "Date,Payee,Amount\n01/15/2024,Ramen,-1500\n01/16/2024,Half,0.50\n01/17/2024,Salary,\"250,000\"\n"),
             yen, specMapping());
         QCOMPARE(result.imported, 2);
         QCOMPARE(result.unparseable, 1);
-        const QList<Transaction> stored = m_books->transactions.byAccount(yen);
+        const QList<Transaction> stored = m_bench.books->transactions.byAccount(yen);
         QCOMPARE(stored.first().amount, 250000);
         QCOMPARE(stored.last().amount, -1500);
 
-        const ImportResult qif = m_books->service.importQif({file(u"yen.qif"_s, "!Type:Bank\nD1/20/24\nT-980\nPBook\n^\n")},
+        const ImportResult qif = m_bench.books->service.importQif({file(u"yen.qif"_s, "!Type:Bank\nD1/20/24\nT-980\nPBook\n^\n")},
             {{u"yen.qif (no account header)"_s, QifTarget::existing(yen)}});
         QCOMPARE(qif.imported, 1);
-        QCOMPARE(m_books->transactions.byAccount(yen).first().amount, -980);
+        QCOMPARE(m_bench.books->transactions.byAccount(yen).first().amount, -980);
     }
 
     void remembersTheMappingPerAccount()
     {
-        QCOMPARE(m_books->service.savedCsvMapping(m_checking), std::nullopt);
+        QCOMPARE(m_bench.books->service.savedCsvMapping(m_bench.checking), std::nullopt);
         CsvMapping mapping = specMapping();
         mapping.separator = u'\t';
         mapping.creditColumn = 5;
         mapping.preambleRows = 3;
         mapping.dateFormat = u"d/M/yyyy"_s;
-        QVERIFY(m_books->service.saveCsvMapping(m_checking, mapping));
-        QCOMPARE(m_books->service.savedCsvMapping(m_checking), mapping);
-        QVERIFY(m_books->preferences.set(ImportService::csvMappingKey(m_checking), u"{\"date\": -4}"_s));
-        QCOMPARE(m_books->service.savedCsvMapping(m_checking), std::nullopt);
+        QVERIFY(m_bench.books->service.saveCsvMapping(m_bench.checking, mapping));
+        QCOMPARE(m_bench.books->service.savedCsvMapping(m_bench.checking), mapping);
+        QVERIFY(m_bench.books->preferences.set(ImportService::csvMappingKey(m_bench.checking), u"{\"date\": -4}"_s));
+        QCOMPARE(m_bench.books->service.savedCsvMapping(m_bench.checking), std::nullopt);
     }
 
     void linksALegToAnEarlierImport()
     {
-        const QHash<QString, QifTarget> checkingOnly{{u"Checking"_s, QifTarget::existing(m_checking)}};
-        const ImportResult first = m_books->service.importQif({file(u"checking.qif"_s, checkingQif)}, checkingOnly);
+        const QHash<QString, QifTarget> checkingOnly{{u"Checking"_s, QifTarget::existing(m_bench.checking)}};
+        const ImportResult first = m_bench.books->service.importQif({file(u"checking.qif"_s, checkingQif)}, checkingOnly);
         QCOMPARE(first.imported, 2);
         QCOMPARE(first.transfersLinked, 0);
-        const std::optional<Transaction> waiting = m_books->transactions.lastByPayee(u"To savings"_s, m_checking);
+        const std::optional<Transaction> waiting = m_bench.books->transactions.lastByPayee(u"To savings"_s, m_bench.checking);
         QCOMPARE(waiting->memo, u"[\u2192 Savings]"_s);
 
         // The other account's file comes later, into an account it creates.
-        const ImportResult second = m_books->service.importQif({file(u"savings.qif"_s, savingsQif)},
+        const ImportResult second = m_bench.books->service.importQif({file(u"savings.qif"_s, savingsQif)},
             {{u"Savings"_s, QifTarget::create(u"Savings"_s, AccountType::Savings)}});
         QCOMPARE(second.imported, 1);
         QCOMPARE(second.transfersLinked, 1);
         QCOMPARE(second.linkedToEarlierImports, 1);
         QCOMPARE(second.createdAccountIds.size(), 1);
         const QString savings = second.createdAccountIds.first();
-        QCOMPARE(m_books->accounts.byId(savings)->type, AccountType::Savings);
-        const std::optional<Transaction> out = m_books->transactions.byId(waiting->id);
-        const std::optional<Transaction> in = m_books->transactions.lastByPayee(u"From checking"_s, savings);
+        QCOMPARE(m_bench.books->accounts.byId(savings)->type, AccountType::Savings);
+        const std::optional<Transaction> out = m_bench.books->transactions.byId(waiting->id);
+        const std::optional<Transaction> in = m_bench.books->transactions.lastByPayee(u"From checking"_s, savings);
         QCOMPARE(out->transferLinkId, in->id);
         QCOMPARE(in->transferLinkId, out->id);
         QCOMPARE(out->memo, QString());
@@ -209,30 +196,30 @@ private Q_SLOTS:
 
     void abortsWhenTheEarlierLegChangesUnderIt()
     {
-        const QHash<QString, QifTarget> checkingOnly{{u"Checking"_s, QifTarget::existing(m_checking)}};
-        QCOMPARE(m_books->service.importQif({file(u"checking.qif"_s, checkingQif)}, checkingOnly).imported, 2);
-        const Transaction waiting = *m_books->transactions.lastByPayee(u"To savings"_s, m_checking);
+        const QHash<QString, QifTarget> checkingOnly{{u"Checking"_s, QifTarget::existing(m_bench.checking)}};
+        QCOMPARE(m_bench.books->service.importQif({file(u"checking.qif"_s, checkingQif)}, checkingOnly).imported, 2);
+        const Transaction waiting = *m_bench.books->transactions.lastByPayee(u"To savings"_s, m_bench.checking);
         // The leg comes after a hundred other records, and the earlier row
         // loses its hint while they are written.
         QByteArray savings = "!Account\nNSavings\n^\n!Type:Bank\n";
         for (int i = 0; i < 150; ++i)
             savings += "D1/1/24\nT0.0" + QByteArray::number(i % 9 + 1) + "\nPInterest " + QByteArray::number(i) + "\n^\n";
         savings += savingsQif.mid(savingsQif.indexOf("D1/10/24"));
-        connect(&m_books->service, &ImportService::importProgress, this, [&](int current, int total) {
+        connect(&m_bench.books->service, &ImportService::importProgress, this, [&](int current, int total) {
             if (current == 100 && total > 100) {
                 Transaction edited = waiting;
                 edited.memo = u"edited elsewhere"_s;
-                QVERIFY(m_books->transactions.update(edited));
+                QVERIFY(m_bench.books->transactions.update(edited));
             }
         });
-        const QString savingsId = m_books->addAccount(u"Savings"_s);
-        const ImportResult result = m_books->service.importQif({file(u"savings.qif"_s, savings)},
+        const QString savingsId = m_bench.books->addAccount(u"Savings"_s);
+        const ImportResult result = m_bench.books->service.importQif({file(u"savings.qif"_s, savings)},
             {{u"Savings"_s, QifTarget::existing(savingsId)}});
         QVERIFY(result.aborted);
         QCOMPARE(result.failureReason, u"retroactive candidate lost its hint"_s);
         QCOMPARE(result.imported, 0);
-        QCOMPARE(m_books->transactions.byAccount(savingsId).size(), 0);
-        QCOMPARE(m_books->transactions.byId(waiting.id)->memo, waiting.memo);
+        QCOMPARE(m_bench.books->transactions.byAccount(savingsId).size(), 0);
+        QCOMPARE(m_bench.books->transactions.byId(waiting.id)->memo, waiting.memo);
     }
 
     void storesSplitLinesAndSkipsUnmappedSources()
@@ -241,12 +228,12 @@ private Q_SLOTS:
             "!Account\nNChecking\n^\n!Type:Bank\n"
             "D2/1/24\nT-60.00\nPMarket\nSFood\nEbread\n$-40.00\nS[Savings]\n$-20.00\n^\n"
             "!Account\nNBrokerage\n^\n!Type:Invst\nD2/2/24\nNBuy\nYACME\nT500.00\n^\n");
-        const ImportResult result = m_books->service.importQif({path}, {{u"Checking"_s, QifTarget::existing(m_checking)},
+        const ImportResult result = m_bench.books->service.importQif({path}, {{u"Checking"_s, QifTarget::existing(m_bench.checking)},
                                                                           {u"Brokerage"_s, QifTarget::skip()}});
         QCOMPARE(result.imported, 1);
         QCOMPARE(result.unmappedSourceAccount, 1);
-        QVERIFY(m_books->transactions.byAccount(m_checking).first().isSplit);
-        QCOMPARE(rows(&m_books->database, u"SELECT s.amount, s.memo, c.name, c.category_type FROM split_lines s "
+        QVERIFY(m_bench.books->transactions.byAccount(m_bench.checking).first().isSplit);
+        QCOMPARE(rows(&m_bench.books->database, u"SELECT s.amount, s.memo, c.name, c.category_type FROM split_lines s "
                                           "JOIN categories c ON c.id = s.category_id ORDER BY s.amount"_s),
             (QStringList{u"-4000|bread|Food|expense"_s, u"-2000|[\u2192 Savings]|Transfer|transfer"_s}));
     }
@@ -262,28 +249,28 @@ private Q_SLOTS:
     void anAbortedImportLeavesNothing()
     {
         QFETCH(bool, cancelled);
-        QSignalSpy changed(&m_books->transactions, &TransactionRepository::transactionsChanged);
-        QSignalSpy categories(&m_books->categories, &CategoryRepository::categoriesChanged);
-        connect(&m_books->service, &ImportService::importProgress, this, [&](int current) {
+        QSignalSpy changed(&m_bench.books->transactions, &TransactionRepository::transactionsChanged);
+        QSignalSpy categories(&m_bench.books->categories, &CategoryRepository::categoriesChanged);
+        connect(&m_bench.books->service, &ImportService::importProgress, this, [&](int current) {
             if (cancelled) {
-                m_books->service.cancel();
+                m_bench.books->service.cancel();
             } else if (current == 100) {
                 // A row that breaks a deferred rule makes the final commit fail.
-                QVERIFY(execute(&m_books->database, u"PRAGMA defer_foreign_keys = ON"_s));
-                QVERIFY(execute(&m_books->database, u"INSERT INTO split_lines (id, transaction_id, category_id, amount, "
+                QVERIFY(execute(&m_bench.books->database, u"PRAGMA defer_foreign_keys = ON"_s));
+                QVERIFY(execute(&m_bench.books->database, u"INSERT INTO split_lines (id, transaction_id, category_id, amount, "
                                                     "created_at, updated_at) VALUES ('x', 'none', 'none', 0, '', '')"_s));
             }
         });
         QByteArray rows = csvRows(250);
         rows.replace(",,\n", ",,NewCategory\n");
-        const ImportResult result = m_books->service.importCsv(file(u"big.csv"_s, rows), m_checking, specMapping());
+        const ImportResult result = m_bench.books->service.importCsv(file(u"big.csv"_s, rows), m_bench.checking, specMapping());
         QVERIFY(result.aborted);
         QCOMPARE(result.cancelled, cancelled);
         QVERIFY(cancelled || !result.failureReason.isEmpty());
         QCOMPARE(result.imported, 0);
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM transactions"_s), 0);
-        QCOMPARE(m_books->count(u"SELECT COUNT(*) FROM split_lines"_s), 0);
-        QCOMPARE(m_books->categories.byName(u"NewCategory"_s), std::nullopt);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM transactions"_s), 0);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM split_lines"_s), 0);
+        QCOMPARE(m_bench.books->categories.byName(u"NewCategory"_s), std::nullopt);
         QCOMPARE(changed.count(), 0);
         QCOMPARE(categories.count(), 0);
     }
@@ -291,15 +278,15 @@ private Q_SLOTS:
     // Progress every hundred records; the change signal once, after the commit.
     void reportsProgressAndAnnouncesOnceAfterTheCommit()
     {
-        QSignalSpy started(&m_books->service, &ImportService::importStarted);
-        QSignalSpy progress(&m_books->service, &ImportService::importProgress);
-        QSignalSpy changed(&m_books->transactions, &TransactionRepository::transactionsChanged);
+        QSignalSpy started(&m_bench.books->service, &ImportService::importStarted);
+        QSignalSpy progress(&m_bench.books->service, &ImportService::importProgress);
+        QSignalSpy changed(&m_bench.books->transactions, &TransactionRepository::transactionsChanged);
         int seenDuringImport = -1;
-        connect(&m_books->service, &ImportService::importProgress, this, [&](int current, int total) {
+        connect(&m_bench.books->service, &ImportService::importProgress, this, [&](int current, int total) {
             if (current < total && seenDuringImport < 0)
                 seenDuringImport = int(changed.count());
         });
-        const ImportResult result = m_books->service.importCsv(file(u"big.csv"_s, csvRows(250)), m_checking, specMapping());
+        const ImportResult result = m_bench.books->service.importCsv(file(u"big.csv"_s, csvRows(250)), m_bench.checking, specMapping());
         QCOMPARE(result.imported, 250);
         QCOMPARE(started.count(), 1);
         QCOMPARE(started.first().first().toInt(), 250);
@@ -308,26 +295,24 @@ private Q_SLOTS:
             positions.append(report.first().toInt());
         QCOMPARE(positions, (QList<int>{100, 200, 250}));
         QCOMPARE(seenDuringImport, 0);
-        QCOMPARE(firstArguments(changed), QStringList{m_checking});
+        QCOMPARE(firstArguments(changed), QStringList{m_bench.checking});
     }
 
     void aRowTheDatabaseRefusesCostsOnlyItself()
     {
-        QVERIFY(execute(&m_books->database, u"CREATE TEMP TRIGGER refuse_bad BEFORE INSERT ON transactions WHEN NEW.payee = 'Coffee 7' "
+        QVERIFY(execute(&m_bench.books->database, u"CREATE TEMP TRIGGER refuse_bad BEFORE INSERT ON transactions WHEN NEW.payee = 'Coffee 7' "
                                              "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
-        const ImportResult result = m_books->service.importCsv(file(u"big.csv"_s, csvRows(150)), m_checking, specMapping());
+        const ImportResult result = m_bench.books->service.importCsv(file(u"big.csv"_s, csvRows(150)), m_bench.checking, specMapping());
         QVERIFY(!result.aborted);
         QCOMPARE(result.databaseErrors, 1);
         QCOMPARE(result.imported, 149);
-        QCOMPARE(m_books->transactions.byAccount(m_checking).size(), 149);
+        QCOMPARE(m_bench.books->transactions.byAccount(m_bench.checking).size(), 149);
     }
 
 private:
-    QString file(const QString& name, const QByteArray& bytes) { return writeFile(*m_directory, name, bytes); }
+    QString file(const QString& name, const QByteArray& bytes) { return writeFile(*m_bench.directory, name, bytes); }
 
-    std::unique_ptr<QTemporaryDir> m_directory;
-    std::unique_ptr<ImportBooks> m_books;
-    QString m_checking;
+    ImportBench m_bench;
 };
 
 QTEST_GUILESS_MAIN(ImportServiceTest)
