@@ -93,9 +93,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_server.start());
-        TestBrowser browser;
-        QCOMPARE(browser.signUp(m_server.baseUrl(), ReferenceServer::clientId, m_email).status, 302);
+        QVERIFY(m_server.startWithUser(m_email));
     }
 
     void init()

@@ -1,6 +1,7 @@
 #include "support/referenceserver.h"
 
 #include "account/tokenpayload.h"
+#include "support/testbrowser.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -45,6 +46,11 @@ bool ReferenceServer::start(const QStringList& extraArguments)
     }
     qWarning("kestrelwood-server did not start: %s", output.constData());
     return false;
+}
+
+bool ReferenceServer::startWithUser(const QString& email)
+{
+    return start() && TestBrowser().signUp(m_baseUrl, clientId, email).status == 302;
 }
 
 void ReferenceServer::stop()

@@ -20,6 +20,8 @@ public:
 
     // `extraArguments` go after the loopback port, data folder and client id.
     bool start(const QStringList& extraArguments = {});
+    // Starts the server and signs up `email` through its sign-up page.
+    bool startWithUser(const QString& email);
     void stop();
     QUrl baseUrl() const { return m_baseUrl; }
     // The program's settings for this server, as the environment would give them.
