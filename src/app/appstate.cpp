@@ -28,6 +28,7 @@
 #include "storage/sampledatarepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "sync/syncengine.h"
 
 #include <QDebug>
 #include <QUrl>
@@ -39,6 +40,7 @@ namespace {
 const QString themeKey = QStringLiteral("theme");
 const QString weekStartDayKey = QStringLiteral("weekStartDay");
 const QString lastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+constexpr int autoSyncIntervalMs = 5 * 60 * 1000;
 
 } // namespace
 
@@ -57,6 +59,7 @@ bool AppState::initialize()
     applyWeekStartPreference();
     m_categoryService->ensureDefaultCategories();
     createAccountClient();
+    createSyncEngine();
     restoreCloudSession();
     restoreLastViewedAccount();
     Q_EMIT databaseReady();
@@ -136,6 +139,36 @@ void AppState::createAccountClient()
     qInfo().noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncApiUrl;
     m_accountClient = new KestAccount::Client(config, this);
     m_accountClient->syncApi()->setBaseUrl(QUrl(syncApiUrl));
+}
+
+void AppState::createSyncEngine()
+{
+    m_syncEngine = new SyncEngine(m_accountClient->syncApi(), m_accounts, m_transactions, m_categories, m_recurring,
+        m_reconciliations, m_preferences, this);
+    m_syncEngine->setCanSync([this] { return m_accountClient->isAuthenticated(); });
+    m_syncEngine->setCurrentUser([this] { return m_accountClient->authClient()->userId(); });
+    connect(this, &AppState::cloudSessionStarted, this, &AppState::startCloudSync);
+    // Signing out ends the cycle on its way too: its late replies must not
+    // write the old session's cursor.
+    connect(m_accountClient->authClient(), &KestAccount::AuthClient::logoutCompleted, m_syncEngine, [this] {
+        m_syncEngine->stopAutoSync();
+        m_syncEngine->cancelCycle();
+    });
+    connect(m_accounts, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::scheduleSync);
+    connect(m_transactions, &TransactionRepository::transactionsChanged, m_syncEngine, &SyncEngine::scheduleSync);
+    connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine, &SyncEngine::scheduleSync);
+}
+
+void AppState::startCloudSync()
+{
+    if (m_syncEngine->localDataBelongsToAnotherUser()) {
+        qInfo("Sync held: these books were synced with another user");
+        Q_EMIT syncLockedToAnotherUser();
+        return;
+    }
+    qInfo("Starting auto-sync + immediate sync");
+    m_syncEngine->startAutoSync(autoSyncIntervalMs);
+    m_syncEngine->scheduleSync();
 }
 
 void AppState::restoreCloudSession()

@@ -26,6 +26,7 @@ class ReportRepository;
 class ReportService;
 class SampleDataService;
 class SplitLineRepository;
+class SyncEngine;
 class ThemeManager;
 class TransactionRepository;
 class TransactionService;
@@ -67,6 +68,7 @@ public:
     SampleDataService* sampleDataService() const { return m_sampleDataService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     KestAccount::Client* accountClient() const { return m_accountClient; }
+    SyncEngine* syncEngine() const { return m_syncEngine; }
 
     // The account shown in the register; empty for none.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -74,12 +76,20 @@ public:
     // the account already current does nothing.
     void setCurrentAccountId(const QString& id);
 
+    // Starts automatic sync for the signed-in user, unless this device's
+    // books were synced with another user: then syncLockedToAnotherUser()
+    // asks the window to let the user choose.
+    void startCloudSync();
+
 Q_SIGNALS:
     void currentAccountChanged(const QString& accountId);
     void databaseReady();
     // A signed-in session is ready for the work that needs one: after a
     // sign-in, or at start once the stored session is confirmed.
     void cloudSessionStarted();
+    // The signed-in user is not the one these books were synced with;
+    // nothing is synced until the user decides.
+    void syncLockedToAnotherUser();
 
 private:
     bool openDatabase();
@@ -89,6 +99,7 @@ private:
     void applyWeekStartPreference();
     void restoreLastViewedAccount();
     void createAccountClient();
+    void createSyncEngine();
     void restoreCloudSession();
     void startRestoredSession(KestAccount::AuthState state);
 
@@ -113,5 +124,6 @@ private:
     SampleDataService* m_sampleDataService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     KestAccount::Client* m_accountClient = nullptr;
+    SyncEngine* m_syncEngine = nullptr;
     QString m_currentAccountId;
 };

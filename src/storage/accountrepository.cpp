@@ -3,6 +3,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/sqlquery.h"
+#include "storage/syncrowstatements.h"
 #include "storage/storedtime.h"
 
 namespace {
@@ -152,4 +153,36 @@ int AccountRepository::markAllPendingForResync()
 void AccountRepository::announceChange()
 {
     m_database->notifyAfterCommit(QStringLiteral("accountsChanged"), [this] { Q_EMIT accountsChanged(); });
+}
+
+std::optional<QString> AccountRepository::idForServerId(const QString& serverId)
+{
+    return SyncRowStatements(m_database, QStringLiteral("accounts"), "AccountRepository").idForServerId(serverId);
+}
+
+std::optional<bool> AccountRepository::markSyncedIfUnchanged(
+    const QString& id, const QString& serverId, const SyncStamp& pushed)
+{
+    return SyncRowStatements(m_database, QStringLiteral("accounts"), "AccountRepository")
+        .markSyncedIfUnchanged(id, serverId, pushed);
+}
+
+bool AccountRepository::storeFromServer(const Account& a)
+{
+    if (!SyncRowStatements(m_database, QStringLiteral("accounts"), "AccountRepository")
+             .store(columns.split(QStringLiteral(", ")),
+                 {a.id, a.name, toStoredText(a.type), toStoredText(a.currency), a.institution, a.accountNumberLast4,
+                     a.startingBalance, a.sortOrder, boolValue(a.isShared), a.version, toStoredText(a.syncStatus),
+                     a.serverId, timeToText(a.createdAt), timeToText(a.updatedAt), optionalTimeValue(a.deletedAt)}))
+        return false;
+    announceChange();
+    return true;
+}
+
+int AccountRepository::forgetServer()
+{
+    const int changed = SyncRowStatements(m_database, QStringLiteral("accounts"), "AccountRepository").forgetServer();
+    if (changed > 0)
+        announceChange();
+    return changed;
 }

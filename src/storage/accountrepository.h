@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/account.h"
+#include "storage/syncstamp.h"
 
 #include <QList>
 #include <QObject>
@@ -19,6 +20,10 @@ public:
 
     AccountRepository(Database* database, QObject* parent = nullptr);
 
+    // The connection the repositories share, for work that spans several
+    // of them in one transaction.
+    Database* database() const { return m_database; }
+
     QList<Account> all();
     std::optional<Account> byId(const QString& id);
     QList<Account> deleted();
@@ -32,6 +37,15 @@ public:
     [[nodiscard]] bool updateSortOrders(const QList<SortOrderEntry>& entries);
     [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
     [[nodiscard]] int markAllPendingForResync();
+    // The sync engine's side: the row the server knows by its id, an upload
+    // acknowledged only for a row unchanged since it was sent, a row stored
+    // as the server has it (deletion included), and every row made new to
+    // the server.
+    std::optional<QString> idForServerId(const QString& serverId);
+    [[nodiscard]] std::optional<bool> markSyncedIfUnchanged(
+        const QString& id, const QString& serverId, const SyncStamp& pushed);
+    [[nodiscard]] bool storeFromServer(const Account& account);
+    [[nodiscard]] int forgetServer();
 
 Q_SIGNALS:
     void accountsChanged();

@@ -3,6 +3,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/sqlquery.h"
+#include "storage/syncrowstatements.h"
 #include "storage/storedtime.h"
 
 namespace {
@@ -146,4 +147,37 @@ int CategoryRepository::markAllPendingForResync()
 void CategoryRepository::announceChange()
 {
     m_database->notifyAfterCommit(QStringLiteral("categoriesChanged"), [this] { Q_EMIT categoriesChanged(); });
+}
+
+std::optional<QString> CategoryRepository::idForServerId(const QString& serverId)
+{
+    return SyncRowStatements(m_database, QStringLiteral("categories"), "CategoryRepository").idForServerId(serverId);
+}
+
+std::optional<bool> CategoryRepository::markSyncedIfUnchanged(
+    const QString& id, const QString& serverId, const SyncStamp& pushed)
+{
+    return SyncRowStatements(m_database, QStringLiteral("categories"), "CategoryRepository")
+        .markSyncedIfUnchanged(id, serverId, pushed);
+}
+
+bool CategoryRepository::storeFromServer(const Category& c)
+{
+    if (!SyncRowStatements(m_database, QStringLiteral("categories"), "CategoryRepository")
+             .store(columns.split(QStringLiteral(", ")),
+                 {c.id, c.name, toStoredText(c.type), nullIfEmpty(c.parentId), boolValue(c.isTaxRelevant),
+                     c.taxCategory, c.icon, c.color, boolValue(c.isDefault), nullIfEmpty(c.accountId), c.version,
+                     toStoredText(c.syncStatus), c.serverId, timeToText(c.createdAt), timeToText(c.updatedAt),
+                     optionalTimeValue(c.deletedAt)}))
+        return false;
+    announceChange();
+    return true;
+}
+
+int CategoryRepository::forgetServer()
+{
+    const int changed = SyncRowStatements(m_database, QStringLiteral("categories"), "CategoryRepository").forgetServer();
+    if (changed > 0)
+        announceChange();
+    return changed;
 }

@@ -3,6 +3,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/sqlquery.h"
+#include "storage/syncrowstatements.h"
 #include "storage/storedtime.h"
 
 namespace {
@@ -143,4 +144,38 @@ int ReconciliationRepository::markAllPendingForResync()
 void ReconciliationRepository::announceChange()
 {
     m_database->notifyAfterCommit(QStringLiteral("reconciliationsChanged"), [this] { Q_EMIT reconciliationsChanged(); });
+}
+
+std::optional<QString> ReconciliationRepository::idForServerId(const QString& serverId)
+{
+    return SyncRowStatements(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository")
+        .idForServerId(serverId);
+}
+
+std::optional<bool> ReconciliationRepository::markSyncedIfUnchanged(
+    const QString& id, const QString& serverId, const SyncStamp& pushed)
+{
+    return SyncRowStatements(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository")
+        .markSyncedIfUnchanged(id, serverId, pushed);
+}
+
+bool ReconciliationRepository::storeFromServer(const Reconciliation& r)
+{
+    if (!SyncRowStatements(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository")
+             .store(columns.split(QStringLiteral(", ")),
+                 {r.id, r.accountId, dateToText(r.statementDate), r.statementBalance, r.reconciledBalance,
+                     timeToText(r.completedAt), r.version, toStoredText(r.syncStatus), r.serverId,
+                     stampOrNow(r.createdAt), stampOrNow(r.updatedAt), optionalTimeValue(r.deletedAt)}))
+        return false;
+    announceChange();
+    return true;
+}
+
+int ReconciliationRepository::forgetServer()
+{
+    const int changed =
+        SyncRowStatements(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository").forgetServer();
+    if (changed > 0)
+        announceChange();
+    return changed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/reconciliation.h"
+#include "storage/syncstamp.h"
 
 #include <QList>
 #include <QObject>
@@ -27,6 +28,15 @@ public:
     [[nodiscard]] int restoreByAccount(const QString& accountId, const QString& since);
     [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
     [[nodiscard]] int markAllPendingForResync();
+    // The sync engine's side: the row the server knows by its id, an upload
+    // acknowledged only for a row unchanged since it was sent, a row stored
+    // as the server has it (deletion included), and every row made new to
+    // the server.
+    std::optional<QString> idForServerId(const QString& serverId);
+    [[nodiscard]] std::optional<bool> markSyncedIfUnchanged(
+        const QString& id, const QString& serverId, const SyncStamp& pushed);
+    [[nodiscard]] bool storeFromServer(const Reconciliation& reconciliation);
+    [[nodiscard]] int forgetServer();
 
 Q_SIGNALS:
     void reconciliationsChanged();

@@ -3,6 +3,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/sqlquery.h"
+#include "storage/syncrowstatements.h"
 #include "storage/storedtime.h"
 
 #include <QDebug>
@@ -177,4 +178,40 @@ int RecurringRepository::markAllPendingForResync()
 void RecurringRepository::announceChange()
 {
     m_database->notifyAfterCommit(QStringLiteral("recurringChanged"), [this] { Q_EMIT recurringChanged(); });
+}
+
+std::optional<QString> RecurringRepository::idForServerId(const QString& serverId)
+{
+    return SyncRowStatements(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository")
+        .idForServerId(serverId);
+}
+
+std::optional<bool> RecurringRepository::markSyncedIfUnchanged(
+    const QString& id, const QString& serverId, const SyncStamp& pushed)
+{
+    return SyncRowStatements(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository")
+        .markSyncedIfUnchanged(id, serverId, pushed);
+}
+
+bool RecurringRepository::storeFromServer(const RecurringTransaction& r)
+{
+    if (!SyncRowStatements(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository")
+             .store(columns.split(QStringLiteral(", ")),
+                 {r.id, r.accountId, r.payee, r.memo, r.amount, nullIfEmpty(r.categoryId), toStoredText(r.frequency),
+                     dateToText(r.startDate), optionalDateValue(r.endDate), dateToText(r.nextDueDate),
+                     boolValue(r.autoPost), boolValue(r.isActive), r.transferDestAccountId, r.version,
+                     toStoredText(r.syncStatus), r.serverId, timeToText(r.createdAt), timeToText(r.updatedAt),
+                     optionalTimeValue(r.deletedAt)}))
+        return false;
+    announceChange();
+    return true;
+}
+
+int RecurringRepository::forgetServer()
+{
+    const int changed =
+        SyncRowStatements(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository").forgetServer();
+    if (changed > 0)
+        announceChange();
+    return changed;
 }

@@ -3,6 +3,7 @@
 #include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/sqlquery.h"
+#include "storage/syncrowstatements.h"
 #include "storage/storedtime.h"
 
 #include <QRegularExpression>
@@ -474,4 +475,47 @@ void TransactionRepository::announceChange(const QString& accountId)
 {
     m_database->notifyAfterCommit(QStringLiteral("transactionsChanged:") + accountId,
         [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+}
+
+std::optional<QString> TransactionRepository::idForServerId(const QString& serverId)
+{
+    return SyncRowStatements(m_database, QStringLiteral("transactions"), "TransactionRepository")
+        .idForServerId(serverId);
+}
+
+std::optional<bool> TransactionRepository::markSyncedIfUnchanged(
+    const QString& id, const QString& serverId, const SyncStamp& pushed)
+{
+    return SyncRowStatements(m_database, QStringLiteral("transactions"), "TransactionRepository")
+        .markSyncedIfUnchanged(id, serverId, pushed);
+}
+
+bool TransactionRepository::storeFromServer(const Transaction& t)
+{
+    const QStringList storedColumns{QStringLiteral("id"), QStringLiteral("account_id"), QStringLiteral("date"),
+        QStringLiteral("payee"), QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("category_id"),
+        QStringLiteral("check_number"), QStringLiteral("cleared"), QStringLiteral("reconciled"),
+        QStringLiteral("transfer_link_id"), QStringLiteral("transfer_dest_account_id"), QStringLiteral("is_split"),
+        QStringLiteral("recurring_id"), QStringLiteral("version"), QStringLiteral("sync_status"),
+        QStringLiteral("server_id"), QStringLiteral("created_at"), QStringLiteral("updated_at"),
+        QStringLiteral("deleted_at")};
+    if (!SyncRowStatements(m_database, QStringLiteral("transactions"), "TransactionRepository")
+             .store(storedColumns,
+                 {t.id, t.accountId, dateToText(t.date), t.payee, t.memo, t.amount, nullIfEmpty(t.categoryId),
+                     t.checkNumber, boolValue(t.cleared), boolValue(t.reconciled), t.transferLinkId,
+                     t.transferDestAccountId, boolValue(t.isSplit), t.recurringId, t.version,
+                     toStoredText(t.syncStatus), t.serverId, timeToText(t.createdAt), timeToText(t.updatedAt),
+                     optionalTimeValue(t.deletedAt)}))
+        return false;
+    announceChange(t.accountId);
+    return true;
+}
+
+int TransactionRepository::forgetServer()
+{
+    const int changed =
+        SyncRowStatements(m_database, QStringLiteral("transactions"), "TransactionRepository").forgetServer();
+    if (changed > 0)
+        announceChange(QString());
+    return changed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/registerrow.h"
+#include "storage/syncstamp.h"
 #include "storage/transaction.h"
 
 #include <QHash>
@@ -84,6 +85,15 @@ public:
     [[nodiscard]] int restoreByAccount(const QString& accountId, const QString& since);
     [[nodiscard]] bool markSynced(const QString& id, const QString& serverId);
     [[nodiscard]] int markAllPendingForResync();
+    // The sync engine's side: the row the server knows by its id, an upload
+    // acknowledged only for a row unchanged since it was sent, a row stored
+    // as the server has it (deletion included), and every row made new to
+    // the server.
+    std::optional<QString> idForServerId(const QString& serverId);
+    [[nodiscard]] std::optional<bool> markSyncedIfUnchanged(
+        const QString& id, const QString& serverId, const SyncStamp& pushed);
+    [[nodiscard]] bool storeFromServer(const Transaction& transaction);
+    [[nodiscard]] int forgetServer();
     // Gives every live transaction paid to `from` the payee `to`, stamped
     // now, its version raised and pending upload. The number of rows
     // changed; none after a logged failure.
