@@ -4,6 +4,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
+#include "storage/localidrenewal.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
@@ -145,14 +146,16 @@ bool SyncEngine::adoptLocalDataForCurrentUser()
     cancelCycle();
     Database* database = m_accounts->database();
     const bool adopted = database->inTransaction([&] {
-        return m_accounts->forgetServer() >= 0 && m_categories->forgetServer() >= 0
+        return LocalIdRenewal(database).renewAll() && m_accounts->forgetServer() >= 0 && m_categories->forgetServer() >= 0
             && m_recurring->forgetServer() >= 0 && m_transactions->forgetServer() >= 0
             && m_reconciliations->forgetServer() >= 0 && m_preferences->remove(cursorKey)
             && m_preferences->set(syncedUserKey, user);
     });
-    if (adopted)
-        qInfo("Sync: this device's books now belong to the signed-in user and go up with the next sync");
-    return adopted;
+    if (!adopted)
+        return false;
+    qInfo("Sync: this device's books now belong to the signed-in user and go up with the next sync");
+    Q_EMIT dataChanged();
+    return true;
 }
 
 void SyncEngine::claimLocalDataForCurrentUser()

@@ -61,7 +61,10 @@ public:
     // one signed in.
     bool localDataBelongsToAnotherUser();
     // Gives this device's books to the signed-in user: every row pending
-    // and new to the server, the cursor cleared. Nothing is deleted.
+    // and new to the server (accounts, transactions, recurring rules and
+    // reconciliations under new local ids, as the server keeps the old ones
+    // for the user who uploaded them), the cursor cleared. Nothing is
+    // deleted; dataChanged() follows.
     [[nodiscard]] bool adoptLocalDataForCurrentUser();
 
 public Q_SLOTS:
