@@ -36,6 +36,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kestrelwood-server"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRELWOOD_SERVER_VERSION));
     if (!SecureRandom::initialize()) {
         std::fprintf(stderr, "libsodium could not be initialised\n");
         return 1;
@@ -49,6 +50,10 @@ int main(int argc, char *argv[])
     }
     if (options->helpRequested) {
         std::fputs(qPrintable(options->helpText), stdout);
+        return 0;
+    }
+    if (options->versionRequested) {
+        std::printf("kestrelwood-server %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
     ServiceHost host(*options);

@@ -30,6 +30,8 @@ public:
     QString tlsKeyFile;
     bool helpRequested = false;
     QString helpText;
+    // --version: print the application's version and stop.
+    bool versionRequested = false;
 
     // Nothing, with `error` set, when an option is malformed.
     static std::optional<ServerOptions> parse(const QStringList &arguments,

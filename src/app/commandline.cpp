@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/backupcommand.h"
+#include "app/commandlinehelp.h"
 #include "app/importcommand.h"
 #include "app/language.h"
 #include "services/reports/reportservice.h"
@@ -33,6 +34,8 @@ const QString exportBackupOption = QStringLiteral("export-backup");
 const QString restoreBackupOption = QStringLiteral("restore-backup");
 const QString modeOption = QStringLiteral("mode");
 const QString importOption = QStringLiteral("import");
+const QString helpOption = QStringLiteral("help");
+const QString versionOption = QStringLiteral("version");
 
 // A command's outcome: the CSV to write, or why there is none.
 struct Outcome
@@ -217,7 +220,25 @@ void addOptions(QCommandLineParser& parser)
             CommandLine::tr("mode")},
         {importOption, CommandLine::tr("Import the bank files <file> and those after it (CSV, QIF, OFX or QFX)."),
             CommandLine::tr("file")},
+        {{QStringLiteral("h"), helpOption}, CommandLine::tr("Show the commands and options.")},
+        {versionOption, CommandLine::tr("Show the version.")},
     });
+}
+
+// The toolkit's own options for the window (-platform offscreen, -style
+// fusion, the session manager's -session id), with one dash or two: how
+// many arguments one takes from `argument` on, or 0 when it is none of them.
+int toolkitOptionLength(const QByteArray& argument)
+{
+    if (!argument.startsWith('-'))
+        return 0;
+    const QByteArray name = argument.startsWith("--") ? argument.mid(2) : argument.mid(1);
+    static const QByteArrayList withValue{"platform", "platformpluginpath", "platformtheme", "plugin",
+        "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet"};
+    static const QByteArrayList alone{"reverse", "widgetcount", "nograb", "dograb"};
+    if (withValue.contains(name))
+        return 2;
+    return alone.contains(name) ? 1 : 0;
 }
 
 // What the arguments ask for, before the data file is opened; an error
@@ -271,12 +292,13 @@ QString CommandLine::unreadableDataFile(const QString& path, OpenFailure failure
 
 bool CommandLine::handles(int argc, char** argv)
 {
+    // Anything else the window does not understand is answered here too, so
+    // that a mistyped option is refused instead of opening the window.
     for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        for (const char* command : {"--search", "--report", "--export-backup", "--restore-backup", "--import"}) {
-            if (argument == command || argument.startsWith(QByteArray(command) + '='))
-                return true;
-        }
+        const int length = toolkitOptionLength(QByteArray(argv[i]));
+        if (length == 0)
+            return true;
+        i += length - 1;
     }
     return false;
 }
@@ -290,7 +312,15 @@ int CommandLine::run(int argc, char** argv)
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(application.arguments()))
-        return report(parser.errorText(), Misused);
+        return report(parser.errorText() + QLatin1Char('\n') + CommandLineHelp::tryHelp(), Misused);
+    if (parser.isSet(helpOption)) {
+        printLine(StandardOutput, CommandLineHelp::text());
+        return Succeeded;
+    }
+    if (parser.isSet(versionOption)) {
+        printLine(StandardOutput, CommandLineHelp::versionLine());
+        return Succeeded;
+    }
     if (const std::optional<Outcome> wrong = misuse(parser))
         return report(wrong->error, wrong->exitCode);
     if (parser.isSet(exportBackupOption))

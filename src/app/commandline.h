@@ -16,6 +16,7 @@ enum class OpenFailure;
 //   kestrelwood-checkbook --restore-backup FILE --mode skip|replace|newer
 // and bank files imported (see ImportCommand):
 //   kestrelwood-checkbook --import FILE... [--account NAME]
+// --help lists them all (see CommandLineHelp), --version names the release.
 class CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -30,8 +31,9 @@ public:
     // Why a command cannot read the data file at `path`, in plain words.
     static QString unreadableDataFile(const QString& path, OpenFailure failure);
 
-    // Whether the arguments ask for a search, a report or a backup instead
-    // of the window.
+    // Whether the arguments ask for more than the window: a command, the
+    // help or the version, or something that is refused. Only the toolkit's
+    // own window options (-platform, -style ...) leave the window to start.
     static bool handles(int argc, char** argv);
     // Runs it; Succeeded once the CSV is written, else a message on
     // standard error and Failed or Misused.

@@ -1,9 +1,11 @@
-// "kestrelwood-checkbook --search", "--report" and "--import": the built
-// program run as a cron job runs it, without a display, on a data file the
-// open program holds; the CSV cells the search writes; reports that read
-// exactly as the reports window exports them; bank files imported; and one
-// table of everything the commands refuse.
+// "kestrelwood-checkbook --search", "--report", "--import", "--help" and
+// "--version": the built program run as a cron job runs it, without a
+// display, on a data file the open program holds; the CSV cells the search
+// writes; reports that read exactly as the reports window exports them; bank
+// files imported; the help and the version; and one table of everything the
+// command line refuses instead of opening the window.
 
+#include "app/buildinfo.h"
 #include "app/language.h"
 #include "app/singleinstanceguard.h"
 #include "services/import/ofxstatements.h"
@@ -143,6 +145,48 @@ private Q_SLOTS:
         QCOMPARE(closed.out, csv);
     }
 
+    // Both answer without a display and before any data file is looked for.
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList everything{QStringLiteral("--search TEXT"), QStringLiteral("--report KIND"),
+            QStringLiteral("--export-backup FILE"), QStringLiteral("--restore-backup FILE"),
+            QStringLiteral("--import FILE..."), QStringLiteral("--from yyyy-MM-dd"), QStringLiteral("--to yyyy-MM-dd"),
+            QStringLiteral("--from2 yyyy-MM-dd"), QStringLiteral("--to2 yyyy-MM-dd"), QStringLiteral("--account NAME"),
+            QStringLiteral("--output FILE"), QStringLiteral("--mode skip|replace|newer"), QStringLiteral("--version"),
+            QStringLiteral("CHECKBOOK_DATA_DIR"), QStringLiteral("AUTH_BASE_URL"), QStringLiteral("AUTH_REALM_SLUG"),
+            QStringLiteral("AUTH_CLIENT_ID"), QStringLiteral("ACCOUNT_API_URL"), QStringLiteral("SYNC_API_URL"),
+            QStringLiteral("ACCOUNT_PORTAL_URL"), QStringLiteral("CHECKBOOK_UPDATE_URL"),
+            QStringLiteral("year_over_year")};
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << everything;
+        QTest::newRow("short help") << QStringList{QStringLiteral("-h")} << everything;
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")}
+                                 << QStringList{QStringLiteral("Kestrelwood Checkbook " CHECKBOOK_VERSION "\n")};
+    }
+    void helpAndVersion()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, shown);
+        QTemporaryDir empty;
+        const QString dataDirectory = empty.path() + QStringLiteral("/books");
+
+        const ChildOutput result = runProgram(arguments, dataDirectory);
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.exitCode, 0);
+        const QString out = QString::fromLocal8Bit(result.out);
+        for (const QString& text : shown)
+            QVERIFY2(out.contains(text), qPrintable(text));
+        // Every entry of the help is one line with an example under it.
+        const QStringList lines = out.split(QLatin1Char('\n'));
+        for (qsizetype index = 0; index < lines.size(); ++index) {
+            if (lines.at(index).startsWith(QLatin1String("  ")) && !lines.at(index).startsWith(QLatin1String("   ")))
+                QVERIFY2(lines.value(index + 1).trimmed().startsWith(QLatin1String("Example: ")), qPrintable(lines.at(index)));
+        }
+        QCOMPARE(out.contains(dataDirectory), arguments != QStringList{QStringLiteral("--version")});
+        QVERIFY(!QFileInfo::exists(dataDirectory));
+    }
+
     void reportReadsAsTheWindowExportsIt_data()
     {
         QTest::addColumn<int>("tab");
@@ -264,7 +308,12 @@ private Q_SLOTS:
         };
         row("search without a data file", {"--search", "AT&T"}, -1, "Cannot read the data file", "no data file");
         row("search to an unwritable output", {"--search", "AT&T", "--output", "EMPTY/missing/found.csv"}, -1, "Cannot write");
-        row("unknown option", {"--search", "AT&T", "--colour"}, -1, "colour");
+        row("unknown option", {"--search", "AT&T", "--colour"}, 2, "colour");
+        // Refused instead of opening the window.
+        row("unknown option alone", {"--colour"}, 2, "--help");
+        row("unknown short option", {"-x"}, 2, "--help");
+        row("file without a command", {"FILES/bank.csv"}, 2, "Unexpected argument");
+        row("option of a command without one", {"--account=Checking"}, 2, "--import");
         // As a file looks to a reader started after an upgrade, before the program has opened it.
         row("search in a file of an older version", {"--search", "AT&T"}, -1, "Open the program once to bring it up to date",
             "older version");
