@@ -168,14 +168,14 @@ void AuthClient::fetchCurrentUser(const std::function<void(const User&)>& callba
     });
 }
 
-void AuthClient::updateProfile(const QString& displayName, const std::function<void(const User&)>& callback)
+void AuthClient::updateProfile(const QString& displayName, const std::function<void(bool ok, const User&)>& callback)
 {
     m_authApi->patch(QStringLiteral("/users/me"), {{QStringLiteral("display_name"), displayName}},
         [this, callback](bool ok, int, const QJsonObject& body) {
             if (ok)
                 m_user = User::fromJson(body);
             if (callback)
-                callback(m_user);
+                callback(ok, m_user);
         });
 }
 
@@ -190,7 +190,7 @@ void AuthClient::changePassword(
         });
 }
 
-void AuthClient::listSessions(const std::function<void(const QList<Session>&)>& callback)
+void AuthClient::listSessions(const std::function<void(bool ok, const QList<Session>&)>& callback)
 {
     m_authApi->get(QStringLiteral("/users/me/sessions"), [callback](bool ok, int, const QJsonObject& body) {
         QList<Session> sessions;
@@ -199,14 +199,17 @@ void AuthClient::listSessions(const std::function<void(const QList<Session>&)>& 
                 sessions.append(Session::fromJson(session.toObject()));
         }
         if (callback)
-            callback(sessions);
+            callback(ok, sessions);
     });
 }
 
-void AuthClient::revokeSession(const QString& sessionId)
+void AuthClient::revokeSession(const QString& sessionId, const std::function<void(bool ok)>& callback)
 {
     m_authApi->del(QStringLiteral("/users/me/sessions/") + ApiClient::pathSegment(sessionId),
-        [](bool, int, const QJsonObject&) {});
+        [callback](bool ok, int, const QJsonObject&) {
+            if (callback)
+                callback(ok);
+        });
 }
 
 QString AuthClient::userId() const

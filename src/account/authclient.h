@@ -46,11 +46,13 @@ public:
     // signs the user out.
     void refreshToken(const std::function<void(bool ok)>& callback);
     void fetchCurrentUser(const std::function<void(const User&)>& callback);
-    void updateProfile(const QString& displayName, const std::function<void(const User&)>& callback);
+    // ok is false when the name was not saved; the user is then the one known before.
+    void updateProfile(const QString& displayName, const std::function<void(bool ok, const User&)>& callback);
     void changePassword(
         const QString& currentPassword, const QString& newPassword, const std::function<void(bool ok)>& callback);
-    void listSessions(const std::function<void(const QList<Session>&)>& callback);
-    void revokeSession(const QString& sessionId);
+    // Not ok when the sessions could not be read.
+    void listSessions(const std::function<void(bool ok, const QList<Session>&)>& callback);
+    void revokeSession(const QString& sessionId, const std::function<void(bool ok)>& callback);
 
     // The "sub" claim of the current valid access token, or empty text.
     QString userId() const;

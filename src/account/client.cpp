@@ -1,5 +1,6 @@
 #include "account/client.h"
 
+#include "account/accountclient.h"
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/credentialmanagertokenstore.h"
@@ -41,6 +42,7 @@ Client::Client(const ClientConfig& config, std::unique_ptr<TokenStore> tokenStor
     , m_accountApi(createApi(config.accountApiUrl))
     , m_syncApi(createApi(QString()))
     , m_authClient(new AuthClient(config.authBaseUrl, config.realmSlug, config.clientId, m_authApi, m_tokenManager, this))
+    , m_accountClient(new AccountClient(m_accountApi, m_authClient, config, this))
 {
     connect(m_authClient, &AuthClient::stateChanged, this, &Client::onAuthStateChanged);
 }

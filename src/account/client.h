@@ -10,6 +10,7 @@
 
 namespace KestAccount {
 
+class AccountClient;
 class ApiClient;
 class AuthClient;
 class TokenManager;
@@ -45,6 +46,7 @@ public:
     ApiClient* accountApi() const { return m_accountApi; }
     ApiClient* syncApi() const { return m_syncApi; }
     AuthClient* authClient() const { return m_authClient; }
+    AccountClient* accountClient() const { return m_accountClient; }
 
 Q_SIGNALS:
     void authStateChanged(KestAccount::AuthState state);
@@ -62,6 +64,7 @@ private:
     ApiClient* m_accountApi;
     ApiClient* m_syncApi;
     AuthClient* m_authClient;
+    AccountClient* m_accountClient;
 };
 
 } // namespace KestAccount

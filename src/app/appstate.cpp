@@ -28,6 +28,7 @@
 #include "storage/sampledatarepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "sync/accountsharingservice.h"
 #include "sync/syncengine.h"
 
 #include <QDebug>
@@ -139,6 +140,7 @@ void AppState::createAccountClient()
     qInfo().noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncApiUrl;
     m_accountClient = new KestAccount::Client(config, this);
     m_accountClient->syncApi()->setBaseUrl(QUrl(syncApiUrl));
+    m_sharingService = new AccountSharingService(m_accountClient->syncApi(), this);
 }
 
 void AppState::createSyncEngine()

@@ -10,6 +10,7 @@ class Client;
 }
 
 class AccountRepository;
+class AccountSharingService;
 class AccountService;
 class BackupService;
 class CategoryRepository;
@@ -69,6 +70,7 @@ public:
     ThemeManager* themeManager() const { return m_themeManager; }
     KestAccount::Client* accountClient() const { return m_accountClient; }
     SyncEngine* syncEngine() const { return m_syncEngine; }
+    AccountSharingService* sharingService() const { return m_sharingService; }
 
     // The account shown in the register; empty for none.
     QString currentAccountId() const { return m_currentAccountId; }
@@ -125,5 +127,6 @@ private:
     ThemeManager* m_themeManager = nullptr;
     KestAccount::Client* m_accountClient = nullptr;
     SyncEngine* m_syncEngine = nullptr;
+    AccountSharingService* m_sharingService = nullptr;
     QString m_currentAccountId;
 };
