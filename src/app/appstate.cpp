@@ -1,5 +1,6 @@
 #include "app/appstate.h"
 
+#include "account/accountclient.h"
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
@@ -177,6 +178,7 @@ void AppState::restoreCloudSession()
 {
     KestAccount::AuthClient* auth = m_accountClient->authClient();
     connect(auth, &KestAccount::AuthClient::loginSucceeded, this, [this] {
+        m_accountClient->accountClient()->registerDevice();
         qInfo("loginSucceeded: starting cloud work");
         Q_EMIT cloudSessionStarted();
     });

@@ -2,8 +2,10 @@
 // server, as a user does: File › Sign In opens the login page, the window
 // shows the session, keeps it across a restart and signs out cleanly.
 
+#include "account/accountclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
+#include "account/deviceidentity.h"
 #include "account/tokenmanager.h"
 #include "account/tokenstore.h"
 #include "app/appstate.h"
@@ -11,6 +13,7 @@
 #include "app/mainwindow.h"
 #include "app/welcomescreen.h"
 #include "support/referenceserver.h"
+#include "support/signedinclient.h"
 #include "support/testbrowser.h"
 #include "support/testworld.h"
 
@@ -83,6 +86,18 @@ private:
         return started;
     }
 
+    // The devices registered to the user, as the account service lists them.
+    QStringList registeredFingerprints()
+    {
+        auto client = signedInClient(m_server, m_email);
+        QStringList fingerprints;
+        const auto devices =
+            answerWithFlagOf<QList<Device>>([&client](auto done) { client->accountClient()->getDevices(done); });
+        for (const Device& device : devices->second)
+            fingerprints.append(device.fingerprint);
+        return fingerprints;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -112,6 +127,7 @@ private Q_SLOTS:
         QCOMPARE(program->window->statusBar()->currentMessage(), QStringLiteral("Signed in successfully"));
         QCOMPARE(program->window->findChild<QPushButton*>(QStringLiteral("signInButton"))->text(),
             QStringLiteral("Sign Out"));
+        QTRY_COMPARE(registeredFingerprints(), QStringList{DeviceIdentity::fingerprint()});
 
         program.reset();
         program = start();
@@ -121,6 +137,12 @@ private Q_SLOTS:
 
         program->action("signOutAction")->trigger();
         QVERIFY(program->action("signInAction")->isVisible());
+        program->action("signInAction")->trigger();
+        QCOMPARE(browser.signIn(m_opened.last(), m_email).status, 200);
+        QTRY_VERIFY(program->action("signOutAction")->isVisible());
+        QTest::qWait(200);
+        QCOMPARE(registeredFingerprints(), QStringList{DeviceIdentity::fingerprint()});
+        program->action("signOutAction")->trigger();
         QVERIFY(statusShows(*program->window, QStringLiteral("Not signed in")));
         QVERIFY(!keyring()->load(TokenStore::accessTokenKey) && !keyring()->load(TokenStore::refreshTokenKey));
         program.reset();
