@@ -1,9 +1,12 @@
 #include "app/mainwindow.h"
 
+#include "account/accountscreen.h"
 #include "account/authclient.h"
 #include "account/client.h"
+#include "account/sharemembersdialog.h"
 #include "app/abouttext.h"
 #include "app/accountsidebar.h"
+#include "app/anotheruserdialog.h"
 #include "app/appstate.h"
 #include "app/settingsscreen.h"
 #include "app/statusbar.h"
@@ -31,10 +34,13 @@
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/database.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "sync/accountsharingservice.h"
+#include "sync/syncengine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -55,6 +61,7 @@ const QString geometryKey = QStringLiteral("mainwindow/geometry");
 const QString splitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int hintMilliseconds = 3000;
 constexpr int failureMilliseconds = 5000;
+constexpr int syncCompleteMilliseconds = 2000;
 
 const QString createAccountButtonStyleSheet = QStringLiteral(
     "QPushButton {  background-color: %1;  color: white;  border: none;  border-radius: 4px;  padding: 6px 16px;"
@@ -93,6 +100,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     createStatusBar();
     connectRepositories();
     connectAuthClient();
+    connectSyncEngine();
     updateAuthUI();
     m_sidebar->reload();
     autoPostRecurring();
@@ -329,7 +337,24 @@ void MainWindow::showShareAccountDialog()
             tr("Sharing requires a Kestrelwood account. Sign in via File › Sign In to enable sharing."));
         return;
     }
-    reportNotAvailable(tr("Share Account"));
+    const QString accountId = m_appState->currentAccountId();
+    const KestAccount::ShareMembersDialog::Texts texts{tr("Share Account"),
+        tr("Sharing: %1").arg(m_appState->accounts()->byId(accountId)->name),
+        tr("Share this account with members of your Kestrelwood family group. They'll see the same register, "
+           "balances, and reconciliation history on their devices."),
+        tr("Shared with"), tr("Not shared with anyone yet."),
+        tr("You are not in a family group yet. Invite someone or join a group in File › Kestrelwood Account, "
+           "then share this account here."),
+        tr("Share"), tr("Remove Selected"), tr("Close"),
+        // The role is a word of the data service's, not of the user's language.
+        QStringLiteral("member"), tr("Share Failed"), tr("Remove Failed"), tr("Remove Share"),
+        tr("Remove %1's access to this account?")};
+    KestAccount::ShareMembersDialog dialog(
+        m_appState->sharingService(), m_appState->accountClient()->accountClient(), accountId, texts, this);
+    // The account's shared flag and rows come back with the next pull.
+    connect(&dialog, &KestAccount::ShareMembersDialog::sharingChanged, m_appState->syncEngine(),
+        &SyncEngine::scheduleSync);
+    dialog.exec();
 }
 
 void MainWindow::runAccountCommand(AccountSidebar::Command command, const QString& accountId)
@@ -450,7 +475,16 @@ void MainWindow::showKestrelwoodAccountScreen()
         showPage(Page::Welcome);
         return;
     }
-    reportNotAvailable(tr("Kestrelwood Account"));
+    if (!m_accountScreen) {
+        m_accountScreen = new KestAccount::AccountScreen(m_appState->accountClient());
+        connect(m_accountScreen, &KestAccount::AccountScreen::logoutRequested, this, [this] {
+            m_accountScreen->close();
+            m_appState->accountClient()->authClient()->logout();
+        });
+    }
+    m_accountScreen->selectTab(KestAccount::AccountScreen::ProfileTab);
+    m_accountScreen->refreshAll();
+    showToolWindow(m_accountScreen, tr("Kestrelwood Account"), QSize(600, 550));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -782,6 +816,46 @@ void MainWindow::connectAuthClient()
         [this](const QString& error) { showStatusMessage(tr("Sign-in failed: %1").arg(error), failureMilliseconds); });
 }
 
+void MainWindow::connectSyncEngine()
+{
+    SyncEngine* engine = m_appState->syncEngine();
+    connect(engine, &SyncEngine::stateChanged, this, &MainWindow::updateSyncLabel);
+    connect(engine, &SyncEngine::syncCompleted, this, [this] {
+        showStatusMessage(tr("Sync complete"), syncCompleteMilliseconds);
+        // The first sync on a new device may bring the first account.
+        if (!m_sidebar->contains(m_appState->currentAccountId()))
+            restoreSelection();
+    });
+    connect(engine, &SyncEngine::syncFailed, this,
+        [this](const QString& error) { showStatusMessage(tr("Sync failed: %1").arg(error), failureMilliseconds); });
+    connect(engine, &SyncEngine::dataChanged, this, [this] {
+        m_sidebar->reload();
+        m_registerScreen->reload();
+    });
+    connect(m_appState, &AppState::syncLockedToAnotherUser, this, &MainWindow::askAboutAnotherUsersBooks);
+}
+
+void MainWindow::updateSyncLabel()
+{
+    m_statusBar->setSyncText(
+        isSignedIn() ? SyncEngine::stateText(m_appState->syncEngine()->state()) : tr("Not signed in"));
+}
+
+void MainWindow::askAboutAnotherUsersBooks()
+{
+    AnotherUserDialog dialog(this);
+    dialog.exec();
+    if (!dialog.addChosen()) {
+        m_appState->accountClient()->authClient()->logout();
+        return;
+    }
+    if (!m_appState->adoptLocalDataForSignedInUser()) {
+        QMessageBox::warning(this, tr("Different Account"),
+            tr("This device's books could not be prepared for the account you signed in with, so nothing was "
+               "synced. %1").arg(Database::failureText(m_appState->database()->lastFailure())));
+    }
+}
+
 bool MainWindow::isSignedIn() const
 {
     return m_appState->accountClient()->isAuthenticated();
@@ -793,7 +867,7 @@ void MainWindow::updateAuthUI()
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
     m_welcomeScreen->setSignedIn(signedIn);
-    m_statusBar->setSyncText(signedIn ? tr("Signed in") : tr("Not signed in"));
+    updateSyncLabel();
     // Signed in from the welcome page: on to the books. A sign-out leaves
     // the page where it is, offering to sign in again.
     if (signedIn && currentPage() == Page::Welcome) {
@@ -833,11 +907,6 @@ void MainWindow::showPage(Page page)
 void MainWindow::showStatusMessage(const QString& text, int milliseconds)
 {
     m_statusBar->showMessage(text, milliseconds);
-}
-
-void MainWindow::reportNotAvailable(const QString& feature)
-{
-    showStatusMessage(tr("%1 is not available yet").arg(feature), hintMilliseconds);
 }
 
 void MainWindow::showAboutBox()

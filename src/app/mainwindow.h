@@ -8,6 +8,10 @@
 #include <QSize>
 #include <QString>
 
+namespace KestAccount {
+class AccountScreen;
+}
+
 class AppState;
 class CategoriesScreen;
 class PayeeScreen;
@@ -115,6 +119,12 @@ private:
     void restoreSelection();
     void continueWithoutSignIn();
     void connectAuthClient();
+    void connectSyncEngine();
+    // The status bar's sync label: the engine's state, or "Not signed in".
+    void updateSyncLabel();
+    // The books were synced with another user: asks whether to add them to
+    // the signed-in account or to sign out.
+    void askAboutAnotherUsersBooks();
     void updateAuthUI();
     bool isSignedIn() const;
     // Says, once, that the sign-in lasts for this run only.
@@ -127,7 +137,6 @@ private:
     void showStatusMessage(const QString& text, int milliseconds);
     // Tells the user, in a box that can't be missed, that `what` failed and why.
     void reportWriteFailure(const QString& title, const QString& what, const WriteOutcome& outcome);
-    void reportNotAvailable(const QString& feature);
     // The status bar's part in an update check or release notes request.
     KestUpdate::StatusCallback statusCallback();
     KestUpdate::FinishedCallback finishedCallback();
@@ -151,6 +160,7 @@ private:
     PayeeScreen* m_payeeScreen = nullptr;
     SearchScreen* m_searchScreen = nullptr;
     SettingsScreen* m_settingsScreen = nullptr;
+    KestAccount::AccountScreen* m_accountScreen = nullptr;
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;

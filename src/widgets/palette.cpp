@@ -9,6 +9,7 @@ namespace {
 // Every colour of the program, spelled once; the roles below choose among
 // them.
 const QString deepRed = QStringLiteral("#C62828");
+const QString darkRed = QStringLiteral("#B71C1C");
 const QString salmon = QStringLiteral("#FF8A80");
 const QString green = QStringLiteral("#2E7D32");
 const QString lightGreen = QStringLiteral("#66BB6A");
@@ -125,6 +126,21 @@ QColor Palette::outlineButtonHover()
 QColor Palette::outlineButtonPressed()
 {
     return themed(tealMist, fern);
+}
+
+QColor Palette::dangerButton()
+{
+    return QColor(deepRed);
+}
+
+QColor Palette::dangerButtonHover()
+{
+    return QColor(darkRed);
+}
+
+QColor Palette::roleBadge()
+{
+    return themed(teal, lightTeal);
 }
 
 QColor Palette::badgeBackground()

@@ -41,6 +41,11 @@ public:
     static QColor outlineButton();
     static QColor outlineButtonHover();
     static QColor outlineButtonPressed();
+    // The filled button of an action that cannot be undone, with white text.
+    static QColor dangerButton();
+    static QColor dangerButtonHover();
+    // A small word that marks someone's role, such as a group's owner.
+    static QColor roleBadge();
     // The square behind a feature's glyph on the welcome page.
     static QColor badgeBackground();
     static QColor badgeText();
