@@ -28,7 +28,9 @@
 
 #include <QFile>
 #include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QSslKey>
+#include <QSslSocket>
 
 ServiceHost::ServiceHost(const ServerOptions &options, QObject *parent)
     : QObject(parent)
@@ -129,9 +131,14 @@ bool ServiceHost::listen(QString *error)
             *error = QStringLiteral("The TLS certificate or key is not valid PEM");
             return false;
         }
-        m_http->sslSetup(certificate, key);
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setLocalCertificate(certificate);
+        tls.setPrivateKey(key);
+        tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+        m_port = m_http->start(m_options.listenAddress, m_options.port, &tls);
+    } else {
+        m_port = m_http->start(m_options.listenAddress, m_options.port, nullptr);
     }
-    m_port = m_http->listen(m_options.listenAddress, m_options.port);
     if (m_port == 0) {
         *error = QStringLiteral("Cannot listen on %1 port %2").arg(m_options.listenAddress.toString()).arg(m_options.port);
         return false;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QSslSocket>
 #include <QtTest>
 
 namespace {
@@ -19,6 +20,24 @@ QJsonObject payloadOf(const QString &token)
 QString base64Url(const QByteArray &data)
 {
     return QString::fromLatin1(data.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+// Sends `head` (and no body) on `socket`, and returns the status line the
+// server answers with; empty when none came within five seconds.
+QByteArray statusLineFor(QSslSocket &socket, const QByteArray &head)
+{
+    socket.write(head);
+    QElapsedTimer waited;
+    waited.start();
+    while (!socket.canReadLine() && waited.elapsed() < 5000)
+        socket.waitForReadyRead(100);
+    return socket.readLine().trimmed();
+}
+
+QByteArray requestHead(const QByteArray &extraHeaders)
+{
+    return "PATCH /api/v1/realms/kestrelwood/users/me HTTP/1.1\r\nHost: localhost\r\n"
+           "Content-Type: application/json\r\n" + extraHeaders + "\r\n";
 }
 
 } // namespace
@@ -37,6 +56,8 @@ private Q_SLOTS:
     void malformedBodiesAre400_data();
     void malformedBodiesAre400();
     void oversizedBodyIs413();
+    void oversizedRequestsRefusedByTheirHead_data();
+    void oversizedRequestsRefusedByTheirHead();
     void badTokensAre401_data();
     void badTokensAre401();
 
@@ -158,6 +179,48 @@ void TestServerBasics::oversizedBodyIs413()
     QVERIFY(!reply.error().isEmpty());
     // The server is still there for the next request.
     QCOMPARE(m_client->get(m_client->identity(QStringLiteral("/users/me")), m_tokens.access).status, 200);
+}
+
+void TestServerBasics::oversizedRequestsRefusedByTheirHead_data()
+{
+    QTest::addColumn<bool>("tls");
+    QTest::addColumn<QByteArray>("headers");
+    QTest::addColumn<QByteArray>("status");
+    const QByteArray hugeLength = "Content-Length: 2000000000\r\n";
+    const QByteArray chunked = "Transfer-Encoding: chunked\r\n";
+    const QByteArray longHeader = "X-Padding: " + QByteArray(70 * 1024, 'p') + "\r\n";
+    for (const bool tls : {false, true}) {
+        const char *scheme = tls ? "https" : "http";
+        QTest::addRow("%s, body announced too large", scheme) << tls << hugeLength << QByteArrayLiteral("413");
+        QTest::addRow("%s, body without length", scheme) << tls << chunked << QByteArrayLiteral("411");
+        QTest::addRow("%s, head too large", scheme) << tls << longHeader << QByteArrayLiteral("431");
+        QTest::addRow("%s, length not a number", scheme) << tls << QByteArray("Content-Length: many\r\n")
+                                                           << QByteArrayLiteral("400");
+    }
+}
+
+void TestServerBasics::oversizedRequestsRefusedByTheirHead()
+{
+    QFETCH(bool, tls);
+    QFETCH(QByteArray, headers);
+    QFETCH(QByteArray, status);
+    ServerProcess server;
+    const QString data = QStringLiteral(KESTRELWOOD_TEST_DATA);
+    QVERIFY(server.start(tls ? QStringList{QStringLiteral("--tls-cert"), data + QStringLiteral("/localhost-cert.pem"),
+                                           QStringLiteral("--tls-key"), data + QStringLiteral("/localhost-key.pem")}
+                             : QStringList()));
+    QSslSocket socket;
+    if (tls) {
+        socket.setPeerVerifyMode(QSslSocket::VerifyNone);
+        socket.connectToHostEncrypted(QStringLiteral("127.0.0.1"), server.baseUrl().port());
+        QVERIFY(socket.waitForEncrypted(5000));
+    } else {
+        socket.connectToHost(QStringLiteral("127.0.0.1"), server.baseUrl().port());
+        QVERIFY(socket.waitForConnected(5000));
+    }
+    // The body never comes: the answer must not wait for it.
+    const QByteArray statusLine = statusLineFor(socket, requestHead(headers));
+    QVERIFY2(statusLine.startsWith("HTTP/1.1 " + status), statusLine.constData());
 }
 
 void TestServerBasics::badTokensAre401_data()

@@ -2,24 +2,14 @@
 
 #include "http/httpreply.h"
 #include "http/httprequest.h"
+#include "http/guardedtcpserver.h"
+#include "http/requestsizeguard.h"
 #include "http/router.h"
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QSslServer>
 #include <QTcpSocket>
-
-namespace {
-
-bool tooLarge(const QHttpServerRequest &request)
-{
-    if (request.body().size() > HttpServer::maxBodyBytes)
-        return true;
-    bool ok = false;
-    const qint64 declared = request.value(QByteArrayLiteral("Content-Length")).toLongLong(&ok);
-    return ok && declared > HttpServer::maxBodyBytes;
-}
-
-} // namespace
 
 HttpServer::HttpServer(const Router &router, QObject *parent)
     : QAbstractHttpServer(parent)
@@ -27,13 +17,31 @@ HttpServer::HttpServer(const Router &router, QObject *parent)
 {
 }
 
+quint16 HttpServer::start(const QHostAddress &address, quint16 port, const QSslConfiguration *tls)
+{
+    QTcpServer *listener = nullptr;
+    if (tls) {
+        auto *sslListener = new QSslServer(this);
+        sslListener->setSslConfiguration(*tls);
+        // The guard must see a connection's bytes before this server does,
+        // so it is installed as the handshake starts, before the connection
+        // is handed on.
+        connect(sslListener, &QSslServer::startedEncryptionHandshake, this,
+                [](QSslSocket *socket) { RequestSizeGuard::watch(socket, maxBodyBytes); });
+        listener = sslListener;
+    } else {
+        listener = new GuardedTcpServer(maxBodyBytes, this);
+    }
+    if (!listener->listen(address, port)) {
+        delete listener;
+        return 0;
+    }
+    bind(listener);
+    return listener->serverPort();
+}
+
 bool HttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
 {
-    if (tooLarge(request)) {
-        send(request, socket,
-             HttpReply::error(413, QStringLiteral("The request body is larger than %1 bytes").arg(maxBodyBytes)));
-        return true;
-    }
     HttpRequest parsed(request);
     send(request, socket, m_router.dispatch(parsed));
     return true;

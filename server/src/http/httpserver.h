@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractHttpServer>
+#include <QHostAddress>
 
+class QSslConfiguration;
 class Router;
 class HttpReply;
 
@@ -12,10 +14,15 @@ class HttpServer : public QAbstractHttpServer
     Q_OBJECT
 
 public:
-    // Requests above this size are answered 413 without being handled.
+    // Requests announcing a larger body are answered 413 without being read.
     static constexpr qint64 maxBodyBytes = 10 * 1024 * 1024;
 
     HttpServer(const Router &router, QObject *parent = nullptr);
+
+    // Listens on `address` and `port` (0 for any free one), with TLS when
+    // `tls` is given, every connection watched for oversized requests. The
+    // port listened on, or 0 when listening failed.
+    quint16 start(const QHostAddress &address, quint16 port, const QSslConfiguration *tls);
 
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
