@@ -154,6 +154,7 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     m_navigation->setCurrentRow(ProfileTab);
 
     m_status = new QLabel;
+    m_status->setContentsMargins(20, 0, 0, 0);
     m_status->setObjectName(QStringLiteral("accountStatus"));
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
@@ -161,7 +162,7 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     connect(m_statusTimer, &QTimer::timeout, m_status, &QLabel::clear);
 
     auto* right = new QVBoxLayout;
-    right->setContentsMargins(0, 0, 0, 8);
+    right->setContentsMargins(0, 0, 20, 8);
     right->addWidget(m_pages, 1);
     right->addWidget(m_status);
     auto* layout = new QHBoxLayout(this);
@@ -414,9 +415,10 @@ bool AccountScreen::ownsGroup() const
 
 void AccountScreen::updatePrivacyPage()
 {
-    const bool owner = !m_group.isEmpty() && ownsGroup();
-    m_deleteButton->setEnabled(!owner);
-    m_ownerNote->setVisible(owner);
+    // An owner alone in the group can go: the group goes with them.
+    const bool ownerOfOthers = m_group.members.size() > 1 && ownsGroup();
+    m_deleteButton->setEnabled(!ownerOfOthers);
+    m_ownerNote->setVisible(ownerOfOthers);
 }
 
 void AccountScreen::refreshDevices()

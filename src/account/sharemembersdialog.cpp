@@ -241,7 +241,7 @@ void ShareMembersDialog::onAddShare()
             self->loadShares();
             return;
         }
-        QMessageBox::warning(self, self->failureTitle(self->m_texts.shareFailedTitle),
+        self->warn(self->m_texts.shareFailedTitle,
             error.isEmpty() ? tr("Could not share with %1.").arg(memberText) : error);
     });
 }
@@ -253,9 +253,11 @@ void ShareMembersDialog::onRemoveSelected()
         return;
     const QString userId = selected.first()->data(Qt::UserRole).toString();
     const QString memberText = selected.first()->text();
-    const auto answer = QMessageBox::question(this, m_texts.removeConfirmTitle,
-        m_texts.removeConfirmText.arg(memberText), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    QMessageBox question(QMessageBox::Question, m_texts.removeConfirmTitle, m_texts.removeConfirmText.arg(memberText),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question.setTextFormat(Qt::PlainText);
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
         return;
     m_removeButton->setEnabled(false);
     const QPointer<ShareMembersDialog> self(this);
@@ -268,14 +270,16 @@ void ShareMembersDialog::onRemoveSelected()
             return;
         }
         self->m_removeButton->setEnabled(!self->m_list->selectedItems().isEmpty());
-        QMessageBox::warning(
-            self, self->failureTitle(self->m_texts.removeFailedTitle), tr("Could not remove share."));
+        self->warn(self->m_texts.removeFailedTitle, tr("Could not remove share."));
     });
 }
 
-QString ShareMembersDialog::failureTitle(const QString& title) const
+void ShareMembersDialog::warn(const QString& title, const QString& text)
 {
-    return orFallback(title, m_texts.windowTitle);
+    // The text may carry a member's name or the service's words: never markup.
+    QMessageBox box(QMessageBox::Warning, orFallback(title, m_texts.windowTitle), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 } // namespace KestAccount

@@ -66,7 +66,8 @@ private:
     void fillPicker();
     void addNoticeRow(const QString& text);
     QString shareText(const ShareMember& share) const;
-    QString failureTitle(const QString& title) const;
+    // A warning titled `title`, or the window title when that is empty.
+    void warn(const QString& title, const QString& text);
 
     SharingBackend* m_sharing;
     AccountClient* m_accounts;

@@ -32,6 +32,7 @@ namespace {
 const QString ownerEmail = QStringLiteral("ada@example.com");
 const QString memberEmail = QStringLiteral("bob@example.com");
 const QString newcomerEmail = QStringLiteral("cy@example.com");
+const QString loneOwnerEmail = QStringLiteral("dee@example.com");
 
 // Types each answer into the next input dialog and presses OK; the prompts
 // are noted. When the answers run out, nothing more is answered.
@@ -123,7 +124,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_server.startWithUser(ownerEmail));
-        for (const QString& email : {memberEmail, newcomerEmail})
+        for (const QString& email : {memberEmail, newcomerEmail, loneOwnerEmail})
             QCOMPARE(TestBrowser().signUp(m_server.baseUrl(), ReferenceServer::clientId, email).status, 302);
         m_owner = signedInClient(m_server, ownerEmail);
         m_member = signedInClient(m_server, memberEmail);
@@ -150,6 +151,17 @@ private Q_SLOTS:
         QCOMPARE(screen->findChild<QPushButton*>(QStringLiteral("leaveGroupButton")) != nullptr, !owner);
         QCOMPARE(screen->findChild<QPushButton*>(QStringLiteral("deleteAccountButton"))->isEnabled(), !owner);
         QCOMPARE(!screen->findChild<QLabel*>(QStringLiteral("ownerNote"))->isHidden(), owner);
+    }
+
+    void anOwnerAloneInTheGroupMayDeleteTheAccount()
+    {
+        auto alone = signedInClient(m_server, loneOwnerEmail);
+        QVERIFY(!answerOf<GroupInvitation>([&alone](auto done) { alone->accountClient()->generateInviteCode(done); })
+                     ->isEmpty());
+        auto screen = openScreen(*alone, AccountScreen::PrivacyTab);
+        QVERIFY(groupShown(*screen));
+        QVERIFY(screen->findChild<QPushButton*>(QStringLiteral("deleteAccountButton"))->isEnabled());
+        QVERIFY(screen->findChild<QLabel*>(QStringLiteral("ownerNote"))->isHidden());
     }
 
     void serverTextsAreShownAsText()
