@@ -142,7 +142,13 @@ void tuneSqliteForOneThread()
 } // namespace
 
 Database::Database(QObject* parent)
+    : Database(QLatin1String(QSqlDatabase::defaultConnection), parent)
+{
+}
+
+Database::Database(const QString& connectionName, QObject* parent)
     : QObject(parent)
+    , m_connectionName(connectionName)
 {
 }
 
@@ -185,7 +191,7 @@ bool Database::open(const QString& path)
 {
     tuneSqliteForOneThread();
     m_openFailure = OpenFailure::None;
-    m_connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    m_connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_connection.setDatabaseName(path);
     // A file another program holds locked makes a statement wait this long
     // and then fail as busy, so the start reports it instead of hanging.
@@ -210,7 +216,7 @@ bool Database::openForReading(const QString& path)
     m_openFailure = OpenFailure::None;
     if (!QFileInfo(path).isFile())
         return refuse(OpenFailure::Other, QStringLiteral("there is no data file"));
-    m_connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    m_connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_connection.setDatabaseName(path);
     m_connection.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!m_connection.open())

@@ -41,6 +41,10 @@ class Database : public QObject
 
 public:
     explicit Database(QObject* parent = nullptr);
+    // A connection of its own name beside the program's default one, for
+    // code that holds several data files open at once (several devices'
+    // books in one test process).
+    explicit Database(const QString& connectionName, QObject* parent = nullptr);
     ~Database() override;
 
     // The data directory: CHECKBOOK_DATA_DIR when set, else the user's
@@ -125,6 +129,7 @@ private:
         std::function<void()> notify;
     };
 
+    QString m_connectionName;
     QSqlDatabase m_connection;
     bool m_open = false;
     OpenFailure m_openFailure = OpenFailure::None;
