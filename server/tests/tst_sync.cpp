@@ -35,6 +35,8 @@ private Q_SLOTS:
     void pushedRowsComeBackOnPull();
     void pagesOfOneInstantSkipNothing();
     void olderVersionsAreRefused();
+    void aChangeAtTheSameVersionGivesWayToALaterOne_data();
+    void aChangeAtTheSameVersionGivesWayToALaterOne();
     void deletesTravelAsDeletedRows();
     void aPageCarriesTheParentsOfItsRows();
     void othersCannotReadOrChangeTheRows_data();
@@ -135,6 +137,42 @@ void TestSync::olderVersionsAreRefused()
     QCOMPARE(push(user, {transaction(QStringLiteral("tx-v"), QStringLiteral("acc-v"), 3, QStringLiteral("Retried"))})
                  .json.value(QStringLiteral("results")).toArray().first().toObject().value(QStringLiteral("status")).toString(),
              QStringLiteral("ok"));
+}
+
+void TestSync::aChangeAtTheSameVersionGivesWayToALaterOne_data()
+{
+    QTest::addColumn<QString>("sentAgainAt");
+    QTest::addColumn<QString>("expectedPayee");
+    // The first device's reply was lost and it sends its change again, after
+    // a second device built on that change.
+    QTest::newRow("a retry another device has built on") << QStringLiteral("2024-05-20T12:00:03Z") << QStringLiteral("Built on it");
+    QTest::newRow("a change made after the other") << QStringLiteral("2024-05-20T12:00:20Z") << QStringLiteral("First");
+}
+
+void TestSync::aChangeAtTheSameVersionGivesWayToALaterOne()
+{
+    QFETCH(QString, sentAgainAt);
+    QFETCH(QString, expectedPayee);
+    const auto user = newUser(QStringLiteral("retries"));
+    const QString id = QStringLiteral("tx-r%1").arg(m_users);
+    const auto stamped = [&id](const QString &payee, const QString &updatedAt) {
+        QJsonObject change = transaction(id, QStringLiteral("acc-") + id, 1, payee);
+        QJsonObject payload = change.value(QStringLiteral("payload")).toObject();
+        payload.insert(QStringLiteral("updated_at"), updatedAt);
+        change.insert(QStringLiteral("payload"), payload);
+        return QJsonArray{change};
+    };
+    QCOMPARE(push(user, stamped(QStringLiteral("First"), QStringLiteral("2024-05-20T12:00:03Z"))).status, 200);
+    QCOMPARE(push(user, stamped(QStringLiteral("Built on it"), QStringLiteral("2024-05-20T12:00:17Z"))).status, 200);
+    const QString cursor = pullAll(user).cursor;
+
+    const QJsonObject result = push(user, stamped(QStringLiteral("First"), sentAgainAt))
+                                   .json.value(QStringLiteral("results")).toArray().first().toObject();
+    QCOMPARE(result.value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
+    // Either way the row comes again after the sender's cursor, so the
+    // sender holds what the server holds.
+    const QJsonObject row = pullAll(user, cursor).rows.value(QStringLiteral("transactions/") + id);
+    QCOMPARE(row.value(QStringLiteral("payee")).toString(), expectedPayee);
 }
 
 void TestSync::deletesTravelAsDeletedRows()

@@ -12,6 +12,7 @@
 #include "storage/timestamps.h"
 #include "storage/userrepository.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
@@ -74,6 +75,18 @@ std::optional<qint64> parseCursor(const QString &text)
     if (!ok || value < 0 || text.size() > 18)
         return std::nullopt;
     return value;
+}
+
+// Whether the stored row was written later than the change's row, by the
+// devices' own "updated_at" stamps.
+bool isOvertaken(const QJsonObject &payload, const SyncRepository::Row &stored)
+{
+    const auto stampOf = [](const QJsonObject &object) {
+        return QDateTime::fromString(object.value(QStringLiteral("updated_at")).toString(), Qt::ISODateWithMs);
+    };
+    const QDateTime sent = stampOf(payload);
+    const QDateTime kept = stampOf(QJsonDocument::fromJson(stored.payload).object());
+    return sent.isValid() && kept.isValid() && sent < kept;
 }
 
 DataApi::Outcome refused(const QString &status, const QString &message)
@@ -207,6 +220,18 @@ DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId
     if (existing && version < existing->version) {
         return refused(QStringLiteral("conflict"),
                        QStringLiteral("The server has a newer version (%1) of this row").arg(existing->version));
+    }
+    if (existing && version == existing->version && isOvertaken(payload, *existing)) {
+        // A change the server already has something later of at this version:
+        // a retry whose first reply was lost, after another device built on
+        // the first. Acknowledged, the stored row kept and handed out again,
+        // so the sender takes it at its next pull instead of overwriting it.
+        SyncRepository::Row again = *existing;
+        again.changeSeq = changeSeq;
+        *used = true;
+        if (!m_rows.update(again))
+            *failed = true;
+        return {QStringLiteral("ok"), {}, existing->serverId};
     }
     QJsonObject stored = payload;
     stored.remove(QStringLiteral("client_id"));
