@@ -17,6 +17,7 @@ packages=(
   postgresql libqt6sql6-psql wrk
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
   libofx-dev
+  dpkg-dev file lintian
 )
 
 missing=()
