@@ -84,7 +84,8 @@ private Q_SLOTS:
             row(u"kestrelwood-checkbook"_s, path, true);
         row(u"kestrelwood-checkbook"_s, u"/usr/bin/kestrelwood-server"_s, false);
         for (const QString& path : {u"/usr/bin/kestrelwood-server"_s, u"/usr/lib/systemd/system/kestrelwood-server.service"_s,
-                 u"/usr/share/doc/kestrelwood-server/copyright"_s, u"/usr/share/doc/kestrelwood-server/changelog.gz"_s})
+                 u"/usr/share/doc/kestrelwood-server/copyright"_s, u"/usr/share/doc/kestrelwood-server/changelog.gz"_s,
+                 u"/usr/share/doc/kestrelwood-server/server.md"_s})
             row(u"kestrelwood-server"_s, path, true);
         row(u"kestrelwood-server"_s, u"/usr/bin/kestrelwood-checkbook"_s, false);
     }
