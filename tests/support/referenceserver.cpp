@@ -92,6 +92,25 @@ int ReferenceServer::issuedRefreshTokens() const
     return count;
 }
 
+bool ReferenceServer::clearSyncedRows() const
+{
+    const QString connectionName = QUuid::createUuid().toString();
+    bool cleared = false;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        database.setDatabaseName(m_dataDir.path() + QStringLiteral("/kestrelwood-server.db"));
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (database.open()) {
+            QSqlQuery query(database);
+            cleared = query.exec(QStringLiteral("DELETE FROM sync_deliveries"))
+                && query.exec(QStringLiteral("DELETE FROM account_shares"))
+                && query.exec(QStringLiteral("DELETE FROM sync_rows"));
+        }
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return cleared;
+}
+
 QString ReferenceServer::reissued(const QString& accessToken, qint64 expiry) const
 {
     QFile secretFile(m_dataDir.path() + QStringLiteral("/token-secret"));

@@ -26,6 +26,9 @@ public:
     QUrl baseUrl() const { return m_baseUrl; }
     // The program's settings for this server, as the environment would give them.
     KestAccount::ClientConfig clientConfig() const;
+    // Empties the data service, shares included, leaving users, groups and
+    // sessions as they are: a fresh start for the sync tests' next run.
+    bool clearSyncedRows() const;
     // How many refresh tokens the server has issued, rotated ones included.
     int issuedRefreshTokens() const;
     // The access token with its claims unchanged but for "exp", signed with
