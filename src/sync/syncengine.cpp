@@ -18,6 +18,8 @@
 #include <QUrlQuery>
 #include <QUuid>
 
+#include <type_traits>
+
 namespace {
 
 const QString cursorKey = QStringLiteral("lastSyncTimestamp");
@@ -60,8 +62,12 @@ bool storeIncoming(Repository* repository, Record incoming)
     else if (incoming.id.isEmpty())
         incoming.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
 
+    // A deleted account or category is kept all the same: a row another
+    // device wrote into it before it saw the delete still arrives live and
+    // needs its parent.
+    constexpr bool isParent = std::is_same_v<Record, Account> || std::is_same_v<Record, Category>;
     if (!local)
-        return incoming.deletedAt || repository->storeFromServer(incoming);
+        return (incoming.deletedAt && !isParent) || repository->storeFromServer(incoming);
     const bool localPending = local->syncStatus == SyncStatus::Pending;
     const bool incomingWins = localPending ? incoming.version > local->version : incoming.version >= local->version;
     return !incomingWins || repository->storeFromServer(incoming);
