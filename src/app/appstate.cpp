@@ -174,6 +174,18 @@ void AppState::startCloudSync()
     m_syncEngine->scheduleSync();
 }
 
+bool AppState::adoptLocalDataForSignedInUser()
+{
+    if (!m_syncEngine->adoptLocalDataForCurrentUser())
+        return false;
+    // The accounts have new ids, the one on screen too.
+    const std::optional<QString> lastViewed = m_preferences->get(lastViewedAccountKey);
+    m_currentAccountId.clear();
+    setCurrentAccountId(lastViewed.value_or(QString()));
+    startCloudSync();
+    return true;
+}
+
 void AppState::restoreCloudSession()
 {
     KestAccount::AuthClient* auth = m_accountClient->authClient();

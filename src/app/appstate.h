@@ -82,6 +82,10 @@ public:
     // books were synced with another user: then syncLockedToAnotherUser()
     // asks the window to let the user choose.
     void startCloudSync();
+    // The user's answer to syncLockedToAnotherUser(): this device's books go
+    // to the signed-in user's account, then sync starts. False when the
+    // books could not be prepared; nothing is synced then.
+    [[nodiscard]] bool adoptLocalDataForSignedInUser();
 
 Q_SIGNALS:
     void currentAccountChanged(const QString& accountId);

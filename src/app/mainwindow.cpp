@@ -832,7 +832,9 @@ void MainWindow::connectSyncEngine()
         m_sidebar->reload();
         m_registerScreen->reload();
     });
-    connect(m_appState, &AppState::syncLockedToAnotherUser, this, &MainWindow::askAboutAnotherUsersBooks);
+    // Asked once the sign-in has finished answering the browser.
+    connect(m_appState, &AppState::syncLockedToAnotherUser, this, &MainWindow::askAboutAnotherUsersBooks,
+        Qt::QueuedConnection);
 }
 
 void MainWindow::updateSyncLabel()

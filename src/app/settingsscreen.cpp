@@ -1,5 +1,7 @@
 #include "app/settingsscreen.h"
 
+#include "account/authclient.h"
+#include "account/client.h"
 #include "app/abouttext.h"
 #include "app/appstate.h"
 #include "app/language.h"
@@ -7,7 +9,12 @@
 #include "bookkeeping/accountservice.h"
 #include "services/backup/backupservice.h"
 #include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
 #include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "widgets/blockingprogressdialog.h"
 #include "widgets/firstdayofweek.h"
 #include "widgets/glyphicon.h"
@@ -15,6 +22,7 @@
 #include "widgets/settingscard.h"
 
 #include <QCheckBox>
+#include <QDebug>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -24,10 +32,13 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -90,6 +101,21 @@ QString restoreFailureText(const QStringList& errors)
         + lines.join(QLatin1Char('\n'));
 }
 
+QColor syncStateColor(SyncState state)
+{
+    switch (state) {
+    case SyncState::Syncing:
+        return Palette::primaryButton();
+    case SyncState::Error:
+        return Palette::negative();
+    case SyncState::Offline:
+        return Palette::warning();
+    case SyncState::Idle:
+        break;
+    }
+    return Palette::positive();
+}
+
 } // namespace
 
 SettingsScreen::SettingsScreen(AppState* state, QWidget* parent)
@@ -123,7 +149,7 @@ SettingsScreen::SettingsScreen(AppState* state, QWidget* parent)
 void SettingsScreen::refresh()
 {
     refreshDeletedAccounts();
-    showSignedOut();
+    refreshSync();
 }
 
 void SettingsScreen::onThemeChanged(int index)
@@ -354,7 +380,13 @@ SettingsCard* SettingsScreen::buildSyncCard()
     m_lastSyncLabel = new QLabel;
     m_lastSyncLabel->setObjectName(QStringLiteral("lastSyncLabel"));
     m_lastSyncLabel->setWordWrap(true);
-    m_syncButtons = SettingsCard::buttonColumn({new QPushButton(tr("Sync Now")), new QPushButton(tr("Force Full Sync"))});
+    m_syncNowButton = new QPushButton(tr("Sync Now"));
+    m_syncNowButton->setObjectName(QStringLiteral("syncNowButton"));
+    m_forceSyncButton = new QPushButton(tr("Force Full Sync"));
+    m_forceSyncButton->setObjectName(QStringLiteral("forceFullSyncButton"));
+    connect(m_syncNowButton, &QPushButton::clicked, this, &SettingsScreen::syncNow);
+    connect(m_forceSyncButton, &QPushButton::clicked, this, &SettingsScreen::forceFullSync);
+    m_syncButtons = SettingsCard::buttonColumn({m_syncNowButton, m_forceSyncButton});
     m_syncButtons->setObjectName(QStringLiteral("syncButtons"));
     card->body()->addWidget(m_syncStatusLabel);
     card->body()->addWidget(m_lastSyncLabel);
@@ -458,6 +490,96 @@ void SettingsScreen::refreshDeletedAccounts()
         item->setData(Qt::UserRole, account.id);
     }
     m_deletedAccountsCard->setVisible(!deleted.isEmpty());
+}
+
+void SettingsScreen::refreshSync()
+{
+    KestAccount::AuthClient* auth = m_state->accountClient()->authClient();
+    if (!auth->isAuthenticated()) {
+        showSignedOut();
+        return;
+    }
+    const KestAccount::User user = auth->cachedUser();
+    if (user.displayName.isEmpty() && user.email.isEmpty()) {
+        QPointer<SettingsScreen> self(this);
+        auth->fetchCurrentUser([self](const KestAccount::User& fetched) {
+            if (self && !(fetched.displayName.isEmpty() && fetched.email.isEmpty()))
+                self->refreshSync();
+        });
+    }
+    const SyncEngine* engine = m_state->syncEngine();
+    m_syncStatusLabel->setText(tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
+                                   .arg((user.displayName.isEmpty() ? user.email : user.displayName).toHtmlEscaped(),
+                                       syncStateColor(engine->state()).name(), SyncEngine::stateText(engine->state())));
+    m_lastSyncLabel->setText(lastSyncText());
+    m_lastSyncLabel->show();
+    m_syncButtons->show();
+}
+
+QString SettingsScreen::lastSyncText()
+{
+    const QString stamp = m_state->preferences()->get(SyncEngine::lastSyncedAtKey, QString());
+    const QDateTime time = QDateTime::fromString(stamp, Qt::ISODate);
+    QString text;
+    if (stamp.isEmpty())
+        text = tr("Never synced");
+    else
+        text = tr("Last synced: %1").arg(time.isValid() ? QLocale().toString(time.toLocalTime(), QStringLiteral("MMM d, h:mm ap")) : stamp);
+    const SyncEngine* engine = m_state->syncEngine();
+    if (engine->state() == SyncState::Error && !engine->lastError().isEmpty())
+        text += tr("\nError: %1").arg(engine->lastError());
+    return text;
+}
+
+void SettingsScreen::syncNow()
+{
+    m_state->syncEngine()->sync();
+    waitForSync({m_syncNowButton});
+}
+
+void SettingsScreen::forceFullSync()
+{
+    if (QMessageBox::question(this, tr("Force Full Sync"),
+            tr("This will re-upload every local row to the server and re-download all server data. Use this if data "
+               "appears out of sync between devices.\n\nContinue?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    const int accounts = m_state->accounts()->markAllPendingForResync();
+    const int categories = m_state->categories()->markAllPendingForResync();
+    const int transactions = m_state->transactions()->markAllPendingForResync();
+    const int recurrings = m_state->recurring()->markAllPendingForResync();
+    const int reconciliations = m_state->reconciliations()->markAllPendingForResync();
+    qInfo() << "Force Full Sync: marked pending —" << "accounts:" << accounts << "categories:" << categories
+            << "transactions:" << transactions << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
+    if (!m_state->preferences()->remove(SyncEngine::cursorKey))
+        reportUnsavedSetting();
+    m_state->syncEngine()->sync();
+    waitForSync({m_syncNowButton, m_forceSyncButton});
+}
+
+void SettingsScreen::waitForSync(const QList<QPushButton*>& buttons)
+{
+    SyncEngine* engine = m_state->syncEngine();
+    // Held back (nobody signed in, or books of another user): nothing to wait for.
+    if (engine->state() != SyncState::Syncing) {
+        refreshSync();
+        return;
+    }
+    for (QPushButton* button : buttons)
+        button->setEnabled(false);
+    m_syncNowButton->setText(tr("Syncing..."));
+    refreshSync();
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(engine, &SyncEngine::stateChanged, this, [this, buttons, connection](SyncState state) {
+        if (state == SyncState::Syncing)
+            return;
+        disconnect(*connection);
+        for (QPushButton* button : buttons)
+            button->setEnabled(true);
+        m_syncNowButton->setText(tr("Sync Now"));
+        refresh();
+    });
 }
 
 void SettingsScreen::showSignedOut()

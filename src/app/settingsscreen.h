@@ -43,6 +43,11 @@ public Q_SLOTS:
     void importBackupFrom(const QString& path);
     // Brings back the deleted account chosen in the list.
     void restoreSelectedAccount();
+    // Starts a sync cycle; the button waits for its end.
+    void syncNow();
+    // After a confirmation: every live row pending, the cursor cleared,
+    // then a cycle that uploads them and downloads everything.
+    void forceFullSync();
 
 Q_SIGNALS:
     // Accounts or their rows came back (a restored account or backup): the
@@ -63,6 +68,11 @@ private:
     void restyleNavigation();
     void refreshDeletedAccounts();
     void showSignedOut();
+    void refreshSync();
+    QString lastSyncText();
+    // Disables `buttons` and reads "Syncing..." on Sync Now until the cycle
+    // just started ends, then reads the sync state again.
+    void waitForSync(const QList<QPushButton*>& buttons);
     // Runs an export or restore behind a progress dialog whose Cancel stops
     // it, with `button` disabled and reading `busyText` meanwhile.
     void runBackupWork(QPushButton* button, const QString& busyText, const std::function<void()>& work);
@@ -80,6 +90,8 @@ private:
     QLabel* m_syncStatusLabel = nullptr;
     QLabel* m_lastSyncLabel = nullptr;
     QWidget* m_syncButtons = nullptr;
+    QPushButton* m_syncNowButton = nullptr;
+    QPushButton* m_forceSyncButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     QPushButton* m_importButton = nullptr;
     SettingsCard* m_deletedAccountsCard = nullptr;

@@ -3,11 +3,13 @@
 #include "account/apiclient.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/clock.h"
 #include "storage/database.h"
 #include "storage/localidrenewal.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/storedtime.h"
 #include "storage/transactionrepository.h"
 #include "sync/syncpayload.h"
 
@@ -22,7 +24,6 @@
 
 namespace {
 
-const QString cursorKey = QStringLiteral("lastSyncTimestamp");
 const QString syncedUserKey = QStringLiteral("lastSyncUserId");
 const QString accountType = QStringLiteral("account");
 const QString categoryType = QStringLiteral("category");
@@ -83,6 +84,9 @@ bool hasDate(const Transaction& transaction, const QJsonObject& row)
 }
 
 } // namespace
+
+const QString SyncEngine::cursorKey = QStringLiteral("lastSyncTimestamp");
+const QString SyncEngine::lastSyncedAtKey = QStringLiteral("lastSyncCompletedAt");
 
 SyncEngine::SyncEngine(KestAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
     CategoryRepository* categories, RecurringRepository* recurring, ReconciliationRepository* reconciliations,
@@ -462,6 +466,10 @@ void SyncEngine::checkIntegrity(const QJsonObject& integrity)
 
 void SyncEngine::completeCycle()
 {
+    // The cursor is the server's change number, not a time: the settings
+    // show when the books were last in step from this.
+    if (!m_preferences->set(lastSyncedAtKey, timeToText(Clock::nowUtc())))
+        qWarning("Sync: the time of this sync could not be remembered");
     setState(SyncState::Idle);
     Q_EMIT syncCompleted();
     Q_EMIT dataChanged();

@@ -41,6 +41,10 @@ public:
     static constexpr int pullPageSize = 200;
     static constexpr int maxPagesPerCycle = 50;
     static constexpr int debounceMs = 2000;
+    // Preferences: the "server_time" of the last stored page, and when the
+    // last cycle completed (UTC, ISO 8601).
+    static const QString cursorKey;
+    static const QString lastSyncedAtKey;
 
     SyncEngine(KestAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
         CategoryRepository* categories, RecurringRepository* recurring, ReconciliationRepository* reconciliations,

@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(browser.signIn(m_opened.last(), m_email).status, 200);
         QTRY_VERIFY(program->action("signOutAction")->isVisible());
         QVERIFY(!program->action("signInAction")->isVisible());
-        QVERIFY(statusShows(*program->window, QStringLiteral("Signed in")));
+        QTRY_VERIFY(statusShows(*program->window, QStringLiteral("Synced")));
         QCOMPARE(program->window->statusBar()->currentMessage(), QStringLiteral("Signed in successfully"));
         QCOMPARE(program->window->findChild<QPushButton*>(QStringLiteral("signInButton"))->text(),
             QStringLiteral("Sign Out"));
