@@ -839,8 +839,13 @@ void MainWindow::connectSyncEngine()
 
 void MainWindow::updateSyncLabel()
 {
-    m_statusBar->setSyncText(
-        isSignedIn() ? SyncEngine::stateText(m_appState->syncEngine()->state()) : tr("Not signed in"));
+    SyncEngine* engine = m_appState->syncEngine();
+    if (!isSignedIn())
+        m_statusBar->setSyncText(tr("Not signed in"));
+    else if (engine->localDataBelongsToAnotherUser())
+        m_statusBar->setSyncText(tr("Sync paused"));
+    else
+        m_statusBar->setSyncText(SyncEngine::stateText(engine->state()));
 }
 
 void MainWindow::askAboutAnotherUsersBooks()

@@ -120,7 +120,8 @@ private:
     void continueWithoutSignIn();
     void connectAuthClient();
     void connectSyncEngine();
-    // The status bar's sync label: the engine's state, or "Not signed in".
+    // The status bar's sync label: the engine's state, "Not signed in", or
+    // "Sync paused" while the books wait for the signed-in user's choice.
     void updateSyncLabel();
     // The books were synced with another user: asks whether to add them to
     // the signed-in account or to sign out.

@@ -143,6 +143,8 @@ SettingsScreen::SettingsScreen(AppState* state, QWidget* parent)
     connect(m_weekStartCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onWeekStartChanged);
     connect(m_languageCombo, &QComboBox::currentIndexChanged, this, &SettingsScreen::onLanguageChanged);
     connect(m_state->themeManager(), &ThemeManager::themeChanged, this, &SettingsScreen::restyleNavigation);
+    // The state's colour depends on the theme.
+    connect(m_state->themeManager(), &ThemeManager::themeChanged, this, &SettingsScreen::refreshSync);
     refresh();
 }
 

@@ -142,11 +142,13 @@ private Q_SLOTS:
         QSignalSpy completed(program.engine(), &SyncEngine::syncCompleted);
 
         QString question;
+        bool pausedWhileAsked = false;
         // Signing in takes a while; the question waits up to half a minute.
         testworld::whenDialogShown(
-            [&question, button](QDialog* dialog) {
+            [&](QDialog* dialog) {
                 auto* box = qobject_cast<QMessageBox*>(dialog);
                 question = box->text();
+                pausedWhileAsked = statusShows(program.window, QStringLiteral("Sync paused"));
                 for (QAbstractButton* choice : box->buttons()) {
                     if (choice->text() == button)
                         QTest::mouseClick(choice, Qt::LeftButton);
@@ -155,6 +157,7 @@ private Q_SLOTS:
             3000);
         program.signIn(newUser());
         QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 30000);
+        QVERIFY(pausedWhileAsked);
         if (added) {
             QTRY_VERIFY(!completed.isEmpty());
             const QList<Account> accounts = program.world.appState.accounts()->all();
