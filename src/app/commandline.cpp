@@ -220,8 +220,9 @@ void addOptions(QCommandLineParser& parser)
             CommandLine::tr("mode")},
         {importOption, CommandLine::tr("Import the bank files <file> and those after it (CSV, QIF, OFX or QFX)."),
             CommandLine::tr("file")},
-        {{QStringLiteral("h"), helpOption}, CommandLine::tr("Show the commands and options.")},
-        {versionOption, CommandLine::tr("Show the version.")},
+        // Described by CommandLineHelp, which prints the whole help itself.
+        QCommandLineOption(QStringList{QStringLiteral("h"), helpOption}),
+        QCommandLineOption(versionOption),
     });
 }
 
