@@ -33,12 +33,18 @@ constexpr int successShownMs = 3000;
 constexpr int minimumPasswordLength = 8;
 constexpr qsizetype userAgentLength = 60;
 
-QLabel* plainLabel(const QString& text, const QFont& font = QFont())
+// Names and other texts from the service are shown as written, never as markup.
+QLabel* plainLabel(const QString& text)
 {
     auto* label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
-    if (font != QFont())
-        label->setFont(font);
+    return label;
+}
+
+QLabel* plainLabel(const QString& text, const QFont& font)
+{
+    QLabel* label = plainLabel(text);
+    label->setFont(font);
     return label;
 }
 
@@ -300,7 +306,10 @@ void AccountScreen::refreshProfile()
     m_auth->fetchCurrentUser([self](const User& user) {
         if (!self)
             return;
-        self->m_displayName->setText(user.displayName.isEmpty() ? tr("(not set)") : user.displayName);
+        if (user.id.isEmpty())
+            self->m_displayName->setText(tr("Your profile could not be loaded."));
+        else
+            self->m_displayName->setText(user.displayName.isEmpty() ? tr("(not set)") : user.displayName);
         self->m_email->setText(user.email);
     });
 }

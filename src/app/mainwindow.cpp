@@ -476,11 +476,11 @@ void MainWindow::showKestrelwoodAccountScreen()
         return;
     }
     if (!m_accountScreen) {
+        KestAccount::AuthClient* auth = m_appState->accountClient()->authClient();
         m_accountScreen = new KestAccount::AccountScreen(m_appState->accountClient());
-        connect(m_accountScreen, &KestAccount::AccountScreen::logoutRequested, this, [this] {
-            m_accountScreen->close();
-            m_appState->accountClient()->authClient()->logout();
-        });
+        connect(m_accountScreen, &KestAccount::AccountScreen::logoutRequested, auth, &KestAccount::AuthClient::logout);
+        // What it shows belongs to the session that ended.
+        connect(auth, &KestAccount::AuthClient::logoutCompleted, m_accountScreen, &QWidget::close);
     }
     m_accountScreen->selectTab(KestAccount::AccountScreen::ProfileTab);
     m_accountScreen->refreshAll();

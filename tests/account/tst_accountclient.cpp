@@ -1,13 +1,12 @@
 // The account service through the program's client, against the real
 // reference server: an owner's family group with invitations, a second
 // user who joins it, what a member may not do, the devices with their
-// registration across restarts, the sessions, and the account's deletion.
+// registration across restarts, and the account's deletion.
 
 #include "account/accountclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/deviceidentity.h"
-#include "account/session.h"
 #include "support/referenceserver.h"
 #include "support/signedinclient.h"
 #include "support/testbrowser.h"
@@ -220,22 +219,6 @@ private Q_SLOTS:
         QVERIFY(fromHostName || !fingerprint.contains(QString::fromLatin1(machineId.left(8))));
         QCOMPARE(fingerprint == DeviceIdentity::hostNameFingerprint(QStringLiteral("kitchen-pc")), fromHostName);
         QCOMPARE(DeviceIdentity::machineIdFingerprint(path, QStringLiteral("other-name")) == fingerprint, !fromHostName);
-    }
-
-    void anotherSessionCanBeRevoked()
-    {
-        auto other = signedInClient(m_server, memberEmail);
-        const auto sessions = answerWithFlagOf<QList<Session>>(
-            [this](auto done) { m_member->authClient()->listSessions(done); });
-        QVERIFY(sessions->first);
-        QCOMPARE(int(std::count_if(sessions->second.begin(), sessions->second.end(),
-                     [](const Session& session) { return session.isCurrent; })),
-            1);
-        const auto otherSession = std::find_if(sessions->second.begin(), sessions->second.end(),
-            [](const Session& session) { return !session.isCurrent; });
-        QVERIFY(otherSession != sessions->second.end());
-        QVERIFY(succeeded([&](auto done) { m_member->authClient()->revokeSession(otherSession->id, done); }));
-        QVERIFY(!succeeded([&](auto done) { m_member->authClient()->revokeSession(otherSession->id + QLatin1Char('x'), done); }));
     }
 
     void theGroupOwnerCanDeleteTheAccountOnlyAlone()

@@ -328,6 +328,8 @@ private Q_SLOTS:
         client->authApi()->setBaseUrl(unreachable(QStringLiteral("/api/v1/realms/kestrelwood")));
         auto screen = openScreen(*client, AccountScreen::GroupTab);
         QTRY_COMPARE(screen->findChildren<QLabel*>(QStringLiteral("notLoaded")).size(), 3);
+        QTRY_COMPARE(screen->findChild<QLabel*>(QStringLiteral("displayName"))->text(),
+            QStringLiteral("Your profile could not be loaded."));
         QVERIFY(!screen->findChild<QPushButton*>(QStringLiteral("joinGroupButton")));
     }
 

