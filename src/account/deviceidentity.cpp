@@ -50,8 +50,10 @@ QString DeviceIdentity::platform()
 QString DeviceIdentity::fingerprint()
 {
 #ifdef Q_OS_WIN
+    // The 64-bit view: a 32-bit build would otherwise read the redirected
+    // key, which has no MachineGuid.
     const QSettings cryptography(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Cryptography"), QSettings::NativeFormat);
+        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Cryptography"), QSettings::Registry64Format);
     const QString machineGuid = cryptography.value(QStringLiteral("MachineGuid")).toString();
     return machineGuid.isEmpty() ? hostNameFingerprint(deviceName()) : machineGuid;
 #else
