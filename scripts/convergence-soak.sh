@@ -18,7 +18,7 @@ failed=0
 started=$(date +%s)
 for ((start = first; start < first + seeds; start += chunk)); do
   count=$((first + seeds - start < chunk ? first + seeds - start : chunk))
-  if ! QT_QPA_PLATFORM=offscreen CHECKBOOK_CONVERGENCE_FIRST_SEED=$start CHECKBOOK_CONVERGENCE_SEEDS=$count \
+  if ! QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 CHECKBOOK_CONVERGENCE_FIRST_SEED=$start CHECKBOOK_CONVERGENCE_SEEDS=$count \
       "$test_program" >>"$log" 2>&1; then
     failed=$((failed + 1))
   fi

@@ -39,7 +39,7 @@ public:
     // The synchronised tables, in the order the engine uploads them.
     static const QStringList syncedTables;
     // How long a stalled request waits before the client gives up.
-    static constexpr int transferTimeoutMs = 1500;
+    static constexpr int transferTimeoutMs = 3000;
 
     SyncDevice(const QString& name, const ReferenceServer& server, QObject* parent = nullptr);
     ~SyncDevice() override;
