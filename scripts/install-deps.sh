@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need.
 # Only missing packages are fetched, so a prepared machine skips apt entirely.
+# Packages given as arguments are installed too (the tools of a by-hand script).
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,7 @@ packages=(
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin
   libofx-dev
   dpkg-dev file lintian
+  "$@"
 )
 
 missing=()

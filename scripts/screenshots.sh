@@ -12,22 +12,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-${BUILD_DIR:-$root/build}}"
 program="$build/src/kestrelwood-checkbook"
-if [ ! -x "$program" ]; then
-  "$root/scripts/install-deps.sh"
-  BUILD_DIR="$build" "$root/scripts/build.sh"
-fi
-
-tools=(openbox xdotool x11-apps imagemagick sqlite3 xvfb)
-missing=()
-for p in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-deps.sh" openbox xdotool x11-apps imagemagick sqlite3 xvfb
+[ -x "$program" ] || BUILD_DIR="$build" "$root/scripts/build.sh"
 
 work="$(mktemp -d /tmp/kestrelwood-screenshots.XXXXXX)"
 pids=()
