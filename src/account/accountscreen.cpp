@@ -540,7 +540,8 @@ void AccountScreen::changePassword()
 {
     bool accepted = false;
     const auto ask = [this, &accepted](const QString& prompt) {
-        const QString text = QInputDialog::getText(this, tr("Change Password"), prompt, QLineEdit::Password, {}, &accepted);
+        const QString text =
+            QInputDialog::getText(this, tr("Change Password"), prompt, QLineEdit::Password, {}, &accepted);
         return accepted ? text : QString();
     };
     const QString current = ask(tr("Current password:"));

@@ -24,7 +24,8 @@ AccountSharingService::AccountSharingService(ApiClient* syncApi, QObject* parent
 
 void AccountSharingService::listMembers(const QString& accountId, const MembersCallback& callback)
 {
-    m_syncApi->get(accountPath(accountId) + QStringLiteral("/members"), [callback](bool ok, int, const QJsonObject& body) {
+    const QString path = accountPath(accountId) + QStringLiteral("/members");
+    m_syncApi->get(path, [callback](bool ok, int, const QJsonObject& body) {
         QList<ShareMember> members;
         if (ok) {
             for (const QJsonValue& member : body.value(QStringLiteral("members")).toArray())

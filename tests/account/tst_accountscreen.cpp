@@ -182,7 +182,9 @@ private Q_SLOTS:
             // device on their screen; their name in the owner's group.
             QTRY_COMPARE(shownAsText(), client == m_member.get() ? 3 : 1);
         }
-        QVERIFY(answerWithFlagOf<User>([&](auto done) { m_member->authClient()->updateProfile(QStringLiteral("Test User"), done); })->first);
+        QVERIFY(answerWithFlagOf<User>([&](auto done) {
+            m_member->authClient()->updateProfile(QStringLiteral("Test User"), done);
+        })->first);
     }
 
     void removingADeviceAsksFirstAndSaysHowItWent_data()
@@ -208,7 +210,8 @@ private Q_SLOTS:
         QTRY_VERIFY(only(*screen, "removeDeviceButton"));
         if (removedElsewhereFirst) {
             const QString id = devicesOf(*m_owner).first().id;
-            QVERIFY(answerOf<bool>([&](auto done) { m_owner->accountClient()->removeDevice(id, done); }).value_or(false));
+            QVERIFY(answerOf<bool>([&](auto done) { m_owner->accountClient()->removeDevice(id, done); })
+                        .value_or(false));
         }
 
         QString question;

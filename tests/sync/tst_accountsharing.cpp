@@ -75,7 +75,8 @@ private:
     {
         const QJsonObject change{{QStringLiteral("entity_type"), QStringLiteral("account")},
             {QStringLiteral("entity_id"), id}, {QStringLiteral("action"), QStringLiteral("upsert")},
-            {QStringLiteral("version"), 1}, {QStringLiteral("payload"), QJsonObject{{QStringLiteral("name"), QStringLiteral("Household")}}}};
+            {QStringLiteral("version"), 1},
+            {QStringLiteral("payload"), QJsonObject{{QStringLiteral("name"), QStringLiteral("Household")}}}};
         std::optional<bool> pushed;
         client.syncApi()->post(QStringLiteral("/sync/push"), {{QStringLiteral("changes"), QJsonArray{change}}},
             [&pushed](bool ok, int, const QJsonObject&) { pushed = ok; });
