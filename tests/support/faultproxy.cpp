@@ -154,6 +154,14 @@ void FaultProxy::forward(Connection* connection, Exchange exchange, const QByteA
             m_lastDropped = rawRequest;
             m_sinceDrop.start();
             client->abort();
+        } else if (exchange.fault == Fault::None && m_rewrite) {
+            const QByteArray body = m_rewrite(exchange.path, message->body);
+            QList<QByteArray> head = message->head.split('\n');
+            for (QByteArray& line : head) {
+                if (line.toLower().startsWith("content-length:"))
+                    line = "Content-Length: " + QByteArray::number(body.size()) + '\r';
+            }
+            answer(connection, head.join('\n') + "\r\n\r\n" + body);
         } else if (exchange.fault == Fault::None) {
             answer(connection, reply->left(message->size));
         }

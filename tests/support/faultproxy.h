@@ -59,6 +59,11 @@ public:
     QUrl url() const;
     // Without a plan every request goes through untouched.
     void setPlan(Plan plan);
+    // Changes the body of a server answer that is passed on (a page in a
+    // shape the reference server never sends); without one, answers pass
+    // as they are.
+    using Rewrite = std::function<QByteArray(const QByteArray& path, const QByteArray& body)>;
+    void setRewrite(Rewrite rewrite) { m_rewrite = std::move(rewrite); }
     // Every finished exchange, in the order the server answered, while
     // recording (the default); a benchmark only counts them.
     const QList<Exchange>& exchanges() const { return m_exchanges; }
@@ -85,6 +90,7 @@ private:
     QUrl m_upstream;
     QTcpServer m_server;
     Plan m_plan;
+    Rewrite m_rewrite;
     QList<Exchange> m_exchanges;
     bool m_recording = true;
     int m_requestCount = 0;

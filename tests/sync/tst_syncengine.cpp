@@ -18,9 +18,11 @@
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
 #include "sync/syncengine.h"
+#include "support/faultproxy.h"
 #include "support/referenceserver.h"
 #include "support/testbrowser.h"
 
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -65,6 +67,12 @@ public:
             return;
         client->initialize();
         client->syncApi()->setBaseUrl(m_server.baseUrl().resolved(QUrl(QStringLiteral("/checkbook/v1"))));
+    }
+
+    // The data requests go through `proxy` from now on.
+    void routeThrough(const FaultProxy& proxy)
+    {
+        client->syncApi()->setBaseUrl(proxy.url().resolved(QUrl(QStringLiteral("/checkbook/v1"))));
     }
 
     // Runs one cycle to its end; whether it completed.
@@ -467,6 +475,61 @@ private Q_SLOTS:
         QCOMPARE(here.stored(old.id).date, date);
         QCOMPARE(here.reconciliations.byId(reconciliation.id).value_or(Reconciliation()).statementDate, date);
         QCOMPARE(here.recurring.byId(rule.id).has_value(), ruleArrives);
+    }
+
+    // Pages in shapes the reference server never sends, made by rewriting
+    // its first answer on the way.
+    void pagesInOtherShapesAreFollowed_data()
+    {
+        QTest::addColumn<bool>("rulesUnderRecurring");
+        QTest::newRow("rules under \"recurring\"") << true;
+        QTest::newRow("more to come without a server time") << false;
+    }
+
+    void pagesInOtherShapesAreFollowed()
+    {
+        QFETCH(bool, rulesUnderRecurring);
+        const QString email = newUser();
+        Device here(m_server, email);
+        Device there(m_server, email);
+        const Account account = there.addAccount(QStringLiteral("Checking"));
+        QVERIFY(there.sync());
+        QVERIFY(here.sync());
+        RecurringTransaction rule;
+        rule.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        rule.accountId = account.id;
+        rule.payee = QStringLiteral("Rent");
+        rule.startDate = rule.nextDueDate = QDate(2024, 6, 1);
+        QVERIFY(there.recurring.insert(rule));
+        QVERIFY(there.sync());
+
+        FaultProxy proxy(m_server.baseUrl());
+        QVERIFY(proxy.listen());
+        here.routeThrough(proxy);
+        bool rewritten = false;
+        proxy.setRewrite([&](const QByteArray& path, const QByteArray& body) {
+            if (!path.contains("/sync/pull") || std::exchange(rewritten, true))
+                return body;
+            QJsonObject page = QJsonDocument::fromJson(body).object();
+            if (rulesUnderRecurring) {
+                page.insert(QStringLiteral("recurring"), page.take(QStringLiteral("recurring_transactions")));
+            } else {
+                page.insert(QStringLiteral("has_more"), true);
+                page.insert(QStringLiteral("server_time"), QString());
+            }
+            return QJsonDocument(page).toJson(QJsonDocument::Compact);
+        });
+        QVERIFY(here.sync());
+        QVERIFY(here.recurring.byId(rule.id));
+        QByteArrayList pulls;
+        for (const FaultProxy::Exchange& exchange : proxy.exchanges()) {
+            if (exchange.path.contains("/sync/pull"))
+                pulls.append(exchange.path);
+        }
+        QCOMPARE(pulls.size(), rulesUnderRecurring ? 1 : 2);
+        QVERIFY(pulls.constFirst().contains("since="));
+        if (!rulesUnderRecurring)
+            QVERIFY(!pulls.constLast().contains("since="));
     }
 
     void requestsDuringACycleBecomeOneMoreCycle()
