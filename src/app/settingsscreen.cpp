@@ -509,10 +509,13 @@ void SettingsScreen::refreshSync()
                 self->refreshSync();
         });
     }
-    const SyncEngine* engine = m_state->syncEngine();
+    SyncEngine* engine = m_state->syncEngine();
+    // Books of another user wait for the choice asked in the main window.
+    const bool paused = engine->localDataBelongsToAnotherUser();
     m_syncStatusLabel->setText(tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
                                    .arg((user.displayName.isEmpty() ? user.email : user.displayName).toHtmlEscaped(),
-                                       syncStateColor(engine->state()).name(), SyncEngine::stateText(engine->state())));
+                                       paused ? Palette::warning().name() : syncStateColor(engine->state()).name(),
+                                       paused ? tr("Sync paused") : SyncEngine::stateText(engine->state())));
     m_lastSyncLabel->setText(lastSyncText());
     m_lastSyncLabel->show();
     m_syncButtons->show();

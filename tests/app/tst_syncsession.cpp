@@ -148,7 +148,9 @@ private Q_SLOTS:
             [&](QDialog* dialog) {
                 auto* box = qobject_cast<QMessageBox*>(dialog);
                 question = box->text();
-                pausedWhileAsked = statusShows(program.window, QStringLiteral("Sync paused"));
+                const SettingsScreen settings(&program.world.appState);
+                pausedWhileAsked = statusShows(program.window, QStringLiteral("Sync paused"))
+                    && settings.findChild<QLabel*>(QStringLiteral("syncStatusLabel"))->text().contains(u"Sync paused");
                 for (QAbstractButton* choice : box->buttons()) {
                     if (choice->text() == button)
                         QTest::mouseClick(choice, Qt::LeftButton);
