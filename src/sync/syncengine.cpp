@@ -334,10 +334,37 @@ void SyncEngine::onPushReply(int cycle, const QJsonArray& batch, bool ok, int st
     pullChanges(cursor());
 }
 
+std::optional<QJsonObject> SyncEngine::storedChange(const QString& entityType, const QString& id) const
+{
+    const auto changeOf = [](const auto& record) -> std::optional<QJsonObject> {
+        if (!record)
+            return std::nullopt;
+        return SyncPayload::change(*record);
+    };
+    if (entityType == accountType)
+        return changeOf(m_accounts->byId(id));
+    if (entityType == categoryType)
+        return changeOf(m_categories->byId(id));
+    if (entityType == recurringType)
+        return changeOf(m_recurring->byId(id));
+    if (entityType == transactionType)
+        return changeOf(m_transactions->byId(id));
+    if (entityType == reconciliationType)
+        return changeOf(m_reconciliations->byId(id));
+    return std::nullopt;
+}
+
 bool SyncEngine::markSynced(const QJsonObject& change, const QString& serverId)
 {
     const QString entityType = change.value(QStringLiteral("entity_type")).toString();
     const QString id = change.value(QStringLiteral("entity_id")).toString();
+    // Stamps are kept to the second, so an edit in the same second as the
+    // state that was sent would pass the stamp check alone: the whole row
+    // must still be what was sent.
+    if (storedChange(entityType, id) != change) {
+        qInfo().noquote() << "Push: row changed while it was sent, it stays pending:" << entityType << id;
+        return false;
+    }
     const SyncStamp pushed = SyncPayload::stampOf(change);
     std::optional<bool> marked = true;
     if (entityType == accountType)

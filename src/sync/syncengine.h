@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace KestAccount {
 class ApiClient;
@@ -93,6 +94,9 @@ private:
     void pushNextBatch();
     void onPushReply(int cycle, const QJsonArray& batch, bool ok, int status, const QJsonObject& body);
     bool markSynced(const QJsonObject& change, const QString& serverId);
+    // The change object the stored row would make now; none when the row
+    // is gone or the type unknown.
+    std::optional<QJsonObject> storedChange(const QString& entityType, const QString& id) const;
     void pullChanges(const QString& since);
     void onPullReply(int cycle, bool ok, int status, const QJsonObject& body);
     bool mergePage(const QJsonObject& page);

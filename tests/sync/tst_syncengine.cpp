@@ -139,10 +139,11 @@ void tick()
 }
 
 // A local edit as the register makes it: the version kept, stamped now,
-// pending upload.
-void edit(Device& device, const QString& id, const QString& payee)
+// pending upload; by default a second after the last change.
+void edit(Device& device, const QString& id, const QString& payee, bool sameSecond = false)
 {
-    tick();
+    if (!sameSecond)
+        tick();
     Transaction transaction = device.stored(id);
     transaction.payee = payee;
     transaction.updatedAt = Clock::nowUtc();
@@ -301,13 +302,16 @@ private Q_SLOTS:
     void editDuringUploadStaysPendingAndGoesOutNext_data()
     {
         QTest::addColumn<QString>("change");
-        QTest::newRow("payee edited") << "edit";
-        QTest::newRow("deleted") << "delete";
+        QTest::addColumn<bool>("sameSecond");
+        QTest::newRow("payee edited") << "edit" << false;
+        QTest::newRow("payee edited in the same second") << "edit" << true;
+        QTest::newRow("deleted") << "delete" << false;
     }
 
     void editDuringUploadStaysPendingAndGoesOutNext()
     {
         QFETCH(QString, change);
+        QFETCH(bool, sameSecond);
         const QString email = newUser();
         Device here(m_server, email);
         Device there(m_server, email);
@@ -319,7 +323,7 @@ private Q_SLOTS:
         edit(here, rent.id, QStringLiteral("First edit"));
         here.engine->sync();
         if (change == QLatin1String("edit"))
-            edit(here, rent.id, QStringLiteral("Second edit"));
+            edit(here, rent.id, QStringLiteral("Second edit"), sameSecond);
         else
             softDelete(here, rent.id);
         QVERIFY(here.finish());
