@@ -198,7 +198,11 @@ void ShareMembersDialog::fillPicker()
 {
     m_picker->clear();
     const bool ready = m_groupLoad == Load::Loaded && m_sharesLoad == Load::Loaded;
-    const bool inGroup = m_groupLoad != Load::Loaded || !m_groupMembers.isEmpty();
+    // An owner whose invitations are still open is alone in the group:
+    // there is nobody to share with yet.
+    const bool inGroup = m_groupLoad != Load::Loaded
+        || std::any_of(m_groupMembers.begin(), m_groupMembers.end(),
+            [this](const GroupMember& member) { return member.accountId != m_ownId; });
     m_pickerRow->setVisible(inGroup && m_groupLoad != Load::Failed);
     m_notice->setText(
         m_groupLoad == Load::Failed ? tr("Your family group could not be loaded.") : m_texts.noGroupNotice);

@@ -31,6 +31,7 @@ namespace {
 const QString ownerEmail = QStringLiteral("ada@example.com");
 const QString memberEmail = QStringLiteral("bob@example.com");
 const QString outsiderEmail = QStringLiteral("eve@example.com");
+const QString loneOwnerEmail = QStringLiteral("frank@example.com");
 const QString memberText = QStringLiteral("Test User (bob@example.com)");
 const QString emptyText = QStringLiteral("Not shared with anyone yet.");
 
@@ -102,7 +103,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_server.startWithUser(ownerEmail));
-        for (const QString& email : {memberEmail, outsiderEmail})
+        for (const QString& email : {memberEmail, outsiderEmail, loneOwnerEmail})
             QCOMPARE(TestBrowser().signUp(m_server.baseUrl(), ReferenceServer::clientId, email).status, 302);
         m_owner = signedInClient(m_server, ownerEmail);
         m_member = signedInClient(m_server, memberEmail);
@@ -200,13 +201,25 @@ private Q_SLOTS:
         QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("shareButton"))->isEnabled());
     }
 
-    void someoneWithoutAGroupIsToldSo()
+    void someoneWithNobodyToShareWithIsToldSo_data()
     {
-        auto outsider = signedInClient(m_server, outsiderEmail);
-        QVERIFY(pushAccount(*outsider, QStringLiteral("7e2b4c18-9f3d-4a5e-b6c7-d8e9f0a1b2c3")));
+        QTest::addColumn<bool>("ownsGroup");
+        QTest::addColumn<QString>("accountId");
+        QTest::newRow("in no group") << false << QStringLiteral("7e2b4c18-9f3d-4a5e-b6c7-d8e9f0a1b2c3");
+        QTest::newRow("alone in a group of their own") << true << QStringLiteral("8f3c5d29-0a4e-4b6f-a7d8-e9f0a1b2c3d4");
+    }
+
+    void someoneWithNobodyToShareWithIsToldSo()
+    {
+        QFETCH(bool, ownsGroup);
+        QFETCH(QString, accountId);
+        auto outsider = signedInClient(m_server, ownsGroup ? loneOwnerEmail : outsiderEmail);
+        // The first invitation makes the group; until it is taken the owner is alone.
+        if (ownsGroup)
+            QVERIFY(answerOf<GroupInvitation>([&outsider](auto done) { outsider->accountClient()->generateInviteCode(done); }));
+        QVERIFY(pushAccount(*outsider, accountId));
         AccountSharingService sharing(outsider->syncApi());
-        ShareMembersDialog dialog(
-            &sharing, outsider->accountClient(), QStringLiteral("7e2b4c18-9f3d-4a5e-b6c7-d8e9f0a1b2c3"), texts());
+        ShareMembersDialog dialog(&sharing, outsider->accountClient(), accountId, texts());
         dialog.show();
         auto* notice = dialog.findChild<QLabel*>(QStringLiteral("noGroupNotice"));
         QTRY_VERIFY(notice->isVisible());
