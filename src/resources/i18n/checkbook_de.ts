@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Das Konto konnte nicht geteilt werden (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>Checking</source>
@@ -219,6 +226,29 @@
     <message>
         <source>The account order could not be saved</source>
         <translation>Die Reihenfolge der Konten konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>AnotherUserDialog</name>
+    <message>
+        <source>Different Account</source>
+        <translation>Anderes Konto</translation>
+    </message>
+    <message>
+        <source>The books on this device were last synced with a different Kestrelwood account.</source>
+        <translation>Die Daten auf diesem Gerät wurden zuletzt mit einem anderen Kestrelwood-Konto synchronisiert.</translation>
+    </message>
+    <message>
+        <source>Add this device&apos;s accounts and transactions to the account you just signed in with, or sign out. Nothing on this device is deleted either way; until you choose, nothing is synced.</source>
+        <translation>Fügen Sie die Konten und Buchungen dieses Geräts dem Konto hinzu, mit dem Sie sich gerade angemeldet haben, oder melden Sie sich ab. In keinem Fall wird auf diesem Gerät etwas gelöscht; bis Sie sich entscheiden, wird nichts synchronisiert.</translation>
+    </message>
+    <message>
+        <source>Add to This Account</source>
+        <translation>Diesem Konto hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
     </message>
 </context>
 <context>
@@ -864,6 +894,137 @@ Datenverzeichnis: %1
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Write the transactions matching TEXT as CSV.</source>
+        <translation>Schreibt die zu TEXT passenden Buchungen als CSV.</translation>
+    </message>
+    <message>
+        <source>Write a report as CSV. The reports: %1.</source>
+        <translation>Schreibt einen Bericht als CSV. Die Berichte: %1.</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as a ZIP archive.</source>
+        <translation>Speichert eine Sicherung des Kassenbuchs als ZIP-Archiv.</translation>
+    </message>
+    <message>
+        <source>Restore a backup archive while the window is closed; needs --mode.</source>
+        <translation>Stellt ein Sicherungsarchiv bei geschlossenem Fenster wieder her; benötigt --mode.</translation>
+    </message>
+    <message>
+        <source>Import bank files (CSV, QIF, OFX or QFX) while the window is closed.</source>
+        <translation>Importiert Bankdateien (CSV, QIF, OFX oder QFX) bei geschlossenem Fenster.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>Der erste Tag des Berichts.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>Der letzte Tag des Berichts.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Jahresvergleich: der erste Tag des zweiten Zeitraums.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Jahresvergleich: der letzte Tag des zweiten Zeitraums.</translation>
+    </message>
+    <message>
+        <source>The account a report reads or a CSV, OFX or QFX file goes to.</source>
+        <translation>Das Konto, das ein Bericht liest oder in das eine CSV-, OFX- oder QFX-Datei geht.</translation>
+    </message>
+    <message>
+        <source>Write the CSV of a search or report to FILE instead of standard output.</source>
+        <translation>Schreibt das CSV einer Suche oder eines Berichts nach FILE statt auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Restoring: keep the rows already there, replace everything, or keep the newer row.</source>
+        <translation>Beim Wiederherstellen: vorhandene Zeilen behalten, alles ersetzen oder die neuere Zeile behalten.</translation>
+    </message>
+    <message>
+        <source>The folder of the register, checkbook.db; now %1.</source>
+        <translation>Der Ordner des Kassenbuchs, checkbook.db; derzeit %1.</translation>
+    </message>
+    <message>
+        <source>Print the debug and information messages too.</source>
+        <translation>Gibt auch die Debug- und Informationsmeldungen aus.</translation>
+    </message>
+    <message>
+        <source>Offer loading and clearing sample data in the Help menu.</source>
+        <translation>Bietet im Hilfe-Menü das Laden und Löschen von Beispieldaten an.</translation>
+    </message>
+    <message>
+        <source>The sign-in service.</source>
+        <translation>Der Anmeldedienst.</translation>
+    </message>
+    <message>
+        <source>The sign-in realm.</source>
+        <translation>Der Anmeldebereich (Realm).</translation>
+    </message>
+    <message>
+        <source>The client id the sign-in service knows the program by.</source>
+        <translation>Die Client-ID, unter der der Anmeldedienst das Programm kennt.</translation>
+    </message>
+    <message>
+        <source>The account service.</source>
+        <translation>Der Kontodienst.</translation>
+    </message>
+    <message>
+        <source>The sync service.</source>
+        <translation>Der Synchronisierungsdienst.</translation>
+    </message>
+    <message>
+        <source>The account web pages Kestrelwood Account opens.</source>
+        <translation>Die Konto-Webseiten, die Kestrelwood-Konto öffnet.</translation>
+    </message>
+    <message>
+        <source>The folder of the update feed&apos;s latest.json.</source>
+        <translation>Der Ordner der latest.json des Update-Feeds.</translation>
+    </message>
+    <message>
+        <source>The page Send Feedback opens.</source>
+        <translation>Die Seite, die Feedback senden öffnet.</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [COMMAND] [OPTIONS]</source>
+        <translation>Aufruf: %1 [BEFEHL] [OPTIONEN]</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook, a checkbook register for household finances. Without a command it opens its window; the commands answer on the command line and need no display.</source>
+        <translation>Kestrelwood Checkbook, ein Kassenbuch für die Haushaltsfinanzen. Ohne Befehl öffnet es sein Fenster; die Befehle antworten auf der Kommandozeile und brauchen keinen Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Options of the commands:</source>
+        <translation>Optionen der Befehle:</translation>
+    </message>
+    <message>
+        <source>Environment variables:</source>
+        <translation>Umgebungsvariablen:</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the commands and options.</source>
+        <translation>Rufen Sie „%1 --help“ auf, um die Befehle und Optionen zu sehen.</translation>
+    </message>
+</context>
+<context>
     <name>CsvRowReader</name>
     <message>
         <source>No date, payee or amount in this row</source>
@@ -1396,6 +1557,401 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>KestAccount::AccountScreen</name>
+    <message>
+        <source>Unknown client</source>
+        <translation>Unbekannter Client</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Kestrelwood-Konto</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten und Datenschutz</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Anzeigenamen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Ändern Sie das Passwort Ihres Kontos.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Kontoportal</translation>
+    </message>
+    <message>
+        <source>Billing and other settings of your account are on the web.</source>
+        <translation>Abrechnung und weitere Einstellungen Ihres Kontos finden Sie im Web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Kontoportal öffnen</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registrierte Geräte</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Geräte, die mit Ihrem Konto synchronisiert haben.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Aktive Sitzungen</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sitzungen, die gerade bei Ihrem Konto angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Gefahrenbereich</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Ihr Konto endgültig löschen. Nach 30 Tagen lässt sich das nicht mehr rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Sie sind Eigentümer der Gruppe. Übertragen Sie die Eigentümerschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Konto löschen.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>Ihr Profil konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>Ihre Gruppe konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Sie gehören keiner Gruppe an. Der Eigentümer einer Gruppe kann Sie einladen, oder Sie treten mit einem Einladungscode bei.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Mit Einladungscode beitreten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 von %2 Plätzen belegt</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Gruppe verlassen</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigentümer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Offene Einladungen</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Einladungscode: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Mitglieder einladen</translation>
+    </message>
+    <message>
+        <source>Invite someone to start a family group with you.</source>
+        <translation>Laden Sie jemanden ein, um mit Ihnen eine Familiengruppe zu gründen.</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Per E-Mail einladen</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Einladungscode erzeugen</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>Ihre Geräte konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Keine Geräte registriert.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unbekanntes Gerät</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>Ihre Sitzungen konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Keine aktiven Sitzungen.</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Jetzt aktiv</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Anzeigename:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Anzeigename aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Aktuelles Passwort:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Neues Passwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Passwort geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Gruppe beitreten</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Einladungscode eingeben:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Gruppe beigetreten.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Ungültiger oder abgelaufener Einladungscode.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Die Einladung konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Einladung gesendet.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Der Code konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Einladungscode</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Geben Sie diesen Code der Person, die Sie einladen möchten:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Diese Gruppe verlassen? Sie verlieren den Zugriff auf geteilte Daten.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Gruppe verlassen.</translation>
+    </message>
+    <message>
+        <source>Could not leave the group.</source>
+        <translation>Die Gruppe konnte nicht verlassen werden.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Mitglied entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group? The accounts you share with them will no longer reach them.</source>
+        <translation>%1 aus der Gruppe entfernen? Die Konten, die Sie mit dieser Person teilen, erreichen sie dann nicht mehr.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Einladung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the invitation.</source>
+        <translation>Die Einladung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your account&apos;s devices? It registers again the next time it signs in.</source>
+        <translation>%1 aus den Geräten Ihres Kontos entfernen? Es registriert sich bei der nächsten Anmeldung erneut.</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Gerät entfernt.</translation>
+    </message>
+    <message>
+        <source>Could not remove the device.</source>
+        <translation>Das Gerät konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Revoke Session</source>
+        <translation>Sitzung widerrufen</translation>
+    </message>
+    <message>
+        <source>Sign out %1? It will have to sign in again.</source>
+        <translation>%1 abmelden? Es muss sich erneut anmelden.</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sitzung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the session.</source>
+        <translation>Die Sitzung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Ihr Konto wird damit zur endgültigen Löschung nach 30 Tagen vorgemerkt.
+
+Geben Sie zur Bestätigung DELETE ein:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Konto zur Löschung vorgemerkt</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Ihr Konto wird in 30 Tagen endgültig gelöscht. Sie können es wiederherstellen, indem Sie sich vorher anmelden.</translation>
+    </message>
+</context>
+<context>
     <name>KestAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1412,6 +1968,65 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>No tokens received</source>
         <translation>Keine Anmeldedaten erhalten</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::ShareMembersDialog</name>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>Den Zugriff von %1 auf dieses Element entfernen?</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Could not load who this is shared with.</source>
+        <translation>Es konnte nicht geladen werden, mit wem dies geteilt ist.</translation>
+    </message>
+    <message>
+        <source>Your family group could not be loaded.</source>
+        <translation>Ihre Familiengruppe konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Alle Gruppenmitglieder sind bereits hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Wird geteilt...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Konnte nicht mit %1 geteilt werden.</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>Die Freigabe konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
@@ -1760,10 +2375,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Wählen Sie zuerst ein Konto</translation>
     </message>
     <message>
-        <source>%1 is not available yet</source>
-        <translation>%1: noch nicht verfügbar</translation>
-    </message>
-    <message>
         <source>About Kestrelwood Checkbook</source>
         <translation>Über Kestrelwood Checkbook</translation>
     </message>
@@ -1967,16 +2578,80 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Angemeldet</translation>
-    </message>
-    <message>
         <source>Sign-In Not Remembered</source>
         <translation>Anmeldung nicht gespeichert</translation>
     </message>
     <message>
         <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
         <translation>Ihre Anmeldung konnte nicht im Schlüsselbund des Systems gespeichert werden. Beim nächsten Start von Kestrelwood Checkbook müssen Sie sich erneut anmelden.</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Teilen: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Kestrelwood family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Kestrelwood-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Kassenbuch, dieselben Salden und denselben Abstimmungsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>You are not in a family group yet. Invite someone or join a group in File › Kestrelwood Account, then share this account here.</source>
+        <translation>Sie sind noch in keiner Familiengruppe. Laden Sie jemanden ein oder treten Sie unter Datei › Kestrelwood-Konto einer Gruppe bei und teilen Sie dieses Konto dann hier.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Den Zugriff von %1 auf dieses Konto entfernen?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Synchronisierung angehalten</translation>
+    </message>
+    <message>
+        <source>Different Account</source>
+        <translation>Anderes Konto</translation>
+    </message>
+    <message>
+        <source>This device&apos;s books could not be prepared for the account you signed in with, so nothing was synced. %1</source>
+        <translation>Die Daten dieses Geräts konnten nicht für das Konto vorbereitet werden, mit dem Sie sich angemeldet haben; daher wurde nichts synchronisiert. %1</translation>
     </message>
 </context>
 <context>
@@ -3755,6 +4430,40 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>Nicht angemeldet.
 Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivieren.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Synchronisierung angehalten</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Noch nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Zuletzt synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Fehler: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Damit werden alle lokalen Zeilen erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Geräten nicht übereinzustimmen scheinen.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>
@@ -3789,6 +4498,41 @@ Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivier
             <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
             <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Synchronisierungsfehler</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Hochladen fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Herunterladen fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
+        <translation>Die heruntergeladenen Änderungen konnten nicht gespeichert werden; sie werden bei der nächsten Synchronisierung erneut heruntergeladen.</translation>
     </message>
 </context>
 <context>

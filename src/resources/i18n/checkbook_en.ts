@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Failed to share account (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>Checking</source>
@@ -219,6 +226,29 @@
     <message>
         <source>The account order could not be saved</source>
         <translation>The account order could not be saved</translation>
+    </message>
+</context>
+<context>
+    <name>AnotherUserDialog</name>
+    <message>
+        <source>Different Account</source>
+        <translation>Different Account</translation>
+    </message>
+    <message>
+        <source>The books on this device were last synced with a different Kestrelwood account.</source>
+        <translation>The books on this device were last synced with a different Kestrelwood account.</translation>
+    </message>
+    <message>
+        <source>Add this device&apos;s accounts and transactions to the account you just signed in with, or sign out. Nothing on this device is deleted either way; until you choose, nothing is synced.</source>
+        <translation>Add this device&apos;s accounts and transactions to the account you just signed in with, or sign out. Nothing on this device is deleted either way; until you choose, nothing is synced.</translation>
+    </message>
+    <message>
+        <source>Add to This Account</source>
+        <translation>Add to This Account</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Sign Out</translation>
     </message>
 </context>
 <context>
@@ -864,6 +894,137 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Write the transactions matching TEXT as CSV.</source>
+        <translation>Write the transactions matching TEXT as CSV.</translation>
+    </message>
+    <message>
+        <source>Write a report as CSV. The reports: %1.</source>
+        <translation>Write a report as CSV. The reports: %1.</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as a ZIP archive.</source>
+        <translation>Save a backup of the register as a ZIP archive.</translation>
+    </message>
+    <message>
+        <source>Restore a backup archive while the window is closed; needs --mode.</source>
+        <translation>Restore a backup archive while the window is closed; needs --mode.</translation>
+    </message>
+    <message>
+        <source>Import bank files (CSV, QIF, OFX or QFX) while the window is closed.</source>
+        <translation>Import bank files (CSV, QIF, OFX or QFX) while the window is closed.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Show the version.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>The report&apos;s first day.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>The report&apos;s last day.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Year over year: the second period&apos;s first day.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Year over year: the second period&apos;s last day.</translation>
+    </message>
+    <message>
+        <source>The account a report reads or a CSV, OFX or QFX file goes to.</source>
+        <translation>The account a report reads or a CSV, OFX or QFX file goes to.</translation>
+    </message>
+    <message>
+        <source>Write the CSV of a search or report to FILE instead of standard output.</source>
+        <translation>Write the CSV of a search or report to FILE instead of standard output.</translation>
+    </message>
+    <message>
+        <source>Restoring: keep the rows already there, replace everything, or keep the newer row.</source>
+        <translation>Restoring: keep the rows already there, replace everything, or keep the newer row.</translation>
+    </message>
+    <message>
+        <source>The folder of the register, checkbook.db; now %1.</source>
+        <translation>The folder of the register, checkbook.db; now %1.</translation>
+    </message>
+    <message>
+        <source>Print the debug and information messages too.</source>
+        <translation>Print the debug and information messages too.</translation>
+    </message>
+    <message>
+        <source>Offer loading and clearing sample data in the Help menu.</source>
+        <translation>Offer loading and clearing sample data in the Help menu.</translation>
+    </message>
+    <message>
+        <source>The sign-in service.</source>
+        <translation>The sign-in service.</translation>
+    </message>
+    <message>
+        <source>The sign-in realm.</source>
+        <translation>The sign-in realm.</translation>
+    </message>
+    <message>
+        <source>The client id the sign-in service knows the program by.</source>
+        <translation>The client id the sign-in service knows the program by.</translation>
+    </message>
+    <message>
+        <source>The account service.</source>
+        <translation>The account service.</translation>
+    </message>
+    <message>
+        <source>The sync service.</source>
+        <translation>The sync service.</translation>
+    </message>
+    <message>
+        <source>The account web pages Kestrelwood Account opens.</source>
+        <translation>The account web pages Kestrelwood Account opens.</translation>
+    </message>
+    <message>
+        <source>The folder of the update feed&apos;s latest.json.</source>
+        <translation>The folder of the update feed&apos;s latest.json.</translation>
+    </message>
+    <message>
+        <source>The page Send Feedback opens.</source>
+        <translation>The page Send Feedback opens.</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Example: %1</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [COMMAND] [OPTIONS]</source>
+        <translation>Usage: %1 [COMMAND] [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook, a checkbook register for household finances. Without a command it opens its window; the commands answer on the command line and need no display.</source>
+        <translation>Kestrelwood Checkbook, a checkbook register for household finances. Without a command it opens its window; the commands answer on the command line and need no display.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>Options of the commands:</source>
+        <translation>Options of the commands:</translation>
+    </message>
+    <message>
+        <source>Environment variables:</source>
+        <translation>Environment variables:</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the commands and options.</source>
+        <translation>Run &quot;%1 --help&quot; for the commands and options.</translation>
+    </message>
+</context>
+<context>
     <name>CsvRowReader</name>
     <message>
         <source>No date, payee or amount in this row</source>
@@ -1396,6 +1557,401 @@ Both sides of the transfer will be deleted.</translation>
     </message>
 </context>
 <context>
+    <name>KestAccount::AccountScreen</name>
+    <message>
+        <source>Unknown client</source>
+        <translation>Unknown client</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Kestrelwood Account</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Security</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Data &amp; Privacy</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Personal Information</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Edit Display Name</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Change your account password.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Change Password</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Account Portal</translation>
+    </message>
+    <message>
+        <source>Billing and other settings of your account are on the web.</source>
+        <translation>Billing and other settings of your account are on the web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Open Account Portal</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registered Devices</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Devices that have synced with your account.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Active Sessions</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sessions currently signed in to your account.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Danger Zone</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Permanently delete your account. This cannot be undone after 30 days.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Delete Account</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>You are the group owner. Transfer ownership or remove all members before deleting your account.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>Your profile could not be loaded.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(not set)</translation>
+    </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>Your group could not be loaded.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>No Group</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Join with Invite Code</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 of %2 seats used</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Leave Group</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Pending Invitations</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Invite code: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revoke</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Invite Members</translation>
+    </message>
+    <message>
+        <source>Invite someone to start a family group with you.</source>
+        <translation>Invite someone to start a family group with you.</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Invite by Email</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Generate Invite Code</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>Your devices could not be loaded.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>No devices registered.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unknown Device</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>Your sessions could not be loaded.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>No active sessions.</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>This session</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Active now</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>%1m ago</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>%1h ago</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>%1d ago</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Display name:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Failed to update profile.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Display name updated.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Current password:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>New password (min 8 characters):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Password must be at least 8 characters.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirm new password:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Passwords do not match.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Password changed.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Failed to change password.</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Join Group</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Enter invite code:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Joined group.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Invalid or expired invite code.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Email address:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Failed to send invitation.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitation sent.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Failed to generate code.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Invite Code</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Share this code with the person you want to invite:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Leave this group? You will lose access to shared data.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Left group.</translation>
+    </message>
+    <message>
+        <source>Could not leave the group.</source>
+        <translation>Could not leave the group.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Remove Member</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group? The accounts you share with them will no longer reach them.</source>
+        <translation>Remove %1 from the group? The accounts you share with them will no longer reach them.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 removed.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Could not remove %1.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitation revoked.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the invitation.</source>
+        <translation>Could not revoke the invitation.</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Remove Device</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your account&apos;s devices? It registers again the next time it signs in.</source>
+        <translation>Remove %1 from your account&apos;s devices? It registers again the next time it signs in.</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Device removed.</translation>
+    </message>
+    <message>
+        <source>Could not remove the device.</source>
+        <translation>Could not remove the device.</translation>
+    </message>
+    <message>
+        <source>Revoke Session</source>
+        <translation>Revoke Session</translation>
+    </message>
+    <message>
+        <source>Sign out %1? It will have to sign in again.</source>
+        <translation>Sign out %1? It will have to sign in again.</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Session revoked.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the session.</source>
+        <translation>Could not revoke the session.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Failed to delete account.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Account Scheduled for Deletion</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</translation>
+    </message>
+</context>
+<context>
     <name>KestAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1412,6 +1968,65 @@ Both sides of the transfer will be deleted.</translation>
     <message>
         <source>No tokens received</source>
         <translation>No tokens received</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::ShareMembersDialog</name>
+    <message>
+        <source>Shared with</source>
+        <translation>Shared with</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Not shared with anyone yet.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Remove Selected</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Remove Share</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>Remove %1&apos;s access to this item?</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>Could not load who this is shared with.</source>
+        <translation>Could not load who this is shared with.</translation>
+    </message>
+    <message>
+        <source>Your family group could not be loaded.</source>
+        <translation>Your family group could not be loaded.</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>All group members already added</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Sharing...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Could not share with %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>Could not remove share.</translation>
     </message>
 </context>
 <context>
@@ -1760,10 +2375,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Select an account first</translation>
     </message>
     <message>
-        <source>%1 is not available yet</source>
-        <translation>%1 is not available yet</translation>
-    </message>
-    <message>
         <source>About Kestrelwood Checkbook</source>
         <translation>About Kestrelwood Checkbook</translation>
     </message>
@@ -1967,16 +2578,80 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Sign-in failed: %1</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Signed in</translation>
-    </message>
-    <message>
         <source>Sign-In Not Remembered</source>
         <translation>Sign-In Not Remembered</translation>
     </message>
     <message>
         <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
         <translation>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Sharing: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Kestrelwood family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Share this account with members of your Kestrelwood family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Shared with</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Not shared with anyone yet.</translation>
+    </message>
+    <message>
+        <source>You are not in a family group yet. Invite someone or join a group in File › Kestrelwood Account, then share this account here.</source>
+        <translation>You are not in a family group yet. Invite someone or join a group in File › Kestrelwood Account, then share this account here.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Remove Selected</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Share Failed</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Remove Failed</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Remove Share</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Remove %1&apos;s access to this account?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Sync complete</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Sync failed: %1</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Sync paused</translation>
+    </message>
+    <message>
+        <source>Different Account</source>
+        <translation>Different Account</translation>
+    </message>
+    <message>
+        <source>This device&apos;s books could not be prepared for the account you signed in with, so nothing was synced. %1</source>
+        <translation>This device&apos;s books could not be prepared for the account you signed in with, so nothing was synced. %1</translation>
     </message>
 </context>
 <context>
@@ -3755,6 +4430,40 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>Not signed in.
 Sign in via File › Sign In to enable sync.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Sync paused</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Never synced</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Last synced: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Error: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Syncing...</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>
@@ -3789,6 +4498,41 @@ Sign in via File › Sign In to enable sync.</translation>
             <numerusform>  •  %n recurring due</numerusform>
             <numerusform>  •  %n recurring due</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synced</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Syncing...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Sync error</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Push failed (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Pull failed (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
+        <translation>The downloaded changes could not be stored; they are downloaded again at the next sync.</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>Checking</source>
@@ -219,6 +226,29 @@
     <message>
         <source>The account order could not be saved</source>
         <translation>No se pudo guardar el orden de las cuentas</translation>
+    </message>
+</context>
+<context>
+    <name>AnotherUserDialog</name>
+    <message>
+        <source>Different Account</source>
+        <translation>Otra cuenta</translation>
+    </message>
+    <message>
+        <source>The books on this device were last synced with a different Kestrelwood account.</source>
+        <translation>Los datos de este equipo se sincronizaron por última vez con otra cuenta de Kestrelwood.</translation>
+    </message>
+    <message>
+        <source>Add this device&apos;s accounts and transactions to the account you just signed in with, or sign out. Nothing on this device is deleted either way; until you choose, nothing is synced.</source>
+        <translation>Añada las cuentas y los movimientos de este equipo a la cuenta con la que acaba de iniciar sesión, o cierre la sesión. En ningún caso se borra nada de este equipo; hasta que elija, no se sincroniza nada.</translation>
+    </message>
+    <message>
+        <source>Add to This Account</source>
+        <translation>Añadir a esta cuenta</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
     </message>
 </context>
 <context>
@@ -864,6 +894,137 @@ Carpeta de datos: %1
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Write the transactions matching TEXT as CSV.</source>
+        <translation>Escribe como CSV los movimientos que coinciden con TEXT.</translation>
+    </message>
+    <message>
+        <source>Write a report as CSV. The reports: %1.</source>
+        <translation>Escribe un informe como CSV. Los informes: %1.</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as a ZIP archive.</source>
+        <translation>Guarda una copia de seguridad del registro como archivo ZIP.</translation>
+    </message>
+    <message>
+        <source>Restore a backup archive while the window is closed; needs --mode.</source>
+        <translation>Restaura un archivo de copia de seguridad con la ventana cerrada; necesita --mode.</translation>
+    </message>
+    <message>
+        <source>Import bank files (CSV, QIF, OFX or QFX) while the window is closed.</source>
+        <translation>Importa archivos bancarios (CSV, QIF, OFX o QFX) con la ventana cerrada.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>El primer día del informe.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>El último día del informe.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Comparación interanual: el primer día del segundo periodo.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Comparación interanual: el último día del segundo periodo.</translation>
+    </message>
+    <message>
+        <source>The account a report reads or a CSV, OFX or QFX file goes to.</source>
+        <translation>La cuenta que lee un informe o a la que va un archivo CSV, OFX o QFX.</translation>
+    </message>
+    <message>
+        <source>Write the CSV of a search or report to FILE instead of standard output.</source>
+        <translation>Escribe el CSV de una búsqueda o un informe en FILE en lugar de la salida estándar.</translation>
+    </message>
+    <message>
+        <source>Restoring: keep the rows already there, replace everything, or keep the newer row.</source>
+        <translation>Al restaurar: conservar las filas existentes, reemplazarlo todo o conservar la fila más reciente.</translation>
+    </message>
+    <message>
+        <source>The folder of the register, checkbook.db; now %1.</source>
+        <translation>La carpeta del registro, checkbook.db; ahora %1.</translation>
+    </message>
+    <message>
+        <source>Print the debug and information messages too.</source>
+        <translation>Muestra también los mensajes de depuración e información.</translation>
+    </message>
+    <message>
+        <source>Offer loading and clearing sample data in the Help menu.</source>
+        <translation>Ofrece cargar y borrar datos de ejemplo en el menú Ayuda.</translation>
+    </message>
+    <message>
+        <source>The sign-in service.</source>
+        <translation>El servicio de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>The sign-in realm.</source>
+        <translation>El dominio de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>The client id the sign-in service knows the program by.</source>
+        <translation>El identificador de cliente con el que el servicio de inicio de sesión conoce al programa.</translation>
+    </message>
+    <message>
+        <source>The account service.</source>
+        <translation>El servicio de cuentas.</translation>
+    </message>
+    <message>
+        <source>The sync service.</source>
+        <translation>El servicio de sincronización.</translation>
+    </message>
+    <message>
+        <source>The account web pages Kestrelwood Account opens.</source>
+        <translation>Las páginas web de la cuenta que abre Cuenta de Kestrelwood.</translation>
+    </message>
+    <message>
+        <source>The folder of the update feed&apos;s latest.json.</source>
+        <translation>La carpeta del archivo latest.json de las actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The page Send Feedback opens.</source>
+        <translation>La página que abre Enviar comentarios.</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Ejemplo: %1</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [COMMAND] [OPTIONS]</source>
+        <translation>Uso: %1 [COMANDO] [OPCIONES]</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook, a checkbook register for household finances. Without a command it opens its window; the commands answer on the command line and need no display.</source>
+        <translation>Kestrelwood Checkbook, un registro de chequera para las finanzas del hogar. Sin comando abre su ventana; los comandos responden en la línea de comandos y no necesitan pantalla.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>Options of the commands:</source>
+        <translation>Opciones de los comandos:</translation>
+    </message>
+    <message>
+        <source>Environment variables:</source>
+        <translation>Variables de entorno:</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the commands and options.</source>
+        <translation>Ejecute «%1 --help» para ver los comandos y las opciones.</translation>
+    </message>
+</context>
+<context>
     <name>CsvRowReader</name>
     <message>
         <source>No date, payee or amount in this row</source>
@@ -1396,6 +1557,401 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>KestAccount::AccountScreen</name>
+    <message>
+        <source>Unknown client</source>
+        <translation>Cliente desconocido</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Cuenta de Kestrelwood</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Datos y privacidad</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Información personal</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Editar nombre visible</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Cambie la contraseña de su cuenta.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Portal de la cuenta</translation>
+    </message>
+    <message>
+        <source>Billing and other settings of your account are on the web.</source>
+        <translation>La facturación y otros ajustes de su cuenta están en la web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Abrir el portal de la cuenta</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Dispositivos registrados</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Dispositivos que se han sincronizado con su cuenta.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sesiones activas</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sesiones con la sesión iniciada en su cuenta ahora mismo.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zona de peligro</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Eliminar su cuenta de forma permanente. No se puede deshacer pasados 30 días.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Usted es el propietario del grupo. Transfiera la propiedad o quite a todos los miembros antes de eliminar su cuenta.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>No se pudo cargar su perfil.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>No se pudo cargar su grupo.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Sin grupo</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>No forma parte de ningún grupo. El propietario de un grupo puede invitarle, o puede unirse con un código de invitación.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Unirse con un código de invitación</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 de %2 plazas ocupadas</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Salir del grupo</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitaciones pendientes</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Código de invitación: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revocar</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Invitar a miembros</translation>
+    </message>
+    <message>
+        <source>Invite someone to start a family group with you.</source>
+        <translation>Invite a alguien para crear un grupo familiar con usted.</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Invitar por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Generar código de invitación</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>No se pudieron cargar sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>No hay dispositivos registrados.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Dispositivo desconocido</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>No se pudieron cargar sus sesiones.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>No hay sesiones activas.</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Activa ahora</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>hace %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>hace %1 d</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nombre visible:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>No se pudo actualizar el perfil.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nombre visible actualizado.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Contraseña actual:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nueva contraseña (mín. 8 caracteres):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirme la nueva contraseña:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Contraseña cambiada.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>No se pudo cambiar la contraseña.</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Unirse al grupo</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Introduzca el código de invitación:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Se ha unido al grupo.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Código de invitación no válido o caducado.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Dirección de correo electrónico:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>No se pudo enviar la invitación.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitación enviada.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>No se pudo generar el código.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Código de invitación</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Comparta este código con la persona a la que quiere invitar:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>¿Salir de este grupo? Perderá el acceso a los datos compartidos.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Ha salido del grupo.</translation>
+    </message>
+    <message>
+        <source>Could not leave the group.</source>
+        <translation>No se pudo salir del grupo.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Quitar miembro</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group? The accounts you share with them will no longer reach them.</source>
+        <translation>¿Quitar a %1 del grupo? Las cuentas que comparte con esa persona dejarán de llegarle.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 quitado.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>No se pudo quitar a %1.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitación revocada.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the invitation.</source>
+        <translation>No se pudo revocar la invitación.</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Quitar dispositivo</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your account&apos;s devices? It registers again the next time it signs in.</source>
+        <translation>¿Quitar %1 de los dispositivos de su cuenta? Se volverá a registrar la próxima vez que inicie sesión.</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Dispositivo quitado.</translation>
+    </message>
+    <message>
+        <source>Could not remove the device.</source>
+        <translation>No se pudo quitar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Revoke Session</source>
+        <translation>Revocar sesión</translation>
+    </message>
+    <message>
+        <source>Sign out %1? It will have to sign in again.</source>
+        <translation>¿Cerrar la sesión de %1? Tendrá que volver a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sesión revocada.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the session.</source>
+        <translation>No se pudo revocar la sesión.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Su cuenta quedará programada para eliminarse de forma permanente dentro de 30 días.
+
+Escriba DELETE para confirmar:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>No se pudo eliminar la cuenta.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Cuenta programada para su eliminación</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Su cuenta se eliminará de forma permanente dentro de 30 días. Puede recuperarla iniciando sesión antes de esa fecha.</translation>
+    </message>
+</context>
+<context>
     <name>KestAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1412,6 +1968,65 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>No tokens received</source>
         <translation>No se recibieron credenciales</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::ShareMembersDialog</name>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se comparte con nadie.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Quitar lo seleccionado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>¿Quitar el acceso de %1 a este elemento?</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Could not load who this is shared with.</source>
+        <translation>No se pudo cargar con quién se comparte.</translation>
+    </message>
+    <message>
+        <source>Your family group could not be loaded.</source>
+        <translation>No se pudo cargar su grupo familiar.</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Ya se han añadido todos los miembros del grupo</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Compartiendo...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>No se pudo compartir con %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>No se pudo dejar de compartir.</translation>
     </message>
 </context>
 <context>
@@ -1760,10 +2375,6 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>Seleccione primero una cuenta</translation>
     </message>
     <message>
-        <source>%1 is not available yet</source>
-        <translation>%1: aún no disponible</translation>
-    </message>
-    <message>
         <source>About Kestrelwood Checkbook</source>
         <translation>Acerca de Kestrelwood Checkbook</translation>
     </message>
@@ -1967,16 +2578,80 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>No se pudo iniciar sesión: %1</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Sesión iniciada</translation>
-    </message>
-    <message>
         <source>Sign-In Not Remembered</source>
         <translation>Inicio de sesión no recordado</translation>
     </message>
     <message>
         <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
         <translation>No se pudo guardar su inicio de sesión en el llavero del sistema, así que tendrá que volver a iniciar sesión la próxima vez que abra Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartir: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Kestrelwood family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Kestrelwood. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se comparte con nadie.</translation>
+    </message>
+    <message>
+        <source>You are not in a family group yet. Invite someone or join a group in File › Kestrelwood Account, then share this account here.</source>
+        <translation>Todavía no pertenece a ningún grupo familiar. Invite a alguien o únase a un grupo en Archivo › Cuenta de Kestrelwood y luego comparta aquí esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Quitar lo seleccionado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Sincronización completada</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Sincronización en pausa</translation>
+    </message>
+    <message>
+        <source>Different Account</source>
+        <translation>Otra cuenta</translation>
+    </message>
+    <message>
+        <source>This device&apos;s books could not be prepared for the account you signed in with, so nothing was synced. %1</source>
+        <translation>No se pudieron preparar los datos de este equipo para la cuenta con la que inició sesión, así que no se sincronizó nada. %1</translation>
     </message>
 </context>
 <context>
@@ -3755,6 +4430,40 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>No ha iniciado sesión.
 Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Sincronización en pausa</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Error: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a subir al servidor todas las filas locales y se volverán a descargar todos los datos del servidor. Úselo si los datos parecen desincronizados entre dispositivos.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>
@@ -3789,6 +4498,41 @@ Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</
             <numerusform>  •  %n recurrente pendiente</numerusform>
             <numerusform>  •  %n recurrentes pendientes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Sincronizado</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Error de sincronización</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Error al enviar (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Error al recibir (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
+        <translation>No se pudieron guardar los cambios descargados; se volverán a descargar en la próxima sincronización.</translation>
     </message>
 </context>
 <context>

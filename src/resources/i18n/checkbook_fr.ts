@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Impossible de partager le compte (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>Checking</source>
@@ -219,6 +226,29 @@
     <message>
         <source>The account order could not be saved</source>
         <translation>Impossible d’enregistrer l’ordre des comptes</translation>
+    </message>
+</context>
+<context>
+    <name>AnotherUserDialog</name>
+    <message>
+        <source>Different Account</source>
+        <translation>Autre compte</translation>
+    </message>
+    <message>
+        <source>The books on this device were last synced with a different Kestrelwood account.</source>
+        <translation>Les données de cet appareil ont été synchronisées pour la dernière fois avec un autre compte Kestrelwood.</translation>
+    </message>
+    <message>
+        <source>Add this device&apos;s accounts and transactions to the account you just signed in with, or sign out. Nothing on this device is deleted either way; until you choose, nothing is synced.</source>
+        <translation>Ajoutez les comptes et les opérations de cet appareil au compte avec lequel vous venez de vous connecter, ou déconnectez-vous. Rien n&apos;est supprimé de cet appareil dans un cas comme dans l&apos;autre ; tant que vous n&apos;avez pas choisi, rien n&apos;est synchronisé.</translation>
+    </message>
+    <message>
+        <source>Add to This Account</source>
+        <translation>Ajouter à ce compte</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
     </message>
 </context>
 <context>
@@ -864,6 +894,137 @@ Dossier des données : %1
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Write the transactions matching TEXT as CSV.</source>
+        <translation>Écrit en CSV les opérations correspondant à TEXT.</translation>
+    </message>
+    <message>
+        <source>Write a report as CSV. The reports: %1.</source>
+        <translation>Écrit un rapport en CSV. Les rapports : %1.</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as a ZIP archive.</source>
+        <translation>Enregistre une sauvegarde du registre dans une archive ZIP.</translation>
+    </message>
+    <message>
+        <source>Restore a backup archive while the window is closed; needs --mode.</source>
+        <translation>Restaure une archive de sauvegarde quand la fenêtre est fermée ; nécessite --mode.</translation>
+    </message>
+    <message>
+        <source>Import bank files (CSV, QIF, OFX or QFX) while the window is closed.</source>
+        <translation>Importe des fichiers bancaires (CSV, QIF, OFX ou QFX) quand la fenêtre est fermée.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>Le premier jour du rapport.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>Le dernier jour du rapport.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>Comparaison annuelle : le premier jour de la seconde période.</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>Comparaison annuelle : le dernier jour de la seconde période.</translation>
+    </message>
+    <message>
+        <source>The account a report reads or a CSV, OFX or QFX file goes to.</source>
+        <translation>Le compte que lit un rapport ou dans lequel va un fichier CSV, OFX ou QFX.</translation>
+    </message>
+    <message>
+        <source>Write the CSV of a search or report to FILE instead of standard output.</source>
+        <translation>Écrit le CSV d&apos;une recherche ou d&apos;un rapport dans FILE au lieu de la sortie standard.</translation>
+    </message>
+    <message>
+        <source>Restoring: keep the rows already there, replace everything, or keep the newer row.</source>
+        <translation>Restauration : garder les lignes existantes, tout remplacer ou garder la ligne la plus récente.</translation>
+    </message>
+    <message>
+        <source>The folder of the register, checkbook.db; now %1.</source>
+        <translation>Le dossier du registre, checkbook.db ; actuellement %1.</translation>
+    </message>
+    <message>
+        <source>Print the debug and information messages too.</source>
+        <translation>Affiche aussi les messages de débogage et d&apos;information.</translation>
+    </message>
+    <message>
+        <source>Offer loading and clearing sample data in the Help menu.</source>
+        <translation>Propose de charger et d&apos;effacer des données d&apos;exemple dans le menu Aide.</translation>
+    </message>
+    <message>
+        <source>The sign-in service.</source>
+        <translation>Le service de connexion.</translation>
+    </message>
+    <message>
+        <source>The sign-in realm.</source>
+        <translation>Le domaine de connexion.</translation>
+    </message>
+    <message>
+        <source>The client id the sign-in service knows the program by.</source>
+        <translation>L&apos;identifiant client sous lequel le service de connexion connaît le programme.</translation>
+    </message>
+    <message>
+        <source>The account service.</source>
+        <translation>Le service de compte.</translation>
+    </message>
+    <message>
+        <source>The sync service.</source>
+        <translation>Le service de synchronisation.</translation>
+    </message>
+    <message>
+        <source>The account web pages Kestrelwood Account opens.</source>
+        <translation>Les pages web du compte qu&apos;ouvre Compte Kestrelwood.</translation>
+    </message>
+    <message>
+        <source>The folder of the update feed&apos;s latest.json.</source>
+        <translation>Le dossier du fichier latest.json des mises à jour.</translation>
+    </message>
+    <message>
+        <source>The page Send Feedback opens.</source>
+        <translation>La page qu&apos;ouvre Envoyer des commentaires.</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Exemple : %1</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [COMMAND] [OPTIONS]</source>
+        <translation>Utilisation : %1 [COMMANDE] [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook, a checkbook register for household finances. Without a command it opens its window; the commands answer on the command line and need no display.</source>
+        <translation>Kestrelwood Checkbook, un registre de chéquier pour les finances du foyer. Sans commande, il ouvre sa fenêtre ; les commandes répondent en ligne de commande et n&apos;ont pas besoin d&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message>
+        <source>Options of the commands:</source>
+        <translation>Options des commandes :</translation>
+    </message>
+    <message>
+        <source>Environment variables:</source>
+        <translation>Variables d&apos;environnement :</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the commands and options.</source>
+        <translation>Lancez « %1 --help » pour voir les commandes et les options.</translation>
+    </message>
+</context>
+<context>
     <name>CsvRowReader</name>
     <message>
         <source>No date, payee or amount in this row</source>
@@ -1396,6 +1557,401 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>KestAccount::AccountScreen</name>
+    <message>
+        <source>Unknown client</source>
+        <translation>Client inconnu</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Compte Kestrelwood</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Données et confidentialité</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Modifier le nom affiché</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Modifiez le mot de passe de votre compte.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Portail du compte</translation>
+    </message>
+    <message>
+        <source>Billing and other settings of your account are on the web.</source>
+        <translation>La facturation et les autres réglages de votre compte sont sur le web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Ouvrir le portail du compte</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Appareils enregistrés</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Appareils qui se sont synchronisés avec votre compte.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sessions actives</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zone de danger</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Supprimer définitivement votre compte. Impossible d&apos;annuler après 30 jours.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Vous êtes le propriétaire du groupe. Transférez la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>Impossible de charger votre profil.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>Impossible de charger votre groupe.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Aucun groupe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Vous ne faites partie d&apos;aucun groupe. Le propriétaire d&apos;un groupe peut vous inviter, ou vous pouvez rejoindre un groupe avec un code d&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Rejoindre avec un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 place(s) sur %2 utilisée(s)</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Quitter le groupe</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitations en attente</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Code d&apos;invitation : %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Inviter des membres</translation>
+    </message>
+    <message>
+        <source>Invite someone to start a family group with you.</source>
+        <translation>Invitez quelqu&apos;un pour créer un groupe familial avec vous.</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Inviter par e-mail</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Générer un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>Impossible de charger vos appareils.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Aucun appareil enregistré.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Appareil inconnu</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>Impossible de charger vos sessions.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Aucune session active.</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Active maintenant</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>il y a %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>il y a %1 j</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nom affiché :</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Impossible de mettre à jour le profil.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nom affiché mis à jour.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Mot de passe actuel :</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Le mot de passe doit comporter au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirmez le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Mot de passe modifié.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Impossible de changer le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Rejoindre le groupe</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Saisissez le code d&apos;invitation :</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Groupe rejoint.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Code d&apos;invitation non valide ou expiré.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Adresse e-mail :</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Impossible d&apos;envoyer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitation envoyée.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Impossible de générer le code.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Communiquez ce code à la personne que vous voulez inviter :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Quitter ce groupe ? Vous perdrez l&apos;accès aux données partagées.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Groupe quitté.</translation>
+    </message>
+    <message>
+        <source>Could not leave the group.</source>
+        <translation>Impossible de quitter le groupe.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Retirer le membre</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group? The accounts you share with them will no longer reach them.</source>
+        <translation>Retirer %1 du groupe ? Les comptes que vous partagez avec cette personne ne lui parviendront plus.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 retiré.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Impossible de retirer %1.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitation révoquée.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the invitation.</source>
+        <translation>Impossible de révoquer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Retirer l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your account&apos;s devices? It registers again the next time it signs in.</source>
+        <translation>Retirer %1 des appareils de votre compte ? Il s&apos;enregistrera de nouveau à sa prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Appareil retiré.</translation>
+    </message>
+    <message>
+        <source>Could not remove the device.</source>
+        <translation>Impossible de retirer l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Revoke Session</source>
+        <translation>Révoquer la session</translation>
+    </message>
+    <message>
+        <source>Sign out %1? It will have to sign in again.</source>
+        <translation>Déconnecter %1 ? Il devra se reconnecter.</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Session révoquée.</translation>
+    </message>
+    <message>
+        <source>Could not revoke the session.</source>
+        <translation>Impossible de révoquer la session.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Votre compte sera programmé pour une suppression définitive dans 30 jours.
+
+Tapez DELETE pour confirmer :</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Impossible de supprimer le compte.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Compte programmé pour suppression</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Votre compte sera définitivement supprimé dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
+    </message>
+</context>
+<context>
     <name>KestAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1412,6 +1968,65 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>No tokens received</source>
         <translation>Aucun jeton reçu</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::ShareMembersDialog</name>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Partagé avec personne pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Retirer la sélection</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>Retirer l&apos;accès de %1 à cet élément ?</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Could not load who this is shared with.</source>
+        <translation>Impossible de charger les personnes avec qui c&apos;est partagé.</translation>
+    </message>
+    <message>
+        <source>Your family group could not be loaded.</source>
+        <translation>Impossible de charger votre groupe familial.</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Tous les membres du groupe sont déjà ajoutés</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Partage...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Impossible de partager avec %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>Impossible de retirer le partage.</translation>
     </message>
 </context>
 <context>
@@ -1760,10 +2375,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Sélectionnez d&apos;abord un compte</translation>
     </message>
     <message>
-        <source>%1 is not available yet</source>
-        <translation>%1 : pas encore disponible</translation>
-    </message>
-    <message>
         <source>About Kestrelwood Checkbook</source>
         <translation>À propos de Kestrelwood Checkbook</translation>
     </message>
@@ -1967,16 +2578,80 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Échec de la connexion : %1</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Connecté</translation>
-    </message>
-    <message>
         <source>Sign-In Not Remembered</source>
         <translation>Connexion non mémorisée</translation>
     </message>
     <message>
         <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
         <translation>Votre connexion n’a pas pu être enregistrée dans le trousseau du système : vous devrez vous reconnecter au prochain démarrage de Kestrelwood Checkbook.</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Kestrelwood family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Kestrelwood. Ils verront le même registre, les mêmes soldes et le même historique de rapprochement sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Partagé avec personne pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>You are not in a family group yet. Invite someone or join a group in File › Kestrelwood Account, then share this account here.</source>
+        <translation>Vous n&apos;êtes pas encore dans un groupe familial. Invitez quelqu&apos;un ou rejoignez un groupe dans Fichier › Compte Kestrelwood, puis partagez ce compte ici.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Retirer la sélection</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisation terminée</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Échec de la synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Synchronisation en pause</translation>
+    </message>
+    <message>
+        <source>Different Account</source>
+        <translation>Autre compte</translation>
+    </message>
+    <message>
+        <source>This device&apos;s books could not be prepared for the account you signed in with, so nothing was synced. %1</source>
+        <translation>Les données de cet appareil n&apos;ont pas pu être préparées pour le compte avec lequel vous vous êtes connecté ; rien n&apos;a donc été synchronisé. %1</translation>
     </message>
 </context>
 <context>
@@ -3755,6 +4430,40 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>Non connecté.
 Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Synchronisation en pause</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Erreur : %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les lignes locales seront renvoyées au serveur et toutes les données du serveur seront téléchargées à nouveau. Utilisez ceci si les données semblent désynchronisées entre les appareils.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>
@@ -3789,6 +4498,41 @@ Connectez-vous via Fichier › Se connecter pour activer la synchronisation.</tr
             <numerusform>  •  %n opération récurrente à passer</numerusform>
             <numerusform>  •  %n opérations récurrentes à passer</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisé</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Erreur de synchronisation</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Échec de l&apos;envoi (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Échec de la réception (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
+        <translation>Les modifications téléchargées n&apos;ont pas pu être enregistrées ; elles seront téléchargées de nouveau à la prochaine synchronisation.</translation>
     </message>
 </context>
 <context>

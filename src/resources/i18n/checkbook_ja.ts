@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>口座を共有できませんでした (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>Checking</source>
@@ -219,6 +226,29 @@
     <message>
         <source>The account order could not be saved</source>
         <translation>口座の並び順を保存できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>AnotherUserDialog</name>
+    <message>
+        <source>Different Account</source>
+        <translation>別のアカウント</translation>
+    </message>
+    <message>
+        <source>The books on this device were last synced with a different Kestrelwood account.</source>
+        <translation>このデバイスのデータは、前回別の Kestrelwood アカウントと同期されました。</translation>
+    </message>
+    <message>
+        <source>Add this device&apos;s accounts and transactions to the account you just signed in with, or sign out. Nothing on this device is deleted either way; until you choose, nothing is synced.</source>
+        <translation>このデバイスの口座と取引を今サインインしたアカウントに追加するか、サインアウトしてください。どちらを選んでもこのデバイスのデータは削除されません。選択するまで何も同期されません。</translation>
+    </message>
+    <message>
+        <source>Add to This Account</source>
+        <translation>このアカウントに追加</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>サインアウト</translation>
     </message>
 </context>
 <context>
@@ -863,6 +893,137 @@ Data directory: %1
     </message>
 </context>
 <context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>Write the transactions matching TEXT as CSV.</source>
+        <translation>TEXT に一致する取引を CSV で書き出します。</translation>
+    </message>
+    <message>
+        <source>Write a report as CSV. The reports: %1.</source>
+        <translation>レポートを CSV で書き出します。レポート: %1。</translation>
+    </message>
+    <message>
+        <source>Save a backup of the register as a ZIP archive.</source>
+        <translation>記録簿のバックアップを ZIP アーカイブとして保存します。</translation>
+    </message>
+    <message>
+        <source>Restore a backup archive while the window is closed; needs --mode.</source>
+        <translation>ウィンドウを閉じた状態でバックアップを復元します。--mode が必要です。</translation>
+    </message>
+    <message>
+        <source>Import bank files (CSV, QIF, OFX or QFX) while the window is closed.</source>
+        <translation>ウィンドウを閉じた状態で銀行ファイル (CSV、QIF、OFX、QFX) を取り込みます。</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>このヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>バージョンを表示します。</translation>
+    </message>
+    <message>
+        <source>The report&apos;s first day.</source>
+        <translation>レポートの初日。</translation>
+    </message>
+    <message>
+        <source>The report&apos;s last day.</source>
+        <translation>レポートの最終日。</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s first day.</source>
+        <translation>前年比較: 2 つ目の期間の初日。</translation>
+    </message>
+    <message>
+        <source>Year over year: the second period&apos;s last day.</source>
+        <translation>前年比較: 2 つ目の期間の最終日。</translation>
+    </message>
+    <message>
+        <source>The account a report reads or a CSV, OFX or QFX file goes to.</source>
+        <translation>レポートが読む口座、または CSV・OFX・QFX ファイルの取り込み先の口座。</translation>
+    </message>
+    <message>
+        <source>Write the CSV of a search or report to FILE instead of standard output.</source>
+        <translation>検索やレポートの CSV を標準出力ではなく FILE に書き出します。</translation>
+    </message>
+    <message>
+        <source>Restoring: keep the rows already there, replace everything, or keep the newer row.</source>
+        <translation>復元時: 既存の行を残す、すべて置き換える、または新しい方の行を残す。</translation>
+    </message>
+    <message>
+        <source>The folder of the register, checkbook.db; now %1.</source>
+        <translation>記録簿 (checkbook.db) のフォルダー。現在は %1。</translation>
+    </message>
+    <message>
+        <source>Print the debug and information messages too.</source>
+        <translation>デバッグと情報のメッセージも出力します。</translation>
+    </message>
+    <message>
+        <source>Offer loading and clearing sample data in the Help menu.</source>
+        <translation>ヘルプメニューにサンプルデータの読み込みと消去を表示します。</translation>
+    </message>
+    <message>
+        <source>The sign-in service.</source>
+        <translation>サインインサービス。</translation>
+    </message>
+    <message>
+        <source>The sign-in realm.</source>
+        <translation>サインインのレルム。</translation>
+    </message>
+    <message>
+        <source>The client id the sign-in service knows the program by.</source>
+        <translation>サインインサービスがこのプログラムを識別するクライアント ID。</translation>
+    </message>
+    <message>
+        <source>The account service.</source>
+        <translation>アカウントサービス。</translation>
+    </message>
+    <message>
+        <source>The sync service.</source>
+        <translation>同期サービス。</translation>
+    </message>
+    <message>
+        <source>The account web pages Kestrelwood Account opens.</source>
+        <translation>Kestrelwood アカウントが開くアカウントのウェブページ。</translation>
+    </message>
+    <message>
+        <source>The folder of the update feed&apos;s latest.json.</source>
+        <translation>更新フィードの latest.json があるフォルダー。</translation>
+    </message>
+    <message>
+        <source>The page Send Feedback opens.</source>
+        <translation>「フィードバックを送信」が開くページ。</translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>例: %1</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [COMMAND] [OPTIONS]</source>
+        <translation>使い方: %1 [コマンド] [オプション]</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Checkbook, a checkbook register for household finances. Without a command it opens its window; the commands answer on the command line and need no display.</source>
+        <translation>Kestrelwood Checkbook は家計のための小切手帳記録簿です。コマンドなしで起動するとウィンドウを開きます。コマンドはコマンドラインで応答し、画面を必要としません。</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>コマンド:</translation>
+    </message>
+    <message>
+        <source>Options of the commands:</source>
+        <translation>コマンドのオプション:</translation>
+    </message>
+    <message>
+        <source>Environment variables:</source>
+        <translation>環境変数:</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the commands and options.</source>
+        <translation>コマンドとオプションは「%1 --help」で確認できます。</translation>
+    </message>
+</context>
+<context>
     <name>CsvRowReader</name>
     <message>
         <source>No date, payee or amount in this row</source>
@@ -1384,6 +1545,401 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>KestAccount::AccountScreen</name>
+    <message>
+        <source>Unknown client</source>
+        <translation>不明なクライアント</translation>
+    </message>
+    <message>
+        <source>Kestrelwood Account</source>
+        <translation>Kestrelwood アカウント</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロフィール</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>データとプライバシー</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>個人情報</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>表示名を編集</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>アカウントのパスワードを変更します。</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>パスワードを変更</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>アカウントポータル</translation>
+    </message>
+    <message>
+        <source>Billing and other settings of your account are on the web.</source>
+        <translation>請求やその他のアカウント設定はウェブにあります。</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>アカウントポータルを開く</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>登録済みデバイス</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>アカウントと同期したデバイス。</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>有効なセッション</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>現在アカウントにサインインしているセッション。</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>危険な操作</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>アカウントを完全に削除します。30 日を過ぎると元に戻せません。</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>あなたはグループのオーナーです。アカウントを削除する前に、オーナー権限を譲渡するか、メンバー全員を外してください。</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>プロフィールを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(未設定)</translation>
+    </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>グループを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>グループなし</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>グループに参加していません。グループのオーナーから招待を受けるか、招待コードで参加できます。</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>招待コードで参加</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%2 席中 %1 席使用中</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>グループから脱退</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>メンバー</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>オーナー</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>保留中の招待</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>招待コード: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>メンバーを招待</translation>
+    </message>
+    <message>
+        <source>Invite someone to start a family group with you.</source>
+        <translation>誰かを招待してファミリーグループを始めましょう。</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>メールで招待</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>招待コードを生成</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>デバイスを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>登録されたデバイスはありません。</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>不明なデバイス</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>セッションを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>有効なセッションはありません。</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>このセッション</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>現在アクティブ</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>%1 分前</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>%1 時間前</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>%1 日前</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>表示名:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>プロフィールを更新できませんでした。</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>表示名を更新しました。</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>現在のパスワード:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>新しいパスワード (8 文字以上):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>パスワードは 8 文字以上にしてください。</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>新しいパスワードの確認:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>パスワードが一致しません。</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>パスワードを変更しました。</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>パスワードを変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>グループに参加</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>招待コードを入力:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>グループに参加しました。</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>招待コードが無効か、有効期限が切れています。</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>メールアドレス:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>招待を送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>招待を送信しました。</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>コードを生成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>招待コード</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>招待したい人にこのコードを伝えてください:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>このグループから脱退しますか? 共有データにアクセスできなくなります。</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>グループから脱退しました。</translation>
+    </message>
+    <message>
+        <source>Could not leave the group.</source>
+        <translation>グループから脱退できませんでした。</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>メンバーを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group? The accounts you share with them will no longer reach them.</source>
+        <translation>%1 をグループから削除しますか? 共有している口座はこの人に届かなくなります。</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 を削除しました。</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>%1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>招待を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Could not revoke the invitation.</source>
+        <translation>招待を取り消せませんでした。</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>デバイスを削除</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your account&apos;s devices? It registers again the next time it signs in.</source>
+        <translation>%1 をアカウントのデバイスから削除しますか? 次回サインインしたときに再登録されます。</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>デバイスを削除しました。</translation>
+    </message>
+    <message>
+        <source>Could not remove the device.</source>
+        <translation>デバイスを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Revoke Session</source>
+        <translation>セッションを取り消す</translation>
+    </message>
+    <message>
+        <source>Sign out %1? It will have to sign in again.</source>
+        <translation>%1 をサインアウトしますか? 再度サインインが必要になります。</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>セッションを取り消しました。</translation>
+    </message>
+    <message>
+        <source>Could not revoke the session.</source>
+        <translation>セッションを取り消せませんでした。</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>アカウントは 30 日後に完全に削除されるよう予約されます。
+
+確認のため DELETE と入力してください:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>アカウントを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>アカウントの削除を予約しました</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>アカウントは 30 日後に完全に削除されます。それまでにサインインすれば復元できます。</translation>
+    </message>
+</context>
+<context>
     <name>KestAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1400,6 +1956,65 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>No tokens received</source>
         <translation>トークンを受け取れませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>KestAccount::ShareMembersDialog</name>
+    <message>
+        <source>Shared with</source>
+        <translation>共有先</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>選択項目を削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有を解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>%1 のこの項目へのアクセスを解除しますか?</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>Could not load who this is shared with.</source>
+        <translation>共有相手を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Your family group could not be loaded.</source>
+        <translation>ファミリーグループを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>グループのメンバーは全員追加済みです</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>共有中...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>%1 と共有できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>共有を解除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1748,10 +2363,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>先に口座を選択してください</translation>
     </message>
     <message>
-        <source>%1 is not available yet</source>
-        <translation>%1 はまだ利用できません</translation>
-    </message>
-    <message>
         <source>About Kestrelwood Checkbook</source>
         <translation>Kestrelwood Checkbook について</translation>
     </message>
@@ -1954,16 +2565,80 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>サインインに失敗しました: %1</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>サインイン済み</translation>
-    </message>
-    <message>
         <source>Sign-In Not Remembered</source>
         <translation>サインインは保存されません</translation>
     </message>
     <message>
         <source>Your sign-in could not be saved in the system&apos;s keyring, so you will need to sign in again the next time you start Kestrelwood Checkbook.</source>
         <translation>サインイン情報をシステムのキーリングに保存できなかったため、次回 Kestrelwood Checkbook を起動したときにもう一度サインインが必要です。</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Kestrelwood family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Kestrelwood ファミリーグループのメンバーと共有します。メンバーは自分のデバイスで同じ記録簿、残高、照合履歴を見られます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有先</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>You are not in a family group yet. Invite someone or join a group in File › Kestrelwood Account, then share this account here.</source>
+        <translation>まだファミリーグループに入っていません。ファイル › Kestrelwood アカウントで誰かを招待するかグループに参加してから、ここでこの口座を共有してください。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>選択項目を削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有を解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 のこの口座へのアクセスを解除しますか?</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>同期が完了しました</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>同期に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>同期を一時停止中</translation>
+    </message>
+    <message>
+        <source>Different Account</source>
+        <translation>別のアカウント</translation>
+    </message>
+    <message>
+        <source>This device&apos;s books could not be prepared for the account you signed in with, so nothing was synced. %1</source>
+        <translation>このデバイスのデータをサインインしたアカウント用に準備できなかったため、何も同期されませんでした。%1</translation>
     </message>
 </context>
 <context>
@@ -3734,6 +4409,40 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>サインインしていません。
 同期を有効にするには、ファイル › サインイン からサインインしてください。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>同期を一時停止中</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>未同期</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>最終同期: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+エラー: %1</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>すべてのローカルの行をサーバーに再アップロードし、サーバーのデータをすべて再ダウンロードします。デバイス間でデータが一致していないように見える場合に使用してください。
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
 </context>
 <context>
     <name>SmartAmountField</name>
@@ -3766,6 +4475,41 @@ Sign in via File › Sign In to enable sync.</source>
         <translation>
             <numerusform>  •  定期取引 %n 件が期日</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>同期済み</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>同期エラー</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>アップロードに失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>ダウンロードに失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
+        <translation>ダウンロードした変更を保存できませんでした。次回の同期で再度ダウンロードされます。</translation>
     </message>
 </context>
 <context>
