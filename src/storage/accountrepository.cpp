@@ -61,9 +61,14 @@ QList<Account> AccountRepository::deleted()
     return SqlQuery(m_database, select("WHERE deleted_at IS NOT NULL ORDER BY name")).readAll(readAccount);
 }
 
-QList<Account> AccountRepository::pending()
+QList<Account> AccountRepository::pending(int limit)
 {
-    return SqlQuery(m_database, select("WHERE sync_status = 'pending'")).readAll(readAccount);
+    return SqlQuery(m_database, select("WHERE sync_status = 'pending' LIMIT ?"), {limit}).readAll(readAccount);
+}
+
+int AccountRepository::pendingCount()
+{
+    return SyncRowStatements(m_database, QStringLiteral("accounts"), "AccountRepository").pendingCount();
 }
 
 bool AccountRepository::insert(const Account& a)

@@ -27,7 +27,10 @@ public:
     QList<Account> all();
     std::optional<Account> byId(const QString& id);
     QList<Account> deleted();
-    QList<Account> pending();
+    // Rows waiting for upload, deleted ones included; at most `limit`
+    // (all when negative).
+    QList<Account> pending(int limit = -1);
+    int pendingCount();
 
     [[nodiscard]] bool insert(const Account& account);
     [[nodiscard]] bool update(const Account& account);

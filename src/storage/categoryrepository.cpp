@@ -69,9 +69,14 @@ std::optional<Category> CategoryRepository::byName(const QString& name)
     return SqlQuery(m_database, select("WHERE name = ? AND deleted_at IS NULL"), {name}).readOne(readCategory);
 }
 
-QList<Category> CategoryRepository::pending()
+QList<Category> CategoryRepository::pending(int limit)
 {
-    return SqlQuery(m_database, select("WHERE sync_status = 'pending'")).readAll(readCategory);
+    return SqlQuery(m_database, select("WHERE sync_status = 'pending' LIMIT ?"), {limit}).readAll(readCategory);
+}
+
+int CategoryRepository::pendingCount()
+{
+    return SyncRowStatements(m_database, QStringLiteral("categories"), "CategoryRepository").pendingCount();
 }
 
 bool CategoryRepository::insert(const Category& c)

@@ -20,7 +20,10 @@ public:
     QList<Category> all();
     std::optional<Category> byId(const QString& id);
     std::optional<Category> byName(const QString& name);
-    QList<Category> pending();
+    // Rows waiting for upload, deleted ones included; at most `limit`
+    // (all when negative).
+    QList<Category> pending(int limit = -1);
+    int pendingCount();
 
     [[nodiscard]] bool insert(const Category& category);
     [[nodiscard]] bool update(const Category& category);

@@ -67,9 +67,14 @@ std::optional<Reconciliation> ReconciliationRepository::byId(const QString& id)
     return SqlQuery(m_database, select("WHERE id = ?"), {id}).readOne(readReconciliation);
 }
 
-QList<Reconciliation> ReconciliationRepository::pending()
+QList<Reconciliation> ReconciliationRepository::pending(int limit)
 {
-    return SqlQuery(m_database, select("WHERE sync_status = 'pending'")).readAll(readReconciliation);
+    return SqlQuery(m_database, select("WHERE sync_status = 'pending' LIMIT ?"), {limit}).readAll(readReconciliation);
+}
+
+int ReconciliationRepository::pendingCount()
+{
+    return SyncRowStatements(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository").pendingCount();
 }
 
 bool ReconciliationRepository::insert(const Reconciliation& r)

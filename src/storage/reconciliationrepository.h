@@ -20,7 +20,10 @@ public:
     QList<Reconciliation> byAccount(const QString& accountId);
     std::optional<Reconciliation> latest(const QString& accountId);
     std::optional<Reconciliation> byId(const QString& id);
-    QList<Reconciliation> pending();
+    // Rows waiting for upload, deleted ones included; at most `limit`
+    // (all when negative).
+    QList<Reconciliation> pending(int limit = -1);
+    int pendingCount();
 
     [[nodiscard]] bool insert(const Reconciliation& reconciliation);
     [[nodiscard]] bool update(const Reconciliation& reconciliation);

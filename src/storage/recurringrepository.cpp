@@ -82,9 +82,14 @@ QList<RecurringTransaction> RecurringRepository::due()
         .readAll(readRule);
 }
 
-QList<RecurringTransaction> RecurringRepository::pending()
+QList<RecurringTransaction> RecurringRepository::pending(int limit)
 {
-    return SqlQuery(m_database, select("WHERE sync_status = 'pending'")).readAll(readRule);
+    return SqlQuery(m_database, select("WHERE sync_status = 'pending' LIMIT ?"), {limit}).readAll(readRule);
+}
+
+int RecurringRepository::pendingCount()
+{
+    return SyncRowStatements(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository").pendingCount();
 }
 
 bool RecurringRepository::insert(const RecurringTransaction& r)

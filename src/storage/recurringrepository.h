@@ -20,7 +20,10 @@ public:
     std::optional<RecurringTransaction> byId(const QString& id);
     // Live, active rules due today or earlier.
     QList<RecurringTransaction> due();
-    QList<RecurringTransaction> pending();
+    // Rows waiting for upload, deleted ones included; at most `limit`
+    // (all when negative).
+    QList<RecurringTransaction> pending(int limit = -1);
+    int pendingCount();
 
     [[nodiscard]] bool insert(const RecurringTransaction& rule);
     [[nodiscard]] bool update(const RecurringTransaction& rule);

@@ -22,6 +22,13 @@ std::optional<QString> SyncRowStatements::idForServerId(const QString& serverId)
         .readOne([](const SqlQuery& row) { return row.value(0).toString(); });
 }
 
+int SyncRowStatements::pendingCount()
+{
+    return SqlQuery(m_database, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE sync_status='pending'").arg(m_table))
+        .readOne([](const SqlQuery& query) { return query.value(0).toInt(); })
+        .value_or(0);
+}
+
 std::optional<bool> SyncRowStatements::markSyncedIfUnchanged(
     const QString& id, const QString& serverId, const SyncStamp& pushed)
 {

@@ -16,6 +16,8 @@ class SyncRowStatements
 public:
     SyncRowStatements(Database* database, const QString& table, const char* className);
 
+    // How many rows wait for upload, deleted ones included; 0 after a failure.
+    int pendingCount();
     // The local id of the row the server knows as `serverId`.
     std::optional<QString> idForServerId(const QString& serverId);
     // Marks the row synced only while it still has `pushed`'s version,

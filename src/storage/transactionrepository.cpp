@@ -139,9 +139,14 @@ std::optional<Transaction> TransactionRepository::byId(const QString& id)
     return SqlQuery(m_database, select("WHERE t.id = ?"), {id}).readOne(readTransaction);
 }
 
-QList<Transaction> TransactionRepository::pending()
+QList<Transaction> TransactionRepository::pending(int limit)
 {
-    return SqlQuery(m_database, select("WHERE t.sync_status = 'pending'")).readAll(readTransaction);
+    return SqlQuery(m_database, select("WHERE t.sync_status = 'pending' LIMIT ?"), {limit}).readAll(readTransaction);
+}
+
+int TransactionRepository::pendingCount()
+{
+    return SyncRowStatements(m_database, QStringLiteral("transactions"), "TransactionRepository").pendingCount();
 }
 
 QList<RegisterRow> TransactionRepository::registerRows(const QString& accountId)

@@ -34,7 +34,10 @@ public:
     std::optional<Transaction> byId(const QString& id);
     // The account's earliest live "Opening Balance" row that is no transfer.
     std::optional<Transaction> openingBalance(const QString& accountId);
-    QList<Transaction> pending();
+    // Rows waiting for upload, deleted ones included; at most `limit`
+    // (all when negative).
+    QList<Transaction> pending(int limit = -1);
+    int pendingCount();
     // The account's register, oldest first, with running balances and the
     // opening-balance row when the account has a starting balance. A row
     // whose category was deleted shows no category name. From the

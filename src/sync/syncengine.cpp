@@ -191,6 +191,7 @@ void SyncEngine::fail(const QString& error)
 {
     m_lastError = error;
     m_queue = QJsonArray();
+    m_pendingAfterQueue = 0;
     setState(SyncState::Error);
     Q_EMIT syncFailed(error);
 }
@@ -240,6 +241,7 @@ void SyncEngine::cancelCycle()
 {
     ++m_cycle;
     m_queue = QJsonArray();
+    m_pendingAfterQueue = 0;
     m_resyncRequested = false;
     m_debounceTimer->stop();
     setState(SyncState::Idle);
@@ -252,19 +254,25 @@ QString SyncEngine::cursor()
 
 void SyncEngine::buildUpload()
 {
-    QJsonArray changes;
-    appendChanges(changes, m_accounts->pending());
-    appendChanges(changes, m_categories->pending());
-    appendChanges(changes, m_recurring->pending());
-    appendChanges(changes, m_transactions->pending());
-    appendChanges(changes, m_reconciliations->pending());
-    if (changes.isEmpty()) {
+    const int pending = m_accounts->pendingCount() + m_categories->pendingCount() + m_recurring->pendingCount()
+        + m_transactions->pendingCount() + m_reconciliations->pendingCount();
+    if (pending == 0) {
         m_pageCount = 0;
         pullChanges(cursor());
         return;
     }
-    qInfo() << "Pushing" << changes.size() << "changes (in batches of" << pushBatchSize << ")";
+    // Only one batch goes up a cycle, so only one batch is read: books of a
+    // hundred thousand rows are never held as change objects at once.
+    QJsonArray changes;
+    const auto room = [&changes] { return pushBatchSize - int(changes.size()); };
+    appendChanges(changes, m_accounts->pending(room()));
+    appendChanges(changes, m_categories->pending(room()));
+    appendChanges(changes, m_recurring->pending(room()));
+    appendChanges(changes, m_transactions->pending(room()));
+    appendChanges(changes, m_reconciliations->pending(room()));
+    qInfo() << "Pushing" << pending << "changes (in batches of" << pushBatchSize << ")";
     m_queue = changes;
+    m_pendingAfterQueue = pending - int(changes.size());
     pushNextBatch();
 }
 
@@ -278,7 +286,7 @@ void SyncEngine::pushNextBatch()
     QJsonArray batch;
     while (!m_queue.isEmpty() && batch.size() < pushBatchSize)
         batch.append(m_queue.takeAt(0));
-    qInfo() << "Push batch:" << batch.size() << "changes," << m_queue.size() << "remaining";
+    qInfo() << "Push batch:" << batch.size() << "changes," << m_queue.size() + m_pendingAfterQueue << "remaining";
     QPointer<SyncEngine> self(this);
     const int cycle = m_cycle;
     m_api->post(QStringLiteral("/sync/push"), QJsonObject{{QStringLiteral("changes"), batch}},
@@ -327,9 +335,13 @@ void SyncEngine::onPushReply(int cycle, const QJsonArray& batch, bool ok, int st
         qWarning().noquote() << "Push batch:" << accepted << "ok," << errors
                              << "errors — failed records remain pending for next sync";
     }
-    // The rest of the queue waits for the next cycle: its rows are still
-    // pending and are read afresh then.
+    // The rest waits for the next cycle, which follows this one at once
+    // while batches are taken: its rows are still pending and are read
+    // afresh then.
+    if (accepted > 0 && (!m_queue.isEmpty() || m_pendingAfterQueue > 0))
+        m_resyncRequested = true;
     m_queue = QJsonArray();
+    m_pendingAfterQueue = 0;
     m_pageCount = 0;
     pullChanges(cursor());
 }

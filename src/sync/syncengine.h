@@ -128,4 +128,6 @@ private:
     std::function<bool()> m_canSync;
     std::function<QString()> m_currentUser;
     QJsonArray m_queue;
+    // Pending rows beyond the queue, left for the following cycles.
+    int m_pendingAfterQueue = 0;
 };
