@@ -54,9 +54,10 @@ private Q_SLOTS:
         QVERIFY(database.runMigrations());
 
         QCOMPARE(failed.count(), 0);
-        QCOMPARE(applied.count(), 5);
+        QCOMPARE(applied.count(), 6);
         QCOMPARE(rows(&database, u"SELECT version || ' ' || name FROM schema_version WHERE applied_at != '' ORDER BY version"_s),
-            (QStringList{u"1 initial"_s, u"2 recon_sync"_s, u"3 balance_index"_s, u"4 report_indexes"_s, u"5 statement_ids"_s}));
+            (QStringList{u"1 initial"_s, u"2 recon_sync"_s, u"3 balance_index"_s, u"4 report_indexes"_s, u"5 statement_ids"_s,
+                u"6 server_id_indexes"_s}));
         QCOMPARE(scalar(&database, u"PRAGMA foreign_keys"_s).toInt(), 1);
         QCOMPARE(scalar(&database, u"PRAGMA journal_mode"_s).toString(), u"wal"_s);
     }
@@ -84,7 +85,7 @@ private Q_SLOTS:
 
         QCOMPARE(failed.count(), 0);
         QCOMPARE(applied.at(0), (QVariantList{2, u"recon_sync"_s}));
-        QCOMPARE(scalar(&database, u"SELECT MAX(version) FROM schema_version"_s).toInt(), 5);
+        QCOMPARE(scalar(&database, u"SELECT MAX(version) FROM schema_version"_s).toInt(), 6);
         QCOMPARE(rows(&database, u"SELECT id || '|' || created_at || '|' || updated_at || '|' || version || '|' || sync_status "
                                   "|| '|' || IFNULL(server_id, 'null') || '|' || IFNULL(deleted_at, 'null') "
                                   "FROM reconciliations ORDER BY id"_s),
@@ -116,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(database.open(directory.databasePath()));
         QVERIFY(database.runMigrations());
 
-        QCOMPARE(applied.count(), 2);
+        QCOMPARE(applied.count(), 3);
         QCOMPARE(applied.at(0), (QVariantList{4, u"report_indexes"_s}));
         QCOMPARE(rows(&database, u"SELECT id || '|' || amount || '|' || cleared || '|' || IFNULL(deleted_at, 'live') "
                                   "FROM transactions ORDER BY id"_s),
@@ -163,7 +164,7 @@ private Q_SLOTS:
 
         // The failed attempt left no transaction open: the next start retries and succeeds.
         QVERIFY(database.runMigrations());
-        QCOMPARE(applied.count(), 4);
+        QCOMPARE(applied.count(), 5);
         QCOMPARE(reconciliationColumnCount(database), 12);
     }
 
