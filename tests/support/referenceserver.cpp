@@ -50,7 +50,12 @@ bool ReferenceServer::start(const QStringList& extraArguments)
 
 bool ReferenceServer::startWithUser(const QString& email)
 {
-    return start() && TestBrowser().signUp(m_baseUrl, clientId, email).status == 302;
+    return start() && signUp(email);
+}
+
+bool ReferenceServer::signUp(const QString& email) const
+{
+    return TestBrowser().signUp(m_baseUrl, clientId, email).status == 302;
 }
 
 void ReferenceServer::stop()

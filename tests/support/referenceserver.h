@@ -22,6 +22,8 @@ public:
     bool start(const QStringList& extraArguments = {});
     // Starts the server and signs up `email` through its sign-up page.
     bool startWithUser(const QString& email);
+    // Signs up `email` through the sign-up page, as a browser would.
+    bool signUp(const QString& email) const;
     void stop();
     QUrl baseUrl() const { return m_baseUrl; }
     // The program's settings for this server, as the environment would give them.
