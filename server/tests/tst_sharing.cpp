@@ -166,6 +166,8 @@ void TestSharing::endingTheShareDeliversTheRowsAsDeleted()
     const TestClient::Reply late = push(m_member, {SC::change(QStringLiteral("transaction"), QStringLiteral("tx-rent"), 3, {{QStringLiteral("account_id"), QStringLiteral("acc-home")}}, QStringLiteral("delete")),
                                                    SC::transaction(QStringLiteral("tx-food"), QStringLiteral("acc-home"), 3, QStringLiteral("Too late"))});
     QCOMPARE(statusOf(late, 0), QStringLiteral("ok"));
+    const QJsonArray results = late.json.value(QStringLiteral("results")).toArray();
+    QCOMPARE(results.at(0).toObject().value(QStringLiteral("applied")), QJsonValue(false));
     QCOMPARE(statusOf(late, 1), QStringLiteral("forbidden"));
     const SC::Pulled owners = pull(m_owner);
     QVERIFY(!owners.rows.value(QStringLiteral("transactions/tx-rent")).contains(QStringLiteral("deleted_at")));

@@ -166,10 +166,10 @@ std::optional<QString> AccountRepository::idForServerId(const QString& serverId)
 }
 
 std::optional<bool> AccountRepository::markSyncedIfUnchanged(
-    const QString& id, const QString& serverId, const SyncStamp& pushed)
+    const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied)
 {
     return SyncRowStatements(m_database, QStringLiteral("accounts"), "AccountRepository")
-        .markSyncedIfUnchanged(id, serverId, pushed);
+        .markSyncedIfUnchanged(id, serverId, pushed, applied);
 }
 
 bool AccountRepository::storeFromServer(const Account& a)

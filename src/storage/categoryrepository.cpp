@@ -160,10 +160,10 @@ std::optional<QString> CategoryRepository::idForServerId(const QString& serverId
 }
 
 std::optional<bool> CategoryRepository::markSyncedIfUnchanged(
-    const QString& id, const QString& serverId, const SyncStamp& pushed)
+    const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied)
 {
     return SyncRowStatements(m_database, QStringLiteral("categories"), "CategoryRepository")
-        .markSyncedIfUnchanged(id, serverId, pushed);
+        .markSyncedIfUnchanged(id, serverId, pushed, applied);
 }
 
 bool CategoryRepository::storeFromServer(const Category& c)

@@ -158,10 +158,10 @@ std::optional<QString> ReconciliationRepository::idForServerId(const QString& se
 }
 
 std::optional<bool> ReconciliationRepository::markSyncedIfUnchanged(
-    const QString& id, const QString& serverId, const SyncStamp& pushed)
+    const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied)
 {
     return SyncRowStatements(m_database, QStringLiteral("reconciliations"), "ReconciliationRepository")
-        .markSyncedIfUnchanged(id, serverId, pushed);
+        .markSyncedIfUnchanged(id, serverId, pushed, applied);
 }
 
 bool ReconciliationRepository::storeFromServer(const Reconciliation& r)

@@ -192,10 +192,10 @@ std::optional<QString> RecurringRepository::idForServerId(const QString& serverI
 }
 
 std::optional<bool> RecurringRepository::markSyncedIfUnchanged(
-    const QString& id, const QString& serverId, const SyncStamp& pushed)
+    const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied)
 {
     return SyncRowStatements(m_database, QStringLiteral("recurring_transactions"), "RecurringRepository")
-        .markSyncedIfUnchanged(id, serverId, pushed);
+        .markSyncedIfUnchanged(id, serverId, pushed, applied);
 }
 
 bool RecurringRepository::storeFromServer(const RecurringTransaction& r)

@@ -38,7 +38,7 @@ public:
     // the server.
     std::optional<QString> idForServerId(const QString& serverId);
     [[nodiscard]] std::optional<bool> markSyncedIfUnchanged(
-        const QString& id, const QString& serverId, const SyncStamp& pushed);
+        const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied);
     [[nodiscard]] bool storeFromServer(const RecurringTransaction& rule);
     [[nodiscard]] int forgetServer();
 

@@ -30,13 +30,16 @@ int SyncRowStatements::pendingCount()
 }
 
 std::optional<bool> SyncRowStatements::markSyncedIfUnchanged(
-    const QString& id, const QString& serverId, const SyncStamp& pushed)
+    const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied)
 {
+    const QString assignments = applied ? QStringLiteral("sync_status='synced', server_id=?")
+                                        : QStringLiteral("sync_status='synced', version=0");
+    QVariantList values = applied ? QVariantList{serverId} : QVariantList{};
+    values << id << pushed.version << timeToText(pushed.updatedAt) << optionalTimeValue(pushed.deletedAt);
     SqlQuery query(m_database,
-        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? "
-                       "WHERE id=? AND version=? AND updated_at=? AND deleted_at IS ?")
-            .arg(m_table),
-        {serverId, id, pushed.version, timeToText(pushed.updatedAt), optionalTimeValue(pushed.deletedAt)});
+        QStringLiteral("UPDATE %1 SET %2 WHERE id=? AND version=? AND updated_at=? AND deleted_at IS ?")
+            .arg(m_table, assignments),
+        values);
     if (!query.execWrite(operation("markSyncedIfUnchanged").constData()))
         return std::nullopt;
     return query.rowsAffected() > 0;

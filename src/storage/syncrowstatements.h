@@ -22,8 +22,11 @@ public:
     std::optional<QString> idForServerId(const QString& serverId);
     // Marks the row synced only while it still has `pushed`'s version,
     // updated_at and deleted_at: a row changed again while its upload was
-    // on the way stays pending. Whether it was marked; none after a failure.
-    std::optional<bool> markSyncedIfUnchanged(const QString& id, const QString& serverId, const SyncStamp& pushed);
+    // on the way stays pending. A change the server acknowledged without
+    // applying leaves the row at version 0, so the server's copy replaces
+    // it whenever it arrives. Whether it was marked; none after a failure.
+    std::optional<bool> markSyncedIfUnchanged(
+        const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied);
     // Forgets every server id and makes every row pending, deleted ones
     // included: the rows go to another account as if never uploaded.
     [[nodiscard]] int forgetServer();

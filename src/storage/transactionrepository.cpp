@@ -489,10 +489,10 @@ std::optional<QString> TransactionRepository::idForServerId(const QString& serve
 }
 
 std::optional<bool> TransactionRepository::markSyncedIfUnchanged(
-    const QString& id, const QString& serverId, const SyncStamp& pushed)
+    const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied)
 {
     return SyncRowStatements(m_database, QStringLiteral("transactions"), "TransactionRepository")
-        .markSyncedIfUnchanged(id, serverId, pushed);
+        .markSyncedIfUnchanged(id, serverId, pushed, applied);
 }
 
 bool TransactionRepository::storeFromServer(const Transaction& t)

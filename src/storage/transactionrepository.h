@@ -94,7 +94,7 @@ public:
     // the server.
     std::optional<QString> idForServerId(const QString& serverId);
     [[nodiscard]] std::optional<bool> markSyncedIfUnchanged(
-        const QString& id, const QString& serverId, const SyncStamp& pushed);
+        const QString& id, const QString& serverId, const SyncStamp& pushed, bool applied);
     [[nodiscard]] bool storeFromServer(const Transaction& transaction);
     [[nodiscard]] int forgetServer();
     // Gives every live transaction paid to `from` the payee `to`, stamped

@@ -329,7 +329,8 @@ void SyncEngine::onPushReply(int cycle, const QJsonArray& batch, bool ok, int st
         ++accepted;
         const auto change = sent.constFind(changeKey(entityType, entityId));
         if (change != sent.cend())
-            markSynced(*change, result.value(QStringLiteral("server_id")).toString());
+            markSynced(*change, result.value(QStringLiteral("server_id")).toString(),
+                result.value(QStringLiteral("applied")).toBool(true));
     }
     if (errors > 0) {
         qWarning().noquote() << "Push batch:" << accepted << "ok," << errors
@@ -366,7 +367,7 @@ std::optional<QJsonObject> SyncEngine::storedChange(const QString& entityType, c
     return std::nullopt;
 }
 
-bool SyncEngine::markSynced(const QJsonObject& change, const QString& serverId)
+bool SyncEngine::markSynced(const QJsonObject& change, const QString& serverId, bool applied)
 {
     const QString entityType = change.value(QStringLiteral("entity_type")).toString();
     const QString id = change.value(QStringLiteral("entity_id")).toString();
@@ -378,17 +379,19 @@ bool SyncEngine::markSynced(const QJsonObject& change, const QString& serverId)
         return false;
     }
     const SyncStamp pushed = SyncPayload::stampOf(change);
+    if (!applied)
+        qInfo().noquote() << "Push: the server kept its own copy of" << entityType << id << "(no longer shared)";
     std::optional<bool> marked = true;
     if (entityType == accountType)
-        marked = m_accounts->markSyncedIfUnchanged(id, serverId, pushed);
+        marked = m_accounts->markSyncedIfUnchanged(id, serverId, pushed, applied);
     else if (entityType == categoryType)
-        marked = m_categories->markSyncedIfUnchanged(id, serverId, pushed);
+        marked = m_categories->markSyncedIfUnchanged(id, serverId, pushed, applied);
     else if (entityType == recurringType)
-        marked = m_recurring->markSyncedIfUnchanged(id, serverId, pushed);
+        marked = m_recurring->markSyncedIfUnchanged(id, serverId, pushed, applied);
     else if (entityType == transactionType)
-        marked = m_transactions->markSyncedIfUnchanged(id, serverId, pushed);
+        marked = m_transactions->markSyncedIfUnchanged(id, serverId, pushed, applied);
     else if (entityType == reconciliationType)
-        marked = m_reconciliations->markSyncedIfUnchanged(id, serverId, pushed);
+        marked = m_reconciliations->markSyncedIfUnchanged(id, serverId, pushed, applied);
     if (marked && !*marked)
         qInfo().noquote() << "Push: row changed while it was sent, it stays pending:" << entityType << id;
     return marked.value_or(false);

@@ -93,7 +93,7 @@ private:
     void buildUpload();
     void pushNextBatch();
     void onPushReply(int cycle, const QJsonArray& batch, bool ok, int status, const QJsonObject& body);
-    bool markSynced(const QJsonObject& change, const QString& serverId);
+    bool markSynced(const QJsonObject& change, const QString& serverId, bool applied);
     // The change object the stored row would make now; none when the row
     // is gone or the type unknown.
     std::optional<QJsonObject> storedChange(const QString& entityType, const QString& id) const;

@@ -39,6 +39,7 @@
 
 #include <QEventLoop>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -73,8 +74,8 @@ struct Write
     QString parent;
     QString madeBy;
     // The member's copy of a row as a pull left it (a share that ended
-    // arrives as a delete), or its write the server refused after the share
-    // ended: not a write the others ever see.
+    // arrives as a delete), or its write the server refused or left
+    // unapplied after the share ended: not a write the others ever see.
     bool memberCopy = false;
 };
 
@@ -107,6 +108,16 @@ int answer(KestAccount::ApiClient* api, const QString& method, const QString& pa
     if (status < 0)
         loop.exec();
     return status;
+}
+
+// Shares the account `accountId` of the user `device` is signed in for with
+// the member, or ends the share; gives the reply's status.
+int shareWithMember(SyncDevice& device, const QString& accountId, bool begin, const QString& memberId)
+{
+    KestAccount::ApiClient* api = device.client()->syncApi();
+    const QString path = QStringLiteral("/accounts/%1/share").arg(KestAccount::ApiClient::pathSegment(accountId));
+    return begin ? answer(api, QStringLiteral("POST"), path, {{QStringLiteral("email"), memberEmail}})
+                 : answer(api, QStringLiteral("DELETE"), path + QLatin1Char('/') + memberId, {});
 }
 
 // A code for joining the group of the user `api` is signed in for.
@@ -318,12 +329,18 @@ private:
     void observe(const SyncDevice& device, const QString& cause)
     {
         const QHash<QString, QString> states = device.writeStates();
+        const QSet<QString> unapplied = unappliedSince(device);
         QHash<QString, QString>& before = m_seen[device.name()];
         for (auto state = states.cbegin(); state != states.cend(); ++state) {
             const QString previous = before.value(state.key());
             if (previous == state.value())
                 continue;
             QHash<QString, Write>& writes = m_writes[state.key()];
+            // The server acknowledged the member's delete without applying
+            // it, since the share had ended: neither it nor the member's
+            // edits it built on reached anyone.
+            if (unapplied.contains(state.key()))
+                forgetMemberWrites(writes, previous, device.name());
             if (!writes.contains(state.value())) {
                 writes.insert(state.value(),
                     {previous, QStringLiteral("%1 %2 (step %3)").arg(device.name(), cause).arg(m_log.size()),
@@ -331,6 +348,33 @@ private:
             }
         }
         before = states;
+    }
+
+    // The rows of the pushes the server acknowledged without applying since
+    // the last look at `device`'s requests.
+    QSet<QString> unappliedSince(const SyncDevice& device)
+    {
+        QSet<QString> rows;
+        const QList<FaultProxy::Exchange> exchanges = device.proxy()->exchanges();
+        qsizetype& seen = m_exchangesSeen[device.name()];
+        for (; seen < exchanges.size(); ++seen) {
+            if (!exchanges[seen].path.contains("/sync/push"))
+                continue;
+            const QJsonArray results = QJsonDocument::fromJson(exchanges[seen].serverBody).object().value(QStringLiteral("results")).toArray();
+            for (const QJsonValue& result : results) {
+                if (!result.toObject().value(QStringLiteral("applied")).toBool(true))
+                    rows.insert(result.toObject().value(QStringLiteral("entity_type")).toString() + QStringLiteral("s/")
+                        + result.toObject().value(QStringLiteral("entity_id")).toString());
+            }
+        }
+        return rows;
+    }
+
+    static void forgetMemberWrites(QHash<QString, Write>& writes, QString state, const QString& member)
+    {
+        for (; writes.contains(state) && !writes[state].memberCopy && writes[state].madeBy.startsWith(member + QLatin1Char(' '));
+             state = writes[state].parent)
+            writes[state].memberCopy = true;
     }
 
     QString syncNow(SyncDevice& device)
@@ -471,10 +515,7 @@ private:
         if (candidates.isEmpty())
             return begin ? QStringLiteral("no account to share") : QStringLiteral("no share to end");
         const Account* account = &candidates[m_random.bounded(int(candidates.size()))];
-        KestAccount::ApiClient* api = device.client()->syncApi();
-        const QString path = QStringLiteral("/accounts/%1/share").arg(KestAccount::ApiClient::pathSegment(account->id));
-        const int status = begin ? answer(api, QStringLiteral("POST"), path, {{QStringLiteral("email"), memberEmail}})
-                                 : answer(api, QStringLiteral("DELETE"), path + QLatin1Char('/') + m_sessions.value(2).userId, {});
+        const int status = shareWithMember(device, account->id, begin, m_sessions.value(2).userId);
         if (status >= 200 && status < 300) {
             if (begin)
                 m_shared.insert(account->id);
@@ -615,6 +656,7 @@ private:
     int m_made = 0;
     QSet<QString> m_shared;
     QHash<QString, QHash<QString, QString>> m_seen;
+    QHash<QString, qsizetype> m_exchangesSeen;
     QHash<QString, QHash<QString, Write>> m_writes;
     QStringList m_log;
 };
@@ -691,6 +733,46 @@ private Q_SLOTS:
         QVERIFY(late.transactions()->byId(transactionId));
         m_sessions[0] = {ownerEmail, m_sessions[0].userId, deleting.accessToken(), deleting.refreshToken()};
         m_sessions[1] = {ownerEmail, m_sessions[1].userId, writing.accessToken(), writing.refreshToken()};
+    }
+
+    // A member's edit and delete that reach the server after the share ended
+    // are acknowledged but not applied: once the account is shared again,
+    // the member holds the owner's row instead of its own delete.
+    void memberDeleteAfterTheShareEndedGivesWayToTheOwnersRow()
+    {
+        QVERIFY(m_server.clearSyncedRows());
+        SyncDevice owner(QStringLiteral("owner"), m_server);
+        SyncDevice member(QStringLiteral("member"), m_server);
+        QVERIFY(owner.signInWith(m_sessions[0].access, m_sessions[0].refresh));
+        QVERIFY(member.signInWith(m_sessions[2].access, m_sessions[2].refresh));
+        Account entered;
+        entered.name = QStringLiteral("Household");
+        const QString accountId = owner.accountService()->create(entered, QDate(2024, 5, 20)).id;
+        TransactionEntry entry;
+        entry.date = QDate(2024, 5, 20);
+        entry.payee = QStringLiteral("Grocer");
+        entry.amount = -1250;
+        const QString transactionId = owner.transactionService()->create(accountId, entry).id;
+        QVERIFY(owner.syncNow());
+        QCOMPARE(shareWithMember(owner, accountId, true, m_sessions[2].userId), 201);
+        QVERIFY(member.syncNow());
+
+        // An edit raises the member's version above the server's.
+        entry.payee = QStringLiteral("Corner Grocer");
+        QVERIFY(member.transactionService()->edit(*member.transactions()->byId(transactionId), entry).ok());
+        QVERIFY(member.transactionService()->remove(*member.transactions()->byId(transactionId)).ok());
+        QCOMPARE(shareWithMember(owner, accountId, false, m_sessions[2].userId), 200);
+        QVERIFY(member.syncNow());
+        QVERIFY(member.pendingRows().isEmpty());
+        QCOMPARE(shareWithMember(owner, accountId, true, m_sessions[2].userId), 201);
+        QVERIFY(member.syncNow());
+
+        const std::optional<Transaction> again = member.transactions()->byId(transactionId);
+        QVERIFY(again && !again->deletedAt);
+        QCOMPARE(again->version, owner.transactions()->byId(transactionId)->version);
+        QCOMPARE(shareWithMember(owner, accountId, false, m_sessions[2].userId), 200);
+        m_sessions[0] = {ownerEmail, m_sessions[0].userId, owner.accessToken(), owner.refreshToken()};
+        m_sessions[2] = {memberEmail, m_sessions[2].userId, member.accessToken(), member.refreshToken()};
     }
 
     void devicesConvergeWhateverTheNetworkDoes()

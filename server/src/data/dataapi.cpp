@@ -167,6 +167,8 @@ HttpReply DataApi::push(const HttpRequest &request)
                            {QStringLiteral("server_id"), outcome.serverId}};
         if (!outcome.message.isEmpty())
             result.insert(QStringLiteral("message"), outcome.message);
+        if (!outcome.applied)
+            result.insert(QStringLiteral("applied"), false);
         results.append(result);
     }
     if (!m_database.commit())
@@ -200,8 +202,10 @@ DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId
         // Only rows of an account shared with the user are theirs to see; the
         // account itself stays its owner's to change or delete.
         const bool visible = !(entityType == categoryType) && mayWriteIn(existing->accountId, existing->ownerId, userId);
+        // A delete from a member whose share has ended is done with, so the
+        // member stops sending it; it changes nothing of the owner's.
         if (!visible && deleting)
-            return {QStringLiteral("ok"), {}, {}};
+            return {QStringLiteral("ok"), {}, {}, false};
         if (!visible || isAccount)
             return refused(QStringLiteral("forbidden"), QStringLiteral("The row belongs to another user"));
     }

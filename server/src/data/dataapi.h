@@ -36,6 +36,10 @@ public:
         QString status;
         QString message;
         QString serverId;
+        // False when the change is acknowledged but not applied: the row is
+        // no longer the sender's to change, and the sender takes the
+        // server's copy whenever it sees it again.
+        bool applied = true;
     };
 
     void addRoutes(Router &router);
