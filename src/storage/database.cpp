@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <utility>
 
 #ifdef CHECKBOOK_TUNE_SQLITE
@@ -56,6 +57,10 @@ QVariant firstValue(const QSqlDatabase& connection, const QString& sql)
 }
 
 // SQLite's primary result codes the start-up tells apart from classify().
+// Enough for every fixed statement of the repositories; the statements
+// built for a list of ids come and go.
+constexpr int maxKeptStatements = 200;
+
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteNotADatabase = 26;
 
@@ -150,11 +155,13 @@ Database::Database(QObject* parent)
 Database::Database(const QString& connectionName, QObject* parent)
     : QObject(parent)
     , m_connectionName(connectionName)
+    , m_statements(maxKeptStatements)
 {
 }
 
 Database::~Database()
 {
+    m_statements.clear();
     if (m_open) {
         m_connection.close();
         m_open = false;
@@ -312,8 +319,28 @@ bool Database::refuse(OpenFailure failure, const QString& reason)
     return false;
 }
 
+QSqlQuery Database::takeStatement(const QString& sql, bool* prepared)
+{
+    if (const std::unique_ptr<QSqlQuery> kept{m_statements.take(sql)}) {
+        *prepared = true;
+        return std::move(*kept);
+    }
+    QSqlQuery statement(m_connection);
+    statement.setForwardOnly(true);
+    *prepared = statement.prepare(sql);
+    return statement;
+}
+
+void Database::returnStatement(const QString& sql, QSqlQuery statement)
+{
+    // A finished statement holds no read lock while it waits here.
+    statement.finish();
+    m_statements.insert(sql, new QSqlQuery(std::move(statement)));
+}
+
 void Database::closeConnection()
 {
+    m_statements.clear();
     m_connection.close();
     m_open = false;
 }

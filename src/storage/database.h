@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QCache>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -91,6 +93,13 @@ public:
     // those queued since its transaction or savepoint began.
     void notifyAfterCommit(const QString& key, const std::function<void()>& notify);
 
+    // A statement prepared for `sql`: a free one prepared before when there
+    // is one, since preparing costs more than running most statements.
+    // `prepared` tells whether it is ready to run.
+    QSqlQuery takeStatement(const QString& sql, bool* prepared);
+    // Keeps a finished statement for the next taker of the same text.
+    void returnStatement(const QString& sql, QSqlQuery statement);
+
     // Every failed statement is reported here; the last cause is kept for
     // the message the user sees. A damaged file is announced once and
     // nothing more is written to it.
@@ -131,6 +140,7 @@ private:
 
     QString m_connectionName;
     QSqlDatabase m_connection;
+    QCache<QString, QSqlQuery> m_statements;
     bool m_open = false;
     OpenFailure m_openFailure = OpenFailure::None;
     int m_transactionDepth = 0;

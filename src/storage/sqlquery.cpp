@@ -7,11 +7,17 @@
 
 SqlQuery::SqlQuery(Database* database, const QString& sql, const QVariantList& values)
     : m_database(database)
-    , m_query(database->database())
+    , m_sql(sql)
+    , m_query(database->takeStatement(sql, &m_prepared))
 {
-    m_query.setForwardOnly(true);
-    m_prepared = m_query.prepare(sql);
     bind(values);
+}
+
+SqlQuery::~SqlQuery()
+{
+    // A statement that failed goes; the next taker prepares it afresh.
+    if (m_prepared && m_query.lastError().type() == QSqlError::NoError)
+        m_database->returnStatement(m_sql, std::move(m_query));
 }
 
 void SqlQuery::rebind(const QVariantList& values)

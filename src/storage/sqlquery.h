@@ -20,6 +20,9 @@ class SqlQuery
 {
 public:
     SqlQuery(Database* database, const QString& sql, const QVariantList& values = {});
+    ~SqlQuery();
+    SqlQuery(const SqlQuery&) = delete;
+    SqlQuery& operator=(const SqlQuery&) = delete;
 
     // Runs a read; a failure is logged and leaves no rows.
     bool exec();
@@ -72,8 +75,10 @@ private:
     void logFailedRead() const;
 
     Database* m_database;
-    QSqlQuery m_query;
+    QString m_sql;
+    // Before the statement, which sets it when taken.
     bool m_prepared = false;
+    QSqlQuery m_query;
 };
 
 QVariant sqlNull();
