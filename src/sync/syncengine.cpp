@@ -70,6 +70,10 @@ bool storeIncoming(Repository* repository, Record incoming)
     if (!local)
         return (incoming.deletedAt && !isParent) || repository->storeFromServer(incoming);
     const bool localPending = local->syncStatus == SyncStatus::Pending;
+    // Every pull after an upload brings this device's own rows back; one
+    // the server holds unchanged needs no write.
+    if (!localPending && local->serverId == incoming.serverId && SyncPayload::change(*local) == SyncPayload::change(incoming))
+        return true;
     const bool incomingWins = localPending ? incoming.version > local->version : incoming.version >= local->version;
     return !incomingWins || repository->storeFromServer(incoming);
 }
@@ -314,23 +318,17 @@ void SyncEngine::onPushReply(int cycle, const QJsonArray& batch, bool ok, int st
     int accepted = 0;
     int errors = 0;
     const QJsonArray results = body.value(QStringLiteral("results")).toArray();
-    for (const QJsonValue& value : results) {
-        const QJsonObject result = value.toObject();
-        const QString entityType = result.value(QStringLiteral("entity_type")).toString();
-        const QString entityId = result.value(QStringLiteral("entity_id")).toString();
-        const QString resultStatus = result.value(QStringLiteral("status")).toString();
-        if (resultStatus != QLatin1String("ok")) {
-            qWarning().noquote() << "Push result not ok — leaving record pending:" << entityType << entityId
-                                 << QStringLiteral("status=%1").arg(resultStatus)
-                                 << QStringLiteral("message=%1").arg(result.value(QStringLiteral("message")).toString());
-            ++errors;
-            continue;
-        }
-        ++accepted;
-        const auto change = sent.constFind(changeKey(entityType, entityId));
-        if (change != sent.cend())
-            markSynced(*change, result.value(QStringLiteral("server_id")).toString(),
-                result.value(QStringLiteral("applied")).toBool(true));
+    // One transaction for the batch's marks, not one per row: if marking
+    // fails, the rows stay pending and are sent again, which the server
+    // takes as a retry.
+    const bool marked = m_accounts->database()->inTransaction([&] {
+        accepted = 0;
+        errors = 0;
+        return markResults(results, sent, accepted, errors);
+    });
+    if (!marked) {
+        fail(tr("The uploaded changes could not be marked as sent; they are sent again at the next sync."));
+        return;
     }
     if (errors > 0) {
         qWarning().noquote() << "Push batch:" << accepted << "ok," << errors
@@ -345,6 +343,31 @@ void SyncEngine::onPushReply(int cycle, const QJsonArray& batch, bool ok, int st
     m_pendingAfterQueue = 0;
     m_pageCount = 0;
     pullChanges(cursor());
+}
+
+bool SyncEngine::markResults(
+    const QJsonArray& results, const QHash<QString, QJsonObject>& sent, int& accepted, int& errors)
+{
+    for (const QJsonValue& value : results) {
+        const QJsonObject result = value.toObject();
+        const QString entityType = result.value(QStringLiteral("entity_type")).toString();
+        const QString entityId = result.value(QStringLiteral("entity_id")).toString();
+        const QString resultStatus = result.value(QStringLiteral("status")).toString();
+        if (resultStatus != QLatin1String("ok")) {
+            qWarning().noquote() << "Push result not ok — leaving record pending:" << entityType << entityId
+                                 << QStringLiteral("status=%1").arg(resultStatus)
+                                 << QStringLiteral("message=%1").arg(result.value(QStringLiteral("message")).toString());
+            ++errors;
+            continue;
+        }
+        ++accepted;
+        const auto change = sent.constFind(changeKey(entityType, entityId));
+        if (change != sent.cend()
+            && !markSynced(*change, result.value(QStringLiteral("server_id")).toString(),
+                result.value(QStringLiteral("applied")).toBool(true)))
+            return false;
+    }
+    return true;
 }
 
 std::optional<QJsonObject> SyncEngine::storedChange(const QString& entityType, const QString& id) const
@@ -376,7 +399,7 @@ bool SyncEngine::markSynced(const QJsonObject& change, const QString& serverId, 
     // must still be what was sent.
     if (storedChange(entityType, id) != change) {
         qInfo().noquote() << "Push: row changed while it was sent, it stays pending:" << entityType << id;
-        return false;
+        return true;
     }
     const SyncStamp pushed = SyncPayload::stampOf(change);
     if (!applied)
@@ -394,7 +417,7 @@ bool SyncEngine::markSynced(const QJsonObject& change, const QString& serverId, 
         marked = m_reconciliations->markSyncedIfUnchanged(id, serverId, pushed, applied);
     if (marked && !*marked)
         qInfo().noquote() << "Push: row changed while it was sent, it stays pending:" << entityType << id;
-    return marked.value_or(false);
+    return marked.has_value();
 }
 
 void SyncEngine::pullChanges(const QString& since)

@@ -3,6 +3,7 @@
 #include "sync/syncstate.h"
 
 #include <QJsonArray>
+#include <QHash>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -93,6 +94,9 @@ private:
     void buildUpload();
     void pushNextBatch();
     void onPushReply(int cycle, const QJsonArray& batch, bool ok, int status, const QJsonObject& body);
+    bool markResults(const QJsonArray& results, const QHash<QString, QJsonObject>& sent, int& accepted, int& errors);
+    // Marks the row of `change` synced while it is still what was sent;
+    // false only when the database failed.
     bool markSynced(const QJsonObject& change, const QString& serverId, bool applied);
     // The change object the stored row would make now; none when the row
     // is gone or the type unknown.
