@@ -333,14 +333,15 @@ private:
         QHash<QString, QString>& before = m_seen[device.name()];
         for (auto state = states.cbegin(); state != states.cend(); ++state) {
             const QString previous = before.value(state.key());
-            if (previous == state.value())
-                continue;
             QHash<QString, Write>& writes = m_writes[state.key()];
             // The server acknowledged the member's delete without applying
             // it, since the share had ended: neither it nor the member's
-            // edits it built on reached anyone.
+            // edits it built on reached anyone. The device may not have
+            // taken the reply in yet.
             if (unapplied.contains(state.key()))
                 forgetMemberWrites(writes, previous, device.name());
+            if (previous == state.value())
+                continue;
             if (!writes.contains(state.value())) {
                 writes.insert(state.value(),
                     {previous, QStringLiteral("%1 %2 (step %3)").arg(device.name(), cause).arg(m_log.size()),
