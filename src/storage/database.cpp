@@ -28,13 +28,14 @@ struct Migration
     const char* resourcePath;
 };
 
-constexpr std::array<Migration, 6> migrations{{
+constexpr std::array<Migration, 7> migrations{{
     {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
     {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
     {3, "balance_index", ":/sql/sql/migrations/003_balance_index.sql"},
     {4, "report_indexes", ":/sql/sql/migrations/004_report_indexes.sql"},
     {5, "statement_ids", ":/sql/sql/migrations/005_statement_ids.sql"},
     {6, "server_id_indexes", ":/sql/sql/migrations/006_server_id_indexes.sql"},
+    {7, "search_index_trigger", ":/sql/sql/migrations/007_search_index_trigger.sql"},
 }};
 
 const QString schemaVersionStatement = QStringLiteral(
