@@ -283,6 +283,33 @@ private Q_SLOTS:
         QCOMPARE(here.transactions.byAccount(account.id).size(), expectedDeleted ? 0 : 1);
     }
 
+    void categoryCountsAreCompared_data()
+    {
+        QTest::addColumn<bool>("strayCategory");
+        QTest::newRow("the same categories") << false;
+        QTest::newRow("a category the server never took") << true;
+    }
+
+    // The count of live categories on each page is compared with this
+    // device's: a difference is logged, and the cycle still completes.
+    void categoryCountsAreCompared()
+    {
+        QFETCH(bool, strayCategory);
+        Device device(m_server, newUser());
+        device.execute(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) "
+                                      "VALUES ('groceries', 'Groceries', '2024-05-20T12:00:00Z', '2024-05-20T12:00:00Z')"));
+        QVERIFY(device.sync());
+        const QRegularExpression mismatch(QStringLiteral("^Category count mismatch: local= 2 server= 1 "));
+        if (strayCategory) {
+            device.execute(QStringLiteral("INSERT INTO categories (id, name, sync_status, created_at, updated_at) "
+                                          "VALUES ('fuel', 'Fuel', 'synced', '2024-05-20T12:00:00Z', '2024-05-20T12:00:00Z')"));
+            QTest::ignoreMessage(QtWarningMsg, mismatch);
+        } else {
+            QTest::failOnWarning(QRegularExpression(QStringLiteral("^Category count mismatch")));
+        }
+        QVERIFY(device.sync());
+    }
+
     void rowDeletedBeforeThisDeviceSawItIsNotWritten()
     {
         const QString email = newUser();
