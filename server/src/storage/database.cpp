@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSqlError>
 
+#include <memory>
+
 namespace {
 
 // Any fixed number: PostgreSQL instances starting together take turns migrating.
@@ -39,6 +41,10 @@ int versionOf(const QString &fileName)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
+// Enough for every fixed statement of the repositories; those built for a
+// list of ids come and go.
+constexpr int maxKeptStatements = 200;
+
 // Qt binds a null QString as SQL NULL; request text that is merely empty must
 // be stored as empty text. Only nullText() means NULL.
 QVariant boundValue(const QVariant &value)
@@ -59,11 +65,13 @@ static void loadMigrationResources()
 
 Database::Database(const QString &connectionName)
     : m_connectionName(connectionName)
+    , m_statements(maxKeptStatements)
 {
 }
 
 Database::~Database()
 {
+    m_statements.clear();
     {
         QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
         if (connection.isOpen())
@@ -106,30 +114,44 @@ bool Database::isPostgres() const
     return m_postgres;
 }
 
-std::optional<QSqlQuery> Database::execute(const QString &sql, const QVariantList &values,
-                                           const char *operation)
+std::optional<KeptStatement> Database::execute(const QString &sql, const QVariantList &values,
+                                               const char *operation)
 {
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
     // PostgreSQL cannot prepare schema statements; without values there is nothing to bind.
     if (values.isEmpty()) {
+        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+        query.setForwardOnly(true);
         if (!query.exec(sql)) {
             qWarning("%s failed: %s", operation, qPrintable(query.lastError().text()));
             return std::nullopt;
         }
-        return query;
+        return KeptStatement(nullptr, sql, std::move(query));
     }
-    if (!query.prepare(sql)) {
-        qWarning("%s failed: %s", operation, qPrintable(query.lastError().text()));
-        return std::nullopt;
+    std::unique_ptr<QSqlQuery> kept{m_statements.take(sql)};
+    QSqlQuery query = kept ? std::move(*kept) : QSqlQuery(QSqlDatabase::database(m_connectionName, false));
+    if (!kept) {
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) {
+            qWarning("%s failed: %s", operation, qPrintable(query.lastError().text()));
+            return std::nullopt;
+        }
     }
-    for (const QVariant &value : values)
-        query.addBindValue(boundValue(value));
+    for (int position = 0; position < values.size(); ++position)
+        query.bindValue(position, boundValue(values.at(position)));
     if (!query.exec()) {
         qWarning("%s failed: %s", operation, qPrintable(query.lastError().text()));
         return std::nullopt;
     }
-    return query;
+    return KeptStatement(this, sql, std::move(query));
+}
+
+void Database::keepStatement(const QString &sql, QSqlQuery statement)
+{
+    if (statement.lastError().type() != QSqlError::NoError)
+        return;
+    // A finished statement holds no result and no lock while it waits.
+    statement.finish();
+    m_statements.insert(sql, new QSqlQuery(std::move(statement)));
 }
 
 bool Database::beginTransaction()

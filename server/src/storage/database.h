@@ -1,5 +1,8 @@
 #pragma once
 
+#include "storage/keptstatement.h"
+
+#include <QCache>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -25,8 +28,10 @@ public:
     bool isPostgres() const;
 
     // Nothing on failure, after the warning "<operation> failed: <driver text>".
-    std::optional<QSqlQuery> execute(const QString &sql, const QVariantList &values,
-                                     const char *operation);
+    std::optional<KeptStatement> execute(const QString &sql, const QVariantList &values,
+                                         const char *operation);
+    // Takes back a statement that ran without error, for the next run of `sql`.
+    void keepStatement(const QString &sql, QSqlQuery statement);
 
     bool beginTransaction();
     bool commit();
@@ -42,4 +47,5 @@ private:
 
     QString m_connectionName;
     bool m_postgres = false;
+    QCache<QString, QSqlQuery> m_statements;
 };
