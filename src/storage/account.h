@@ -23,4 +23,6 @@ struct Account
     QDateTime createdAt;
     QDateTime updatedAt;
     std::optional<QDateTime> deletedAt;
+
+    bool operator==(const Account&) const = default;
 };

@@ -24,4 +24,6 @@ struct Category
     QDateTime createdAt;
     QDateTime updatedAt;
     std::optional<QDateTime> deletedAt;
+
+    bool operator==(const Category&) const = default;
 };

@@ -22,4 +22,6 @@ struct Reconciliation
     QDateTime createdAt;
     QDateTime updatedAt;
     std::optional<QDateTime> deletedAt;
+
+    bool operator==(const Reconciliation&) const = default;
 };

@@ -28,4 +28,6 @@ struct RecurringTransaction
     QDateTime createdAt;
     QDateTime updatedAt;
     std::optional<QDateTime> deletedAt;
+
+    bool operator==(const RecurringTransaction&) const = default;
 };

@@ -36,6 +36,8 @@ struct Transaction
     QDateTime updatedAt;
     std::optional<QDateTime> deletedAt;
 
+    bool operator==(const Transaction&) const = default;
+
     // A row not yet stored: a new id, created and updated now, waiting to sync.
     static Transaction newPending(const QString& accountId, const QDate& date, const QString& payee, qint64 amount);
 };

@@ -72,7 +72,7 @@ bool storeIncoming(Repository* repository, Record incoming)
     const bool localPending = local->syncStatus == SyncStatus::Pending;
     // Every pull after an upload brings this device's own rows back; one
     // the server holds unchanged needs no write.
-    if (!localPending && local->serverId == incoming.serverId && SyncPayload::change(*local) == SyncPayload::change(incoming))
+    if (!localPending && *local == incoming)
         return true;
     const bool incomingWins = localPending ? incoming.version > local->version : incoming.version >= local->version;
     return !incomingWins || repository->storeFromServer(incoming);

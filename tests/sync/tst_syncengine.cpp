@@ -460,7 +460,10 @@ private Q_SLOTS:
         const Account account = there.addAccount(QStringLiteral("Checking"));
         for (int i = 0; i < 20; ++i)
             there.addTransaction(account.id, QStringLiteral("Payee %1").arg(i));
+        // The pull brings the uploaded rows back unchanged: none is written again.
+        QSignalSpy ownRowsChanged(&there.transactions, &TransactionRepository::transactionsChanged);
         QVERIFY(there.sync());
+        QCOMPARE(ownRowsChanged.size(), 0);
 
         QSignalSpy accountsChanged(&here.accounts, &AccountRepository::accountsChanged);
         QSignalSpy transactionsChanged(&here.transactions, &TransactionRepository::transactionsChanged);
