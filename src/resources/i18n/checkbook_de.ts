@@ -4534,6 +4534,10 @@ Fortfahren?</translation>
         <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
         <translation>Die heruntergeladenen Änderungen konnten nicht gespeichert werden; sie werden bei der nächsten Synchronisierung erneut heruntergeladen.</translation>
     </message>
+    <message>
+        <source>The uploaded changes could not be marked as sent; they are sent again at the next sync.</source>
+        <translation>Die hochgeladenen Änderungen konnten nicht als gesendet markiert werden; sie werden bei der nächsten Synchronisierung erneut gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>

@@ -4534,6 +4534,10 @@ Continue?</translation>
         <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
         <translation>The downloaded changes could not be stored; they are downloaded again at the next sync.</translation>
     </message>
+    <message>
+        <source>The uploaded changes could not be marked as sent; they are sent again at the next sync.</source>
+        <translation>The uploaded changes could not be marked as sent; they are sent again at the next sync.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>

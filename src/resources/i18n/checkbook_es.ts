@@ -4534,6 +4534,10 @@ Continue?</source>
         <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
         <translation>No se pudieron guardar los cambios descargados; se volverán a descargar en la próxima sincronización.</translation>
     </message>
+    <message>
+        <source>The uploaded changes could not be marked as sent; they are sent again at the next sync.</source>
+        <translation>No se pudieron marcar como enviados los cambios subidos; se enviarán de nuevo en la próxima sincronización.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>

@@ -4534,6 +4534,10 @@ Continuer ?</translation>
         <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
         <translation>Les modifications téléchargées n&apos;ont pas pu être enregistrées ; elles seront téléchargées de nouveau à la prochaine synchronisation.</translation>
     </message>
+    <message>
+        <source>The uploaded changes could not be marked as sent; they are sent again at the next sync.</source>
+        <translation>Les modifications envoyées n’ont pas pu être marquées comme envoyées ; elles seront renvoyées à la prochaine synchronisation.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>

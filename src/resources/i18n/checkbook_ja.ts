@@ -4511,6 +4511,10 @@ Continue?</source>
         <source>The downloaded changes could not be stored; they are downloaded again at the next sync.</source>
         <translation>ダウンロードした変更を保存できませんでした。次回の同期で再度ダウンロードされます。</translation>
     </message>
+    <message>
+        <source>The uploaded changes could not be marked as sent; they are sent again at the next sync.</source>
+        <translation>アップロードした変更を送信済みにできませんでした。次回の同期で再送信されます。</translation>
+    </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
