@@ -20,6 +20,7 @@
 #include <QUrlQuery>
 #include <QUuid>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace {
@@ -36,11 +37,20 @@ QString changeKey(const QString& entityType, const QString& entityId)
     return entityType + QLatin1Char('/') + entityId;
 }
 
+// Appends the change of each row until the batch is full, leaving out the
+// rows in `skipped`; counts those it left out.
 template <typename Record>
-void appendChanges(QJsonArray& changes, const QList<Record>& rows)
+void appendChanges(QJsonArray& changes, const QList<Record>& rows, const QSet<QString>& skipped, int& skippedCount)
 {
-    for (const Record& row : rows)
-        changes.append(SyncPayload::change(row));
+    for (const Record& row : rows) {
+        if (changes.size() >= SyncEngine::pushBatchSize)
+            return;
+        const QJsonObject change = SyncPayload::change(row);
+        if (skipped.contains(changeKey(change.value(QStringLiteral("entity_type")).toString(), row.id)))
+            ++skippedCount;
+        else
+            changes.append(change);
+    }
 }
 
 // Stores one server row under the local row it names (by local id, else by
@@ -244,6 +254,7 @@ void SyncEngine::scheduleSync()
 void SyncEngine::cancelCycle()
 {
     ++m_cycle;
+    m_refused.clear();
     m_queue = QJsonArray();
     m_pendingAfterQueue = 0;
     m_resyncRequested = false;
@@ -266,18 +277,33 @@ void SyncEngine::buildUpload()
         return;
     }
     // Only one batch goes up a cycle, so only one batch is read: books of a
-    // hundred thousand rows are never held as change objects at once.
-    QJsonArray changes;
-    const auto room = [&changes] { return pushBatchSize - int(changes.size()); };
-    appendChanges(changes, m_accounts->pending(room()));
-    appendChanges(changes, m_categories->pending(room()));
-    appendChanges(changes, m_recurring->pending(room()));
-    appendChanges(changes, m_transactions->pending(room()));
-    appendChanges(changes, m_reconciliations->pending(room()));
+    // hundred thousand rows are never held as change objects at once. Rows
+    // the server refused this session wait behind the others, so that they
+    // cannot hold the rest back for good; when nothing else is left they
+    // are tried again.
+    int skipped = 0;
+    QJsonArray changes = pendingBatch(m_refused, skipped);
+    if (changes.isEmpty()) {
+        m_refused.clear();
+        skipped = 0;
+        changes = pendingBatch(m_refused, skipped);
+    }
     qInfo() << "Pushing" << pending << "changes (in batches of" << pushBatchSize << ")";
     m_queue = changes;
-    m_pendingAfterQueue = pending - int(changes.size());
+    m_pendingAfterQueue = std::max(0, pending - int(changes.size()) - skipped);
     pushNextBatch();
+}
+
+QJsonArray SyncEngine::pendingBatch(const QSet<QString>& skipped, int& skippedCount)
+{
+    QJsonArray changes;
+    const auto window = [&] { return pushBatchSize - int(changes.size()) + int(skipped.size()); };
+    appendChanges(changes, m_accounts->pending(window()), skipped, skippedCount);
+    appendChanges(changes, m_categories->pending(window()), skipped, skippedCount);
+    appendChanges(changes, m_recurring->pending(window()), skipped, skippedCount);
+    appendChanges(changes, m_transactions->pending(window()), skipped, skippedCount);
+    appendChanges(changes, m_reconciliations->pending(window()), skipped, skippedCount);
+    return changes;
 }
 
 void SyncEngine::pushNextBatch()
@@ -337,7 +363,7 @@ void SyncEngine::onPushReply(int cycle, const QJsonArray& batch, bool ok, int st
     // The rest waits for the next cycle, which follows this one at once
     // while batches are taken: its rows are still pending and are read
     // afresh then.
-    if (accepted > 0 && (!m_queue.isEmpty() || m_pendingAfterQueue > 0))
+    if ((accepted > 0 || errors > 0) && (!m_queue.isEmpty() || m_pendingAfterQueue > 0))
         m_resyncRequested = true;
     m_queue = QJsonArray();
     m_pendingAfterQueue = 0;
@@ -357,9 +383,11 @@ bool SyncEngine::markResults(
             qWarning().noquote() << "Push result not ok — leaving record pending:" << entityType << entityId
                                  << QStringLiteral("status=%1").arg(resultStatus)
                                  << QStringLiteral("message=%1").arg(result.value(QStringLiteral("message")).toString());
+            m_refused.insert(changeKey(entityType, entityId));
             ++errors;
             continue;
         }
+        m_refused.remove(changeKey(entityType, entityId));
         ++accepted;
         const auto change = sent.constFind(changeKey(entityType, entityId));
         if (change != sent.cend()

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QHash>
 #include <QJsonObject>
+#include <QSet>
 #include <QObject>
 #include <QString>
 
@@ -92,6 +93,7 @@ private:
     void setState(SyncState state);
     void fail(const QString& error);
     void buildUpload();
+    QJsonArray pendingBatch(const QSet<QString>& skipped, int& skippedCount);
     void pushNextBatch();
     void onPushReply(int cycle, const QJsonArray& batch, bool ok, int status, const QJsonObject& body);
     bool markResults(const QJsonArray& results, const QHash<QString, QJsonObject>& sent, int& accepted, int& errors);
@@ -134,4 +136,6 @@ private:
     QJsonArray m_queue;
     // Pending rows beyond the queue, left for the following cycles.
     int m_pendingAfterQueue = 0;
+    // The rows the server refused this session, as "type/id".
+    QSet<QString> m_refused;
 };

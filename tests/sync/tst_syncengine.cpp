@@ -23,6 +23,7 @@
 #include "support/testbrowser.h"
 
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -568,6 +569,38 @@ private Q_SLOTS:
         QVERIFY(pulls.constFirst().contains("since="));
         if (!rulesUnderRecurring)
             QVERIFY(!pulls.constLast().contains("since="));
+    }
+
+    // Rows the server refuses for good (here: written into another user's
+    // account) stay pending, and the rows behind them still go up.
+    void refusedRowsDoNotHoldTheRestBack()
+    {
+        Device owner(m_server, newUser());
+        const Account theirs = owner.addAccount(QStringLiteral("Theirs"));
+        QVERIFY(owner.sync());
+
+        Device device(m_server, newUser());
+        Account copy = theirs;
+        copy.syncStatus = SyncStatus::Pending;
+        QVERIFY(device.accounts.insert(copy));
+        QList<Transaction> refused;
+        for (int i = 0; i < SyncEngine::pushBatchSize; ++i)
+            refused.append(Transaction::newPending(theirs.id, QDate(2024, 5, 1), QStringLiteral("Payee %1").arg(i), -i));
+        QVERIFY(device.database.inTransaction([&] { return device.transactions.insertAll(refused); }));
+        const Account own = device.addAccount(QStringLiteral("Mine"));
+        const Transaction behind = device.addTransaction(own.id, QStringLiteral("Grocer"));
+
+        QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+        QSignalSpy completed(device.engine.get(), &SyncEngine::syncCompleted);
+        device.engine->sync();
+        QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 2, 60000);
+        QTest::qWait(200);
+        QLoggingCategory::setFilterRules(QString());
+
+        QCOMPARE(completed.size(), 2);
+        QCOMPARE(device.stored(behind.id).syncStatus, SyncStatus::Synced);
+        QCOMPARE(device.transactions.pendingCount(), SyncEngine::pushBatchSize);
+        QCOMPARE(device.accounts.pendingCount(), 1);
     }
 
     void requestsDuringACycleBecomeOneMoreCycle()
