@@ -191,10 +191,10 @@ bool SyncRepository::deliver(const QString &userId, const QString &serverId, qin
 int SyncRepository::liveCategoryCount(const QString &ownerId)
 {
     auto query = m_database.execute(
-        // By the unique index, which holds a category under its owner: every
-        // pull page asks, and the owner's other rows may be a hundred thousand.
-        QStringLiteral("SELECT COUNT(*) FROM sync_rows "
-                       "WHERE entity_type = 'category' AND identity_owner = ? AND owner_id = ? AND deleted = 0"),
-        {ownerId, ownerId}, "SyncRepository::liveCategoryCount");
+        // By the unique index, which holds a category under its owner (a
+        // category's identity owner is its owner): every pull page asks, and
+        // the owner's other rows may be a hundred thousand.
+        QStringLiteral("SELECT COUNT(*) FROM sync_rows WHERE entity_type = 'category' AND identity_owner = ? AND deleted = 0"),
+        {ownerId}, "SyncRepository::liveCategoryCount");
     return query && query->next() ? query->value(0).toInt() : 0;
 }
