@@ -150,11 +150,12 @@ HttpReply DataApi::push(const HttpRequest &request)
     }
     qint64 next = *last - changes.size() + 1;
     QJsonArray results;
+    AccountOwners accountOwners;
     for (const QJsonValue &value : changes) {
         const QJsonObject change = value.toObject();
         bool used = false;
         bool failed = false;
-        const Outcome outcome = apply(change, request.userId(), next, &used, &failed);
+        const Outcome outcome = apply(change, request.userId(), next, accountOwners, &used, &failed);
         if (failed) {
             m_database.rollback();
             return HttpReply::error(500, QStringLiteral("The changes could not be saved"));
@@ -176,8 +177,19 @@ HttpReply DataApi::push(const HttpRequest &request)
     return HttpReply::json({{QStringLiteral("results"), results}});
 }
 
-DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId, qint64 changeSeq, bool *used,
-                                bool *failed)
+std::optional<QString> DataApi::accountOwner(const QString &accountId, AccountOwners &accountOwners)
+{
+    const auto known = accountOwners.constFind(accountId);
+    if (known != accountOwners.cend())
+        return *known;
+    const std::optional<SyncRepository::Row> account = m_rows.find(accountType, QString(), accountId);
+    const std::optional<QString> owner = account ? std::optional<QString>(account->ownerId) : std::nullopt;
+    accountOwners.insert(accountId, owner);
+    return owner;
+}
+
+DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId, qint64 changeSeq,
+                                AccountOwners &accountOwners, bool *used, bool *failed)
 {
     const QString entityType = change.value(QStringLiteral("entity_type")).toString();
     const QString action = change.value(QStringLiteral("action")).toString();
@@ -211,8 +223,7 @@ DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId
     }
     QString rowOwner = existing ? existing->ownerId : userId;
     if (isAccountBound(entityType)) {
-        const std::optional<SyncRepository::Row> account = m_rows.find(accountType, QString(), accountId);
-        const QString accountOwner = account ? account->ownerId : rowOwner;
+        const QString accountOwner = this->accountOwner(accountId, accountOwners).value_or(rowOwner);
         if (!mayWriteIn(accountId, accountOwner, userId))
             return refused(QStringLiteral("forbidden"), QStringLiteral("The account belongs to another user"));
         if (existing && accountOwner != existing->ownerId)
@@ -256,6 +267,8 @@ DataApi::Outcome DataApi::apply(const QJsonObject &change, const QString &userId
     *used = true;
     if (!(existing ? m_rows.update(row) : m_rows.insert(row)))
         *failed = true;
+    if (isAccount)
+        accountOwners.insert(clientId, rowOwner);
     return {QStringLiteral("ok"), {}, row.serverId};
 }
 

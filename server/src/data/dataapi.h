@@ -3,6 +3,7 @@
 #include "http/httpreply.h"
 #include "storage/syncrepository.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QString>
 
@@ -52,7 +53,13 @@ private:
     HttpReply unshare(const HttpRequest &request);
     bool mayWriteIn(const QString &accountId, const QString &accountOwner, const QString &userId);
     // Applies one change with change number `changeSeq`; `used` tells whether the number was taken.
-    Outcome apply(const QJsonObject &change, const QString &userId, qint64 changeSeq, bool *used, bool *failed);
+    // The owners of the accounts a push has looked up so far, by client id
+    // (none for an account the server does not have): a push of 500 rows of
+    // one account asks the database once.
+    using AccountOwners = QHash<QString, std::optional<QString>>;
+    Outcome apply(const QJsonObject &change, const QString &userId, qint64 changeSeq, AccountOwners &accountOwners,
+                  bool *used, bool *failed);
+    std::optional<QString> accountOwner(const QString &accountId, AccountOwners &accountOwners);
     QJsonObject pageOf(const QString &userId, const QList<SyncRepository::Row> &rows);
 
     Database &m_database;
