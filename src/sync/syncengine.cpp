@@ -347,11 +347,8 @@ void SyncEngine::onPushReply(int cycle, const QJsonArray& batch, bool ok, int st
     // One transaction for the batch's marks, not one per row: if marking
     // fails, the rows stay pending and are sent again, which the server
     // takes as a retry.
-    const bool marked = m_accounts->database()->inTransaction([&] {
-        accepted = 0;
-        errors = 0;
-        return markResults(results, sent, accepted, errors);
-    });
+    const bool marked
+        = m_accounts->database()->inTransaction([&] { return markResults(results, sent, accepted, errors); });
     if (!marked) {
         fail(tr("The uploaded changes could not be marked as sent; they are sent again at the next sync."));
         return;
