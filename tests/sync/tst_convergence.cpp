@@ -110,6 +110,16 @@ int answer(KestAccount::ApiClient* api, const QString& method, const QString& pa
     return status;
 }
 
+// A payment to the grocer, as a user enters it.
+TransactionEntry grocer()
+{
+    TransactionEntry entry;
+    entry.date = QDate(2024, 5, 20);
+    entry.payee = QStringLiteral("Grocer");
+    entry.amount = -1250;
+    return entry;
+}
+
 // Shares the account `accountId` of the user `device` is signed in for with
 // the member, or ends the share; gives the reply's status.
 int shareWithMember(SyncDevice& device, const QString& accountId, bool begin, const QString& memberId)
@@ -722,10 +732,7 @@ private Q_SLOTS:
 
         QVERIFY(deleting.accountService()->remove(accountId).ok());
         QVERIFY(deleting.syncNow());
-        TransactionEntry entry;
-        entry.date = QDate(2024, 5, 20);
-        entry.payee = QStringLiteral("Grocer");
-        entry.amount = -1250;
+        TransactionEntry entry = grocer();
         const QString transactionId = writing.transactionService()->create(accountId, entry).id;
         QVERIFY(writing.syncNow());
 
@@ -749,10 +756,7 @@ private Q_SLOTS:
         Account entered;
         entered.name = QStringLiteral("Household");
         const QString accountId = owner.accountService()->create(entered, QDate(2024, 5, 20)).id;
-        TransactionEntry entry;
-        entry.date = QDate(2024, 5, 20);
-        entry.payee = QStringLiteral("Grocer");
-        entry.amount = -1250;
+        TransactionEntry entry = grocer();
         const QString transactionId = owner.transactionService()->create(accountId, entry).id;
         QVERIFY(owner.syncNow());
         QCOMPARE(shareWithMember(owner, accountId, true, m_sessions[2].userId), 201);
