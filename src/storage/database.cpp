@@ -57,11 +57,11 @@ QVariant firstValue(const QSqlDatabase& connection, const QString& sql)
     return query.exec(sql) && query.next() ? query.value(0) : QVariant();
 }
 
-// SQLite's primary result codes the start-up tells apart from classify().
 // Enough for every fixed statement of the repositories; the statements
 // built for a list of ids come and go.
 constexpr int maxKeptStatements = 200;
 
+// SQLite's primary result codes the start-up tells apart from classify().
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteNotADatabase = 26;
 
