@@ -85,16 +85,6 @@ public:
 
 private:
     ReferenceServer m_server;
-    int m_users = 0;
-
-    // A user of their own for each test, with no rows on the server yet.
-    QString newUser()
-    {
-        const QString email = QStringLiteral("user%1@example.com").arg(++m_users);
-        if (!m_server.signUp(email))
-            qFatal("the user could not sign up");
-        return email;
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -117,7 +107,7 @@ private Q_SLOTS:
         QVERIFY(statusShows(program.window, QStringLiteral("Not signed in")));
         QSignalSpy completed(program.engine(), &SyncEngine::syncCompleted);
 
-        program.signIn(newUser());
+        program.signIn(m_server.newUser());
         QTRY_VERIFY(!completed.isEmpty());
         QVERIFY(statusShows(program.window, QStringLiteral("Synced")));
         QCOMPARE(program.world.appState.accounts()->byId(account.id)->syncStatus, SyncStatus::Synced);
@@ -157,7 +147,7 @@ private Q_SLOTS:
                 }
             },
             3000);
-        program.signIn(newUser());
+        program.signIn(m_server.newUser());
         QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 30000);
         QVERIFY(pausedWhileAsked);
         if (added) {
@@ -182,7 +172,7 @@ private Q_SLOTS:
         Program program;
         const Account account = program.world.addAccount(QStringLiteral("Checking"));
         QSignalSpy completed(program.engine(), &SyncEngine::syncCompleted);
-        program.signIn(newUser());
+        program.signIn(m_server.newUser());
         QTRY_VERIFY(!completed.isEmpty());
         QTRY_COMPARE(program.engine()->state(), SyncState::Idle);
         const QString cursor = program.preferences()->get(SyncEngine::cursorKey, QString());
@@ -217,7 +207,7 @@ private Q_SLOTS:
         Program program;
         program.world.addAccount(QStringLiteral("Checking"));
         QSignalSpy completed(program.engine(), &SyncEngine::syncCompleted);
-        program.signIn(newUser());
+        program.signIn(m_server.newUser());
         QTRY_VERIFY(!completed.isEmpty());
         QTRY_COMPARE(program.engine()->state(), SyncState::Idle);
         const QString cursor = program.preferences()->get(SyncEngine::cursorKey, QString());

@@ -58,6 +58,14 @@ bool ReferenceServer::signUp(const QString& email) const
     return TestBrowser().signUp(m_baseUrl, clientId, email).status == 302;
 }
 
+QString ReferenceServer::newUser()
+{
+    const QString email = QStringLiteral("user%1@example.com").arg(++m_users);
+    if (!signUp(email))
+        qFatal("the user could not sign up");
+    return email;
+}
+
 void ReferenceServer::stop()
 {
     if (!m_process)

@@ -24,6 +24,9 @@ public:
     bool startWithUser(const QString& email);
     // Signs up `email` through the sign-up page, as a browser would.
     bool signUp(const QString& email) const;
+    // Signs up a user of their own ("user<n>@example.com"), so that no test
+    // sees another's rows; gives the e-mail address.
+    QString newUser();
     void stop();
     QUrl baseUrl() const { return m_baseUrl; }
     // The program's settings for this server, as the environment would give them.
@@ -42,4 +45,5 @@ private:
     QTemporaryDir m_dataDir;
     std::unique_ptr<QProcess> m_process;
     QUrl m_baseUrl;
+    int m_users = 0;
 };

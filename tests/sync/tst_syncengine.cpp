@@ -189,16 +189,6 @@ public:
 
 private:
     ReferenceServer m_server;
-    int m_users = 0;
-
-    // A user of their own for each test, so no test sees another's rows.
-    QString newUser()
-    {
-        const QString email = QStringLiteral("user%1@example.com").arg(++m_users);
-        if (!m_server.signUp(email))
-            qFatal("the user could not sign up");
-        return email;
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -213,7 +203,7 @@ private Q_SLOTS:
 
     void pendingRowsGoUpInBatchesAndComeDownInPages()
     {
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device first(m_server, email);
         const Account account = first.addAccount(QStringLiteral("Checking"));
         QList<Transaction> rows;
@@ -256,7 +246,7 @@ private Q_SLOTS:
         QFETCH(QString, change);
         QFETCH(QString, expectedPayee);
         QFETCH(bool, expectedDeleted);
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = there.addAccount(QStringLiteral("Checking"));
@@ -296,7 +286,7 @@ private Q_SLOTS:
     void categoryCountsAreCompared()
     {
         QFETCH(bool, strayCategory);
-        Device device(m_server, newUser());
+        Device device(m_server, m_server.newUser());
         device.execute(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) "
                                       "VALUES ('groceries', 'Groceries', '2024-05-20T12:00:00Z', '2024-05-20T12:00:00Z')"));
         QVERIFY(device.sync());
@@ -313,7 +303,7 @@ private Q_SLOTS:
 
     void rowDeletedBeforeThisDeviceSawItIsNotWritten()
     {
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device there(m_server, email);
         const Account account = there.addAccount(QStringLiteral("Checking"));
         const Transaction rent = there.addTransaction(account.id, QStringLiteral("Rent"));
@@ -344,7 +334,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, change);
         QFETCH(bool, sameSecond);
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = here.addAccount(QStringLiteral("Checking"));
@@ -376,7 +366,7 @@ private Q_SLOTS:
     // version made elsewhere wins over a local edit.
     void pendingRowsGiveWayOnlyToNewerVersions()
     {
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = here.addAccount(QStringLiteral("Checking"));
@@ -411,7 +401,7 @@ private Q_SLOTS:
 
     void rowKnownOnlyByServerIdIsMergedUnderItsLocalId()
     {
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = there.addAccount(QStringLiteral("Checking"));
@@ -429,7 +419,7 @@ private Q_SLOTS:
 
     void pageThatCannotBeStoredKeepsTheCursor()
     {
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = there.addAccount(QStringLiteral("Checking"));
@@ -455,7 +445,7 @@ private Q_SLOTS:
 
     void mergedPageAnnouncesEachChangeOnce()
     {
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = there.addAccount(QStringLiteral("Checking"));
@@ -488,7 +478,7 @@ private Q_SLOTS:
     {
         QFETCH(QDate, date);
         QFETCH(bool, ruleArrives);
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = there.addAccount(QStringLiteral("Checking"));
@@ -528,7 +518,7 @@ private Q_SLOTS:
     void pagesInOtherShapesAreFollowed()
     {
         QFETCH(bool, rulesUnderRecurring);
-        const QString email = newUser();
+        const QString email = m_server.newUser();
         Device here(m_server, email);
         Device there(m_server, email);
         const Account account = there.addAccount(QStringLiteral("Checking"));
@@ -575,11 +565,11 @@ private Q_SLOTS:
     // account) stay pending, and the rows behind them still go up.
     void refusedRowsDoNotHoldTheRestBack()
     {
-        Device owner(m_server, newUser());
+        Device owner(m_server, m_server.newUser());
         const Account theirs = owner.addAccount(QStringLiteral("Theirs"));
         QVERIFY(owner.sync());
 
-        Device device(m_server, newUser());
+        Device device(m_server, m_server.newUser());
         Account copy = theirs;
         copy.syncStatus = SyncStatus::Pending;
         QVERIFY(device.accounts.insert(copy));
@@ -605,7 +595,7 @@ private Q_SLOTS:
 
     void requestsDuringACycleBecomeOneMoreCycle()
     {
-        Device here(m_server, newUser());
+        Device here(m_server, m_server.newUser());
         here.addAccount(QStringLiteral("Checking"));
         QSignalSpy states(here.engine.get(), &SyncEngine::stateChanged);
         QSignalSpy completed(here.engine.get(), &SyncEngine::syncCompleted);
@@ -622,7 +612,7 @@ private Q_SLOTS:
 
     void cancelledCycleWritesNothingMore()
     {
-        Device here(m_server, newUser());
+        Device here(m_server, m_server.newUser());
         here.addAccount(QStringLiteral("Checking"));
         QSignalSpy completed(here.engine.get(), &SyncEngine::syncCompleted);
         QSignalSpy failed(here.engine.get(), &SyncEngine::syncFailed);
@@ -638,8 +628,8 @@ private Q_SLOTS:
 
     void booksOfAnotherUserWaitUntilAdopted()
     {
-        const QString firstEmail = newUser();
-        const QString secondEmail = newUser();
+        const QString firstEmail = m_server.newUser();
+        const QString secondEmail = m_server.newUser();
         Device here(m_server, firstEmail);
         const Account account = here.addAccount(QStringLiteral("Checking"));
         const Transaction rent = here.addTransaction(account.id, QStringLiteral("Rent"));
