@@ -91,14 +91,13 @@ const char* const accountSummarySql =
     "COALESCE(SUM(t.amount), 0) AS total_sum, a.currency "
     "FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
     "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name";
-// The listing names accounts and categories by rowid; the repository reads
+// The listing names accounts and categories by id; the repository reads
 // their names once beforehand, as the baseline does.
-const char* const accountNamesSql = "SELECT rowid, name FROM accounts";
-const char* const categoryNamesSql = "SELECT rowid, name FROM categories WHERE deleted_at IS NULL";
+const char* const accountNamesSql = "SELECT id, name FROM accounts";
+const char* const categoryNamesSql = "SELECT id, name FROM categories WHERE deleted_at IS NULL";
 const char* const transactionsSql =
-    "SELECT t.date, a.rowid, t.payee, c.rowid, COALESCE(t.memo, ''), t.amount, t.rowid "
-    "FROM transactions t INDEXED BY idx_transactions_live_date LEFT JOIN accounts a ON t.account_id = a.id "
-    "LEFT JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL "
+    "SELECT t.date, t.account_id, t.payee, t.category_id, COALESCE(t.memo, ''), t.amount, t.rowid "
+    "FROM transactions t INDEXED BY idx_transactions_live_date "
     "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? ORDER BY t.date, t.payee";
 
 // Steps `sql` with the dates bound and copies every cell out as text or

@@ -1,17 +1,13 @@
 #include "storage/backuprepository.h"
 
 #include "storage/database.h"
+#include "storage/nativesqlite.h"
 #include "storage/sqlquery.h"
 
 #include <QDebug>
 #include <QSet>
 #include <QSqlError>
 #include <algorithm>
-
-#ifdef CHECKBOOK_SQLITE_API
-#include <QSqlDriver>
-#include <sqlite3.h>
-#endif
 
 namespace {
 
@@ -33,49 +29,16 @@ QString quotedList(const QStringList& names, const QString& suffix = QString())
     return parts.join(QLatin1String(", "));
 }
 
-#ifdef CHECKBOOK_SQLITE_API
-// Binds `value` as Qt's driver and SqlQuery would: a null QString as empty
-// text, booleans as 0 and 1.
-int bindNatively(sqlite3_stmt* statement, int position, const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::UnknownType:
-        return sqlite3_bind_null(statement, position);
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-        return sqlite3_bind_int64(statement, position, value.toLongLong());
-    case QMetaType::Double:
-        return sqlite3_bind_double(statement, position, value.toDouble());
-    case QMetaType::QString: {
-        // Bound in place: the caller's values outlive the statement's run.
-        const auto* text = static_cast<const QString*>(value.constData());
-        return sqlite3_bind_text16(
-            statement, position, text->constData(), int(text->size() * qsizetype(sizeof(QChar))), SQLITE_STATIC);
-    }
-    default: {
-        const QByteArray text = value.toString().toUtf8();
-        return sqlite3_bind_text(statement, position, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-    }
-    }
-}
-#endif
-
 } // namespace
 
 #ifdef CHECKBOOK_SQLITE_API
 // Statements of the SQLite library itself, on the very connection of Qt's
-// driver and so inside its transaction. Qt binds each value through a
-// parameter name it makes up and looks up, which for the hundreds of
-// thousands of values of a restore costs more than SQLite's writing them.
+// driver and so inside its transaction.
 struct BackupRepository::NativeStatements
 {
     explicit NativeStatements(QSqlDatabase& connection)
+        : database(nativeConnection(connection))
     {
-        const QVariant handle = connection.driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-            database = *static_cast<sqlite3* const*>(handle.constData());
     }
     ~NativeStatements()
     {
@@ -164,9 +127,9 @@ bool BackupRepository::writeNatively(const QString& key, const std::function<QSt
 
 void BackupRepository::failNatively(const char* operation)
 {
-    m_lastError = QString::fromUtf8(sqlite3_errmsg(m_native->database));
-    m_database->noteFailure(QSqlError(QString(), m_lastError, QSqlError::StatementError,
-        QString::number(sqlite3_extended_errcode(m_native->database))));
+    const QSqlError error = nativeError(m_native->database);
+    m_lastError = error.databaseText();
+    m_database->noteFailure(error);
     qWarning().noquote() << QStringLiteral("%1 failed:").arg(QLatin1String(operation)) << m_lastError;
 }
 #endif

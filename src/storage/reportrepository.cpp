@@ -1,10 +1,15 @@
 #include "storage/reportrepository.h"
 
+#include "storage/database.h"
+#include "storage/nativerows.h"
 #include "storage/sqlquery.h"
 
 #include <QHash>
 #include <algorithm>
+#include <cstring>
+#include <numeric>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -68,11 +73,99 @@ MonthLine readMonth(const SqlQuery& row)
     return line;
 }
 
-// The name a joined row's rowid stands for; `none` where the join found no row.
-QString nameOf(const QHash<qint64, QString>& names, const QVariant& rowid, const QString& none)
+// Texts found by the UTF-8 bytes of a cell, so that looking one up costs
+// no copy. The bytes are hashed a word at a time, which for the short texts
+// of a listing is several times cheaper than QHash's own hash of a
+// QByteArray; the whole bytes still decide.
+class TextsByBytes
 {
-    return rowid.isNull() ? none : names.value(rowid.toLongLong(), none);
+public:
+    const QString* find(QByteArrayView bytes) const
+    {
+        for (qsizetype entry = m_first.value(hashOf(bytes), -1); entry >= 0; entry = m_entries[entry].next) {
+            if (m_entries[entry].bytes == bytes)
+                return &m_entries[entry].text;
+        }
+        return nullptr;
+    }
+    void insert(QByteArrayView bytes, const QString& text)
+    {
+        const quint64 hash = hashOf(bytes);
+        m_entries.push_back({bytes.toByteArray(), text, m_first.value(hash, -1)});
+        m_first.insert(hash, qsizetype(m_entries.size()) - 1);
+    }
+    qsizetype size() const { return qsizetype(m_entries.size()); }
+
+private:
+    // FNV-1a over eight bytes at a time, then the bytes left over.
+    static quint64 hashOf(QByteArrayView bytes)
+    {
+        constexpr quint64 prime = 1099511628211ULL;
+        quint64 hash = 14695981039346656037ULL;
+        qsizetype position = 0;
+        for (; position + 8 <= bytes.size(); position += 8) {
+            quint64 word = 0;
+            std::memcpy(&word, bytes.data() + position, sizeof word);
+            hash = (hash ^ word) * prime;
+        }
+        for (; position < bytes.size(); ++position)
+            hash = (hash ^ quint8(bytes.at(position))) * prime;
+        return hash ^ (hash >> 32);
+    }
+
+    // Entries of one hash are chained, newest first, through `next`.
+    struct Entry
+    {
+        QByteArray bytes;
+        QString text;
+        qsizetype next;
+    };
+    QHash<quint64, qsizetype> m_first;
+    std::vector<Entry> m_entries;
+};
+
+QString nameOf(const TextsByBytes& names, const NativeRows& rows, int column, const QString& none)
+{
+    if (rows.isNull(column))
+        return none;
+    const QString* name = names.find(rows.utf8(column));
+    return name ? *name : none;
 }
+
+// The names of a small table's rows by id, read by `sql` ("SELECT id, name ...").
+TextsByBytes namesById(Database* database, const QString& sql)
+{
+    TextsByBytes names;
+    SqlQuery query(database, sql);
+    if (query.exec()) {
+        while (query.next())
+            names.insert(query.value(0).toString().toUtf8(), query.value(1).toString());
+    }
+    return names;
+}
+
+// Texts that repeat from row to row (a household has a few hundred payees
+// and a handful of memos it uses again and again) are made once and shared.
+// The pool stops growing at a bound, so a listing of unique memos costs no
+// more than copying each.
+class SharedTexts
+{
+public:
+    QString text(const NativeRows& rows, int column)
+    {
+        const QByteArrayView cell = rows.utf8(column);
+        if (const QString* shared = m_texts.find(cell))
+            return *shared;
+        const QString text = rows.text(column);
+        if (m_texts.size() < maximumShared)
+            m_texts.insert(cell, text);
+        return text;
+    }
+
+private:
+    static constexpr qsizetype maximumShared = 4096;
+    TextsByBytes m_texts;
+};
 
 // The index gives the rows in date and payee order; rows of the same day and
 // payee are put back in the order they were entered (by rowid) here, where
@@ -80,40 +173,47 @@ QString nameOf(const QHash<qint64, QString>& names, const QVariant& rowid, const
 // day's payee apart. Each day's date is parsed once, and the account and
 // category names are shared, not copied out of every row.
 QList<TransactionLine> readTransactionLines(
-    SqlQuery& query, const QHash<qint64, QString>& accountNames, const QHash<qint64, QString>& categoryNames)
+    NativeRows& rows, const TextsByBytes& accountNames, const TextsByBytes& categoryNames)
 {
-    struct EnteredLine
-    {
-        qint64 entry;
-        TransactionLine line;
-    };
     QList<TransactionLine> lines;
-    QList<EnteredLine> sameDayAndPayee;
-    const auto flush = [&] {
-        std::sort(sameDayAndPayee.begin(), sameDayAndPayee.end(),
-            [](const EnteredLine& a, const EnteredLine& b) { return a.entry < b.entry; });
-        for (EnteredLine& entered : sameDayAndPayee)
-            lines.append(std::move(entered.line));
-        sameDayAndPayee.clear();
-    };
-    QString dayText;
-    QDate day;
-    while (query.next()) {
-        const QString rowDayText = query.value(0).toString();
-        const QString payee = query.value(2).toString();
-        const bool sameDay = rowDayText == dayText;
-        if (!sameDay || sameDayAndPayee.isEmpty() || payee != sameDayAndPayee.constFirst().line.payee)
-            flush();
-        if (!sameDay) {
-            dayText = rowDayText;
-            day = QDate::fromString(dayText, Qt::ISODate);
+    // The rows of the current day and payee: where they start in `lines`,
+    // and the order each was entered in.
+    qsizetype groupStart = 0;
+    QList<qint64> groupEntries;
+    const auto closeGroup = [&] {
+        if (groupEntries.size() > 1 && !std::is_sorted(groupEntries.cbegin(), groupEntries.cend())) {
+            QList<qsizetype> order(groupEntries.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::sort(order.begin(), order.end(),
+                [&](qsizetype a, qsizetype b) { return groupEntries.at(a) < groupEntries.at(b); });
+            QList<TransactionLine> entered;
+            entered.reserve(order.size());
+            for (const qsizetype position : std::as_const(order))
+                entered.append(std::move(lines[groupStart + position]));
+            std::move(entered.begin(), entered.end(), lines.begin() + groupStart);
         }
-        sameDayAndPayee.append({query.value(6).toLongLong(),
-            TransactionLine{day, nameOf(accountNames, query.value(1), QString()), payee,
-                nameOf(categoryNames, query.value(3), QStringLiteral("")), query.value(4).toString(),
-                query.value(5).toLongLong()}});
+        groupStart = lines.size();
+        groupEntries.clear();
+    };
+    QByteArray dayText;
+    QDate day;
+    SharedTexts payees;
+    SharedTexts memos;
+    while (rows.next()) {
+        const QByteArrayView rowDayText = rows.utf8(0);
+        const QString payee = payees.text(rows, 2);
+        const bool sameDay = rowDayText == dayText;
+        if (!sameDay || groupEntries.isEmpty() || payee != lines.at(groupStart).payee)
+            closeGroup();
+        if (!sameDay) {
+            dayText = rowDayText.toByteArray();
+            day = QDate::fromString(QLatin1String(dayText), Qt::ISODate);
+        }
+        groupEntries.append(rows.integer(6));
+        lines.append(TransactionLine{day, nameOf(accountNames, rows, 1, QString()), payee,
+            nameOf(categoryNames, rows, 3, QStringLiteral("")), memos.text(rows, 4), rows.integer(5)});
     }
-    flush();
+    closeGroup();
     return lines;
 }
 
@@ -243,10 +343,8 @@ QList<TransactionLine> ReportRepository::transactions(
     const QDate& from, const QDate& to, const ReportScope& scope, const QString& categoryId)
 {
     QString sql = QStringLiteral(
-        "SELECT t.date, a.rowid, t.payee, c.rowid, COALESCE(t.memo, ''), t.amount, t.rowid "
+        "SELECT t.date, t.account_id, t.payee, t.category_id, COALESCE(t.memo, ''), t.amount, t.rowid "
         "FROM transactions t INDEXED BY idx_transactions_live_date "
-        "LEFT JOIN accounts a ON t.account_id = a.id "
-        "LEFT JOIN categories c ON t.category_id = c.id AND c.deleted_at IS NULL "
         "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
     QVariantList values{dateText(from), dateText(to)};
     appendScope(sql, values, scope);
@@ -255,24 +353,14 @@ QList<TransactionLine> ReportRepository::transactions(
         values << categoryId;
     }
     sql += QStringLiteral(" ORDER BY t.date, t.payee");
-    // Rows name their account and category by rowid; each name is read once.
-    const QHash<qint64, QString> accountNames = namesByRowid(QStringLiteral("SELECT rowid, name FROM accounts"));
-    const QHash<qint64, QString> categoryNames =
-        namesByRowid(QStringLiteral("SELECT rowid, name FROM categories WHERE deleted_at IS NULL"));
-    SqlQuery query(m_database, sql, values);
-    return query.exec() ? readTransactionLines(query, accountNames, categoryNames) : QList<TransactionLine>();
+    // Every account's name, deleted ones too; a deleted category counts as none.
+    const TextsByBytes accountNames = namesById(m_database, QStringLiteral("SELECT id, name FROM accounts"));
+    const TextsByBytes categoryNames =
+        namesById(m_database, QStringLiteral("SELECT id, name FROM categories WHERE deleted_at IS NULL"));
+    NativeRows rows(m_database, sql, values);
+    return rows.exec() ? readTransactionLines(rows, accountNames, categoryNames) : QList<TransactionLine>();
 }
 
-QHash<qint64, QString> ReportRepository::namesByRowid(const QString& sql)
-{
-    QHash<qint64, QString> names;
-    SqlQuery query(m_database, sql);
-    if (query.exec()) {
-        while (query.next())
-            names.insert(query.value(0).toLongLong(), query.value(1).toString());
-    }
-    return names;
-}
 
 std::optional<QDate> ReportRepository::earliestTransactionDate()
 {

@@ -45,8 +45,5 @@ public:
     std::optional<QDate> earliestTransactionDate();
 
 private:
-    // The names of a small table's rows by rowid, read by `sql` ("SELECT rowid, name ...").
-    QHash<qint64, QString> namesByRowid(const QString& sql);
-
     Database* m_database;
 };

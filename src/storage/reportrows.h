@@ -95,6 +95,8 @@ struct TransactionLine
     QString memo;
     qint64 amount = 0;
 };
+// Long listings grow by moving their bytes.
+Q_DECLARE_TYPEINFO(TransactionLine, Q_RELOCATABLE_TYPE);
 
 // Which transactions a report counts: one account, every account in one
 // currency, or (both empty) every account.
