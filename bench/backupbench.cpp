@@ -11,6 +11,7 @@
 // Run by hand: build-<you>/bench/backup_bench [transaction count]
 
 #include "benchdata.h"
+#include "peakmemory.h"
 
 #include "services/backup/backuparchivereader.h"
 #include "services/backup/backupservice.h"
@@ -116,7 +117,7 @@ int runChild(const QString& operation, const QString& first, const QString& seco
     if (!ok)
         return 4;
     const rusage end = ownUsage();
-    std::printf("%.1f %.1f %.1f\n", ms, double(end.ru_maxrss) / 1024.0, cpuMs(end) - cpuMs(start));
+    std::printf("%.1f %.1f %.1f\n", ms, peakMemoryMb(), cpuMs(end) - cpuMs(start));
     return 0;
 }
 

@@ -8,6 +8,7 @@
 // peak memory of the process.
 
 #include "benchdata.h"
+#include "peakmemory.h"
 
 #include "bookkeeping/accountservice.h"
 #include "bookkeeping/transactionservice.h"
@@ -35,7 +36,6 @@
 #include <functional>
 #include <sqlite3.h>
 #include <string>
-#include <sys/resource.h>
 #include <variant>
 #include <vector>
 
@@ -151,13 +151,6 @@ double median(std::vector<double> samples)
     std::sort(samples.begin(), samples.end());
     const std::size_t middle = samples.size() / 2;
     return samples.size() % 2 == 1 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
-}
-
-long peakKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 // The rows of one table as SQLite holds them, for the baseline to write again.
@@ -327,14 +320,14 @@ int runOneImport(const QStringList& arguments)
     if (kind == QLatin1String("ofx")) {
         if (timeOfx(arguments.at(1), arguments.at(2), arguments.at(3), arguments.at(4)).imported != statementRows)
             return 1;
-        std::printf("%ld\n", peakKb());
+        std::printf("%ld\n", long(peakMemoryMb() * 1024));
         return 0;
     }
     const Measured measured = kind == QLatin1String("qif") ? timeQif(arguments.at(1), arguments.at(2), arguments.at(3))
                                                            : timeCsv(arguments.at(1), arguments.at(2), arguments.at(3), arguments.at(4));
     if (measured.imported != records)
         return 1;
-    std::printf("%ld\n", peakKb());
+    std::printf("%ld\n", long(peakMemoryMb() * 1024));
     return 0;
 }
 
@@ -423,7 +416,7 @@ int main(int argc, char* argv[])
     if (!measured)
         return 1;
     const char* format = "%-56s | %10s | %11s | %7s | %-8s | %-9s | %s\n";
-    std::printf(format, "operation", "median ms", "baseline ms", "ratio", "goal", "pass/fail", "peak memory (max RSS)");
+    std::printf(format, "operation", "median ms", "baseline ms", "ratio", "goal", "pass/fail", "peak memory (VmHWM)");
     for (const Row& row : table) {
         const double ratio = row.programMs / row.baselineMs;
         const bool pass = ratio < goalRatio && row.peakKb >= 0 && row.peakKb < goalPeakKb;

@@ -6,6 +6,8 @@
 //
 // Run by hand: build-<you>/bench/register_bench [transaction count]
 
+#include "peakmemory.h"
+
 #include "app/appstate.h"
 #include "register/registerdelegate.h"
 #include "register/payeememoeditor.h"
@@ -136,31 +138,10 @@ bool fillAccount(Database* database, const QString& accountId, int count)
     });
 }
 
-// Forgets the peak so far (Linux: "5" into clear_refs resets VmHWM), so the
-// peak reported belongs to the open register, not to generating the data.
-void resetPeakMemory()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
-}
-
 double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
 }
 
 double threadCpuMs()
@@ -357,6 +338,7 @@ int main(int argc, char** argv)
         return 1;
     std::printf("generated %d transactions in %.0f ms\n\n", count, fillTimer.nsecsElapsed() / 1e6);
 
+    // The peak reported belongs to the open register, not to generating the data.
     resetPeakMemory();
     RegisterScreen screen(&appState);
     screen.resize(1200, 800);

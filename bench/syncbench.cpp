@@ -14,6 +14,7 @@
 // cluster as scripts/test.sh starts one); without it they use SQLite.
 
 #include "benchdata.h"
+#include "peakmemory.h"
 
 #include "account/apiclient.h"
 #include "account/client.h"
@@ -42,7 +43,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <malloc.h>
 
 namespace {
 
@@ -56,28 +56,6 @@ struct Sample
     int requests = 0;
     double peakMb = 0;
 };
-
-// Peak memory counts from here on (Linux: memory freed before goes back to
-// the system, then VmHWM is reset).
-void resetPeakMemory()
-{
-    malloc_trim(0);
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
-}
-
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 // An empty database of its own on the PostgreSQL server of `url`.
 QString freshPostgresDatabase(const QString& url, const QString& name)
