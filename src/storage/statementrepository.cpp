@@ -24,13 +24,17 @@ QHash<QString, QString> StatementRepository::rememberedIds(const QString& accoun
     return ids;
 }
 
-QList<StatementRepository::UnclaimedRow> StatementRepository::unclaimedRows(const QString& accountId)
+QList<StatementRepository::UnclaimedRow> StatementRepository::unclaimedRows(
+    const QString& accountId, const QDate& from, const QDate& to)
 {
+    // A statement covers a few weeks: the index of live rows by date finds
+    // them without walking the account's whole register.
     SqlQuery query(m_database,
         QStringLiteral("SELECT t.id, t.date, t.amount, t.payee FROM transactions t "
-                       "WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                       "INDEXED BY idx_transactions_live_date "
+                       "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? AND t.account_id = ? "
                        "AND NOT EXISTS (SELECT 1 FROM statement_ids s WHERE s.transaction_id = t.id)"),
-        {accountId});
+        {dateToText(from), dateToText(to), accountId});
     return query.readAll([](const SqlQuery& row) {
         return UnclaimedRow{row.value(0).toString(), dateFromText(row.value(1).toString()), row.value(2).toLongLong(),
             row.value(3).toString()};

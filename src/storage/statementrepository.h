@@ -38,8 +38,9 @@ public:
     // The remembered ids of `accountId` whose transaction still exists
     // (deleted or not), each with that transaction's id.
     QHash<QString, QString> rememberedIds(const QString& accountId);
-    // The live transactions of `accountId` that no remembered id claims.
-    QList<UnclaimedRow> unclaimedRows(const QString& accountId);
+    // The live transactions of `accountId` dated from `from` to `to` that no
+    // remembered id claims.
+    QList<UnclaimedRow> unclaimedRows(const QString& accountId, const QDate& from, const QDate& to);
     // Remembers each claim whose transaction exists; an id remembered
     // before now points at the new transaction.
     [[nodiscard]] bool remember(const QString& accountId, const QList<Claim>& claims);

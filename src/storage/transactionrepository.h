@@ -75,8 +75,9 @@ public:
         QString payee;
     };
     // The fingerprints of the account's live transactions, without reading
-    // whole rows: a large register matched against a statement.
-    QList<Fingerprint> fingerprints(const QString& accountId);
+    // whole rows: a large register matched against a statement. With valid
+    // dates, only those dated from `from` to `to`.
+    QList<Fingerprint> fingerprints(const QString& accountId, const QDate& from = {}, const QDate& to = {});
 
     [[nodiscard]] bool insert(const Transaction& transaction);
     // Stores `transactions` with one prepared statement; the caller holds

@@ -169,8 +169,12 @@ struct ImportService::OfxRun
         QHash<QString, QString> remembered;
         // Stored rows no bank id claims, by duplicate key.
         QHash<QString, QStringList> unclaimed;
-        // All stored rows, for rows without a bank id.
-        QHash<QString, int> existing;
+        // The dates the statements cover for this account.
+        QDate from;
+        QDate to;
+        // The stored rows of those dates, read for the first row without a
+        // bank id.
+        std::optional<QHash<QString, int>> existing;
         QSet<QString> seenIds;
         QList<StatementRepository::Claim> claims;
     };
@@ -319,10 +323,10 @@ QString ImportService::categoryIdFor(const QString& name, QHash<QString, QString
     return category.id;
 }
 
-QHash<QString, int> ImportService::existingKeys(const QString& accountId)
+QHash<QString, int> ImportService::existingKeys(const QString& accountId, const QDate& from, const QDate& to)
 {
     QHash<QString, int> keys;
-    for (const TransactionRepository::Fingerprint& stored : m_transactions->fingerprints(accountId))
+    for (const TransactionRepository::Fingerprint& stored : m_transactions->fingerprints(accountId, from, to))
         ++keys[duplicateKey(stored.date, stored.amount, stored.payee)];
     return keys;
 }
@@ -798,6 +802,14 @@ bool ImportService::resolveOfxTargets(OfxRun& run, ImportResult& result)
 
 bool ImportService::planOfx(OfxRun& run, ImportResult& result)
 {
+    rememberOfxAccounts(run);
+    // Most banks give every row an id; the stored rows' keys are read only
+    // for a row without one.
+    const auto storedKeys = [this](const QString& accountId, OfxRun::Memory& memory) -> QHash<QString, int>& {
+        if (!memory.existing)
+            memory.existing = existingKeys(accountId, memory.from, memory.to);
+        return *memory.existing;
+    };
     int position = 0;
     for (qsizetype i = 0; i < run.statements.size(); ++i) {
         const std::optional<Account>& account = run.accounts.at(i);
@@ -805,14 +817,6 @@ bool ImportService::planOfx(OfxRun& run, ImportResult& result)
         if (!account) {
             position += int(records.size());
             continue;
-        }
-        if (!run.memories.contains(account->id)) {
-            OfxRun::Memory memory;
-            memory.remembered = m_statements->rememberedIds(account->id);
-            for (const StatementRepository::UnclaimedRow& row : m_statements->unclaimedRows(account->id))
-                memory.unclaimed[duplicateKey(row.date, row.amount, row.payee)].append(row.id);
-            memory.existing = existingKeys(account->id);
-            run.memories.insert(account->id, memory);
         }
         OfxRun::Memory& memory = run.memories[account->id];
         for (const OfxRecord& record : records) {
@@ -842,7 +846,7 @@ bool ImportService::planOfx(OfxRun& run, ImportResult& result)
                     continue;
                 }
                 memory.claims.append({record.fitid, transaction.id});
-            } else if (absorbedByStored(memory.existing, key)) {
+            } else if (absorbedByStored(storedKeys(account->id, memory), key)) {
                 ++result.duplicates;
                 continue;
             }
@@ -857,6 +861,33 @@ bool ImportService::planOfx(OfxRun& run, ImportResult& result)
         }
     }
     return true;
+}
+
+// What each target account already holds that a statement row may meet:
+// its remembered bank ids, and its rows no id claims yet within the dates
+// the statements cover (a row's date is part of what makes it the same).
+void ImportService::rememberOfxAccounts(OfxRun& run)
+{
+    for (qsizetype i = 0; i < run.statements.size(); ++i) {
+        const std::optional<Account>& account = run.accounts.at(i);
+        if (!account)
+            continue;
+        OfxRun::Memory& memory = run.memories[account->id];
+        for (const OfxRecord& record : run.statements.at(i).records) {
+            if (!record.date.isValid())
+                continue;
+            memory.from = memory.from.isValid() ? std::min(memory.from, record.date) : record.date;
+            memory.to = memory.to.isValid() ? std::max(memory.to, record.date) : record.date;
+        }
+    }
+    for (auto entry = run.memories.begin(); entry != run.memories.end(); ++entry) {
+        OfxRun::Memory& memory = entry.value();
+        memory.remembered = m_statements->rememberedIds(entry.key());
+        if (!memory.from.isValid())
+            continue;
+        for (const StatementRepository::UnclaimedRow& row : m_statements->unclaimedRows(entry.key(), memory.from, memory.to))
+            memory.unclaimed[duplicateKey(row.date, row.amount, row.payee)].append(row.id);
+    }
 }
 
 bool ImportService::rememberStatements(const OfxRun& run)

@@ -171,6 +171,7 @@ private:
     QString ofxRefusal(const OfxRun& run);
     bool resolveOfxTargets(OfxRun& run, ImportResult& result);
     bool planOfx(OfxRun& run, ImportResult& result);
+    void rememberOfxAccounts(OfxRun& run);
     bool rememberStatements(const OfxRun& run);
     void pairLegs(QifRun& run);
     void linkEarlierLegs(QifRun& run);
@@ -179,7 +180,9 @@ private:
     QString categoryIdFor(const QString& name, QHash<QString, QString>& categoryIds,
         CategoryType type = CategoryType::Expense);
     QHash<QString, QString> liveCategoryIds();
-    QHash<QString, int> existingKeys(const QString& accountId);
+    // The duplicate keys of the account's live rows, with valid dates only
+    // of those dated from `from` to `to`.
+    QHash<QString, int> existingKeys(const QString& accountId, const QDate& from = {}, const QDate& to = {});
 
     Database* m_database;
     AccountRepository* m_accounts;

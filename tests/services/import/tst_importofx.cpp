@@ -89,6 +89,23 @@ private Q_SLOTS:
         QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM transactions"_s), 4);
     }
 
+    // A statement meets the stored rows of every day it covers, its first
+    // and last day included, by id or, without one, by date, amount and payee.
+    void storedRowsAreMetOnTheStatementsFirstAndLastDay()
+    {
+        const QDate last = day.addDays(3);
+        for (const auto& [date, payee] : {std::pair{day, u"COFFEE HOUSE"_s}, std::pair{last, u"COFFEE HOUSE"_s},
+                 std::pair{last, u"GROCER"_s}}) {
+            QVERIFY(m_bench.books->transactions.insert(Transaction::newPending(m_bench.checking, date, payee, -350)));
+        }
+        const ImportResult result = importInto(m_bench.checking,
+            ofxStatement({{day, "-3.50", "COFFEE HOUSE", "e1"}, {last, "-3.50", "COFFEE HOUSE", "e2"},
+                {last, "-3.50", "GROCER", ""}}));
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(result.duplicates, 3);
+        QCOMPARE(m_bench.books->count(u"SELECT COUNT(*) FROM statement_ids"_s), 2);
+    }
+
     // A row the user deleted stays deleted; an id whose row is gone for good
     // (sample data cleared, say) is forgotten, so the row can come back.
     void rememberedIdsFollowTheirRows()
