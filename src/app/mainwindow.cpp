@@ -528,7 +528,7 @@ void MainWindow::setupFileMenu()
     addMenuAction(menu, tr("Kestrelwood &Account..."), &MainWindow::showKestrelwoodAccountScreen);
     menu->addSeparator();
     // Signing in happens in the browser, which the entry opens at once.
-    m_signInAction = menu->addAction(tr("Sign &In..."));
+    m_signInAction = menu->addAction(tr("&Sign In..."));
     m_signInAction->setObjectName(QStringLiteral("signInAction"));
     connect(m_signInAction, &QAction::triggered, this, [this] { m_appState->accountClient()->authClient()->login(); });
     m_signOutAction = menu->addAction(tr("Sign &Out"));

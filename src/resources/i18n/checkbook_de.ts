@@ -2251,7 +2251,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <translation>Kestrelwood-Kon&amp;to...</translation>
     </message>
     <message>
-        <source>Sign &amp;In...</source>
+        <source>&amp;Sign In...</source>
         <translation>&amp;Anmelden...</translation>
     </message>
     <message>

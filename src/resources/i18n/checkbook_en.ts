@@ -2251,8 +2251,8 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Kestrelwood &amp;Account...</translation>
     </message>
     <message>
-        <source>Sign &amp;In...</source>
-        <translation>Sign &amp;In...</translation>
+        <source>&amp;Sign In...</source>
+        <translation>&amp;Sign In...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>

@@ -2251,12 +2251,12 @@ Se eliminarán todas las transacciones, entradas periódicas e historial de conc
         <translation>C&amp;uenta de Kestrelwood...</translation>
     </message>
     <message>
-        <source>Sign &amp;In...</source>
-        <translation>&amp;Iniciar sesión...</translation>
+        <source>&amp;Sign In...</source>
+        <translation>Iniciar s&amp;esión...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation>Cerrar &amp;sesión</translation>
+        <translation>Cerrar s&amp;esión</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

@@ -2251,7 +2251,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Compte &amp;Kestrelwood...</translation>
     </message>
     <message>
-        <source>Sign &amp;In...</source>
+        <source>&amp;Sign In...</source>
         <translation>Se c&amp;onnecter...</translation>
     </message>
     <message>

@@ -2239,8 +2239,8 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Kestrelwood アカウント(&amp;K)...</translation>
     </message>
     <message>
-        <source>Sign &amp;In...</source>
-        <translation>サインイン(&amp;I)...</translation>
+        <source>&amp;Sign In...</source>
+        <translation>サインイン(&amp;S)...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
