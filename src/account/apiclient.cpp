@@ -86,6 +86,12 @@ void ApiClient::postPublic(const QString& path, const QJsonObject& body, const R
     sendRequest(QStringLiteral("POST"), path, body, callback, {}, false);
 }
 
+void ApiClient::postWithToken(
+    const QString& path, const QJsonObject& body, const QString& accessToken, const ResponseCallback& callback)
+{
+    executeRequest(Request{QByteArrayLiteral("POST"), urlFor(path, {}), compactJson(body), callback}, accessToken, false);
+}
+
 void ApiClient::patch(const QString& path, const QJsonObject& body, const ResponseCallback& callback)
 {
     sendRequest(QStringLiteral("PATCH"), path, body, callback, {}, true);

@@ -47,6 +47,10 @@ public:
     void getPublic(const QString& path, const ResponseCallback& callback, const QUrlQuery& query = {});
     void post(const QString& path, const QJsonObject& body, const ResponseCallback& callback);
     void postPublic(const QString& path, const QJsonObject& body, const ResponseCallback& callback);
+    // Sent with `accessToken` as it is, neither refreshed nor retried: for a
+    // token the token manager no longer holds.
+    void postWithToken(
+        const QString& path, const QJsonObject& body, const QString& accessToken, const ResponseCallback& callback);
     void patch(const QString& path, const QJsonObject& body, const ResponseCallback& callback);
     void del(const QString& path, const ResponseCallback& callback);
 

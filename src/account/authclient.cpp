@@ -14,6 +14,7 @@ namespace KestAccount {
 namespace {
 
 const QString refreshPath = QStringLiteral("/auth/token/refresh");
+const QString logoutPath = QStringLiteral("/auth/logout");
 
 bool isRejection(int status)
 {
@@ -135,9 +136,27 @@ void AuthClient::handleCallback(const QUrl& url)
 
 void AuthClient::logout()
 {
-    // Sent with the tokens still held; sign-out does not wait for the answer.
-    m_authApi->post(QStringLiteral("/auth/logout"), {}, [](bool, int, const QJsonObject&) {});
+    // Sign-out does not wait for the answer.
+    if (m_tokenManager->needsRefresh() && !m_tokenManager->refreshToken().isEmpty())
+        endServerSessionAfterRefresh(m_tokenManager->refreshToken());
+    else
+        m_authApi->post(logoutPath, {}, [](bool, int, const QJsonObject&) {});
     endSession();
+}
+
+void AuthClient::endServerSessionAfterRefresh(const QString& refreshToken)
+{
+    // The access token has run out, and the token manager is cleared before
+    // its refresh could come back: a fresh token, asked for here and kept
+    // nowhere, carries the logout, so that the session ends on the server
+    // too instead of living on until it expires.
+    ApiClient* api = m_authApi;
+    api->postPublic(refreshPath, {{QStringLiteral("refresh_token"), refreshToken}},
+        [api](bool ok, int, const QJsonObject& body) {
+            const QString accessToken = body.value(QStringLiteral("access_token")).toString();
+            if (ok && !accessToken.isEmpty())
+                api->postWithToken(logoutPath, {}, accessToken, [](bool, int, const QJsonObject&) {});
+        });
 }
 
 void AuthClient::endSession()

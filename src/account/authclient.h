@@ -80,6 +80,7 @@ private:
     void setState(AuthState state);
     // Forgets the session here without asking the service.
     void endSession();
+    void endServerSessionAfterRefresh(const QString& refreshToken);
 
     QString m_authBaseUrl;
     QString m_realmSlug;

@@ -217,6 +217,36 @@ private Q_SLOTS:
         QCOMPARE(stored(*client, TokenStore::accessTokenKey).value_or(QString()), signInAnew ? other.access : QString());
     }
 
+    // The logout goes out even when the access token has run out, so the
+    // session ends on the server instead of living on until it expires.
+    void signingOutEndsTheSessionOnTheServer_data()
+    {
+        QTest::addColumn<qint64>("secondsLeft");
+        QTest::newRow("access token good") << qint64(600);
+        QTest::newRow("access token run out") << qint64(-60);
+    }
+
+    void signingOutEndsTheSessionOnTheServer()
+    {
+        QFETCH(qint64, secondsLeft);
+        const Tokens watcher = newSession();
+        const Tokens session = newSession();
+        auto observer = clientWith(watcher);
+        const auto sessionCount = [&observer] {
+            std::optional<qsizetype> count;
+            observer->authApi()->get(QStringLiteral("/users/me/sessions"), [&count](bool ok, int, const QJsonObject& body) {
+                count = ok ? body.value(QStringLiteral("sessions")).toArray().size() : -1;
+            });
+            return QTest::qWaitFor([&count] { return count.has_value(); }) ? *count : -1;
+        };
+        const qsizetype before = sessionCount();
+
+        auto client = clientWith({m_server.reissued(session.access, secondsFromNow(secondsLeft)), session.refresh});
+        client->authClient()->logout();
+        QCOMPARE(client->authClient()->state(), AuthState::SignedOut);
+        QVERIFY(QTest::qWaitFor([&] { return sessionCount() == before - 1; }));
+    }
+
     void startWithAStaleTokenRefreshesOrKeepsTheSession_data()
     {
         QTest::addColumn<bool>("serverReachable");
