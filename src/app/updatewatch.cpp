@@ -5,6 +5,7 @@
 #include "update/updateactions.h"
 #include "update/updatedialog.h"
 #include "update/version.h"
+#include "update/whatsnewdialog.h"
 
 #include <QDebug>
 #include <QSettings>
@@ -84,6 +85,13 @@ void UpdateWatch::offerUpdate(const KestUpdate::Artifact& artifact)
         return;
     if (!m_window)
         return;
+    // The notes of the version just installed come first: an offer that
+    // arrives while they are open waits until they are closed, instead of
+    // opening over them.
+    if (auto* notes = m_window->findChild<KestUpdate::WhatsNewDialog*>(); notes && notes->isVisible()) {
+        connect(notes, &QDialog::finished, this, [this, artifact] { offerUpdate(artifact); }, Qt::SingleShotConnection);
+        return;
+    }
     auto* dialog = new KestUpdate::UpdateDialog(
         artifact, m_config.currentVersion, displayName(), m_config.manifestBaseUrl, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

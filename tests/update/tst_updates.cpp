@@ -365,7 +365,15 @@ void TestUpdates::whatsNewShownOnceAfterUpgrade()
     watch.showWhatsNewWhenUpgraded();
     QVERIFY(QTest::qWaitFor([] { return openDialogs<WhatsNewDialog>().size() == 1; }, 20000));
     QCOMPARE(QSettings().value(u"whatsNew/lastShownVersion"_s).toString(), u"1.0.7"_s);
+    // A newer release found while the notes are open is offered once they are closed.
+    Artifact newer;
+    newer.version = u"1.1.0"_s;
+    newer.url = QUrl(u"https://downloads.example.org/x"_s);
+    watch.offerUpdate(newer);
+    QVERIFY(openDialogs<UpdateDialog>().isEmpty());
     openDialogs<WhatsNewDialog>().constFirst()->close();
+    QCOMPARE(openDialogs<UpdateDialog>().size(), 1);
+    openDialogs<UpdateDialog>().constFirst()->close();
 
     // The same version again: the notes were seen.
     watch.showWhatsNewWhenUpgraded();
