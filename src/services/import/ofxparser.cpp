@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
+#include <QTimeZone>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <libofx/libofx.h>
 
 namespace {
@@ -17,6 +20,8 @@ struct Reading
 {
     QList<OfxStatement> statements;
     QHash<QString, qsizetype> indexByAccount;
+    // The posted dates as the bank wrote them, by transaction id.
+    QHash<QString, QDate> writtenDates;
 
     OfxStatement& statementFor(const QString& accountKey)
     {
@@ -64,14 +69,61 @@ AccountType accountType(const OfxAccountData& account)
     return AccountType::Checking;
 }
 
-// The posted date as libofx places it: a date alone is noon local time, a
-// stamp with a zone is moved into the local zone.
-QDate postedDate(const OfxTransactionData& data)
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The text of the first `tag` element in `row`, up to the next tag.
+QByteArray elementText(const QByteArray& row, const QByteArray& tag)
+{
+    const qsizetype start = row.indexOf(tag);
+    if (start < 0)
+        return {};
+    const qsizetype valueStart = start + tag.size();
+    const qsizetype end = row.indexOf('<', valueStart);
+    return row.mid(valueStart, end < 0 ? -1 : end - valueStart).trimmed();
+}
+
+// The posted date of each transaction as the bank wrote it (the first eight
+// digits of DTPOSTED, invalid for an impossible date such as 20120231), by
+// its FITID. libofx turns a stamp into an instant, which a late hour or a
+// zone moves onto another day, and it carries an impossible day over into
+// the next month. An id written with two different dates is left out.
+QHash<QString, QDate> writtenDates(const QByteArray& bytes)
+{
+    const QByteArray open("<STMTTRN>");
+    QHash<QString, QDate> dates;
+    QSet<QString> ambiguous;
+    for (qsizetype start = bytes.indexOf(open); start >= 0;) {
+        const qsizetype next = bytes.indexOf(open, start + open.size());
+        const QByteArray row = bytes.mid(start, next < 0 ? -1 : next - start);
+        start = next;
+        const QString id = TextDecoder::decode(elementText(row, "<FITID>")).trimmed();
+        const QByteArray stamp = elementText(row, "<DTPOSTED>");
+        if (id.isEmpty() || stamp.size() < 8 || !std::all_of(stamp.begin(), stamp.begin() + 8, isAsciiDigit))
+            continue;
+        const QDate date = QDate::fromString(QString::fromLatin1(stamp.left(8)), QStringLiteral("yyyyMMdd"));
+        if (const auto known = dates.constFind(id); known != dates.constEnd() && *known != date)
+            ambiguous.insert(id);
+        dates.insert(id, date);
+    }
+    for (const QString& id : std::as_const(ambiguous))
+        dates.remove(id);
+    return dates;
+}
+
+// The posted date as the bank wrote it where the row's id tells which
+// stamp was its; else the day libofx's instant falls on in UTC, where libofx
+// places a date without an hour (10:59).
+QDate postedDate(const OfxTransactionData& data, const Reading& reading, const QString& fitid)
 {
     // An empty or missing DTPOSTED reaches us as the epoch.
     if (!data.date_posted_valid || data.date_posted <= 0)
         return QDate();
-    return QDateTime::fromSecsSinceEpoch(qint64(data.date_posted)).date();
+    if (const auto written = reading.writtenDates.constFind(fitid); !fitid.isEmpty() && written != reading.writtenDates.constEnd())
+        return *written;
+    return QDateTime::fromSecsSinceEpoch(qint64(data.date_posted), QTimeZone::utc()).date();
 }
 
 // A check number of zeros is how some banks write "none".
@@ -103,15 +155,16 @@ int onStatement(const OfxStatementData data, void* reading)
 
 int onTransaction(const OfxTransactionData data, void* reading)
 {
+    auto* read = static_cast<Reading*>(reading);
     OfxRecord record;
-    record.date = postedDate(data);
+    record.fitid = text(data.fi_id, data.fi_id_valid);
+    record.date = postedDate(data, *read, record.fitid);
     if (data.amount_valid)
         record.amount = data.amount;
-    record.fitid = text(data.fi_id, data.fi_id_valid);
     record.name = text(data.name, data.name_valid);
     record.memo = text(data.memo, data.memo_valid);
     record.checkNumber = checkNumber(data);
-    static_cast<Reading*>(reading)->statementFor(text(data.account_id, data.account_id_valid)).records.append(record);
+    read->statementFor(text(data.account_id, data.account_id_valid)).records.append(record);
     return 0;
 }
 
@@ -178,7 +231,9 @@ QList<OfxStatement> OfxParser::parse(const QString& path)
         return {};
     silenceLibofx();
     Reading reading;
-    const QList<QByteArray> split = parts(file.readAll());
+    const QByteArray bytes = file.readAll();
+    reading.writtenDates = writtenDates(bytes);
+    const QList<QByteArray> split = parts(bytes);
     if (split.size() == 1) {
         readFile(path, reading);
     } else {

@@ -14,6 +14,8 @@ struct StatementRow
     QByteArray name;
     // Left out of the row when empty.
     QByteArray fitid;
+    // DTPOSTED as written, in place of the date, when not empty.
+    QByteArray stamp = {};
 };
 
 // An OFX 1.02 (SGML) bank statement of one account.
@@ -28,7 +30,8 @@ inline QByteArray ofxStatement(const QList<StatementRow>& rows, const QByteArray
         + currency + "<BANKACCTFROM><BANKID>021000021<ACCTID>" + accountNumber + "<ACCTTYPE>" + type
         + "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240601\n";
     for (const StatementRow& row : rows) {
-        text += "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>" + row.date.toString(QStringLiteral("yyyyMMdd")).toLatin1()
+        text += "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>"
+            + (row.stamp.isEmpty() ? row.date.toString(QStringLiteral("yyyyMMdd")).toLatin1() : row.stamp)
             + "<TRNAMT>" + row.amount + (row.fitid.isEmpty() ? QByteArray() : "<FITID>" + row.fitid) + "<NAME>" + row.name
             + "</STMTTRN>\n";
     }

@@ -133,6 +133,28 @@ private Q_SLOTS:
         QCOMPARE(importInto(m_bench.checking, ofxStatement(rows)).duplicates, 1203);
     }
 
+    // The posted day is the one the bank wrote, whatever hour and zone the
+    // stamp carries; an impossible day is refused, not moved into the next month.
+    void theDateIsTheOneTheBankWrote_data()
+    {
+        QTest::addColumn<QByteArray>("stamp");
+        QTest::addColumn<QDate>("stored");
+        QTest::newRow("a day") << QByteArray("20240502") << day;
+        QTest::newRow("midnight, Eastern time") << QByteArray("20240502000000[-5:EST]") << day;
+        QTest::newRow("late evening, Pacific time") << QByteArray("20240502233000.000[-8:PST]") << day;
+        QTest::newRow("early morning, New Zealand time") << QByteArray("20240502013000[+12:NZST]") << day;
+        QTest::newRow("February 31") << QByteArray("20240231") << QDate();
+    }
+    void theDateIsTheOneTheBankWrote()
+    {
+        QFETCH(QByteArray, stamp);
+        QFETCH(QDate, stored);
+        const ImportResult result = importInto(m_bench.checking, ofxStatement({{day, "-3.50", "COFFEE HOUSE", "d1", stamp}}));
+        QCOMPARE(result.imported, stored.isValid() ? 1 : 0);
+        QCOMPARE(result.unparseable, stored.isValid() ? 0 : 1);
+        QCOMPARE(m_bench.books->transactions.byAccount(m_bench.checking).value(0).date, stored);
+    }
+
     void amountsAreReadInTheAccountsCurrency_data()
     {
         QTest::addColumn<int>("currency");
