@@ -23,6 +23,8 @@ struct NativeRows::Native
 
     bool exec()
     {
+        sqlite3_finalize(statement);
+        statement = nullptr;
         const QByteArray text = sql.toUtf8();
         if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK)
             return fail();
