@@ -3,7 +3,6 @@
 #include "storage/reportrows.h"
 
 #include <QDate>
-#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
